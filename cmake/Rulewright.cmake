@@ -1,0 +1,35 @@
+# Each folder of src/core is a static library of its own, so that one
+# subsystem can be built and tested while another is half-written.
+function(rw_core_library name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  if(sources)
+    add_library(rw_${name} STATIC ${sources})
+    target_include_directories(rw_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src/core)
+    target_link_libraries(rw_${name} PUBLIC Qt6::Core ${ARG_DEPENDS})
+  else()
+    add_library(rw_${name} INTERFACE)
+    target_include_directories(rw_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src/core)
+    target_link_libraries(rw_${name} INTERFACE Qt6::Core ${ARG_DEPENDS})
+  endif()
+endfunction()
+
+# One GoogleTest program per test folder, named test_<folder>.
+function(rw_test_folder folder)
+  cmake_parse_arguments(ARG "" "" "LIBS;ENV" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  string(REPLACE "/" "_" target "test_${folder}")
+  add_executable(${target} ${sources})
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${target} PRIVATE
+    RW_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  add_test(NAME ${target} COMMAND ${target})
+  set_tests_properties(${target} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}" TIMEOUT 600)
+endfunction()

@@ -1,0 +1,81 @@
+#include "model/ConditionLine.h"
+
+namespace rw {
+
+QStringList SplitConditionLines(const QString& field) {
+    if (field.isEmpty())
+        return {QString()};
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < field.size()) {
+        const qsizetype end = field.indexOf(QLatin1String("\r\n"), start);
+        if (end < 0) {
+            lines << field.mid(start);
+            break;
+        }
+        lines << field.mid(start, end - start);
+        start = end + 2;
+    }
+    return lines;
+}
+
+ConditionLineParts SplitConditionLine(const QString& line) {
+    ConditionLineParts parts;
+    QString* targets[3] = {&parts.pw, &parts.cap, &parts.kindAndData};
+    int part = 0;
+    for (QChar c : line) {
+        if (c == QLatin1Char(';')) {
+            if (++part >= 3)
+                break;
+            continue;
+        }
+        if (c == QLatin1Char('*'))
+            continue;
+        targets[part]->append(c);
+    }
+    return parts;
+}
+
+std::pair<QString, QString> SplitKindAndData(const QString& kindAndData) {
+    const qsizetype first = kindAndData.indexOf(QLatin1Char(','));
+    if (first < 0)
+        return {kindAndData, QString()};
+    const qsizetype second = kindAndData.indexOf(QLatin1Char(','), first + 1);
+    return {kindAndData.left(first),
+            second < 0 ? kindAndData.mid(first + 1) : kindAndData.mid(first + 1, second - first - 1)};
+}
+
+int ReadPw(const QString& pw) {
+    bool ok = false;
+    const int value = pw.trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+ConditionLine ReadConditionLine(const QString& line) {
+    const ConditionLineParts parts = SplitConditionLine(line);
+    auto [editdat, script] = SplitKindAndData(parts.kindAndData);
+    return ConditionLine{ReadPw(parts.pw), parts.cap, editdat, script};
+}
+
+QList<ConditionLine> ReadConditionLines(const QString& field) {
+    QList<ConditionLine> result;
+    if (field.isEmpty())
+        return result;
+    for (const QString& line : SplitConditionLines(field))
+        result << ReadConditionLine(line);
+    return result;
+}
+
+QString WriteConditionLine(const ConditionLine& line) {
+    return QString::number(line.pw) + QLatin1Char(';') + line.cap + QLatin1Char(';') +
+           line.editdat + QLatin1Char(',') + line.script + QLatin1String("\r\n");
+}
+
+QString WriteConditionLines(const QList<ConditionLine>& lines) {
+    QString text;
+    for (const ConditionLine& line : lines)
+        text += WriteConditionLine(line);
+    return text;
+}
+
+} // namespace rw

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rw {
+
+// One stored condition: Pw ";" Cap ";" editdat "," script CR LF.
+struct ConditionLine {
+    int pw = 0; // 1-based position of the parent in the same list, 0 at the top
+    QString cap;
+    QString editdat;
+    QString script;
+
+    bool operator==(const ConditionLine&) const = default;
+};
+
+struct ConditionLineParts {
+    QString pw;
+    QString cap;
+    QString kindAndData;
+};
+
+// Splits field 4 into its lines (without CR LF). An empty field yields one
+// empty line; a last line without CR LF is still read as a line.
+QStringList SplitConditionLines(const QString& field);
+
+// Pw, Cap and kind-with-data; parts after a third ";" and every "*" dropped.
+ConditionLineParts SplitConditionLine(const QString& line);
+
+// editdat and script; pieces after a second "," dropped.
+std::pair<QString, QString> SplitKindAndData(const QString& kindAndData);
+
+// Pw read as a whole number; empty or non-numeric text reads as 0.
+int ReadPw(const QString& pw);
+
+ConditionLine ReadConditionLine(const QString& line);
+QList<ConditionLine> ReadConditionLines(const QString& field);
+
+// The stored form of one line, CR LF included.
+QString WriteConditionLine(const ConditionLine& line);
+QString WriteConditionLines(const QList<ConditionLine>& lines);
+
+} // namespace rw

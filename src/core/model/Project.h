@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace rw {
+
+// One rule, or the start of a group. Everything is text, numbers included,
+// because the texts are what the file stores and the editors exchange.
+struct RuleEntry {
+    static constexpr int kFieldCount = 19;
+
+    QString title;
+    QString actions;
+    QString variableNumber;
+    QString runOnce;
+    QString conditions;
+    QString panel1;
+    QString panel2;
+    QString panel3;
+    QString panel4;
+    QString panel5;
+    QString variableValue;
+    QString spare11;
+    QString spare12;
+    QString groupConditionData;
+    QString groupConditionScript;
+    QString chatText;
+    QString scriptText;
+    QString scriptColours;
+    QString marker;
+
+    // Field i (0..18) in file order.
+    QString& Field(int i);
+    const QString& Field(int i) const;
+    static const char* FieldName(int i);
+
+    bool IsGroupStart() const { return marker == QLatin1String("\\f"); }
+    bool IsRootRule() const { return marker == QLatin1String("\\m"); }
+
+    bool operator==(const RuleEntry&) const = default;
+};
+
+inline const QString kMarkerGroup = QStringLiteral("\\f");
+inline const QString kMarkerRoot = QStringLiteral("\\m");
+inline const QString kMarkerGroupRule = QStringLiteral("\\c");
+
+struct Category {
+    QString rootCaption;
+    QList<RuleEntry> entries; // list position p is entries[p - 1]
+
+    bool operator==(const Category&) const = default;
+};
+
+struct RootCondition {
+    QString conditionData;
+    QString conditionScript;
+    bool operator==(const RootCondition&) const = default;
+};
+
+struct StartupRule {
+    QString options;
+    QString text;
+    int kind = 0;
+    bool operator==(const StartupRule&) const = default;
+};
+
+struct VariableSlot {
+    QString constName;
+    QString description;
+    bool operator==(const VariableSlot&) const = default;
+};
+
+struct TimerSlot {
+    QString name;
+    QString help;
+    bool operator==(const TimerSlot&) const = default;
+};
+
+inline constexpr int kCategoryCount = 7;
+inline constexpr int kRootConditionSlots = 11;
+inline constexpr int kStartupRuleSlots = 11;
+inline constexpr int kTimerSlots = 11;    // slot 0 unused
+inline constexpr int kVariableSlots = 41; // slot 0 unused
+inline constexpr int kMaxRules = 1000;
+inline constexpr int kMaxCommands = 16;
+
+struct Project {
+    std::array<Category, kCategoryCount> categories;
+    std::array<RootCondition, kRootConditionSlots> rootConditions;
+    std::array<StartupRule, kStartupRuleSlots> startupRules;
+    std::array<TimerSlot, kTimerSlots> timers;
+    std::array<VariableSlot, kVariableSlots> variables;
+    QString title;
+    QString author;
+
+    // Categories are numbered 1 to 7.
+    Category& CategoryAt(int number) { return categories[number - 1]; }
+    const Category& CategoryAt(int number) const { return categories[number - 1]; }
+
+    bool operator==(const Project&) const = default;
+};
+
+// The all-zero execution-condition data of a group (six sections).
+QString DefaultGroupConditionData();
+
+} // namespace rw

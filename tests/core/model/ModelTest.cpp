@@ -1,0 +1,101 @@
+#include "model/CategoryTree.h"
+#include "model/ConditionLine.h"
+#include "model/Cp932.h"
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+RuleEntry Entry(const QString& title, const QString& marker) {
+    RuleEntry e;
+    e.title = title;
+    e.marker = marker;
+    return e;
+}
+
+} // namespace
+
+TEST(CategoryTree, PlacesEntriesByMarker) {
+    Category c;
+    c.rootCaption = "建物グループ";
+    c.entries = {Entry("r1", kMarkerRoot), Entry("u0", ""), Entry("g1", kMarkerGroup),
+                 Entry("a", kMarkerGroupRule), Entry("late-root", kMarkerRoot), Entry("u1", "x"),
+                 Entry("g2", kMarkerGroup)};
+    const CategoryTree tree = BuildCategoryTree(c);
+    ASSERT_EQ(tree.Size(), 8);
+    EXPECT_EQ(tree.At(1).kind, NodeKind::Root);
+    EXPECT_EQ(tree.At(1).caption, "建物グループ");
+    // an unmarked rule before any group belongs to the root group
+    EXPECT_EQ(tree.At(3).parent, 1);
+    EXPECT_EQ(tree.At(4).kind, NodeKind::Group);
+    EXPECT_EQ(tree.At(4).parent, 0);
+    EXPECT_EQ(tree.At(5).parent, 4);
+    // a root rule after a group start still hangs under the root, at its own position
+    EXPECT_EQ(tree.At(6).parent, 1);
+    EXPECT_EQ(tree.At(6).position, 6);
+    EXPECT_EQ(tree.At(7).parent, 4); // any other marker: group rule
+    EXPECT_EQ(tree.At(1).children, (QList<int>{2, 3, 6}));
+    EXPECT_EQ(tree.At(4).children, (QList<int>{5, 7}));
+    EXPECT_EQ(tree.TopLevel(), (QList<int>{1, 4, 8}));
+}
+
+TEST(CategoryTree, EntryAtAndGroupEnd) {
+    Category c;
+    EXPECT_EQ(GroupEndPosition(c, 1), 1);
+    EXPECT_EQ(EntryAt(c, 1), nullptr);
+    EXPECT_EQ(EntryAt(c, 2), nullptr);
+    c.entries = {Entry("r1", kMarkerRoot), Entry("r2", kMarkerRoot)};
+    EXPECT_EQ(GroupEndPosition(c, 1), 3);
+    EXPECT_EQ(EntryAt(c, 3)->title, "r2");
+    EXPECT_EQ(EntryAt(c, 4), nullptr);
+    c.entries << Entry("g", kMarkerGroup) << Entry("a", "\\c") << Entry("h", kMarkerGroup);
+    EXPECT_EQ(GroupEndPosition(c, 1), 3);
+    EXPECT_EQ(GroupEndPosition(c, 4), 5);
+    EXPECT_EQ(GroupEndPosition(c, 6), 6);  // after the last group start: append
+    EXPECT_EQ(GroupEndPosition(c, 40), 6); // beyond the list: append
+}
+
+TEST(CategoryTree, CountRulesSkipsGroupStarts) {
+    Project p;
+    p.CategoryAt(1).entries = {Entry("a", kMarkerRoot), Entry("g", kMarkerGroup)};
+    p.CategoryAt(7).entries = {Entry("b", "")};
+    EXPECT_EQ(CountRules(p), 2);
+}
+
+TEST(ConditionLines, ReadsTheStoredForm) {
+    EXPECT_EQ(SplitConditionLines(""), QStringList{""});
+    EXPECT_EQ(SplitConditionLines("a\r\nb\r\n"), (QStringList{"a", "b"}));
+    EXPECT_EQ(SplitConditionLines("a\r\nb"), (QStringList{"a", "b"})); // unterminated last line
+    const ConditionLine line = ReadConditionLine("0;家が*建設*できるとき;CannotEdit,can-build house");
+    EXPECT_EQ(line, (ConditionLine{0, "家が建設できるとき", "CannotEdit", "can-build house"}));
+    // two commas: the text after the second is lost; a third ";" part is dropped
+    EXPECT_EQ(ReadConditionLine("3;x;k,a,b;rest"), (ConditionLine{3, "x", "k", "a"}));
+    EXPECT_EQ(ReadConditionLine(";x;k"), (ConditionLine{0, "x", "k", ""}));
+    EXPECT_EQ(ReadPw("abc"), 0);
+}
+
+TEST(ConditionLines, WriteThenReadIsIdentity) {
+    const QList<ConditionLine> lines = {{0, "A", "Sys_And", ""}, {1, "木", "1", "wood-amount >= 100"}};
+    const QString text = WriteConditionLines(lines);
+    EXPECT_EQ(text, "0;A;Sys_And,\r\n1;木;1,wood-amount >= 100\r\n");
+    EXPECT_EQ(ReadConditionLines(text), lines);
+    EXPECT_TRUE(ReadConditionLines("").isEmpty());
+}
+
+TEST(Cp932, WidthMatchesTheEncoder) {
+    const QString samples[] = {"新しいAI", "ｱｲｳ half", "janissary イュニチェリ   ", "", "\\~",
+                               QString::fromUtf8("①②Ⅲ㈱")};
+    for (const QString& s : samples)
+        EXPECT_EQ(Cp932Width(s), ToCp932(s).size()) << s.toStdString();
+    EXPECT_EQ(ToCp932(QString("新しいAI")).size(), 8);
+    EXPECT_EQ(FromCp932(ToCp932(QString("家を建設する"))), "家を建設する");
+}
+
+TEST(Cp932, FindsCharactersItCannotHold) {
+    EXPECT_EQ(FirstNonCp932(QString("abc家")), -1);
+    EXPECT_EQ(FirstNonCp932(QString::fromUtf8("ab😀")), 2);
+    EXPECT_EQ(FirstNonCp932(QString::fromUtf8("家\u00e9")), 1); // é has no CP932 form
+    EXPECT_TRUE(IsCp932(QString()));
+}
