@@ -1,6 +1,7 @@
 #include "model/CategoryTree.h"
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
+#include "model/Numeric.h"
 
 #include <gtest/gtest.h>
 
@@ -98,4 +99,16 @@ TEST(Cp932, FindsCharactersItCannotHold) {
     EXPECT_EQ(FirstNonCp932(QString::fromUtf8("ab😀")), 2);
     EXPECT_EQ(FirstNonCp932(QString::fromUtf8("家\u00e9")), 1); // é has no CP932 form
     EXPECT_TRUE(IsCp932(QString()));
+}
+
+TEST(Numeric, OneTestForTheWholeProgram) {
+    for (const char* yes : {"0", "12", " 12 ", "-3", "+4", "1.5", "\t-0.25 "})
+        EXPECT_TRUE(IsNumber(QString(yes))) << yes;
+    for (const char* no : {"", " ", "1,000", "1e3", "12*", ".5", "5.", "1.2.3", "--1", "a", "1 2", "1;"})
+        EXPECT_FALSE(IsNumber(QString(no))) << no;
+    EXPECT_EQ(FloorNumber(u"2.9"), 2);
+    EXPECT_EQ(FloorNumber(u"-2.5"), -3);
+    EXPECT_EQ(FloorNumber(u"x"), std::nullopt);
+    EXPECT_EQ(FloorNumberOr(u"99999999999999", 7), 7);
+    EXPECT_EQ(FloorNumberOr(u" 15 ", 0), 15);
 }

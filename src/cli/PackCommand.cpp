@@ -1,0 +1,10 @@
+#include "Commands.h"
+
+namespace rw::cli {
+
+int RunPack(const QStringList&) {
+    Err(QStringLiteral("rulewright-cli: this command is not available yet\n"));
+    return 2;
+}
+
+} // namespace rw::cli

@@ -1,0 +1,60 @@
+#include "model/Numeric.h"
+
+#include <cmath>
+#include <limits>
+
+namespace rw {
+
+namespace {
+bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+} // namespace
+
+bool IsNumber(QStringView text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    const qsizetype digitsStart = i;
+    while (i < n && IsDigit(text[i]))
+        ++i;
+    if (i == digitsStart)
+        return false;
+    if (i < n && text[i] == QLatin1Char('.')) {
+        ++i;
+        const qsizetype fractionStart = i;
+        while (i < n && IsDigit(text[i]))
+            ++i;
+        if (i == fractionStart)
+            return false;
+    }
+    while (i < n && IsBlank(text[i]))
+        ++i;
+    return i == n;
+}
+
+std::optional<long long> FloorNumber(QStringView text) {
+    if (!IsNumber(text))
+        return std::nullopt;
+    bool ok = false;
+    const double value = text.trimmed().toString().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const double floored = std::floor(value);
+    if (floored > double(std::numeric_limits<long long>::max()) ||
+        floored < double(std::numeric_limits<long long>::min()))
+        return std::nullopt;
+    return static_cast<long long>(floored);
+}
+
+int FloorNumberOr(QStringView text, int fallback) {
+    const std::optional<long long> value = FloorNumber(text);
+    if (!value || *value > std::numeric_limits<int>::max() ||
+        *value < std::numeric_limits<int>::min())
+        return fallback;
+    return int(*value);
+}
+
+} // namespace rw
