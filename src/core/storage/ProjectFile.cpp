@@ -1,0 +1,427 @@
+#include "storage/ProjectFile.h"
+
+#include "model/Cp932.h"
+#include "model/Numeric.h"
+#include "storage/Scramble.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cstring>
+
+namespace rw {
+
+namespace {
+
+constexpr int kHeaderSize = 6;
+constexpr int kIntSize = 4;
+
+const char* const kTabCaptions[kCategoryCount] = {"建物", "研究", "ユニット", "資源",
+                                                  "攻撃", "範囲", "フリー"};
+
+// How a field is called in the editor, for messages that point the user at it.
+const char* const kFieldCaptions[RuleEntry::kFieldCount] = {"タイトル",
+                                                            "イベント",
+                                                            "変数番号",
+                                                            "一度だけ実行",
+                                                            "条件",
+                                                            "パネル設定1",
+                                                            "パネル設定2",
+                                                            "パネル設定3",
+                                                            "パネル設定4",
+                                                            "パネル設定5",
+                                                            "変数の値",
+                                                            "予備11",
+                                                            "予備12",
+                                                            "実行条件データ",
+                                                            "実行条件スクリプト",
+                                                            "テストメッセージ",
+                                                            "スクリプト",
+                                                            "色分けデータ",
+                                                            "種別"};
+
+bool IsAscii(QStringView text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+bool IsAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (uint8_t(c) >= 0x80)
+            return false;
+    return true;
+}
+
+Notice Warning(const QString& text) {
+    return Notice{text, QString(), Notice::Icon::Warning};
+}
+
+class Writer {
+public:
+    explicit Writer(uint8_t mode) : mode_(mode), encoder_("CP932") {}
+
+    void Int(qint32 value) {
+        const quint32 u = quint32(value);
+        const char bytes[kIntSize] = {char(u & 0xFF), char((u >> 8) & 0xFF), char((u >> 16) & 0xFF),
+                                      char((u >> 24) & 0xFF)};
+        out_.append(bytes, kIntSize);
+    }
+
+    void Raw(QByteArrayView bytes) { out_.append(bytes.data(), bytes.size()); }
+
+    void Str(const QString& text) {
+        const qsizetype lengthAt = out_.size();
+        Int(0);
+        const qsizetype start = out_.size();
+        if (IsAscii(text)) {
+            // Most fields are ASCII: copy the units straight in.
+            out_.resize(start + text.size());
+            char* dst = out_.data() + start;
+            const QChar* src = text.constData();
+            for (qsizetype i = 0; i < text.size(); ++i)
+                dst[i] = char(src[i].unicode());
+        } else {
+            out_.append(encoder_.encode(text));
+        }
+        const qsizetype length = out_.size() - start;
+        const quint32 u = quint32(length);
+        char* at = out_.data() + lengthAt;
+        at[0] = char(u & 0xFF);
+        at[1] = char((u >> 8) & 0xFF);
+        at[2] = char((u >> 16) & 0xFF);
+        at[3] = char((u >> 24) & 0xFF);
+        ScrambleInPlace(out_.data() + start, length, mode_);
+    }
+
+    void Reserve(qsizetype size) { out_.reserve(size); }
+    QByteArray Take() { return std::move(out_); }
+
+private:
+    QByteArray out_;
+    uint8_t mode_;
+    QStringEncoder encoder_;
+};
+
+// Reads the body without ever trusting a count or length beyond what is
+// left of the file.
+class Reader {
+public:
+    Reader(QByteArrayView bytes, uint8_t mode) : bytes_(bytes), mode_(mode) {}
+
+    bool Int(qint32& value) {
+        if (Left() < kIntSize)
+            return false;
+        const auto* p = reinterpret_cast<const uint8_t*>(bytes_.data() + pos_);
+        value =
+            qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
+        pos_ += kIntSize;
+        return true;
+    }
+
+    bool Str(QString& text) {
+        qint32 length = 0;
+        if (!Int(length) || length < 0 || length > Left())
+            return false;
+        if (length == 0) {
+            text = QString();
+            return true;
+        }
+        buffer_.resize(length);
+        std::memcpy(buffer_.data(), bytes_.data() + pos_, size_t(length));
+        pos_ += length;
+        ScrambleInPlace(buffer_.data(), length, mode_);
+        if (IsAscii(QByteArrayView(buffer_)))
+            text = QString::fromLatin1(buffer_);
+        else
+            text = FromCp932(buffer_);
+        return true;
+    }
+
+    qsizetype Left() const { return bytes_.size() - pos_; }
+
+private:
+    QByteArrayView bytes_;
+    qsizetype pos_ = kHeaderSize;
+    uint8_t mode_;
+    QByteArray buffer_;
+};
+
+bool ReadBody(Reader& in, Project& project) {
+    qint32 categoryCount = 0;
+    if (!in.Int(categoryCount) || categoryCount != kCategoryCount)
+        return false;
+    for (Category& category : project.categories) {
+        qint32 entryCount = 0;
+        if (!in.Int(entryCount) || entryCount < 0)
+            return false;
+        // Every entry takes at least its 19 length words.
+        if (entryCount > in.Left() / (RuleEntry::kFieldCount * kIntSize))
+            return false;
+        category.entries.clear();
+        category.entries.reserve(entryCount);
+        for (qint32 e = 0; e < entryCount; ++e) {
+            RuleEntry& entry = category.entries.emplace_back();
+            for (int f = 0; f < RuleEntry::kFieldCount; ++f)
+                if (!in.Str(entry.Field(f)))
+                    return false;
+        }
+    }
+    for (RootCondition& slot : project.rootConditions)
+        if (!in.Str(slot.conditionData) || !in.Str(slot.conditionScript))
+            return false;
+    for (StartupRule& slot : project.startupRules) {
+        QString kind;
+        if (!in.Str(slot.options) || !in.Str(slot.text) || !in.Str(kind))
+            return false;
+        slot.kind = FloorNumberOr(kind, 0);
+    }
+    for (Category& category : project.categories)
+        if (!in.Str(category.rootCaption))
+            return false;
+    for (TimerSlot& slot : project.timers)
+        if (!in.Str(slot.name) || !in.Str(slot.help))
+            return false;
+    for (VariableSlot& slot : project.variables)
+        if (!in.Str(slot.constName) || !in.Str(slot.description))
+            return false;
+    if (!in.Str(project.title) || !in.Str(project.author))
+        return false;
+    // Nothing follows the author; anything that does means the file is not ours.
+    return in.Left() == 0;
+}
+
+QString Quoted(const QString& text) {
+    return QStringLiteral("「%1」").arg(text);
+}
+
+Notice UnsavableAt(const QString& text, qsizetype index, const QString& place) {
+    qsizetype length = 1;
+    if (text[index].isHighSurrogate() && index + 1 < text.size() &&
+        text[index + 1].isLowSurrogate())
+        length = 2;
+    return Warning(
+        QStringLiteral("Shift_JISで保存できない文字%1が含まれているため保存できません。\n"
+                       "場所: %2")
+            .arg(Quoted(text.mid(index, length)), place));
+}
+
+QString CategoryPlace(int number) {
+    return QStringLiteral("カテゴリ%1").arg(Quoted(QString::fromUtf8(kTabCaptions[number - 1])));
+}
+
+} // namespace
+
+Notice FindUnsavableText(const Project& project) {
+    // Each check returns true when the text fits; otherwise it records the notice.
+    Notice found;
+    auto fits = [&found](const QString& text, auto&& place) {
+        const qsizetype bad = FirstNonCp932(text);
+        if (bad < 0)
+            return true;
+        found = UnsavableAt(text, bad, place());
+        return false;
+    };
+
+    if (!fits(project.title, [] { return QStringLiteral("AIの名前"); }) ||
+        !fits(project.author, [] { return QStringLiteral("作者"); }))
+        return found;
+    for (int c = 1; c <= kCategoryCount; ++c) {
+        const Category& category = project.CategoryAt(c);
+        if (!fits(category.rootCaption,
+                  [c] { return CategoryPlace(c) + QStringLiteral("のルートグループ名"); }))
+            return found;
+        for (int e = 0; e < category.entries.size(); ++e) {
+            const RuleEntry& entry = category.entries[e];
+            for (int f = 0; f < RuleEntry::kFieldCount; ++f) {
+                if (!fits(entry.Field(f), [&] {
+                        const QString kind = entry.IsGroupStart() ? QStringLiteral("グループ")
+                                                                  : QStringLiteral("ルール");
+                        return QStringLiteral("%1の%2%3（%4番目）の%5")
+                            .arg(CategoryPlace(c), kind, Quoted(entry.title),
+                                 QString::number(e + 1), QString::fromUtf8(kFieldCaptions[f]));
+                    }))
+                    return found;
+            }
+        }
+    }
+    for (int i = 0; i < kRootConditionSlots; ++i) {
+        const RootCondition& slot = project.rootConditions[i];
+        auto place = [i] { return QStringLiteral("ルートグループの実行条件（%1番）").arg(i); };
+        if (!fits(slot.conditionData, place) || !fits(slot.conditionScript, place))
+            return found;
+    }
+    for (int i = 0; i < kStartupRuleSlots; ++i) {
+        const StartupRule& slot = project.startupRules[i];
+        auto place = [i] { return QStringLiteral("初期化設定（%1番）").arg(i); };
+        if (!fits(slot.options, place) || !fits(slot.text, place))
+            return found;
+    }
+    for (int i = 0; i < kTimerSlots; ++i) {
+        const TimerSlot& slot = project.timers[i];
+        auto place = [i] { return QStringLiteral("タイマー%1").arg(i); };
+        if (!fits(slot.name, place) || !fits(slot.help, place))
+            return found;
+    }
+    for (int i = 0; i < kVariableSlots; ++i) {
+        const VariableSlot& slot = project.variables[i];
+        auto place = [i] { return QStringLiteral("変数%1").arg(i); };
+        if (!fits(slot.constName, place) || !fits(slot.description, place))
+            return found;
+    }
+    return found;
+}
+
+QByteArray EncodeProject(const Project& project, bool asTemplate, uint8_t mode,
+                         uint8_t randomByte) {
+    Writer out(mode);
+    qsizetype estimate = 4096;
+    for (const Category& category : project.categories)
+        for (const RuleEntry& entry : category.entries)
+            estimate += RuleEntry::kFieldCount * kIntSize + entry.actions.size() * 2 +
+                        entry.conditions.size() * 2 + entry.scriptText.size() * 2 + 64;
+    out.Reserve(estimate);
+
+    QByteArray magic(asTemplate ? kTemplateMagic : kProjectMagic, 4);
+    ScrambleInPlace(magic.data(), magic.size(), mode);
+    out.Raw(magic);
+    const char header[2] = {char(mode), char(randomByte)};
+    out.Raw(QByteArrayView(header, 2));
+
+    out.Int(kCategoryCount);
+    for (const Category& category : project.categories) {
+        out.Int(qint32(category.entries.size()));
+        for (const RuleEntry& entry : category.entries)
+            for (int f = 0; f < RuleEntry::kFieldCount; ++f)
+                out.Str(entry.Field(f));
+    }
+    for (const RootCondition& slot : project.rootConditions) {
+        out.Str(slot.conditionData);
+        out.Str(slot.conditionScript);
+    }
+    for (const StartupRule& slot : project.startupRules) {
+        out.Str(slot.options);
+        out.Str(slot.text);
+        out.Str(QString::number(slot.kind));
+    }
+    for (const Category& category : project.categories)
+        out.Str(category.rootCaption);
+    for (const TimerSlot& slot : project.timers) {
+        out.Str(slot.name);
+        out.Str(slot.help);
+    }
+    for (const VariableSlot& slot : project.variables) {
+        out.Str(slot.constName);
+        out.Str(slot.description);
+    }
+    out.Str(project.title);
+    out.Str(project.author);
+    return out.Take();
+}
+
+LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
+    LoadResult result;
+    if (bytes.size() < kHeaderSize) {
+        result.notice = CorruptFileNotice();
+        return result;
+    }
+    const uint8_t mode = uint8_t(bytes[4]);
+    const QByteArray magic = Scramble(bytes.first(4).toByteArray(), mode);
+    const bool isProject = magic == kProjectMagic;
+    const bool isTemplate = magic == kTemplateMagic;
+    if (isTemplate && !templatesAccepted) {
+        result.notice = TemplateRefusedNotice();
+        return result;
+    }
+    if (!isProject && !isTemplate) {
+        result.notice = CorruptFileNotice();
+        return result;
+    }
+    Project project;
+    Reader in(bytes, mode);
+    if (!ReadBody(in, project)) {
+        result.notice = CorruptFileNotice();
+        return result;
+    }
+    result.project = std::move(project);
+    result.isTemplate = isTemplate;
+    return result;
+}
+
+SaveResult SaveProjectFile(const Project& project, const QString& path, bool asTemplate) {
+    SaveResult result;
+    result.notice = FindUnsavableText(project);
+    if (!result.notice.IsEmpty())
+        return result;
+
+    QRandomGenerator* random = QRandomGenerator::global();
+    const uint8_t mode = uint8_t((asTemplate ? 100 : 1) + random->bounded(2));
+    const uint8_t extra = uint8_t(random->bounded(255));
+    const QByteArray bytes = EncodeProject(project, asTemplate, mode, extra);
+
+    auto failed = [&path](const QString& reason) {
+        return SaveResult{
+            false,
+            Warning(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2").arg(path, reason))};
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failed(reason);
+    }
+    if (!file.commit())
+        return failed(file.errorString());
+    result.ok = true;
+    return result;
+}
+
+LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
+    LoadResult result;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || info.isDir()) {
+        result.notice = FileNotFoundNotice();
+        return result;
+    }
+    QFile file(path);
+    auto failed = [&path](const QString& reason) {
+        LoadResult r;
+        r.notice =
+            Warning(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path, reason));
+        return r;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return failed(file.errorString());
+    return DecodeProject(bytes, templatesAccepted);
+}
+
+Notice OverwriteQuestion(const QString& path) {
+    return Notice{QStringLiteral("ファイルを上書きしてよろしいですか？\n") + path,
+                  QStringLiteral("上書き確認"), Notice::Icon::Warning};
+}
+
+Notice FileNotFoundNotice() {
+    return Warning(QStringLiteral("ファイルが見つかりません"));
+}
+
+Notice TemplateRefusedNotice() {
+    return Warning(QStringLiteral(
+        "このファイルはテンプレートです。\nテンプレートフォルダへコピーしてください"));
+}
+
+Notice CorruptFileNotice() {
+    return Warning(QStringLiteral(
+        "このファイルは壊れているか、プロジェクトファイルまたはテンプレートではありません"));
+}
+
+} // namespace rw
