@@ -1,0 +1,79 @@
+#include "builder/IfDefScript.h"
+
+#include "model/Numeric.h"
+#include "vocabulary/Vocabulary.h"
+
+#include <QStringList>
+
+namespace rw {
+
+namespace {
+
+constexpr std::array<VocabTable, kGroupSectionCount> kTables = {
+    VocabTable::Civilisation,  VocabTable::MapType,    VocabTable::MapSize,
+    VocabTable::PopulationCap, VocabTable::Difficulty, VocabTable::Victory};
+
+constexpr std::array<int, kGroupSectionCount> kSizes = {18, 24, 6, 8, 5, 5};
+
+} // namespace
+
+int GroupSectionSize(GroupSection section) {
+    return kSizes[int(section)];
+}
+
+GroupSelection GroupSelection::Empty() {
+    GroupSelection selection;
+    for (int s = 0; s < kGroupSectionCount; ++s)
+        selection.states[s] = QList<int>(kSizes[s], 0);
+    return selection;
+}
+
+QString GetIfDefScript(const GroupSelection& selection) {
+    QString script;
+    for (int s = 0; s < kGroupSectionCount; ++s) {
+        const QList<int>& states = selection.states[s];
+        const QList<GameSettingItem>& items = GameSettingItems(kTables[s]);
+        const int n = int(states.count(1));
+        const int total = int(states.size());
+        if (n == 0 || n == total)
+            continue;
+        for (int k = 0; k < total && k < items.size(); ++k) {
+            if (n == 1 && states[k] == 1)
+                script +=
+                    QLatin1String("#load-if-defined ") + items[k].symbol + QLatin1String("\r\n");
+            else if (n >= 2 && states[k] == 0)
+                script += QLatin1String("#load-if-not-defined ") + items[k].symbol +
+                          QLatin1String("\r\n");
+        }
+    }
+    return script;
+}
+
+QString GetIfDefDat(const GroupSelection& selection) {
+    QStringList sections;
+    for (const QList<int>& states : selection.states) {
+        QStringList values;
+        for (int state : states)
+            values << QString::number(state);
+        sections << values.join(QLatin1Char(','));
+    }
+    return sections.join(QLatin1Char('\\'));
+}
+
+void LoadIfDefDat(GroupSelection& selection, const QString& data) {
+    const QStringList sections = data.split(QLatin1Char('\\'));
+    for (int s = 0; s < kGroupSectionCount && s < sections.size(); ++s) {
+        const QStringList values = sections[s].split(QLatin1Char(','));
+        QList<int>& states = selection.states[s];
+        for (int v = 0; v < states.size() && v < values.size(); ++v) {
+            const std::optional<long long> value = FloorNumber(values[v]);
+            if (!value)
+                continue;
+            // Check-list rows are only ticked or not; check boxes keep
+            // whatever state they are given.
+            states[v] = s < 2 ? (*value != 0 ? 1 : 0) : int(*value);
+        }
+    }
+}
+
+} // namespace rw

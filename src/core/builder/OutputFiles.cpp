@@ -1,0 +1,102 @@
+#include "builder/OutputFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace rw {
+
+namespace {
+
+Notice NameRefusal(const QString& text) {
+    return Notice{text, QStringLiteral("AI名の確認"), Notice::Icon::Warning};
+}
+
+Notice WriteRefusal(const QString& text) {
+    return Notice{text, QStringLiteral("ビルドエラー"), Notice::Icon::Critical};
+}
+
+Notice CannotWrite(const QString& path, const QString& reason) {
+    return WriteRefusal(QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
+                            .arg(QDir::toNativeSeparators(path), reason));
+}
+
+} // namespace
+
+Notice CheckAiName(const QString& name) {
+    if (name.trimmed().isEmpty())
+        return NameRefusal(QStringLiteral("AI名を入力してください"));
+    if (name.contains(QLatin1String("..")))
+        return NameRefusal(QStringLiteral("AI名に「..」は使えません"));
+    // The script goes into the game's folder on Windows, so Windows' rules
+    // for file names apply wherever the program runs.
+    static const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
+    for (QChar c : name) {
+        if (c.unicode() < 0x20)
+            return NameRefusal(QStringLiteral("AI名に制御文字は使えません"));
+        if (kForbidden.contains(c))
+            return NameRefusal(QStringLiteral("AI名に「%1」は使えません").arg(c));
+    }
+    if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')) ||
+        name.startsWith(QLatin1Char(' ')))
+        return NameRefusal(QStringLiteral("AI名の先頭と末尾に空白や「.」は使えません"));
+    static const QStringList kReserved = {
+        QStringLiteral("CON"),  QStringLiteral("PRN"),  QStringLiteral("AUX"),
+        QStringLiteral("NUL"),  QStringLiteral("COM1"), QStringLiteral("COM2"),
+        QStringLiteral("COM3"), QStringLiteral("COM4"), QStringLiteral("COM5"),
+        QStringLiteral("COM6"), QStringLiteral("COM7"), QStringLiteral("COM8"),
+        QStringLiteral("COM9"), QStringLiteral("LPT1"), QStringLiteral("LPT2"),
+        QStringLiteral("LPT3"), QStringLiteral("LPT4"), QStringLiteral("LPT5"),
+        QStringLiteral("LPT6"), QStringLiteral("LPT7"), QStringLiteral("LPT8"),
+        QStringLiteral("LPT9")};
+    if (kReserved.contains(name, Qt::CaseInsensitive))
+        return NameRefusal(QStringLiteral("「%1」はファイル名に使えません").arg(name));
+    return {};
+}
+
+OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
+                          const BuildProgress& progress) {
+    OutputResult result;
+    result.notice = CheckAiName(name);
+    if (!result.Ok())
+        return result;
+    // The folder may come with the Windows separator the dialog appends.
+    QString dirPath = QDir::fromNativeSeparators(folder);
+    if (dirPath.isEmpty() || !QFileInfo(dirPath).isDir()) {
+        result.notice = WriteRefusal(QStringLiteral("出力先フォルダが存在しません\n%1")
+                                         .arg(QDir::toNativeSeparators(folder)));
+        return result;
+    }
+    const QDir dir(dirPath);
+    result.aiPath = dir.filePath(name + QLatin1String(".ai"));
+    result.perPath = dir.filePath(name + QLatin1String(".per"));
+
+    const ScriptBuild build = ZuzAdidodi(project, progress);
+    if (!build.Ok()) {
+        result.notice = build.notice;
+        return result;
+    }
+
+    if (!QFileInfo::exists(result.aiPath)) {
+        QFile ai(result.aiPath);
+        if (!ai.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            result.notice = CannotWrite(result.aiPath, ai.errorString());
+            return result;
+        }
+        ai.close();
+    }
+
+    QSaveFile per(result.perPath);
+    if (!per.open(QIODevice::WriteOnly)) {
+        result.notice = CannotWrite(result.perPath, per.errorString());
+        return result;
+    }
+    if (per.write(build.bytes) != build.bytes.size() || !per.commit()) {
+        result.notice = CannotWrite(result.perPath, per.errorString());
+        return result;
+    }
+    return result;
+}
+
+} // namespace rw

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "builder/ZuzAdidodi.h"
+#include "model/Notice.h"
+#include "model/Project.h"
+
+#include <QString>
+
+namespace rw {
+
+// Why a name cannot be an AI's file name (empty, a path, or characters a
+// file name cannot hold); an empty notice when it can.
+Notice CheckAiName(const QString& name);
+
+struct OutputResult {
+    Notice notice; // empty on success
+    QString aiPath;
+    QString perPath;
+
+    bool Ok() const { return notice.IsEmpty(); }
+};
+
+// What "開始" does: builds the script, then creates folder/name.ai when it
+// is missing (an existing one is left as it is) and replaces folder/name.per
+// in one step. Nothing is touched unless the script could be built, and the
+// old .per stays whole until the new one is complete.
+OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
+                          const BuildProgress& progress = {});
+
+} // namespace rw

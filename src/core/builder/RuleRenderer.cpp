@@ -1,0 +1,167 @@
+#include "builder/RuleRenderer.h"
+
+#include "model/ConditionLine.h"
+#include "model/Cp932.h"
+
+#include <QVarLengthArray>
+
+namespace rw {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kPlaceholderCaption = QStringLiteral("(上書きしてください)");
+
+struct EventRow {
+    QStringView command;
+    QStringView comment;
+    int width = 0; // of the command
+};
+
+struct ScriptRow {
+    QString text;
+    QString comment;
+    int step = 0;
+    int width = 0; // of the indented text
+};
+
+EventRow ReadEventRow(QStringView line) {
+    EventRow row;
+    qsizetype start = 0;
+    while (start < line.size() && line[start] == QLatin1Char(' '))
+        ++start;
+    const qsizetype close = line.indexOf(QLatin1Char(')'), start);
+    if (close >= 0)
+        row.command = line.mid(start, close - start + 1);
+    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+    if (semicolon >= 0)
+        row.comment = line.mid(semicolon);
+    return row;
+}
+
+void AppendSpaces(QString& out, int count) {
+    if (count > 0)
+        out.resize(out.size() + count, QLatin1Char(' '));
+}
+
+void AppendIndent(QString& out, int level) {
+    if (level >= 0)
+        AppendSpaces(out, 4 * (level + 1));
+}
+
+} // namespace
+
+void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress) {
+    // Event rows: split at CR LF; an empty field is one empty row.
+    QVarLengthArray<EventRow, 16> events;
+    {
+        const QStringView actions(rule.actions);
+        qsizetype start = 0;
+        for (;;) {
+            const qsizetype end = actions.indexOf(kCrLf, start);
+            const QStringView line = end < 0 ? actions.mid(start) : actions.mid(start, end - start);
+            events.append(ReadEventRow(line));
+            if (end < 0)
+                break;
+            start = end + 2;
+        }
+    }
+    for (EventRow& row : events) {
+        row.width = Cp932Width(row.command);
+        column_ = std::max(column_, row.width + 4);
+    }
+
+    // Condition rows, closing open operators whenever an entry stands
+    // shallower than the operators still open.
+    const QStringList lines = SplitConditionLines(rule.conditions);
+    const int entryCount = int(lines.size());
+    QVarLengthArray<int, 16> depths;
+    QVarLengthArray<ScriptRow, 24> rows;
+    int open = 0;
+    for (int i = 0; i < entryCount; ++i) {
+        if (progress)
+            progress(i + 1, entryCount);
+        const ConditionLine entry = ReadConditionLine(lines[i]);
+        // A parent must stand earlier in the list; anything else is read as
+        // top level, so a damaged list cannot loop or index out of range.
+        const int depth = entry.pw >= 1 && entry.pw <= i ? depths[entry.pw - 1] + 1 : 0;
+        depths.append(depth);
+        while (open > depth) {
+            rows.append(ScriptRow{QStringLiteral(")"), {}, -1});
+            --open;
+        }
+        if (entry.editdat.startsWith(QLatin1String("Sys"))) {
+            rows.append(ScriptRow{QLatin1Char('(') + entry.script, {}, +1});
+            ++open;
+        } else {
+            rows.append(
+                ScriptRow{QLatin1Char('(') + entry.script + QLatin1Char(')'), entry.cap, 0});
+        }
+    }
+    while (open > 0) {
+        rows.append(ScriptRow{QStringLiteral(")"), {}, -1});
+        --open;
+    }
+
+    // Indentation; rows wider than the column push it out.
+    const int rowCount = int(rows.size());
+    int level = 0;
+    for (int i = 0; i < rowCount; ++i) {
+        if (progress)
+            progress(i + 1, rowCount);
+        ScriptRow& row = rows[i];
+        QString indented;
+        indented.reserve(row.text.size() + 4 * (level + 2));
+        if (row.step < 0) {
+            --level;
+            AppendIndent(indented, level);
+        } else {
+            AppendIndent(indented, level);
+            if (row.step > 0)
+                ++level;
+        }
+        indented.append(row.text);
+        row.text = std::move(indented);
+        if (row.comment == kPlaceholderCaption)
+            row.comment.clear();
+        row.width = Cp932Width(row.text);
+        column_ = std::max(column_, row.width);
+    }
+
+    // Writing.
+    const QLatin1String head("(defrule");
+    out.append(head);
+    AppendSpaces(out, column_ - int(head.size()));
+    out.append(QStringLiteral(";■"));
+    out.append(rule.title);
+    out.append(kCrLf);
+    for (const ScriptRow& row : rows) {
+        out.append(row.text);
+        if (!row.comment.isEmpty()) {
+            AppendSpaces(out, column_ - row.width);
+            out.append(QLatin1Char(';'));
+            out.append(row.comment);
+        }
+        out.append(kCrLf);
+    }
+    out.append(QLatin1String("=>\r\n"));
+    for (const EventRow& row : events) {
+        out.append(QLatin1String("    "));
+        out.append(row.command);
+        AppendSpaces(out, column_ - row.width - 4);
+        out.append(row.comment);
+        out.append(kCrLf);
+    }
+    out.append(QLatin1String(")\r\n"));
+}
+
+int CountOpenedBlocks(QStringView script) {
+    return int(script.count(QLatin1Char('#')));
+}
+
+void AppendEndIfs(QStringView script, QString& out) {
+    for (int i = CountOpenedBlocks(script); i > 0; --i)
+        out.append(QLatin1String("#end-if\r\n"));
+}
+
+} // namespace rw

@@ -1,0 +1,32 @@
+#include "builder/ScriptHeader.h"
+
+namespace rw {
+
+QString ScriptHeader(const Project& project) {
+    const QString crlf = QStringLiteral("\r\n");
+    QString text;
+    text += QLatin1Char(';') + QString(50, QLatin1Char('/')) + crlf;
+    text += QStringLiteral(";\r\n;\r\n");
+    text += QStringLiteral(";タイトル:") + project.title + crlf;
+    text += QStringLiteral(";\r\n");
+    text += QStringLiteral(";著作権:") + project.author + crlf;
+    text += QStringLiteral(";\r\n;\r\n");
+    text += QLatin1Char(';') + QString(49, QLatin1Char('/')) + crlf;
+    return text;
+}
+
+QString ScriptConstants(const Project& project) {
+    QString text;
+    auto line = [&text](const QString& name, int number) {
+        text += QLatin1String("(defconst ") + name + QLatin1Char(' ') + QString::number(number) +
+                QLatin1String(")\r\n");
+    };
+    for (int i = 1; i <= kScriptVariables; ++i)
+        line(project.variables[i].constName, i);
+    for (int i = 1; i <= kScriptTimers; ++i)
+        line(project.timers[i].name, i);
+    text += QLatin1String("\r\n");
+    return text;
+}
+
+} // namespace rw

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/Project.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+namespace rw {
+
+inline constexpr int kPreviewCommentColumn = 30;
+
+// What a preview shows: the rules of the selected tree node and the load
+// conditions written around them (none for a single rule).
+struct PreviewScope {
+    QList<const RuleEntry*> rules;
+    QString script;
+};
+
+// The scope of tree position `position` (1 = the root group) of category
+// 1 to 7: a rule alone, a group's rules, or the root group's rules, each as
+// the rule tree shows them. Empty for a position outside the tree.
+PreviewScope PreviewScopeAt(const Project& project, int category, int position);
+
+// The plain preview text: the scope's load conditions, its rules back to
+// back from comment column 30, then one "#end-if" per load condition.
+QString ScriptBuilder(const PreviewScope& scope);
+
+// One run of styled characters, in UTF-16 units of the text.
+struct ColourRange {
+    int start = 0;
+    int length = 0;
+    bool bold = false;
+    uint32_t rgb = 0; // 0xRRGGBB
+
+    bool operator==(const ColourRange&) const = default;
+};
+
+// The colouring of a preview text, in the order it is applied (a later
+// range wins where two overlap): operators, keywords, brackets, comments.
+QList<ColourRange> ColSet(const QString& text);
+
+// The coloured preview as rich text (HTML a text area shows as it is),
+// the form the rule's colour cache stores. ASCII markup plus the text's
+// own characters, so it survives saving and loading unchanged.
+QString ColouredText(const QString& text);
+
+// What the preview window shows.
+struct PreviewText {
+    QString content;
+    bool rich = false; // content is ColouredText, else plain text
+};
+
+// The preview command on tree position `position` of category 1 to 7.
+// For a rule it also refreshes the rule's preview caches: the plain text
+// always, the coloured text only when colour is on and the plain text has
+// changed (or nothing is cached yet).
+PreviewText PreviewCommand(Project& project, int category, int position, bool colourOn);
+
+} // namespace rw

@@ -1,0 +1,125 @@
+#include "builder/ZuzAdidodi.h"
+
+#include "builder/ScriptHeader.h"
+#include "model/CategoryTree.h"
+#include "model/Cp932.h"
+
+namespace rw {
+
+namespace {
+
+struct BuildEntry {
+    const RuleEntry* rule = nullptr;
+    const QString* script = nullptr;
+    int category = 0;
+};
+
+QList<BuildEntry> Flatten(const Project& project) {
+    QList<BuildEntry> entries;
+    entries.reserve(CountRules(project));
+    for (int k = 1; k <= kCategoryCount; ++k) {
+        const QString& rootScript = project.rootConditions[k - 1].conditionScript;
+        const QString* current = &rootScript;
+        for (const RuleEntry& entry : project.CategoryAt(k).entries) {
+            if (entry.IsGroupStart()) {
+                current = &entry.groupConditionScript;
+                continue;
+            }
+            // A root rule belongs to the root group wherever it stands, as
+            // the rule tree shows it, so it carries the root's conditions.
+            entries.append(BuildEntry{&entry, entry.IsRootRule() ? &rootScript : current, k});
+        }
+    }
+    return entries;
+}
+
+Notice Refusal(const QString& text) {
+    return Notice{text, QStringLiteral("ビルドエラー"), Notice::Icon::Critical};
+}
+
+QString Unwritable(QStringView text) {
+    const qsizetype i = FirstNonCp932(text);
+    if (i < 0)
+        return {};
+    const qsizetype len =
+        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+    return text.mid(i, len).toString();
+}
+
+Notice CheckSettings(const Project& project) {
+    auto refuse = [](const QString& where, const QString& c) {
+        return Refusal(QStringLiteral("%1にShift_JISで書けない文字「%2」があります").arg(where, c));
+    };
+    QString c;
+    if (!(c = Unwritable(project.title)).isEmpty())
+        return refuse(QStringLiteral("AIのタイトル"), c);
+    if (!(c = Unwritable(project.author)).isEmpty())
+        return refuse(QStringLiteral("作者"), c);
+    for (int i = 1; i <= kScriptVariables; ++i)
+        if (!(c = Unwritable(project.variables[i].constName)).isEmpty())
+            return refuse(QStringLiteral("変数%1の名前").arg(i), c);
+    for (int i = 1; i <= kScriptTimers; ++i)
+        if (!(c = Unwritable(project.timers[i].name)).isEmpty())
+            return refuse(QStringLiteral("タイマー%1の名前").arg(i), c);
+    for (int slot = 0; slot < 2; ++slot)
+        if (!(c = Unwritable(project.startupRules[slot].text)).isEmpty())
+            return refuse(QStringLiteral("初期化設定"), c);
+    return {};
+}
+
+} // namespace
+
+QString CategoryCaption(int number) {
+    static const char16_t* const kCaptions[kCategoryCount] = {
+        u"建物", u"研究", u"ユニット", u"資源", u"攻撃", u"範囲", u"フリー"};
+    if (number < 1 || number > kCategoryCount)
+        return {};
+    return QString::fromUtf16(kCaptions[number - 1]);
+}
+
+ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress) {
+    ScriptBuild build;
+    const QList<BuildEntry> entries = Flatten(project);
+    build.ruleCount = int(entries.size());
+    if (entries.isEmpty()) {
+        build.notice = Refusal(QStringLiteral("ルールが一個もありません"));
+        return build;
+    }
+    build.notice = CheckSettings(project);
+    if (!build.Ok())
+        return build;
+
+    QString& text = build.text;
+    // Rules are much alike in size; guess from the first so the text grows
+    // in few steps.
+    text.reserve(4096 + qsizetype(entries.size()) * 1024);
+    text += ScriptHeader(project);
+    text += ScriptConstants(project);
+    text += project.startupRules[0].text;
+    text += project.startupRules[1].text;
+
+    RuleRenderer renderer(kScriptCommentColumn);
+    const int count = int(entries.size());
+    for (int i = 0; i < count; ++i) {
+        const BuildEntry& entry = entries[i];
+        if (progress.rule)
+            progress.rule(i + 1, count, entry.rule->title);
+        const qsizetype start = text.size();
+        text += QLatin1String("\r\n");
+        text += *entry.script;
+        renderer.Render(*entry.rule, text, progress.row);
+        AppendEndIfs(*entry.script, text);
+        const QString c = Unwritable(QStringView(text).mid(start));
+        if (!c.isEmpty()) {
+            build.text.clear();
+            build.notice = Refusal(
+                QStringLiteral("「%1」のルール「%2」にShift_JISで書けない文字「%3」があります")
+                    .arg(CategoryCaption(entry.category), entry.rule->title, c));
+            return build;
+        }
+    }
+    build.bytes = ToCp932(text);
+    return build;
+}
+
+} // namespace rw

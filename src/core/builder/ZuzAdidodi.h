@@ -1,0 +1,47 @@
+#pragma once
+
+#include "builder/RuleRenderer.h"
+#include "model/Notice.h"
+#include "model/Project.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+namespace rw {
+
+// What the generation dialog shows while and after a script is built.
+inline const QString kBuildingMessage = QStringLiteral("AIを生成中....");
+inline const QString kRuleBuildingSuffix = QStringLiteral("生成中...");
+inline const QString kBuildSucceeded = QStringLiteral("スクリプトファイルは正常に生成されました！");
+
+// The comment column every script starts from.
+inline constexpr int kScriptCommentColumn = 80;
+
+struct BuildProgress {
+    // Before each rule: its 1-based index, the number of rules, its title.
+    std::function<void(int index, int count, const QString& title)> rule;
+    // Within a rule: first over its conditions, then over its script rows.
+    RowProgress row;
+};
+
+struct ScriptBuild {
+    QString text;     // the whole script, CR LF line ends
+    QByteArray bytes; // text in code page 932, as the file holds it
+    Notice notice;    // why nothing can be written; empty on success
+    int ruleCount = 0;
+
+    bool Ok() const { return notice.IsEmpty(); }
+};
+
+// Builds the AI script of the whole project: header, constants, the two
+// initialisation rules, then every rule of every category inside its
+// group's load conditions. Reads the project only. Refuses (with a notice)
+// a project without rules and text that code page 932 cannot hold.
+ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {});
+
+// The tab caption of category 1 to 7, for messages.
+QString CategoryCaption(int number);
+
+} // namespace rw
