@@ -1,0 +1,133 @@
+#pragma once
+
+#include "conditions/ConditionClipboard.h"
+#include "conditions/ConditionEntry.h"
+#include "model/Notice.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace rw {
+
+struct RuleEntry;
+
+enum class ConditionIcon { Normal, Locked, Placeholder };
+
+// One node of the condition tree as the window draws it. Node i is entry i.
+struct ConditionNode {
+    int position = 0; // 1-based
+    int parent = 0;   // 0 at the top level
+    QString caption;
+    ConditionIcon icon = ConditionIcon::Normal;
+    bool grey = false;   // placeholder captions are drawn in RGB(128, 128, 128)
+    QList<int> children; // positions, in order
+};
+
+// The conditions of the selected rule, its selected entry and its one-step
+// undo snapshot. Every command that changes the list writes it back through
+// the store target at once, so the rule always holds its current conditions.
+class ConditionList {
+public:
+    using StoreTarget = std::function<void(const QString& conditionsField)>;
+
+    // --- reading and writing the rule's condition field ---------------------
+
+    // Reads field 4 and selects entry 1. The undo snapshot is kept: it is
+    // emptied only when another rule is selected (ClearUndoSnapshot).
+    // A Pw that does not point at an earlier entry is read as 0.
+    void LoadConditions(const QString& field);
+    void LoadConditions(const RuleEntry& rule);
+    // The stored form of the list.
+    QString ConditionsField() const;
+    // Where StoreConditions writes; nothing is written while it is unset.
+    void SetStoreTarget(StoreTarget target) { store_ = std::move(target); }
+    void StoreConditions() const;
+
+    // --- contents -------------------------------------------------------------
+
+    int Size() const { return int(entries_.size()); }
+    bool IsEmpty() const { return entries_.isEmpty(); }
+    const ConditionEntries& Entries() const { return entries_; }
+    // Position 1 to Size().
+    const ConditionEntry& At(int position) const { return entries_[position - 1]; }
+    bool IsValidPosition(int position) const { return position >= 1 && position <= Size(); }
+    // True when the list is one placeholder and nothing else.
+    bool IsLonePlaceholder() const;
+    // The first locked entry (the rule's implied condition), 0 when none.
+    int ImpliedConditionPosition() const;
+
+    // Low-level edits for the event generator and the editor; each stores.
+    void SetEntry(int position, const ConditionEntry& entry);
+    void Append(const ConditionEntry& entry);
+    // Replaces everything (for instance after the generator rewrote it).
+    void SetEntries(const ConditionEntries& entries);
+
+    // --- selection ------------------------------------------------------------
+
+    // 0 only while the list is empty.
+    int Selected() const { return selected_; }
+    // Out-of-range positions are clamped into the list.
+    void Select(int position);
+    const ConditionEntry* SelectedEntry() const;
+
+    // --- the tree ----------------------------------------------------------------
+
+    QList<ConditionNode> BuildConditionTree() const;
+    QList<int> ChildrenOf(int position) const;
+    // The position and all its descendants in pre-order; empty when invalid.
+    QList<int> SubtreeOf(int position) const;
+
+    // Inserts the operator of kind 4 to 10 for the selected entry, taking the
+    // undo snapshot first; other kinds do nothing here.
+    void AddCodes(int kind, bool selectedIsOperator);
+    // Restores pre-order, keeping the selected entry selected.
+    void TvUpdate();
+    // Removes an entry and its subtree without a snapshot; -1 means none.
+    void DeleteItem(int position);
+
+    // "ANDの書き換え": gives the selected operator another kind with the
+    // same number of children; its children stay.
+    bool CanRewriteOperator(int kind) const;
+    void RewriteOperator(int kind);
+
+    // --- undo ---------------------------------------------------------------
+
+    void TakeUndoSnapshot();
+    bool HasUndoSnapshot() const { return !snapshot_.isEmpty(); }
+    void ClearUndoSnapshot() { snapshot_.clear(); }
+    const ConditionEntries& UndoSnapshot() const { return snapshot_; }
+    // Exchanges list and snapshot and selects entry 1; without a snapshot
+    // the returned notice must be shown.
+    Notice UndoConditions();
+
+    // --- clipboard and deletion ---------------------------------------------
+
+    void Copy(ConditionClipboard& clipboard) const;
+    void CopyfromLst(const QList<int>& positions, ConditionClipboard& clipboard) const;
+    void Cut(ConditionClipboard& clipboard);
+    void Del();
+    void Paste(const ConditionClipboard& clipboard);
+    void PasteIns(const ConditionClipboard& clipboard);
+    // "貼り付け(&P)" of the menu: fills a placeholder below an operator with a
+    // one-entry clipboard, appends otherwise.
+    void MenuPaste(const ConditionClipboard& clipboard);
+    // The toolbar's versions take the undo snapshot before they run.
+    void ToolbarCut(ConditionClipboard& clipboard);
+    void ToolbarPaste(const ConditionClipboard& clipboard);
+    void ToolbarDelete();
+
+private:
+    // Removes the given positions; every remaining Pw follows its parent.
+    void RemovePositions(const QList<int>& positions);
+    void ReplaceByClipboard(const ConditionClipboard& clipboard);
+    void AppendClipboard(const ConditionClipboard& clipboard);
+
+    ConditionEntries entries_;
+    ConditionEntries snapshot_;
+    int selected_ = 0;
+    StoreTarget store_;
+};
+
+} // namespace rw
