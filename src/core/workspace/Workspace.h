@@ -1,0 +1,275 @@
+#pragma once
+
+#include "conditions/ConditionClipboard.h"
+#include "conditions/ConditionList.h"
+#include "events/FreeEventList.h"
+#include "model/CategoryTree.h"
+#include "model/Notice.h"
+#include "model/Project.h"
+#include "rules/GroupChoices.h"
+#include "rules/RuleClipboard.h"
+#include "rules/RuleList.h"
+#include "workspace/PanelView.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace rw {
+
+// Where a condition command came from: the toolbar and the menu differ in
+// the undo snapshot they take and in how paste treats a placeholder.
+enum class CommandSource { Toolbar, Menu };
+
+// The pop-up "メニュー" of the group-condition view.
+enum class GroupPopupCommand { SelectAll, ClearAll, Invert };
+
+// Enabled states of the condition toolbar and of "条件(&I)" (the menu item
+// beside a button takes the button's state).
+struct ConditionCommandStates {
+    bool add = false;                // button 1, "条件の追加(&A)..."
+    bool change = false;             // button 2, "条件の編集(&E)..."
+    std::array<bool, 7> operators{}; // AND, OR, NAND, NOR, NOT, XOR, XNOR (kinds 4 to 10)
+    bool cut = false;                // "切り取り(&T)"
+    bool copy = false;               // "コピー(&C)"
+    bool paste = false;              // "貼り付け(&P)"
+    bool overwrite = false;          // "書き換え(&O)"
+    bool remove = false;             // "削除(&D)"
+    bool undo = false;               // "元に戻す(&U)"
+    // "ANDの書き換え": AND, OR, NAND, NOR, XOR, XNOR.
+    std::array<bool, 6> rewrite{};
+
+    bool OperatorEnabled(int kind) const { return kind >= 4 && kind <= 10 && operators[kind - 4]; }
+    bool operator==(const ConditionCommandStates&) const = default;
+};
+
+// Enabled states of the free-event toolbar and the pop-up "イベント".
+struct FreeEventCommandStates {
+    bool add = false;
+    bool edit = false;
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
+    bool remove = false;
+    // The single item of "このイベントの関連条件".
+    QString relationText = QStringLiteral("(関連条件はありません)");
+    bool relationEnabled = false;
+
+    bool operator==(const FreeEventCommandStates&) const = default;
+};
+
+// The answer of a save.
+struct SaveOutcome {
+    bool ok = false;
+    bool needsName = false; // no current path: the window asks for one, then calls SaveAs
+    Notice notice;          // what to show when the save failed
+};
+
+// The open project and the whole working state of the editor, with every
+// command of the window. Nothing here shows anything: commands answer what
+// the user must be told, and the window re-reads what it shows afterwards.
+//
+// Positions are those of the rule tree (1 is the root group, p >= 2 shows
+// entry p - 1). Categories are numbered 1 to 7.
+class Workspace {
+public:
+    Workspace(); // a new project, category 1 with its root group selected
+    ~Workspace();
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    // --- the project and the file -------------------------------------------
+
+    const Project& CurrentProject() const { return project_; }
+    // Changes made outside the commands below (project settings,
+    // initialisation settings): run them through here so that the change is
+    // marked and the views that depend on the project follow.
+    void ChangeProject(const std::function<void(Project&)>& change);
+
+    QString CurrentPath() const { return currentPath_; }
+    QString Caption() const; // "Rulewright" or "Rulewright (path)"
+    // Set by every change of the project; cleared by a save and a load.
+    bool IsModified() const { return modified_; }
+    // The 41 entries of the variable picker.
+    QStringList VariablePickerTexts() const;
+
+    // "空のプロジェクト" after the window's question was answered Yes.
+    void NewEmptyProject();
+    // "既存のAIプロジェクトを開く(&O)...": templates are refused. A file that
+    // cannot be opened leaves the open project exactly as it was.
+    Notice Open(const QString& path);
+    // "プロジェクトの上書き保存(&S)": to the current path, no question.
+    SaveOutcome Save();
+    // "名前をつけてプロジェクトの保存(&A)...": an existing file is replaced
+    // only when the window's overwrite question was answered Yes. The name
+    // becomes the current path only once the file is written.
+    SaveOutcome SaveAs(const QString& path, bool overwriteAllowed);
+    // "テンプレートから...": the project of the named template; remembered
+    // selections are kept, the current path is cleared. A template that
+    // cannot be loaded leaves the open project as it was.
+    Notice NewFromTemplate(const QString& templateFolder, const QString& name);
+    // "テンプレートとして保存(&T)...": the current path does not change.
+    SaveOutcome SaveAsTemplate(const QString& templateFolder, const QString& name);
+
+    bool TemplatesEnabled() const { return templatesEnabled_; }
+    void SetTemplatesEnabled(bool enabled) { templatesEnabled_ = enabled; }
+
+    // The AI script of the whole project (for "PERファイル生成(&P)...").
+    QByteArray BuildScriptBytes(Notice* notice = nullptr) const;
+
+    // --- the rule tree ---------------------------------------------------------
+
+    int CurrentCategory() const { return category_; }
+    // The tree of the current category, rebuilt once per command.
+    const CategoryTree& Tree() const { return tree_; }
+    int Selected() const { return selected_; }
+    NodeKind SelectedKind() const;
+    // The selected rule or group start; nullptr for the root group.
+    const RuleEntry* SelectedEntry() const;
+    int RememberedSelection(int category) const { return remembered_[category - 1]; }
+    QString TitleBoxText() const;
+    RuleCommandStates RuleCommands() const;
+
+    // A tab was chosen (also: show the current category again). Empties
+    // the rule clipboard.
+    void SwitchCategory(int category);
+    // A node was clicked or a command selects one.
+    void Select(int position);
+    // "ルールの挿入(&R)", "ルールの追加(&A)", "グループの追加(&G)".
+    void InsertRule();
+    void AddRule();
+    void AddGroup();
+    // "削除(&D)": refused on the root group with a message.
+    Notice Delete();
+    // The title box's text changed.
+    void Rename(const QString& text);
+    // "優先度を上げる" / "優先度を下げる".
+    void MoveUp();
+    void MoveDown();
+    // The rule clipboard.
+    Notice CopyRule();
+    Notice CutRule();
+    void PasteRule();
+    bool RuleClipboardFull() const { return !ruleClipboard_.IsEmpty(); }
+
+    bool AutoRename() const { return autoRename_; }
+    void ToggleAutoRename() { autoRename_ = !autoRename_; }
+    // "スクリプトをカラー表示".
+    bool ColourPreview() const { return colourPreview_; }
+    void SetColourPreview(bool on) { colourPreview_ = on; }
+
+    // Status bar panels 1 and 2.
+    QString RuleCountText() const;
+    QString CommandCountText() const;
+    // Conditions plus event rows of the selected rule; 0 when none.
+    int CommandCount() const;
+
+    // --- group execution conditions (root group or group selected) ---------
+
+    const GroupChoices& Choices() const { return choices_; }
+    // A check box clicked or a row ticked: the choice takes the state and the
+    // group's data and script are stored.
+    void SetChoice(GroupSection section, int index, int state);
+    // The pop-up "メニュー" on the section last right-clicked.
+    void RememberPopupSection(const QString& popupId);
+    QString PopupSection() const { return popupSection_; }
+    void RunGroupPopup(GroupPopupCommand command);
+    void RunGroupPopup(GroupSection section, GroupPopupCommand command);
+
+    // --- conditions of the selected rule -------------------------------------
+
+    const ConditionList& Conditions() const { return conditions_; }
+    const ConditionClipboard& ConditionClipboardContents() const { return conditionClipboard_; }
+    QList<ConditionNode> ConditionTree() const { return conditions_.BuildConditionTree(); }
+    void SelectCondition(int position);
+    ConditionCommandStates ConditionCommands() const;
+
+    // AddCodes 4 to 10 (the selected-is-operator flag is worked out here).
+    void InsertOperator(int kind);
+    // "ANDの書き換え" on the selected operator.
+    void RewriteOperator(int kind);
+    void CutCondition(CommandSource source);
+    void CopyCondition();
+    void PasteCondition(CommandSource source);
+    void OverwriteCondition(); // "書き換え(&O)"
+    void DeleteCondition(CommandSource source);
+    Notice UndoConditions();
+    // The condition editor: the dialog's model works on the live list and
+    // clipboard; the workspace stores the result and marks the change.
+    void EditConditions(const std::function<void(ConditionList&)>& edit);
+
+    // --- event panels and rule options ---------------------------------------
+
+    // The panel of the current category and the rule options, for the
+    // selected rule.
+    const PanelView& Panel() const { return panel_; }
+    // A control changed (picker position, box text, "0"/"1"). A value the
+    // control already holds does nothing, so the window may set its controls
+    // from Panel() without echoing. Answers what a limit check refused.
+    Notice ChangePanel(PanelControl control, const QString& value);
+    // A number box lost the focus.
+    Notice PanelFocusLost(PanelControl control);
+
+    // --- free events of the selected rule (category 7) ------------------------
+
+    const FreeEventList& FreeEvents() const { return freeEvents_; }
+    void SelectFreeEvent(int index); // 0-based
+    FreeEventCommandStates FreeEventCommands() const;
+    // Confirmed in the free-event editor. Refused past 16 commands.
+    Notice AddFreeEvent(const FreeEvent& event);
+    void ReplaceFreeEvent(const FreeEvent& event);
+    void CutFreeEvent();
+    void CopyFreeEvent();
+    Notice PasteFreeEvent();
+    void DeleteFreeEvent();
+    // "(…)の条件をコピー": the related condition into the condition clipboard.
+    void CopyRelatedCondition();
+
+private:
+    struct PanelStates;
+
+    Category& CurrentCategoryRef() { return project_.CategoryAt(category_); }
+    RuleEntry* SelectedEntryRef();
+    void RebuildTree();
+    void MarkModified() { modified_ = true; }
+    void ResetAfterLoad(bool resetSelections);
+    void LoadSelectionViews();
+    void StoreChoices();
+    void AfterConditionChange();
+    void RegenerateEvents();
+    void RefreshPanel();
+    void RefreshFreeEvents(int select);
+
+    Project project_;
+    QString currentPath_;
+    bool modified_ = false;
+    bool templatesEnabled_ = true;
+    int category_ = 1;
+    std::array<int, kCategoryCount> remembered_{1, 1, 1, 1, 1, 1, 1};
+    CategoryTree tree_;
+    int selected_ = 1;
+    QString titleBox_;
+    bool loading_ = false;
+    bool autoRename_ = true;
+    bool colourPreview_ = false;
+
+    RuleClipboard ruleClipboard_;
+    GroupChoices choices_;
+    QString popupSection_;
+
+    ConditionList conditions_;
+    ConditionClipboard conditionClipboard_;
+
+    FreeEventList freeEvents_;
+    std::optional<FreeEvent> freeEventClipboard_;
+
+    PanelView panel_;
+    std::unique_ptr<PanelStates> panels_;
+};
+
+} // namespace rw
