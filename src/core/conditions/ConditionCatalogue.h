@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rw {
+
+struct Project;
+
+// The eleven kinds of condition, numbered like the editor's tabs.
+inline constexpr int kConditionKindCount = 11;
+
+// What a condition turns into: the caption shown in the tree, the edit data
+// the editor is refilled from and the fact the script builder writes.
+struct ConditionTriple {
+    QString cap;
+    QString editdat;
+    QString script;
+
+    bool IsError() const { return script == QLatin1String("Err!!"); }
+    bool operator==(const ConditionTriple&) const = default;
+};
+
+// Composes kind 1 to 11 from its fields in edit-data order: picker positions
+// as decimal text counted from 0, number boxes exactly as typed. The include
+// box ("建設中…"/"生産中…") matters for kinds 2 and 3 only. An invalid number,
+// a picker position outside its picker or an unknown kind gives the error
+// triple.
+ConditionTriple Compose(int kind, const QStringList& fields, bool include = false);
+
+struct SplitEditdatResult {
+    int kind = 0; // 0 when the text before the first "\" is not a kind
+    QStringList fields;
+};
+
+// Cuts edit data at every "\": the kind number and at most five fields.
+SplitEditdatResult Split(const QString& editdat);
+
+// ">=" ... "!=" for comparison positions 0 to 5; empty text otherwise.
+QString Operator(int position);
+// The fact word of player position 0 to 24; empty text otherwise.
+QString PlayerWord(int position);
+
+// --- picker rows -------------------------------------------------------------
+
+enum class ComparisonWords { A, B, C };
+
+// The six comparison words of a word list.
+QStringList ComparisonRows(ComparisonWords list);
+// The word list the comparison picker of a kind shows.
+ComparisonWords ComparisonWordsOf(int kind);
+// The 25 shown player rows.
+QStringList PlayerRows();
+
+QStringList ResourceRows();     // kind 1
+QStringList BuildingRows();     // kind 2
+QStringList UnitCategoryRows(); // kind 3
+// Kind 3's unit picker: the category row first for the own player only.
+QStringList UnitRows(int player, int category);
+QStringList TechnologyCategoryRows(); // kind 4
+QStringList TechnologyRows(int category);
+QStringList ResearchStateRows();
+QStringList PopulationRows(); // kind 5
+QStringList AgeRows();        // kind 6
+QStringList ClockRows();      // kind 7
+QStringList HourRows();       // "0" to "5"
+QStringList MinuteRows();     // "0" to "59"; seconds alike
+// Kind 8: "p + 1: help text" for the ten timers of the project.
+QStringList TimerRows(const Project& project);
+// Kind 9: "*乱数用変数", then "v: description" for variables 1 to 40.
+QStringList VariableRows(const Project& project);
+QStringList StrategicNumberCategoryRows(); // kind 10
+QStringList StrategicNumberRows(int category);
+QStringList DistanceRows(); // kind 11
+
+// The tab captions, kind 1 first.
+QStringList ConditionTabCaptions();
+
+} // namespace rw
