@@ -7,11 +7,7 @@
 
 namespace rw {
 
-bool ConditionCommandStates::Operator(int kind) const {
-    return kind >= 4 && kind <= 10 && operators[kind - 4];
-}
-
-bool ConditionCommandStates::Rewrite(int kind) const {
+bool ConditionCommandStates::RewriteEnabled(int kind) const {
     const auto it = std::find(kRewriteKinds.begin(), kRewriteKinds.end(), kind);
     return it != kRewriteKinds.end() && rewrite[it - kRewriteKinds.begin()];
 }
@@ -39,7 +35,7 @@ ConditionCommandStates CommandLimitRefresh(const ConditionEntries& entries, int 
     const bool normal = !entry.IsTopLevelLocked() && !entry.IsPlaceholder();
     states.cut = normal;
     states.copy = normal;
-    states.del = normal;
+    states.remove = normal;
     states.overwrite = clipboard.Size() == 1 && !entry.IsOperator() && !entry.IsTopLevelLocked();
 
     if (const OperatorInfo* current = OperatorByEditdat(entry.editdat)) {
