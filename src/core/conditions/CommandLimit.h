@@ -31,21 +31,6 @@ struct ConditionCommandStates {
     bool RewriteEnabled(int kind) const;
 
     bool operator==(const ConditionCommandStates&) const = default;
-};                             // buttons 4 to 10: AND OR NAND NOR NOT XOR XNOR
-bool cut = false;              // button 12, "切り取り(&T)"
-bool copy = false;             // button 13, "コピー(&C)"
-bool paste = false;            // button 14, "貼り付け(&P)"
-bool del = false;              // button 15, "削除(&D)"
-bool undo = false;             // button 17, "元に戻す(&U)"
-bool overwrite = false;        // "書き換え(&O)"
-std::array<bool, 6> rewrite{}; // "ANDの書き換え": AND OR NAND NOR XOR XNOR
-
-// The state of the operator button of AddCodes kind 4 to 10.
-bool Operator(int kind) const;
-// The state of the rewrite entry that gives an operator kind 4 to 10.
-bool Rewrite(int kind) const;
-
-bool operator==(const ConditionCommandStates&) const = default;
 };
 
 // The AddCodes kinds of the "ANDの書き換え" entries, in menu order.
