@@ -1,0 +1,134 @@
+#include "rules/GroupChoices.h"
+#include "Printers.h"
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+QString Zeros(int n) {
+    QStringList values(n, "0");
+    return values.join(',');
+}
+
+TEST(GroupChoices, StartEmptyAndWriteTheDefaultString) {
+    GroupChoices choices;
+    EXPECT_EQ(choices.Data(), DefaultGroupConditionData());
+    EXPECT_EQ(GroupChoicesScript(choices), "");
+}
+
+TEST(GroupChoices, LoadAndDataRoundTrip) {
+    GroupChoices choices;
+    const QString data = Zeros(17) + ",1\\1," + Zeros(23) + "\\0,0,2,0,0,1\\" + Zeros(8) + "\\" +
+                         Zeros(5) + "\\1,0,0,0,0";
+    choices.Load(data);
+    EXPECT_EQ(choices.Data(), data);
+    EXPECT_TRUE(choices.IsTicked(GroupSection::Civilisation, 17));
+    // a greyed box is neither ticked nor unticked, and keeps its number
+    EXPECT_FALSE(choices.IsTicked(GroupSection::MapSize, 2));
+    EXPECT_FALSE(choices.IsUnticked(GroupSection::MapSize, 2));
+}
+
+TEST(GroupChoices, ShortSectionsLeaveTheRestAsItWas) {
+    GroupChoices choices;
+    choices.SetState(GroupSection::Difficulty, 4, 1);
+    choices.SetState(GroupSection::MapType, 0, 1);
+    choices.Load("\\0\\1");
+    EXPECT_TRUE(choices.IsUnticked(GroupSection::MapType, 0));
+    EXPECT_TRUE(choices.IsTicked(GroupSection::MapSize, 0));
+    EXPECT_TRUE(choices.IsTicked(GroupSection::Difficulty, 4));
+}
+
+TEST(GroupChoices, PopupCommands) {
+    GroupChoices choices;
+    choices.SetState(GroupSection::MapType, 3, 1);
+    choices.SetState(GroupSection::MapType, 7, 1);
+    choices.Invert(GroupSection::MapType);
+    int ticked = 0;
+    for (int i = 0; i < 24; ++i)
+        ticked += choices.IsTicked(GroupSection::MapType, i);
+    EXPECT_EQ(ticked, 22);
+    EXPECT_FALSE(choices.IsTicked(GroupSection::MapType, 3));
+    choices.SetState(GroupSection::PopulationCap, 1, 2);
+    choices.Invert(GroupSection::PopulationCap); // 0 -> 1, anything else -> 0
+    EXPECT_EQ(choices.State(GroupSection::PopulationCap, 1), 0);
+    EXPECT_EQ(choices.State(GroupSection::PopulationCap, 0), 1);
+    choices.ClearAll(GroupSection::PopulationCap);
+    choices.SelectAll(GroupSection::GameType);
+    EXPECT_EQ(choices.Data().section('\\', 3, 3), Zeros(8));
+    EXPECT_EQ(choices.Data().section('\\', 5), "1,1,1,1,1");
+}
+
+TEST(GroupChoices, SectionsAndCaptions) {
+    EXPECT_EQ(SectionFromPopupId("Idvic"), GroupSection::GameType);
+    EXPECT_EQ(SectionFromPopupId("Idciv"), GroupSection::Civilisation);
+    EXPECT_EQ(SectionFromPopupId("nope"), std::nullopt);
+    EXPECT_EQ(ChoiceCaptions(GroupSection::Civilisation).value(0), "アステカ");
+    EXPECT_EQ(ChoiceCaptions(GroupSection::MapType).size(), 24);
+    EXPECT_EQ(ChoiceCaptions(GroupSection::MapType).value(0), "アラビア");
+    EXPECT_EQ(ChoiceCaptions(GroupSection::PopulationCap).value(7), "200人");
+    EXPECT_EQ(ChoiceCaptions(GroupSection::GameType).value(4), "民族の象徴の防衛");
+    EXPECT_EQ(ChoiceCaptions(GroupSection::MapSize).value(5), "特大");
+}
+
+struct ScriptCase {
+    const char* name;
+    std::vector<std::pair<GroupSection, int>> ticks;
+    const char* script;
+};
+
+class GroupScriptTest : public testing::TestWithParam<ScriptCase> {};
+
+TEST_P(GroupScriptTest, Script) {
+    GroupChoices choices;
+    for (const auto& [section, index] : GetParam().ticks)
+        choices.SetState(section, index, 1);
+    EXPECT_EQ(GroupChoicesScript(choices), QString::fromUtf8(GetParam().script));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, GroupScriptTest,
+    testing::Values(
+        ScriptCase{"OneMapSize", {{GroupSection::MapSize, 0}}, "#load-if-defined TINY-MAP\r\n"},
+        ScriptCase{"TwoPopulationCaps",
+                   {{GroupSection::PopulationCap, 0}, {GroupSection::PopulationCap, 1}},
+                   "#load-if-not-defined POPULATION-CAP-75\r\n"
+                   "#load-if-not-defined POPULATION-CAP-100\r\n"
+                   "#load-if-not-defined POPULATION-CAP-125\r\n"
+                   "#load-if-not-defined POPULATION-CAP-150\r\n"
+                   "#load-if-not-defined POPULATION-CAP-175\r\n"
+                   "#load-if-not-defined POPULATION-CAP-200\r\n"},
+        ScriptCase{"AllVictoryTypes",
+                   {{GroupSection::GameType, 0},
+                    {GroupSection::GameType, 1},
+                    {GroupSection::GameType, 2},
+                    {GroupSection::GameType, 3},
+                    {GroupSection::GameType, 4}},
+                   ""},
+        ScriptCase{"JapaneseOnHard",
+                   {{GroupSection::Difficulty, 3}, {GroupSection::Civilisation, 8}},
+                   "#load-if-defined JAPANESE-CIV\r\n#load-if-defined DIFFICULTY-HARD\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GroupChoices, StoreIntoRootOrGroup) {
+    Project project;
+    RuleEntry group;
+    group.marker = kMarkerGroup;
+    group.groupConditionData = DefaultGroupConditionData();
+    group.groupConditionScript = "stale";
+    project.CategoryAt(2).entries = {group};
+    GroupChoices choices;
+    choices.SetState(GroupSection::GameType, 0, 1);
+    EXPECT_TRUE(StoreGroupChoices(choices, project, 1, 1));
+    EXPECT_EQ(project.rootConditions[0].conditionData.section('\\', 5), "1,0,0,0,0");
+    EXPECT_EQ(project.rootConditions[0].conditionScript, "#load-if-defined DEATH-MATCH\r\n");
+    EXPECT_EQ(project.rootConditions[1].conditionData, "");
+    EXPECT_FALSE(StoreGroupChoices(choices, project, 1, 1));
+    EXPECT_TRUE(StoreGroupChoices(GroupChoices(), project, 2, 2));
+    EXPECT_EQ(project.CategoryAt(2).entries[0].groupConditionScript, "");
+    EXPECT_EQ(StoredGroupData(project, 2, 2), DefaultGroupConditionData());
+    EXPECT_FALSE(StoreGroupChoices(choices, project, 2, 3)); // no such node
+}
+
+} // namespace
