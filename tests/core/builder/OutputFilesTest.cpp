@@ -1,0 +1,86 @@
+#include "BuilderTestUtil.h"
+
+#include "builder/OutputFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+using rw::test::ExampleProject;
+
+namespace {
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(OutputFiles, WritesEmptyAiAndThePerScript) {
+    QTemporaryDir dir;
+    const OutputResult r = WriteAiFiles(ExampleProject(), dir.path() + "/", "mybot");
+    ASSERT_TRUE(r.Ok()) << r.notice.text.toStdString();
+    EXPECT_EQ(r.aiPath, dir.filePath("mybot.ai"));
+    EXPECT_EQ(Read(dir.filePath("mybot.ai")), QByteArray());
+    EXPECT_EQ(Read(dir.filePath("mybot.per")), ZuzAdidodi(ExampleProject()).bytes);
+}
+
+TEST(OutputFiles, RebuildReplacesPerAndKeepsExistingAi) {
+    QTemporaryDir dir;
+    Write(dir.filePath("mybot.ai"), "mine");
+    Write(dir.filePath("mybot.per"), "old script that is longer than nothing");
+    ASSERT_TRUE(WriteAiFiles(ExampleProject(), dir.path(), "mybot").Ok());
+    EXPECT_EQ(Read(dir.filePath("mybot.ai")), "mine");
+    EXPECT_EQ(Read(dir.filePath("mybot.per")), ZuzAdidodi(ExampleProject()).bytes);
+}
+
+TEST(OutputFiles, NoRulesLeavesTheFolderAlone) {
+    QTemporaryDir dir;
+    Write(dir.filePath("mybot.per"), "old");
+    const OutputResult r = WriteAiFiles(InitialProject(), dir.path(), "mybot");
+    EXPECT_FALSE(r.Ok());
+    EXPECT_EQ(r.notice.text, "ルールが一個もありません");
+    EXPECT_EQ(Read(dir.filePath("mybot.per")), "old");
+    EXPECT_FALSE(QFile::exists(dir.filePath("mybot.ai")));
+}
+
+TEST(OutputFiles, RefusesNamesThatAreNotPlainFileNames) {
+    QTemporaryDir dir;
+    for (const char* name :
+         {"", " ", "../x", "a/b", "a\\b", "..", "bot?", "a:b", "NUL", "con", "bot.", "tab\there"}) {
+        const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), name);
+        EXPECT_FALSE(r.Ok()) << name;
+        EXPECT_EQ(r.notice.icon, Notice::Icon::Warning) << name;
+    }
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    QDir up(dir.path());
+    up.cdUp();
+    EXPECT_FALSE(QFile::exists(up.filePath("x.per")));
+    EXPECT_TRUE(CheckAiName("日本語のAI v1.0").IsEmpty());
+}
+
+TEST(OutputFiles, WriteFailuresAreReportedWithThePath) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("nowhere");
+    OutputResult r = WriteAiFiles(ExampleProject(), missing, "mybot");
+    EXPECT_FALSE(r.Ok());
+    EXPECT_TRUE(r.notice.text.contains(QDir::toNativeSeparators(missing)));
+
+    // a folder standing where the script should go cannot be replaced
+    ASSERT_TRUE(QDir(dir.path()).mkdir("mybot.per"));
+    r = WriteAiFiles(ExampleProject(), dir.path(), "mybot");
+    EXPECT_FALSE(r.Ok());
+    EXPECT_EQ(r.notice.icon, Notice::Icon::Critical);
+    EXPECT_TRUE(r.notice.text.contains(QDir::toNativeSeparators(dir.filePath("mybot.per"))))
+        << r.notice.text.toStdString();
+}
