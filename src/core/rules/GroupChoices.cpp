@@ -1,7 +1,6 @@
 #include "rules/GroupChoices.h"
 
 #include "model/CategoryTree.h"
-#include "model/Numeric.h"
 #include "vocabulary/Vocabulary.h"
 
 namespace rw {
@@ -24,7 +23,7 @@ VocabTable TableOf(GroupSection section) {
         return VocabTable::PopulationCap;
     case GroupSection::Difficulty:
         return VocabTable::Difficulty;
-    case GroupSection::GameType:
+    case GroupSection::Victory:
         break;
     }
     return VocabTable::Victory;
@@ -66,7 +65,7 @@ const QStringList& ChoiceCaptions(GroupSection section) {
         CaptionsFromTable(GroupSection::PopulationCap),
         QStringList{QStringLiteral("非常に簡単"), QStringLiteral("簡単"), QStringLiteral("普通"),
                     QStringLiteral("難しい"), QStringLiteral("非常に難しい")},
-        CaptionsFromTable(GroupSection::GameType),
+        CaptionsFromTable(GroupSection::Victory),
     };
     return captions[Index(section)];
 }
@@ -78,44 +77,18 @@ std::optional<GroupSection> SectionFromPopupId(const QString& popupId) {
     return std::nullopt;
 }
 
-GroupChoices::GroupChoices() {
-    for (int s = 0; s < kGroupSectionCount; ++s)
-        states_[s] = QList<int>(Infos()[s].count, 0);
-}
+GroupChoices::GroupChoices() : selection_(GroupSelection::Empty()) {}
 
 void GroupChoices::Load(const QString& data) {
-    const QStringList sections = data.split(QLatin1Char('\\'));
-    for (int s = 0; s < kGroupSectionCount && s < sections.size(); ++s) {
-        const QStringList values = sections[s].split(QLatin1Char(','));
-        QList<int>& states = states_[s];
-        for (int v = 0; v < states.size() && v < values.size(); ++v) {
-            const std::optional<long long> number = FloorNumber(values[v]);
-            if (!number)
-                continue;
-            if (Infos()[s].checkList)
-                states[v] = *number != 0 ? 1 : 0;
-            else if (*number >= 0 && *number <= 2)
-                states[v] = int(*number);
-        }
-    }
+    LoadIfDefDat(selection_, data);
 }
 
 QString GroupChoices::Data() const {
-    QString data;
-    for (int s = 0; s < kGroupSectionCount; ++s) {
-        if (s > 0)
-            data += QLatin1Char('\\');
-        for (int v = 0; v < states_[s].size(); ++v) {
-            if (v > 0)
-                data += QLatin1Char(',');
-            data += QString::number(states_[s][v]);
-        }
-    }
-    return data;
+    return GetIfDefDat(selection_);
 }
 
 int GroupChoices::State(GroupSection section, int index) const {
-    return states_[Index(section)].value(index, 0);
+    return selection_.Section(section).value(index, 0);
 }
 
 bool GroupChoices::IsTicked(GroupSection section, int index) const {
@@ -127,7 +100,7 @@ bool GroupChoices::IsUnticked(GroupSection section, int index) const {
 }
 
 void GroupChoices::SetState(GroupSection section, int index, int state) {
-    QList<int>& states = states_[Index(section)];
+    QList<int>& states = selection_.Section(section);
     if (index < 0 || index >= states.size())
         return;
     if (SectionInfo(section).checkList)
@@ -136,44 +109,20 @@ void GroupChoices::SetState(GroupSection section, int index, int state) {
 }
 
 void GroupChoices::SelectAll(GroupSection section) {
-    states_[Index(section)].fill(1);
+    selection_.Section(section).fill(1);
 }
 
 void GroupChoices::ClearAll(GroupSection section) {
-    states_[Index(section)].fill(0);
+    selection_.Section(section).fill(0);
 }
 
 void GroupChoices::Invert(GroupSection section) {
-    for (int& state : states_[Index(section)])
+    for (int& state : selection_.Section(section))
         state = state == 0 ? 1 : 0;
 }
 
 QString GroupChoicesScript(const GroupChoices& choices) {
-    QString script;
-    for (int s = 0; s < kGroupSectionCount; ++s) {
-        const GroupSection section = GroupSection(s);
-        const QList<GameSettingItem>& items = GameSettingItems(TableOf(section));
-        const int count = SectionInfo(section).count;
-        int ticked = 0;
-        int lastTicked = -1;
-        for (int v = 0; v < count; ++v)
-            if (choices.IsTicked(section, v)) {
-                ++ticked;
-                lastTicked = v;
-            }
-        if (ticked == 0 || ticked == count)
-            continue;
-        if (ticked == 1) {
-            script += QStringLiteral("#load-if-defined ") + items.value(lastTicked).symbol +
-                      QStringLiteral("\r\n");
-            continue;
-        }
-        for (int v = 0; v < count; ++v)
-            if (choices.IsUnticked(section, v))
-                script += QStringLiteral("#load-if-not-defined ") + items.value(v).symbol +
-                          QStringLiteral("\r\n");
-    }
-    return script;
+    return GetIfDefScript(choices.Selection());
 }
 
 bool StoreGroupChoices(const GroupChoices& choices, Project& project, int category, int selected) {

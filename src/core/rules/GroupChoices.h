@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/IfDefScript.h"
 #include "model/Project.h"
 
 #include <QList>
@@ -10,10 +11,6 @@
 #include <optional>
 
 namespace rw {
-
-// The six sections of a group's execution conditions, in data order.
-enum class GroupSection { Civilisation, MapType, MapSize, PopulationCap, Difficulty, GameType };
-inline constexpr int kGroupSectionCount = 6;
 
 struct GroupSectionInfo {
     QString heading;        // "プレイヤーの文明" ...
@@ -28,8 +25,8 @@ const QStringList& ChoiceCaptions(GroupSection section);
 std::optional<GroupSection> SectionFromPopupId(const QString& popupId);
 
 // The ticks of the group-condition view. A check-list row is ticked or not;
-// a check box holds a state number (0 clear, 1 ticked, 2 greyed), which is
-// what the data string records.
+// a check box holds a state number (0 clear, 1 ticked, other states
+// greyed), which is what the data string records.
 class GroupChoices {
 public:
     GroupChoices(); // nothing ticked
@@ -52,10 +49,12 @@ public:
     void ClearAll(GroupSection section);
     void Invert(GroupSection section);
 
+    const GroupSelection& Selection() const { return selection_; }
+
     bool operator==(const GroupChoices&) const = default;
 
 private:
-    std::array<QList<int>, kGroupSectionCount> states_;
+    GroupSelection selection_;
 };
 
 // The #load-if-defined text of the choices.

@@ -55,20 +55,20 @@ TEST(GroupChoices, PopupCommands) {
     EXPECT_EQ(choices.State(GroupSection::PopulationCap, 1), 0);
     EXPECT_EQ(choices.State(GroupSection::PopulationCap, 0), 1);
     choices.ClearAll(GroupSection::PopulationCap);
-    choices.SelectAll(GroupSection::GameType);
+    choices.SelectAll(GroupSection::Victory);
     EXPECT_EQ(choices.Data().section('\\', 3, 3), Zeros(8));
     EXPECT_EQ(choices.Data().section('\\', 5), "1,1,1,1,1");
 }
 
 TEST(GroupChoices, SectionsAndCaptions) {
-    EXPECT_EQ(SectionFromPopupId("Idvic"), GroupSection::GameType);
+    EXPECT_EQ(SectionFromPopupId("Idvic"), GroupSection::Victory);
     EXPECT_EQ(SectionFromPopupId("Idciv"), GroupSection::Civilisation);
     EXPECT_EQ(SectionFromPopupId("nope"), std::nullopt);
     EXPECT_EQ(ChoiceCaptions(GroupSection::Civilisation).value(0), "アステカ");
     EXPECT_EQ(ChoiceCaptions(GroupSection::MapType).size(), 24);
     EXPECT_EQ(ChoiceCaptions(GroupSection::MapType).value(0), "アラビア");
     EXPECT_EQ(ChoiceCaptions(GroupSection::PopulationCap).value(7), "200人");
-    EXPECT_EQ(ChoiceCaptions(GroupSection::GameType).value(4), "民族の象徴の防衛");
+    EXPECT_EQ(ChoiceCaptions(GroupSection::Victory).value(4), "民族の象徴の防衛");
     EXPECT_EQ(ChoiceCaptions(GroupSection::MapSize).value(5), "特大");
 }
 
@@ -100,11 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "#load-if-not-defined POPULATION-CAP-175\r\n"
                    "#load-if-not-defined POPULATION-CAP-200\r\n"},
         ScriptCase{"AllVictoryTypes",
-                   {{GroupSection::GameType, 0},
-                    {GroupSection::GameType, 1},
-                    {GroupSection::GameType, 2},
-                    {GroupSection::GameType, 3},
-                    {GroupSection::GameType, 4}},
+                   {{GroupSection::Victory, 0},
+                    {GroupSection::Victory, 1},
+                    {GroupSection::Victory, 2},
+                    {GroupSection::Victory, 3},
+                    {GroupSection::Victory, 4}},
                    ""},
         ScriptCase{"JapaneseOnHard",
                    {{GroupSection::Difficulty, 3}, {GroupSection::Civilisation, 8}},
@@ -119,7 +119,7 @@ TEST(GroupChoices, StoreIntoRootOrGroup) {
     group.groupConditionScript = "stale";
     project.CategoryAt(2).entries = {group};
     GroupChoices choices;
-    choices.SetState(GroupSection::GameType, 0, 1);
+    choices.SetState(GroupSection::Victory, 0, 1);
     EXPECT_TRUE(StoreGroupChoices(choices, project, 1, 1));
     EXPECT_EQ(project.rootConditions[0].conditionData.section('\\', 5), "1,0,0,0,0");
     EXPECT_EQ(project.rootConditions[0].conditionScript, "#load-if-defined DEATH-MATCH\r\n");
