@@ -1,0 +1,487 @@
+#include "events/FreeEventEditor.h"
+#include "model/Project.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace rw {
+namespace {
+
+using Setup = std::function<void(FreeEventEditor&)>;
+
+struct Composed {
+    const char* name;
+    Setup setup;
+    QString caption;
+    QString command;
+    QString data;
+    QString relatedCaption;
+    QString relatedFact;
+};
+
+void PrintTo(const Composed& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ComposedEvent : public testing::TestWithParam<Composed> {};
+
+TEST_P(ComposedEvent, PreviewAndDataString) {
+    const Composed& row = GetParam();
+    FreeEventEditor editor;
+    row.setup(editor);
+    const FreeEventPreview p = editor.Preview();
+    EXPECT_EQ(p.caption, row.caption);
+    EXPECT_EQ(p.command, row.command);
+    EXPECT_EQ(editor.DataString(), row.data);
+    EXPECT_EQ(p.relatedCaption, row.relatedCaption);
+    EXPECT_EQ(p.relatedFact, row.relatedFact);
+}
+
+// A fresh editor filled from the data string composes the same event.
+TEST_P(ComposedEvent, RestoresFromItsDataString) {
+    const Composed& row = GetParam();
+    FreeEventEditor editor;
+    editor.Restore(row.data);
+    EXPECT_EQ(editor.DataString(), row.data);
+    EXPECT_EQ(editor.Preview().caption, row.caption);
+    EXPECT_EQ(editor.Preview().command, row.command);
+}
+
+const int kCastle = 15; // 0-based picker positions
+const int kStoneWallWide = 25;
+const int kPalisadeNarrow = 26;
+const int kGateWide = 33;
+
+INSTANTIATE_TEST_SUITE_P(
+    FreeEventEditor, ComposedEvent,
+    testing::Values(
+        Composed{"castle_forward",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(2);
+                     e.SetBuilding(kCastle);
+                     e.SetForward(true);
+                 },
+                 "城を敵陣に建設する", "build-forward castle", "2)16)0)1", "城が建設できるとき",
+                 "can-build castle"},
+        Composed{"house_build", [](FreeEventEditor& e) { e.SelectKind(2); }, "家を建設する",
+                 "build house", "2)1)0)0", "家が建設できるとき", "can-build house"},
+        Composed{"wide_gate",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(2);
+                     e.SetBuilding(kGateWide);
+                 },
+                 "門(広い)を建設する", "build-gate 2 ", "2)34)0)0", "門(広い)が建設できるとき",
+                 "can-build 939"},
+        Composed{"palisade_destroy",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(2);
+                     e.SetBuilding(kPalisadeNarrow);
+                     e.SetBuildingAction(1);
+                 },
+                 "柵(狭い)を破壊する", "delete-building palisade-wall", "2)27)1)0",
+                 "柵(狭い)が存在するとき", "building-type-count-total palisade-wall >= 1"},
+        Composed{"palisade_build",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(2);
+                     e.SetBuilding(kPalisadeNarrow);
+                 },
+                 "柵(狭い)を建設する", "build-wall 1 palisade-wall", "2)27)0)0",
+                 "柵(狭い)が建設できるとき", "can-build palisade-wall"},
+        Composed{"stone_wall_wide_destroy",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(2);
+                     e.SetBuilding(kStoneWallWide);
+                     e.SetBuildingAction(1);
+                 },
+                 "石壁系(広い)を破壊する", "delete-building stone-wall-line", "2)26)1)0",
+                 "石壁系(広い)が存在するとき", "building-type-count-total stone-wall-line >= 1"},
+        Composed{"stone_wall_wide_build",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(2);
+                     e.SetBuilding(kStoneWallWide);
+                 },
+                 "石壁系(広い)を建設する", "build-wall 2 stone-wall-line", "2)26)0)0",
+                 "石壁系(広い)が建設できるとき", "can-build stone-wall-line"},
+        Composed{
+            "chat_default", [](FreeEventEditor&) {}, "テストメッセージ(メッセージを表示します)",
+            "chat-local-to-self \"メッセージを表示します\"", "1)0)メッセージを表示します", "", ""},
+        Composed{"chat_to_all",
+                 [](FreeEventEditor& e) {
+                     e.SetChatTarget(3);
+                     e.SetChatText("gg");
+                 },
+                 "全員にチャット(gg)", "chat-to-all \"gg\"", "1)3)gg", "", ""},
+        Composed{"research_first", [](FreeEventEditor& e) { e.SelectKind(3); },
+                 "領主の時代を研究する", "research feudal-age", "3)0)0",
+                 "領主の時代が研究できるとき", "can-research feudal-age"},
+        Composed{"research_monastery_herbal",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(3);
+                     e.SetTechnologyCategory(11);
+                     e.SetTechnology(9);
+                 },
+                 "薬草学を研究する", "research 441", "3)11)9", "薬草学が研究できるとき",
+                 "can-research 441"},
+        Composed{"unit_delete_villager",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(4);
+                     e.SetUnitAction(1);
+                 },
+                 "町の人を削除する", "delete-unit villager", "4)0)0)1", "町の人が削除できるとき",
+                 "unit-type-count-total villager >= 1"},
+        Composed{"unit_train_missionary",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(4);
+                     e.SetUnitCategory(2); // 聖職者グループ without the relic carrier
+                     e.SetUnit(1);
+                 },
+                 "宣教師を生産する", "train 775", "4)2)1)0", "宣教師が生産できるとき",
+                 "can-train 775"},
+        Composed{"wood_percentage",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(5);
+                     e.SetResourceValue("30");
+                 },
+                 "木の収集割合を30 ％に変更", "set-strategic-number sn-wood-gatherer-percentage 30",
+                 "5)0)30", "", ""},
+        Composed{"food_percentage",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(5);
+                     e.SetResourceEntry(1);
+                 },
+                 "食料の収集割合を25％に変更",
+                 "set-strategic-number sn-food-gatherer-percentage 25", "5)1)25", "", ""},
+        Composed{"sell_stone",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(5);
+                     e.SetResourceEntry(9);
+                 },
+                 "石を100売る", "sell-commodity stone", "5)9)25", "石が100売れるとき",
+                 "can-sell-commodity stone"},
+        Composed{"attack_now", [](FreeEventEditor& e) { e.SelectKind(6); }, "総攻撃開始",
+                 "attack-now", "6)0)100", "", ""},
+        Composed{"boat_groups",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(6);
+                     e.SetAttackEntry(8);
+                     e.SetAttackValue("7");
+                 },
+                 "海軍最大グループ数設定",
+                 "set-strategic-number sn-maximum-boat-attack-group-size 7", "6)8)7", "", ""},
+        Composed{"food_distance",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(7);
+                     e.SetRangeKind(4);
+                     e.SetDistance("20");
+                 },
+                 "羊､苺､畑､小魚の認識距離を20に変更",
+                 "set-strategic-number sn-maximum-food-drop-distance 20", "7)4)20", "", ""},
+        Composed{"wood_distance_shares_prefix",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(7);
+                     e.SetRangeKind(3);
+                 },
+                 "伐採所・採掘所の距離を15に変更",
+                 "set-strategic-number sn-maximum-wood-drop-distance 15", "7)3)15", "", ""},
+        Composed{"blot_size", [](FreeEventEditor& e) { e.SelectKind(8); },
+                 "探索精度を15に変更します", "set-strategic-number sn-blot-size 15", "8)0)15", "",
+                 ""},
+        Composed{"no_reexplore",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(8);
+                     e.SetExploreEntry(1);
+                     e.SetReexplore(false);
+                 },
+                 "再探索をしないように変更します", "set-strategic-number sn-blot-exploration-map 0",
+                 "8)1)0)1", "", ""},
+        Composed{"explore_groups",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(8);
+                     e.SetExploreEntry(2);
+                 },
+                 "探索最大数を1に変更します", "set-strategic-number sn-number-explore-groups 1",
+                 "8)2)1", "", ""},
+        Composed{"strategic_town_size",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(9);
+                     e.SetStrategicHeading(2);
+                     e.SetStrategicEntry(6);
+                     e.SetStrategicValue("80");
+                 },
+                 "町の大きさ(最大)を80に設定する", "set-strategic-number sn-maximum-town-size 80",
+                 "9)2)6)80", "", ""},
+        Composed{"strategic_second_explorer_row",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(9);
+                     e.SetStrategicHeading(3);
+                     e.SetStrategicEntry(3);
+                 },
+                 "索敵率を0に設定する", "set-strategic-number sn-percent-civilian-explorers 0",
+                 "9)3)3)0", "", ""},
+        Composed{"set_goal",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(10);
+                     e.SetVariableEntry(3);
+                     e.SetVariableValue("10");
+                 },
+                 "変数(3)を10に設定する", "set-goal 3 10", "10)3)10", "", ""},
+        Composed{"random_number",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(10);
+                     e.SetVariableValue("6");
+                 },
+                 "乱数を1～6で発生させる", "generate-random-number 6", "10)0)6", "", ""},
+        Composed{"stance",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(11);
+                     e.SetPlayer(1);
+                     e.SetStance(2);
+                 },
+                 "Player2の外交政策を敵対に変更します", "set-stance 2 enemy", "11)1)2", "", ""},
+        Composed{"timer_start",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(12);
+                     e.SetTimer(1);
+                     e.SetSeconds("60");
+                 },
+                 "タイマー(2)を開始(60秒)", "enable-timer 2 60", "12)1)0)60", "", ""},
+        Composed{"timer_stop",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(12);
+                     e.SetTimerRun(1);
+                 },
+                 "タイマー(1)を停止", "disable-timer 1", "12)0)1)10", "", ""}),
+    [](const testing::TestParamInfo<Composed>& info) { return std::string(info.param.name); });
+
+struct Validity {
+    const char* name;
+    Setup setup;
+    bool valid;
+};
+
+void PrintTo(const Validity& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class InputValidity : public testing::TestWithParam<Validity> {};
+
+TEST_P(InputValidity, InvalidInputTurnsThePreviewIntoAnError) {
+    FreeEventEditor editor;
+    GetParam().setup(editor);
+    const FreeEventPreview p = editor.Preview();
+    EXPECT_EQ(p.IsValid(), GetParam().valid);
+    if (!GetParam().valid) {
+        EXPECT_EQ(p.caption, "入力が正しくありません");
+        EXPECT_EQ(p.command, "Err!!");
+    }
+}
+
+Setup Chat(const char* text) {
+    return [text](FreeEventEditor& e) { e.SetChatText(QString::fromUtf8(text)); };
+}
+Setup Resource(int entry, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(5);
+        e.SetResourceValue(v);
+        e.SetResourceEntry(entry);
+    };
+}
+Setup Attack(int entry, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(6);
+        e.SetAttackEntry(entry);
+        e.SetAttackValue(v);
+    };
+}
+Setup Distance(int kind, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(7);
+        e.SetRangeKind(kind);
+        e.SetDistance(v);
+    };
+}
+Setup Variable(int entry, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(10);
+        e.SetVariableEntry(entry);
+        e.SetVariableValue(v);
+    };
+}
+Setup Timer(int run, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(12);
+        e.SetTimerRun(run);
+        e.SetSeconds(v);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FreeEventEditor, InputValidity,
+    testing::Values(
+        Validity{"chat_plain", Chat("攻撃開始"), true}, Validity{"chat_empty", Chat(""), false},
+        Validity{"chat_semicolon", Chat("a;b"), false}, Validity{"chat_quote", Chat("a\"b"), false},
+        Validity{"chat_open_paren", Chat("a(b"), false},
+        Validity{"chat_close_paren", Chat("a)b"), false},
+        Validity{"chat_line_break", Chat("a\r\nb"), false},
+        Validity{"wood_100", Resource(0, "100"), true}, Validity{"wood_0", Resource(0, "0"), true},
+        Validity{"wood_101", Resource(0, "101"), false},
+        Validity{"wood_minus_1", Resource(0, "-1"), false},
+        Validity{"wood_100_5_rounds_down", Resource(0, "100.5"), true},
+        Validity{"wood_text", Resource(0, "abc"), false},
+        Validity{"buy_ignores_box", Resource(4, "150"), true},
+        Validity{"attack_now_ignores_box", Attack(0, "x"), true},
+        Validity{"land_percent_101", Attack(1, "101"), false},
+        Validity{"boat_percent_100", Attack(2, "100"), true},
+        Validity{"groups_any_number", Attack(3, "1000"), true},
+        Validity{"groups_text", Attack(3, "x"), false},
+        Validity{"distance_0", Distance(0, "0"), true},
+        Validity{"distance_255", Distance(8, "255"), true},
+        Validity{"distance_256", Distance(0, "256"), false},
+        Validity{"wood_distance_minus_1", Distance(3, "-1"), false},
+        Validity{"random_1", Variable(0, "1"), true},
+        Validity{"random_100", Variable(0, "100"), true},
+        Validity{"random_0", Variable(0, "0"), false},
+        Validity{"random_101", Variable(0, "101"), false},
+        Validity{"variable_any_number", Variable(5, "-500"), true},
+        Validity{"variable_text", Variable(5, "x"), false},
+        Validity{"timer_start_text", Timer(0, "abc"), false},
+        Validity{"timer_stop_text", Timer(1, "abc"), false},
+        Validity{"timer_stop_number", Timer(1, "5"), true},
+        Validity{"blot_text",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(8);
+                     e.SetBlotSize("x");
+                 },
+                 false},
+        Validity{"reexplore_ignores_boxes",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(8);
+                     e.SetBlotSize("x");
+                     e.SetExploreEntry(1);
+                 },
+                 true},
+        Validity{"strategic_text",
+                 [](FreeEventEditor& e) {
+                     e.SelectKind(9);
+                     e.SetStrategicValue("");
+                 },
+                 false}),
+    [](const testing::TestParamInfo<Validity>& info) { return std::string(info.param.name); });
+
+TEST(FreeEventEditor, SwitchingToAMarketEntryKeepsTheTypedPercentageInTheData) {
+    FreeEventEditor editor;
+    editor.SelectKind(5);
+    editor.SetResourceValue("150");
+    EXPECT_FALSE(editor.Preview().IsValid());
+    editor.SetResourceEntry(4);
+    EXPECT_TRUE(editor.Preview().IsValid());
+    EXPECT_EQ(editor.DataString(), "5)4)150");
+    EXPECT_FALSE(editor.ResourceValueVisible());
+}
+
+TEST(FreeEventEditor, ForwardBoxFollowsBuildingAndEventKind) {
+    FreeEventEditor editor;
+    editor.SelectKind(2);
+    EXPECT_FALSE(editor.ForwardEnabled()); // 家 carries the second picture
+    editor.SetForward(true);
+    EXPECT_FALSE(editor.Forward());
+
+    editor.SetBuilding(kCastle);
+    ASSERT_TRUE(editor.ForwardEnabled());
+    editor.SetForward(true);
+    editor.SetBuildingAction(1);
+    EXPECT_FALSE(editor.ForwardVisible());
+    EXPECT_EQ(editor.Preview().caption, "城を破壊する");
+    EXPECT_EQ(editor.Preview().command, "delete-building castle");
+    EXPECT_EQ(editor.DataString(), "2)16)1)1");
+    editor.SetBuildingAction(0);
+    EXPECT_EQ(editor.Preview().command, "build-forward castle");
+
+    editor.SetBuilding(0);
+    EXPECT_FALSE(editor.Forward());
+    editor.SetBuilding(kCastle);
+    EXPECT_FALSE(editor.Forward()); // cleared, not just hidden
+}
+
+TEST(FreeEventEditor, RestoredNumbersAreRoundedDown) {
+    FreeEventEditor editor;
+    editor.Restore("10)3)2.5");
+    EXPECT_EQ(editor.CurrentKind(), 10);
+    EXPECT_EQ(editor.VariableEntry(), 3);
+    EXPECT_EQ(editor.VariableValue(), "2");
+    editor.Restore("12)9)1)-2.5");
+    EXPECT_EQ(editor.Timer(), 9);
+    EXPECT_EQ(editor.TimerRun(), 1);
+    EXPECT_EQ(editor.Seconds(), "-3");
+}
+
+TEST(FreeEventEditor, RestoreKeepsAnIgnoredBoxTextThatIsNoNumber) {
+    FreeEventEditor editor;
+    editor.Restore("5)4)abc");
+    EXPECT_EQ(editor.ResourceEntry(), 4);
+    EXPECT_EQ(editor.ResourceValue(), "abc");
+    EXPECT_TRUE(editor.Preview().IsValid());
+}
+
+TEST(FreeEventEditor, RestoreToleratesDamagedData) {
+    FreeEventEditor editor;
+    editor.Restore("");
+    editor.Restore("99)1)2");
+    editor.Restore("2");
+    EXPECT_EQ(editor.CurrentKind(), 2);
+    EXPECT_EQ(editor.Building(), 0);
+    editor.Restore("4)500)-7)x");
+    EXPECT_EQ(editor.UnitCategory(), 0);
+    EXPECT_EQ(editor.Unit(), 0);
+    editor.Restore("9)1)999)5");
+    EXPECT_TRUE(editor.Preview().IsValid());
+    EXPECT_EQ(editor.DataString(), "9)1)0)5");
+}
+
+TEST(FreeEventEditor, ReexploreRestoredFromTheTwoOptionFields) {
+    FreeEventEditor editor;
+    editor.Restore("8)1)0)1");
+    EXPECT_FALSE(editor.Reexplore());
+    editor.Restore("8)1)1)0");
+    EXPECT_TRUE(editor.Reexplore());
+}
+
+TEST(FreeEventEditor, CategoryChangeRefillsItsListWithTheFirstEntry) {
+    FreeEventEditor editor;
+    editor.SelectKind(4);
+    const QStringList villagers = editor.Units();
+    EXPECT_EQ(villagers, QStringList{"町の人"});
+    editor.SetUnitCategory(2);
+    EXPECT_EQ(editor.Units(), (QStringList{"聖職者", "宣教師"}));
+    editor.SetUnit(1);
+    editor.SetUnitCategory(3);
+    EXPECT_EQ(editor.Unit(), 0);
+    EXPECT_EQ(editor.UnitCategory(), 3);
+    EXPECT_EQ(editor.Preview().command, "train militiaman-line");
+}
+
+TEST(FreeEventEditor, ResetRestoresTheDefaultsButKeepsNames) {
+    Project project;
+    project.variables[1].description = "偵察済み";
+    project.timers[2].help = "攻撃待ち";
+    FreeEventEditor editor;
+    editor.ReloadNames(project);
+    EXPECT_EQ(editor.VariableEntries()[1], "1: 偵察済み");
+    EXPECT_EQ(editor.TimerEntries()[1], "2: 攻撃待ち");
+    editor.SetVariableEntry(1);
+    EXPECT_EQ(editor.VariableLabel(), "偵察済み");
+
+    editor.SelectKind(12);
+    editor.SetSeconds("99");
+    editor.SetMode(FreeEventEditor::Mode::Change);
+    editor.Reset();
+    EXPECT_EQ(editor.CurrentKind(), 1);
+    EXPECT_EQ(editor.Seconds(), "10");
+    EXPECT_EQ(editor.VariableEntry(), 0);
+    EXPECT_EQ(editor.ConfirmCaption(), "追加");
+    EXPECT_EQ(editor.TimerEntries()[1], "2: 攻撃待ち");
+}
+
+} // namespace
+} // namespace rw
