@@ -1,0 +1,219 @@
+#include "core/storage/SampleProject.h"
+
+#include "storage/ProjectJson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace rw {
+namespace {
+
+TEST(ProjectJson, RoundTripsEveryField) {
+    const Project sample = test::SampleProject();
+    const JsonReadResult read = ProjectFromJson(ProjectToJson(sample, false));
+    ASSERT_TRUE(read.project) << read.error.toStdString();
+    EXPECT_EQ(*read.project, sample);
+}
+
+TEST(ProjectJson, WritesKeysInFileOrderWithTwoSpaceIndentation) {
+    Project p = InitialProject();
+    p.CategoryAt(1).entries << NewGroupEntry();
+    const QString json = QString::fromUtf8(ProjectToJson(p, true));
+    EXPECT_TRUE(json.startsWith(QStringLiteral("{\n"
+                                               "  \"magic\": \"TEMP\",\n"
+                                               "  \"title\": \"新しいAI\",\n"
+                                               "  \"author\": \"\",\n"
+                                               "  \"categories\": [\n"
+                                               "    {\n"
+                                               "      \"rootCaption\": \"建物グループ\",\n"
+                                               "      \"entries\": [\n"
+                                               "        {\n"
+                                               "          \"title\": \"新しいグループ\",\n"
+                                               "          \"actions\": \"\",\n")))
+        << json.left(400).toStdString();
+    EXPECT_TRUE(json.contains(QStringLiteral("          \"marker\": \"\\\\f\"\n"
+                                             "        }\n"
+                                             "      ]\n"
+                                             "    },\n"
+                                             "    {\n"
+                                             "      \"rootCaption\": \"研究グループ\",\n"
+                                             "      \"entries\": []\n"
+                                             "    },\n")));
+    EXPECT_TRUE(json.contains(QStringLiteral("      \"options\": \"1,1,0,15\",\n"
+                                             "      \"text\": \"(defrule\\r\\n  (true)\\r\\n")));
+    EXPECT_TRUE(json.contains(QStringLiteral("      \"kind\": 1\n")));
+    EXPECT_TRUE(json.endsWith(QStringLiteral("      \"description\": \"40番の変数\"\n"
+                                             "    }\n"
+                                             "  ]\n"
+                                             "}\n")));
+}
+
+TEST(ProjectJson, EscapesWhatJsonRequires) {
+    Project p = InitialProject();
+    p.title = QStringLiteral("a\"b\\c\r\nd\te\x01"
+                             "f/");
+    const QByteArray json = ProjectToJson(p, false);
+    EXPECT_TRUE(json.contains("\"title\": \"a\\\"b\\\\c\\r\\nd\\te\\u0001f/\""));
+    const JsonReadResult read = ProjectFromJson(json);
+    ASSERT_TRUE(read.project);
+    EXPECT_EQ(read.project->title, p.title);
+}
+
+TEST(ProjectJson, LeftOutKeysAreEmptyAndMagicIsIgnored) {
+    QJsonObject top = QJsonDocument::fromJson(ProjectToJson(InitialProject(), false)).object();
+    top[QStringLiteral("magic")] = QStringLiteral("????");
+    top.remove(QStringLiteral("author"));
+    QJsonArray categories = top[QStringLiteral("categories")].toArray();
+    QJsonObject category = categories[3].toObject();
+    category[QStringLiteral("entries")] = QJsonArray{QJsonObject{{"title", "only a title"}}};
+    categories[3] = category;
+    top[QStringLiteral("categories")] = categories;
+
+    const JsonReadResult read = ProjectFromJson(QJsonDocument(top).toJson());
+    ASSERT_TRUE(read.project) << read.error.toStdString();
+    ASSERT_EQ(read.project->CategoryAt(4).entries.size(), 1);
+    RuleEntry expected;
+    expected.title = QStringLiteral("only a title");
+    EXPECT_EQ(read.project->CategoryAt(4).entries[0], expected);
+    EXPECT_TRUE(read.project->author.isEmpty());
+}
+
+// Each row damages a valid document and names the error it must give.
+struct JsonErrorRow {
+    const char* name;
+    std::function<void(QJsonObject&)> damage;
+    const char* error;
+};
+
+// Applies fn to element i of array key, keeping the change.
+template <typename Fn> void EditElement(QJsonObject& object, const char* key, int i, Fn fn) {
+    QJsonArray array = object[QLatin1String(key)].toArray();
+    QJsonObject element = array[i].toObject();
+    fn(element);
+    array[i] = element;
+    object[QLatin1String(key)] = array;
+}
+
+class ProjectJsonErrorTest : public ::testing::TestWithParam<JsonErrorRow> {};
+
+TEST_P(ProjectJsonErrorTest, NamesThePlace) {
+    Project p = InitialProject();
+    for (int i = 0; i < 6; ++i)
+        p.CategoryAt(3).entries << NewRuleEntry(3, QStringLiteral("100"));
+    QJsonObject top = QJsonDocument::fromJson(ProjectToJson(p, false)).object();
+    GetParam().damage(top);
+    const JsonReadResult read = ProjectFromJson(QJsonDocument(top).toJson());
+    EXPECT_FALSE(read.project);
+    EXPECT_EQ(read.error.toStdString(), GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, ProjectJsonErrorTest,
+    ::testing::Values(
+        JsonErrorRow{"UnknownEntryKey",
+                     [](QJsonObject& top) {
+                         EditElement(top, "categories", 2, [](QJsonObject& category) {
+                             EditElement(category, "entries", 5, [](QJsonObject& entry) {
+                                 entry[QStringLiteral("titel")] = QStringLiteral("x");
+                             });
+                         });
+                     },
+                     "categories[2].entries[5]: unknown key \"titel\""},
+        JsonErrorRow{"EntryFieldNotAString",
+                     [](QJsonObject& top) {
+                         EditElement(top, "categories", 2, [](QJsonObject& category) {
+                             EditElement(category, "entries", 0, [](QJsonObject& entry) {
+                                 entry[QStringLiteral("panel2")] = 3;
+                             });
+                         });
+                     },
+                     "categories[2].entries[0].panel2: expected a string"},
+        JsonErrorRow{"EntryNotAnObject",
+                     [](QJsonObject& top) {
+                         EditElement(top, "categories", 2, [](QJsonObject& category) {
+                             QJsonArray entries = category[QStringLiteral("entries")].toArray();
+                             entries[1] = QStringLiteral("rule");
+                             category[QStringLiteral("entries")] = entries;
+                         });
+                     },
+                     "categories[2].entries[1]: expected an object"},
+        JsonErrorRow{"EntriesNotAnArray",
+                     [](QJsonObject& top) {
+                         EditElement(top, "categories", 0, [](QJsonObject& category) {
+                             category[QStringLiteral("entries")] = QJsonObject();
+                         });
+                     },
+                     "categories[0].entries: expected an array"},
+        JsonErrorRow{"SixCategories",
+                     [](QJsonObject& top) {
+                         QJsonArray categories = top[QStringLiteral("categories")].toArray();
+                         categories.removeLast();
+                         top[QStringLiteral("categories")] = categories;
+                     },
+                     "categories: expected 7 elements, found 6"},
+        JsonErrorRow{"FortyVariables",
+                     [](QJsonObject& top) {
+                         QJsonArray variables = top[QStringLiteral("variables")].toArray();
+                         variables.removeFirst();
+                         top[QStringLiteral("variables")] = variables;
+                     },
+                     "variables: expected 41 elements, found 40"},
+        JsonErrorRow{"MissingTimers",
+                     [](QJsonObject& top) { top.remove(QStringLiteral("timers")); },
+                     "missing key \"timers\""},
+        JsonErrorRow{"UnknownTopKey", [](QJsonObject& top) { top[QStringLiteral("version")] = 2; },
+                     "unknown key \"version\""},
+        JsonErrorRow{"TitleNotAString",
+                     [](QJsonObject& top) { top[QStringLiteral("title")] = QJsonArray(); },
+                     "title: expected a string"},
+        JsonErrorRow{"KindAsText",
+                     [](QJsonObject& top) {
+                         EditElement(top, "startupRules", 3, [](QJsonObject& slot) {
+                             slot[QStringLiteral("kind")] = QStringLiteral("1");
+                         });
+                     },
+                     "startupRules[3].kind: expected a whole number"},
+        JsonErrorRow{"KindFraction",
+                     [](QJsonObject& top) {
+                         EditElement(top, "startupRules", 0,
+                                     [](QJsonObject& slot) { slot[QStringLiteral("kind")] = 1.5; });
+                     },
+                     "startupRules[0].kind: expected a whole number"},
+        JsonErrorRow{"TimerNameNumber",
+                     [](QJsonObject& top) {
+                         EditElement(top, "timers", 2,
+                                     [](QJsonObject& slot) { slot[QStringLiteral("name")] = 5; });
+                     },
+                     "timers[2].name: expected a string"},
+        JsonErrorRow{"UnknownRootConditionKey",
+                     [](QJsonObject& top) {
+                         EditElement(top, "rootConditions", 10, [](QJsonObject& slot) {
+                             slot[QStringLiteral("script")] = QString();
+                         });
+                     },
+                     "rootConditions[10]: unknown key \"script\""},
+        JsonErrorRow{"CategoryNotAnObject",
+                     [](QJsonObject& top) {
+                         QJsonArray categories = top[QStringLiteral("categories")].toArray();
+                         categories[6] = 7;
+                         top[QStringLiteral("categories")] = categories;
+                     },
+                     "categories[6]: expected an object"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProjectJson, ReportsSyntaxErrorsWithLineAndColumn) {
+    const JsonReadResult read = ProjectFromJson("{\n  \"title\": \"x\",\n  oops\n}");
+    EXPECT_FALSE(read.project);
+    EXPECT_TRUE(read.error.startsWith(QStringLiteral("invalid JSON at line 3")))
+        << read.error.toStdString();
+    EXPECT_EQ(ProjectFromJson("[1, 2]").error,
+              QStringLiteral("expected an object at the top level"));
+}
+
+} // namespace
+} // namespace rw
