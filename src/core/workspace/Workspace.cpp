@@ -354,32 +354,10 @@ void Workspace::SelectCondition(int position) {
 }
 
 ConditionCommandStates Workspace::ConditionCommands() const {
-    ConditionCommandStates states;
-    const ConditionEntry* entry = conditions_.SelectedEntry();
-    if (SelectedKind() != NodeKind::Rule || !entry)
-        return states;
-    const int c = CommandCount();
-    const bool locked = entry->IsTopLevelLocked();
-    const bool isOperator = entry->IsOperator();
-    const bool placeholder = entry->IsPlaceholder();
-    states.add = c + 1 <= kMaxCommands;
-    states.change = !locked && !isOperator;
-    // An operator put in place of an entry below an operator adds only its
-    // placeholders; anywhere else it is a new entry as well.
-    const bool inPlace = !entry->IsTopLevel() && !isOperator && !locked;
-    for (int kind = 4; kind <= 10; ++kind) {
-        const int children = kind == 8 ? 1 : 2;
-        states.operators[kind - 4] = c + children + (inPlace ? 0 : 1) <= kMaxCommands;
-    }
-    const bool normal = !locked && !placeholder;
-    states.cut = states.copy = states.remove = normal;
-    states.paste = !conditionClipboard_.IsEmpty() && c + conditionClipboard_.Size() <= kMaxCommands;
-    states.overwrite = conditionClipboard_.Size() == 1 && !isOperator && !locked;
-    states.undo = conditions_.HasUndoSnapshot();
-    const int rewriteKinds[6] = {4, 5, 6, 7, 9, 10};
-    for (int i = 0; i < 6; ++i)
-        states.rewrite[i] = conditions_.CanRewriteOperator(rewriteKinds[i]);
-    return states;
+    const RuleEntry* rule = SelectedEntry();
+    if (SelectedKind() != NodeKind::Rule || !rule)
+        return {};
+    return CommandLimitRefresh(conditions_, conditionClipboard_, EventRowCount(*rule));
 }
 
 void Workspace::AfterConditionChange() {

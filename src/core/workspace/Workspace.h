@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions/CommandLimit.h"
 #include "conditions/ConditionClipboard.h"
 #include "conditions/ConditionList.h"
 #include "events/FreeEventList.h"
@@ -28,25 +29,6 @@ enum class CommandSource { Toolbar, Menu };
 
 // The pop-up "メニュー" of the group-condition view.
 enum class GroupPopupCommand { SelectAll, ClearAll, Invert };
-
-// Enabled states of the condition toolbar and of "条件(&I)" (the menu item
-// beside a button takes the button's state).
-struct ConditionCommandStates {
-    bool add = false;                // button 1, "条件の追加(&A)..."
-    bool change = false;             // button 2, "条件の編集(&E)..."
-    std::array<bool, 7> operators{}; // AND, OR, NAND, NOR, NOT, XOR, XNOR (kinds 4 to 10)
-    bool cut = false;                // "切り取り(&T)"
-    bool copy = false;               // "コピー(&C)"
-    bool paste = false;              // "貼り付け(&P)"
-    bool overwrite = false;          // "書き換え(&O)"
-    bool remove = false;             // "削除(&D)"
-    bool undo = false;               // "元に戻す(&U)"
-    // "ANDの書き換え": AND, OR, NAND, NOR, XOR, XNOR.
-    std::array<bool, 6> rewrite{};
-
-    bool OperatorEnabled(int kind) const { return kind >= 4 && kind <= 10 && operators[kind - 4]; }
-    bool operator==(const ConditionCommandStates&) const = default;
-};
 
 // Enabled states of the free-event toolbar and the pop-up "イベント".
 struct FreeEventCommandStates {
