@@ -1,9 +1,11 @@
 #include "workspace/Workspace.h"
 
 #include "builder/ZuzAdidodi.h"
+#include "events/CommandGenerator.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/Templates.h"
+#include "workspace/PanelBinding.h"
 
 #include <QFileInfo>
 
@@ -19,13 +21,7 @@ int EventRowCount(const RuleEntry& rule) {
 
 } // namespace
 
-// The state of every category's panel controls, kept while other
-// categories are shown, as the window's controls keep theirs.
-struct Workspace::PanelStates {
-    std::array<PanelView, kCategoryCount> views;
-};
-
-Workspace::Workspace() : panels_(std::make_unique<PanelStates>()) {
+Workspace::Workspace() {
     InitialiseProject(project_);
     conditions_.SetStoreTarget([this](const QString& field) {
         if (loading_)
@@ -184,7 +180,7 @@ void Workspace::LoadSelectionViews() {
         titleBox_ =
             kind == NodeKind::Root ? CurrentCategoryRef().rootCaption : SelectedEntryRef()->title;
         conditions_.LoadConditions(QString());
-        freeEvents_ = FreeEventList();
+        freeCommands_.Clear();
         choices_.Load(StoredGroupData(project_, category_, selected_));
         // Showing a group fills in its script; that is not a change of the user's.
         StoreGroupChoices(choices_, project_, category_, selected_);
@@ -193,17 +189,29 @@ void Workspace::LoadSelectionViews() {
     }
     const RuleEntry& rule = *SelectedEntryRef();
     titleBox_ = rule.title;
+    FillPanelsFromRule(category_, rule, panelState_, options_);
+    if (category_ == kFreeCategory)
+        freeCommands_.LoadFromRule(rule);
+    else
+        freeCommands_.Clear();
     conditions_.LoadConditions(rule);
     conditions_.Select(1);
-    if (category_ == 7)
-        freeEvents_ = FreeEventList::FromRule(rule);
     RefreshPanel();
 }
 
+void Workspace::ReloadConditionsKeepingSelection() {
+    const RuleEntry* rule = SelectedEntry();
+    if (!rule || !SelectedIsRule())
+        return;
+    const int selected = conditions_.Selected();
+    loading_ = true;
+    conditions_.LoadConditions(*rule);
+    conditions_.Select(std::max(selected, 1));
+    loading_ = false;
+}
+
 void Workspace::InsertRule() {
-    const QString attackPercent = panels_->views[4].At(PanelControl::AttackPercent).value;
-    RuleEntry rule =
-        NewRuleEntry(category_, attackPercent.isEmpty() ? QStringLiteral("100") : attackPercent);
+    RuleEntry rule = NewRuleEntry(category_, panelState_.attack.percent);
     const int position = InsertEntry(CurrentCategoryRef(), tree_, selected_, std::move(rule));
     MarkModified();
     RebuildTree();
@@ -441,150 +449,190 @@ void Workspace::EditConditions(const std::function<void(ConditionList&)>& edit) 
 // --- event panels ----------------------------------------------------------------
 
 void Workspace::RefreshPanel() {
-    PanelView& view = panels_->views[category_ - 1];
-    view.eventRows.clear();
-    if (const RuleEntry* rule = SelectedEntry(); rule && SelectedKind() == NodeKind::Rule) {
-        const QStringList lines = rule->actions.split(kCrLf);
-        for (const QString& raw : lines) {
-            QString line = raw;
-            while (line.startsWith(QLatin1Char(' ')))
-                line.remove(0, 1);
-            const qsizetype close = line.indexOf(QLatin1Char(')'));
-            const qsizetype semi = line.indexOf(QLatin1Char(';'));
-            view.eventRows.append(EventRow{close >= 0 ? line.left(close + 1) : line,
-                                           semi >= 0 ? line.mid(semi) : QString()});
-        }
-    }
-    panel_ = view;
+    panel_ = MakePanelView(category_, panelState_, options_,
+                           SelectedIsRule() ? SelectedEntry() : nullptr);
 }
 
 Notice Workspace::ChangePanel(PanelControl control, const QString& value) {
     if (loading_)
         return {};
-    PanelView& view = panels_->views[category_ - 1];
-    if (view.At(control).value == value)
+    const ControlChange change = ApplyControl(panelState_, options_, control, value);
+    if (!change.changed || !SelectedIsRule()) {
+        RefreshPanel();
         return {};
-    view.At(control).value = value;
-    RegenerateEvents();
+    }
+    if (autoRename_ && !change.renameTo.isEmpty()) {
+        Rename(change.renameTo);
+    }
+    if (change.regenerate) {
+        RegenerateEvents();
+        if (!IsOptionControl(control))
+            conditions_.Select(1);
+    }
+    const Notice notice = CheckLimits(control);
     RefreshPanel();
-    return {};
+    return notice;
 }
 
 Notice Workspace::PanelFocusLost(PanelControl control) {
+    if (loading_)
+        return {};
+    const FocusLossChange change = ApplyFocusLoss(panelState_, control);
+    Notice notice = change.notice;
+    if (change.regenerate && SelectedIsRule()) {
+        RegenerateEvents();
+        const Notice limit = CheckLimits(control);
+        if (notice.IsEmpty())
+            notice = limit;
+    }
+    RefreshPanel();
+    return notice;
+}
+
+Notice Workspace::CheckLimits(PanelControl control) {
+    if (!SelectedIsRule())
+        return {};
+    if (IsResourceControl(control) && category_ == kResourceCategory) {
+        if (CommandCount() <= kMaxCommands) {
+            lastResourceKind_ = panelState_.resource.kind;
+            return {};
+        }
+        // Back to the kind that fitted, as if the user had chosen it again.
+        const ControlChange back = ApplyControl(panelState_, options_, PanelControl::ResourceKind,
+                                                QString::number(lastResourceKind_));
+        if (autoRename_ && !back.renameTo.isEmpty())
+            Rename(back.renameTo);
+        RegenerateEvents();
+        return Notice{QStringLiteral("16個を超えて命令を追加することはできません\r\n"
+                                     "ルールを減らしてください\r\n元のデータに戻ります！"),
+                      QStringLiteral("ルール数制限エラー"), Notice::Icon::Warning};
+    }
+    if (IsOptionControl(control) && CommandCount() > kMaxCommands) {
+        switch (control) {
+        case PanelControl::TestMessage:
+            options_.chat = false;
+            break;
+        case PanelControl::RunOnce:
+            options_.runOnce = false;
+            break;
+        default:
+            options_.variable = 0;
+            break;
+        }
+        RegenerateEvents();
+        return Notice{QStringLiteral("16個までしか追加できないため変更できません"),
+                      QStringLiteral("エラー"), Notice::Icon::Critical};
+    }
     return {};
 }
 
 void Workspace::RegenerateEvents() {
     RuleEntry* rule = SelectedEntryRef();
-    if (!rule || SelectedKind() != NodeKind::Rule)
+    if (!rule || !SelectedIsRule())
         return;
-    if (category_ != 7)
-        return;
-    // The free category: one line per free event, then run-once.
-    QStringList lines;
-    for (const FreeEvent& event : freeEvents_.Events())
-        lines << event.EventLine();
-    if (lines.isEmpty())
-        lines << QStringLiteral("(do-nothing);なにもしません");
-    if (rule->runOnce == QLatin1String("1"))
-        lines << QStringLiteral("    (disable-self)        ;無効化");
-    const QString actions = lines.join(kCrLf);
-    RuleEntry before = *rule;
-    rule->actions = actions;
-    rule->variableNumber = QStringLiteral("0");
-    freeEvents_.WritePanelFields(*rule);
+    const RuleEntry before = *rule;
+    if (category_ == kFreeCategory)
+        panelState_.freeEvents = freeCommands_.List();
+    GenerateEvents(category_, panelState_, options_, *rule);
     if (!(before == *rule))
         MarkModified();
+    // The panels show what the rule now holds.
+    FillPanelsFromRule(category_, *rule, panelState_, options_);
+    if (category_ == kFreeCategory)
+        freeCommands_.LoadFromRule(*rule);
+    ReloadConditionsKeepingSelection();
 }
 
 // --- free events --------------------------------------------------------------------
 
-void Workspace::RefreshFreeEvents(int select) {
-    RegenerateEvents();
-    if (const RuleEntry* rule = SelectedEntry(); rule && SelectedKind() == NodeKind::Rule)
-        freeEvents_ = FreeEventList::FromRule(*rule);
-    if (select >= 0 && select < freeEvents_.Size())
-        freeEvents_.Select(select);
+void Workspace::AfterFreeEventCommand() {
+    RuleEntry* rule = SelectedEntryRef();
+    if (rule && SelectedIsRule() && category_ == kFreeCategory) {
+        const RuleEntry before = *rule;
+        freeCommands_.ApplyToRule(*rule);
+        if (!(before == *rule))
+            MarkModified();
+        ReloadConditionsKeepingSelection();
+    }
     RefreshPanel();
 }
 
 void Workspace::SelectFreeEvent(int index) {
-    freeEvents_.Select(index);
+    freeCommands_.Select(index);
 }
 
-FreeEventCommandStates Workspace::FreeEventCommands() const {
-    FreeEventCommandStates states;
-    if (category_ != 7 || SelectedKind() != NodeKind::Rule)
-        return states;
-    const int c = CommandCount();
-    const bool any = !freeEvents_.IsEmpty();
-    states.add = c + 1 <= kMaxCommands;
-    states.edit = states.cut = states.copy = states.remove = any;
-    states.paste = c + 1 <= kMaxCommands && freeEventClipboard_.has_value();
-    if (const FreeEvent* event = freeEvents_.SelectedEvent(); event && event->HasRelated()) {
-        states.relationText =
-            QStringLiteral("(") + event->relatedCaption + QStringLiteral(")の条件をコピー");
-        states.relationEnabled = true;
-    }
-    return states;
-}
-
-namespace {
-Notice LimitNotice() {
-    return Notice{QStringLiteral("16個までしか追加できないため変更できません"),
-                  QStringLiteral("エラー"), Notice::Icon::Critical};
-}
-} // namespace
-
-Notice Workspace::AddFreeEvent(const FreeEvent& event) {
-    if (category_ != 7 || SelectedKind() != NodeKind::Rule)
+FreeEventToolbarState Workspace::FreeEventToolbar() const {
+    if (category_ != kFreeCategory || !SelectedIsRule())
         return {};
-    if (CommandCount() + 1 > kMaxCommands) {
-        RefreshFreeEvents(0);
-        return LimitNotice();
-    }
-    freeEvents_.Append(event);
-    RefreshFreeEvents(0);
-    return {};
+    return freeCommands_.ToolbarState(CommandCount());
 }
 
-void Workspace::ReplaceFreeEvent(const FreeEvent& event) {
-    if (category_ != 7 || SelectedKind() != NodeKind::Rule)
-        return;
-    if (const int i = freeEvents_.Selected(); i >= 0)
-        freeEvents_.At(i) = event;
-    RefreshFreeEvents(0);
+Notice Workspace::OpenFreeEventForAdd() {
+    if (category_ != kFreeCategory || !SelectedIsRule())
+        return {};
+    const Notice notice = freeCommands_.OpenForAdd(CommandCount(), project_);
+    if (!notice.IsEmpty())
+        AfterFreeEventCommand();
+    return notice;
+}
+
+bool Workspace::OpenFreeEventForChange() {
+    if (category_ != kFreeCategory || !SelectedIsRule())
+        return false;
+    if (freeCommands_.OpenForChange(project_))
+        return true;
+    AfterFreeEventCommand();
+    return false;
+}
+
+Notice Workspace::ConfirmFreeEvent() {
+    const FreeEventConfirmOutcome outcome = freeCommands_.Confirm();
+    if (outcome.accepted)
+        AfterFreeEventCommand();
+    return outcome.notice;
+}
+
+void Workspace::CancelFreeEvent() {
+    freeCommands_.Cancel();
+    AfterFreeEventCommand();
+}
+
+void Workspace::CloseFreeEventEditor() {
+    freeCommands_.CloseBox();
+    AfterFreeEventCommand();
 }
 
 void Workspace::CutFreeEvent() {
-    CopyFreeEvent();
-    DeleteFreeEvent();
+    if (category_ != kFreeCategory || !SelectedIsRule())
+        return;
+    freeCommands_.Cut();
+    AfterFreeEventCommand();
 }
 
 void Workspace::CopyFreeEvent() {
-    if (const FreeEvent* event = freeEvents_.SelectedEvent())
-        freeEventClipboard_ = *event;
+    if (category_ != kFreeCategory || !SelectedIsRule())
+        return;
+    freeCommands_.Copy();
+    AfterFreeEventCommand();
 }
 
 Notice Workspace::PasteFreeEvent() {
-    if (category_ != 7 || SelectedKind() != NodeKind::Rule || !freeEventClipboard_)
+    if (category_ != kFreeCategory || !SelectedIsRule())
         return {};
-    return AddFreeEvent(*freeEventClipboard_);
+    const Notice notice = freeCommands_.Paste(CommandCount());
+    AfterFreeEventCommand();
+    return notice;
 }
 
 void Workspace::DeleteFreeEvent() {
-    if (category_ != 7 || SelectedKind() != NodeKind::Rule)
+    if (category_ != kFreeCategory || !SelectedIsRule())
         return;
-    if (const int i = freeEvents_.Selected(); i >= 0)
-        freeEvents_.RemoveAt(i);
-    RefreshFreeEvents(0);
+    freeCommands_.Delete();
+    AfterFreeEventCommand();
 }
 
 void Workspace::CopyRelatedCondition() {
-    const FreeEvent* event = freeEvents_.SelectedEvent();
-    if (!event || !event->HasRelated())
-        return;
-    conditionClipboard_.SetSingle(RelatedConditionEntry(event->relatedCaption, event->relatedFact));
+    freeCommands_.CopyRelatedCondition(conditionClipboard_);
 }
 
 } // namespace rw

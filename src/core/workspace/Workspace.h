@@ -3,7 +3,9 @@
 #include "conditions/CommandLimit.h"
 #include "conditions/ConditionClipboard.h"
 #include "conditions/ConditionList.h"
+#include "events/FreeEventCommands.h"
 #include "events/FreeEventList.h"
+#include "events/PanelState.h"
 #include "model/CategoryTree.h"
 #include "model/Notice.h"
 #include "model/Project.h"
@@ -29,21 +31,6 @@ enum class CommandSource { Toolbar, Menu };
 
 // The pop-up "メニュー" of the group-condition view.
 enum class GroupPopupCommand { SelectAll, ClearAll, Invert };
-
-// Enabled states of the free-event toolbar and the pop-up "イベント".
-struct FreeEventCommandStates {
-    bool add = false;
-    bool edit = false;
-    bool cut = false;
-    bool copy = false;
-    bool paste = false;
-    bool remove = false;
-    // The single item of "このイベントの関連条件".
-    QString relationText = QStringLiteral("(関連条件はありません)");
-    bool relationEnabled = false;
-
-    bool operator==(const FreeEventCommandStates&) const = default;
-};
 
 // The answer of a save.
 struct SaveOutcome {
@@ -199,12 +186,25 @@ public:
 
     // --- free events of the selected rule (category 7) ------------------------
 
-    const FreeEventList& FreeEvents() const { return freeEvents_; }
+    const FreeEventList& FreeEvents() const { return freeCommands_.List(); }
     void SelectFreeEvent(int index); // 0-based
-    FreeEventCommandStates FreeEventCommands() const;
-    // Confirmed in the free-event editor. Refused past 16 commands.
-    Notice AddFreeEvent(const FreeEvent& event);
-    void ReplaceFreeEvent(const FreeEvent& event);
+    FreeEventToolbarState FreeEventToolbar() const;
+    // "このイベントの関連条件"; nothing while the tree is empty.
+    std::optional<RelationMenuItem> RelationItem() const { return freeCommands_.RelationItem(); }
+    const std::optional<FreeEvent>& FreeEventClipboard() const { return freeCommands_.Clipboard(); }
+
+    // The free-event editor: the dialog binds its controls to the model,
+    // then confirms or cancels through here.
+    FreeEventEditor& FreeEventEditorModel() { return freeCommands_.Editor(); }
+    // Refused past 16 commands; otherwise the editor is ready to be shown.
+    Notice OpenFreeEventForAdd();
+    // False while the list is empty.
+    bool OpenFreeEventForChange();
+    // Invalid input is refused and the editor stays open.
+    Notice ConfirmFreeEvent();
+    void CancelFreeEvent();
+    void CloseFreeEventEditor();
+
     void CutFreeEvent();
     void CopyFreeEvent();
     Notice PasteFreeEvent();
@@ -213,8 +213,6 @@ public:
     void CopyRelatedCondition();
 
 private:
-    struct PanelStates;
-
     Category& CurrentCategoryRef() { return project_.CategoryAt(category_); }
     RuleEntry* SelectedEntryRef();
     void RebuildTree();
@@ -224,8 +222,11 @@ private:
     void StoreChoices();
     void AfterConditionChange();
     void RegenerateEvents();
+    Notice CheckLimits(PanelControl control);
     void RefreshPanel();
-    void RefreshFreeEvents(int select);
+    void AfterFreeEventCommand();
+    void ReloadConditionsKeepingSelection();
+    bool SelectedIsRule() const { return SelectedKind() == NodeKind::Rule; }
 
     Project project_;
     QString currentPath_;
@@ -247,11 +248,12 @@ private:
     ConditionList conditions_;
     ConditionClipboard conditionClipboard_;
 
-    FreeEventList freeEvents_;
-    std::optional<FreeEvent> freeEventClipboard_;
+    FreeEventCommands freeCommands_;
 
+    PanelState panelState_;
+    RuleOptions options_;
+    int lastResourceKind_ = 0; // the last kind that kept the rule within 16 commands
     PanelView panel_;
-    std::unique_ptr<PanelStates> panels_;
 };
 
 } // namespace rw

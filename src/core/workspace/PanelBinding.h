@@ -1,0 +1,49 @@
+#pragma once
+
+#include "events/PanelState.h"
+#include "model/Notice.h"
+#include "model/Project.h"
+#include "workspace/PanelView.h"
+
+namespace rw {
+
+// Between the window's controls and the generator's panel state: filling
+// the state from a rule, turning one control change into a state change, and
+// the view the window draws.
+
+// Sets the panel of the rule's category and the rule options from the
+// stored fields (numbers rounded down). Other categories' panels keep theirs.
+void FillPanelsFromRule(int category, const RuleEntry& rule, PanelState& panels,
+                        RuleOptions& options);
+
+// What a change of one control asks for.
+struct ControlChange {
+    bool changed = false;    // the state took the value
+    bool regenerate = false; // the rule's events must be made again
+    QString renameTo;        // the title under auto-rename, empty for none
+};
+
+// A control's new value, with the corrections a box makes on every change.
+// `value` is a picker position, a box text or "0"/"1".
+ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelControl control,
+                           const QString& value);
+
+// The corrections a box makes when it loses the focus; the notice is what
+// the allocation boxes show for a value outside 0 to 100.
+struct FocusLossChange {
+    bool regenerate = false;
+    Notice notice;
+};
+FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control);
+
+bool IsResourceControl(PanelControl control);
+bool IsOptionControl(PanelControl control);
+
+// The view of the category's panel and the rule options.
+PanelView MakePanelView(int category, const PanelState& panels, const RuleOptions& options,
+                        const RuleEntry* rule);
+
+// The rows of a rule's event list.
+QList<EventRow> EventRows(const QString& actions);
+
+} // namespace rw
