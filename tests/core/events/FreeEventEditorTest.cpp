@@ -53,205 +53,167 @@ const int kStoneWallWide = 25;
 const int kPalisadeNarrow = 26;
 const int kGateWide = 33;
 
+Setup Chat(int target, const char* text) {
+    return [=](FreeEventEditor& e) {
+        e.SetChatTarget(target);
+        e.SetChatText(QString::fromUtf8(text));
+    };
+}
+Setup Chat(const char* text) {
+    return Chat(0, text);
+}
+Setup Building(int position, int action = 0, bool forward = false) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kBuilding);
+        e.SetBuilding(position);
+        e.SetBuildingAction(action);
+        e.SetForward(forward);
+    };
+}
+Setup Research(int category, int technology) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kResearch);
+        e.SetTechnologyCategory(category);
+        e.SetTechnology(technology);
+    };
+}
+Setup Unit(int category, int unit, int action) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kUnit);
+        e.SetUnitCategory(category);
+        e.SetUnit(unit);
+        e.SetUnitAction(action);
+    };
+}
+Setup Resource(int entry, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kResource);
+        e.SetResourceValue(v);
+        e.SetResourceEntry(entry);
+    };
+}
+Setup Attack(int entry, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kAttack);
+        e.SetAttackEntry(entry);
+        e.SetAttackValue(v);
+    };
+}
+Setup Distance(int kind, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kRange);
+        e.SetRangeKind(kind);
+        e.SetDistance(v);
+    };
+}
+Setup Explore(int entry, const char* box, bool reexplore = true) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kExplore);
+        e.SetBlotSize(box);
+        e.SetExploreGroups(box);
+        e.SetExploreEntry(entry);
+        e.SetReexplore(reexplore);
+    };
+}
+Setup Strategic(int heading, int entry, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kStrategicNumber);
+        e.SetStrategicHeading(heading);
+        e.SetStrategicEntry(entry);
+        e.SetStrategicValue(v);
+    };
+}
+Setup Variable(int entry, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kVariable);
+        e.SetVariableEntry(entry);
+        e.SetVariableValue(v);
+    };
+}
+Setup Stance(int player, int stance) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kDiplomacy);
+        e.SetPlayer(player);
+        e.SetStance(stance);
+    };
+}
+Setup Timer(int timer, int run, const char* v) {
+    return [=](FreeEventEditor& e) {
+        e.SelectKind(FreeEventEditor::kTimer);
+        e.SetTimer(timer);
+        e.SetTimerRun(run);
+        e.SetSeconds(v);
+    };
+}
+
 INSTANTIATE_TEST_SUITE_P(
     FreeEventEditor, ComposedEvent,
     testing::Values(
-        Composed{"castle_forward",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(2);
-                     e.SetBuilding(kCastle);
-                     e.SetForward(true);
-                 },
-                 "城を敵陣に建設する", "build-forward castle", "2)16)0)1", "城が建設できるとき",
-                 "can-build castle"},
-        Composed{"house_build", [](FreeEventEditor& e) { e.SelectKind(2); }, "家を建設する",
-                 "build house", "2)1)0)0", "家が建設できるとき", "can-build house"},
-        Composed{"wide_gate",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(2);
-                     e.SetBuilding(kGateWide);
-                 },
-                 "門(広い)を建設する", "build-gate 2 ", "2)34)0)0", "門(広い)が建設できるとき",
-                 "can-build 939"},
-        Composed{"palisade_destroy",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(2);
-                     e.SetBuilding(kPalisadeNarrow);
-                     e.SetBuildingAction(1);
-                 },
-                 "柵(狭い)を破壊する", "delete-building palisade-wall", "2)27)1)0",
-                 "柵(狭い)が存在するとき", "building-type-count-total palisade-wall >= 1"},
-        Composed{"palisade_build",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(2);
-                     e.SetBuilding(kPalisadeNarrow);
-                 },
-                 "柵(狭い)を建設する", "build-wall 1 palisade-wall", "2)27)0)0",
-                 "柵(狭い)が建設できるとき", "can-build palisade-wall"},
-        Composed{"stone_wall_wide_destroy",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(2);
-                     e.SetBuilding(kStoneWallWide);
-                     e.SetBuildingAction(1);
-                 },
-                 "石壁系(広い)を破壊する", "delete-building stone-wall-line", "2)26)1)0",
-                 "石壁系(広い)が存在するとき", "building-type-count-total stone-wall-line >= 1"},
-        Composed{"stone_wall_wide_build",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(2);
-                     e.SetBuilding(kStoneWallWide);
-                 },
-                 "石壁系(広い)を建設する", "build-wall 2 stone-wall-line", "2)26)0)0",
-                 "石壁系(広い)が建設できるとき", "can-build stone-wall-line"},
+        Composed{"castle_forward", Building(kCastle, 0, true), "城を敵陣に建設する",
+                 "build-forward castle", "2)16)0)1", "城が建設できるとき", "can-build castle"},
+        Composed{"house_build", Building(0), "家を建設する", "build house", "2)1)0)0",
+                 "家が建設できるとき", "can-build house"},
+        Composed{"wide_gate", Building(kGateWide), "門(広い)を建設する", "build-gate 2 ",
+                 "2)34)0)0", "門(広い)が建設できるとき", "can-build 939"},
+        Composed{"palisade_destroy", Building(kPalisadeNarrow, 1), "柵(狭い)を破壊する",
+                 "delete-building palisade-wall", "2)27)1)0", "柵(狭い)が存在するとき",
+                 "building-type-count-total palisade-wall >= 1"},
+        Composed{"palisade_build", Building(kPalisadeNarrow), "柵(狭い)を建設する",
+                 "build-wall 1 palisade-wall", "2)27)0)0", "柵(狭い)が建設できるとき",
+                 "can-build palisade-wall"},
+        Composed{"stone_wall_wide_destroy", Building(kStoneWallWide, 1), "石壁系(広い)を破壊する",
+                 "delete-building stone-wall-line", "2)26)1)0", "石壁系(広い)が存在するとき",
+                 "building-type-count-total stone-wall-line >= 1"},
+        Composed{"stone_wall_wide_build", Building(kStoneWallWide), "石壁系(広い)を建設する",
+                 "build-wall 2 stone-wall-line", "2)26)0)0", "石壁系(広い)が建設できるとき",
+                 "can-build stone-wall-line"},
         Composed{
             "chat_default", [](FreeEventEditor&) {}, "テストメッセージ(メッセージを表示します)",
             "chat-local-to-self \"メッセージを表示します\"", "1)0)メッセージを表示します", "", ""},
-        Composed{"chat_to_all",
-                 [](FreeEventEditor& e) {
-                     e.SetChatTarget(3);
-                     e.SetChatText("gg");
-                 },
-                 "全員にチャット(gg)", "chat-to-all \"gg\"", "1)3)gg", "", ""},
-        Composed{"research_first", [](FreeEventEditor& e) { e.SelectKind(3); },
-                 "領主の時代を研究する", "research feudal-age", "3)0)0",
-                 "領主の時代が研究できるとき", "can-research feudal-age"},
-        Composed{"research_monastery_herbal",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(3);
-                     e.SetTechnologyCategory(11);
-                     e.SetTechnology(9);
-                 },
-                 "薬草学を研究する", "research 441", "3)11)9", "薬草学が研究できるとき",
-                 "can-research 441"},
-        Composed{"unit_delete_villager",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(4);
-                     e.SetUnitAction(1);
-                 },
-                 "町の人を削除する", "delete-unit villager", "4)0)0)1", "町の人が削除できるとき",
-                 "unit-type-count-total villager >= 1"},
-        Composed{"unit_train_missionary",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(4);
-                     e.SetUnitCategory(2); // 聖職者グループ without the relic carrier
-                     e.SetUnit(1);
-                 },
-                 "宣教師を生産する", "train 775", "4)2)1)0", "宣教師が生産できるとき",
-                 "can-train 775"},
-        Composed{"wood_percentage",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(5);
-                     e.SetResourceValue("30");
-                 },
-                 "木の収集割合を30 ％に変更", "set-strategic-number sn-wood-gatherer-percentage 30",
-                 "5)0)30", "", ""},
-        Composed{"food_percentage",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(5);
-                     e.SetResourceEntry(1);
-                 },
-                 "食料の収集割合を25％に変更",
+        Composed{"chat_to_all", Chat(3, "gg"), "全員にチャット(gg)", "chat-to-all \"gg\"", "1)3)gg",
+                 "", ""},
+        Composed{"research_first", Research(0, 0), "領主の時代を研究する", "research feudal-age",
+                 "3)0)0", "領主の時代が研究できるとき", "can-research feudal-age"},
+        Composed{"research_numeric_symbol", Research(11, 9), "薬草学を研究する", "research 441",
+                 "3)11)9", "薬草学が研究できるとき", "can-research 441"},
+        Composed{"unit_delete_villager", Unit(0, 0, 1), "町の人を削除する", "delete-unit villager",
+                 "4)0)0)1", "町の人が削除できるとき", "unit-type-count-total villager >= 1"},
+        // 聖職者グループ without the relic carrier: position 1 is the missionary.
+        Composed{"unit_train_missionary", Unit(2, 1, 0), "宣教師を生産する", "train 775", "4)2)1)0",
+                 "宣教師が生産できるとき", "can-train 775"},
+        Composed{"wood_percentage", Resource(0, "30"), "木の収集割合を30 ％に変更",
+                 "set-strategic-number sn-wood-gatherer-percentage 30", "5)0)30", "", ""},
+        Composed{"food_percentage", Resource(1, "25"), "食料の収集割合を25％に変更",
                  "set-strategic-number sn-food-gatherer-percentage 25", "5)1)25", "", ""},
-        Composed{"sell_stone",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(5);
-                     e.SetResourceEntry(9);
-                 },
-                 "石を100売る", "sell-commodity stone", "5)9)25", "石が100売れるとき",
-                 "can-sell-commodity stone"},
-        Composed{"attack_now", [](FreeEventEditor& e) { e.SelectKind(6); }, "総攻撃開始",
-                 "attack-now", "6)0)100", "", ""},
-        Composed{"boat_groups",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(6);
-                     e.SetAttackEntry(8);
-                     e.SetAttackValue("7");
-                 },
-                 "海軍最大グループ数設定",
+        Composed{"sell_stone", Resource(9, "25"), "石を100売る", "sell-commodity stone", "5)9)25",
+                 "石が100売れるとき", "can-sell-commodity stone"},
+        Composed{"attack_now", Attack(0, "100"), "総攻撃開始", "attack-now", "6)0)100", "", ""},
+        Composed{"boat_group_size", Attack(8, "7"), "海軍最大グループ数設定",
                  "set-strategic-number sn-maximum-boat-attack-group-size 7", "6)8)7", "", ""},
-        Composed{"food_distance",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(7);
-                     e.SetRangeKind(4);
-                     e.SetDistance("20");
-                 },
-                 "羊､苺､畑､小魚の認識距離を20に変更",
+        Composed{"food_distance", Distance(4, "20"), "羊､苺､畑､小魚の認識距離を20に変更",
                  "set-strategic-number sn-maximum-food-drop-distance 20", "7)4)20", "", ""},
-        Composed{"wood_distance_shares_prefix",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(7);
-                     e.SetRangeKind(3);
-                 },
-                 "伐採所・採掘所の距離を15に変更",
+        Composed{"wood_distance_shares_prefix", Distance(3, "15"), "伐採所・採掘所の距離を15に変更",
                  "set-strategic-number sn-maximum-wood-drop-distance 15", "7)3)15", "", ""},
-        Composed{"blot_size", [](FreeEventEditor& e) { e.SelectKind(8); },
-                 "探索精度を15に変更します", "set-strategic-number sn-blot-size 15", "8)0)15", "",
-                 ""},
-        Composed{"no_reexplore",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(8);
-                     e.SetExploreEntry(1);
-                     e.SetReexplore(false);
-                 },
-                 "再探索をしないように変更します", "set-strategic-number sn-blot-exploration-map 0",
-                 "8)1)0)1", "", ""},
-        Composed{"explore_groups",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(8);
-                     e.SetExploreEntry(2);
-                 },
-                 "探索最大数を1に変更します", "set-strategic-number sn-number-explore-groups 1",
-                 "8)2)1", "", ""},
-        Composed{"strategic_town_size",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(9);
-                     e.SetStrategicHeading(2);
-                     e.SetStrategicEntry(6);
-                     e.SetStrategicValue("80");
-                 },
-                 "町の大きさ(最大)を80に設定する", "set-strategic-number sn-maximum-town-size 80",
-                 "9)2)6)80", "", ""},
-        Composed{"strategic_second_explorer_row",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(9);
-                     e.SetStrategicHeading(3);
-                     e.SetStrategicEntry(3);
-                 },
-                 "索敵率を0に設定する", "set-strategic-number sn-percent-civilian-explorers 0",
-                 "9)3)3)0", "", ""},
-        Composed{"set_goal",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(10);
-                     e.SetVariableEntry(3);
-                     e.SetVariableValue("10");
-                 },
-                 "変数(3)を10に設定する", "set-goal 3 10", "10)3)10", "", ""},
-        Composed{"random_number",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(10);
-                     e.SetVariableValue("6");
-                 },
-                 "乱数を1～6で発生させる", "generate-random-number 6", "10)0)6", "", ""},
-        Composed{"stance",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(11);
-                     e.SetPlayer(1);
-                     e.SetStance(2);
-                 },
-                 "Player2の外交政策を敵対に変更します", "set-stance 2 enemy", "11)1)2", "", ""},
-        Composed{"timer_start",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(12);
-                     e.SetTimer(1);
-                     e.SetSeconds("60");
-                 },
-                 "タイマー(2)を開始(60秒)", "enable-timer 2 60", "12)1)0)60", "", ""},
-        Composed{"timer_stop",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(12);
-                     e.SetTimerRun(1);
-                 },
-                 "タイマー(1)を停止", "disable-timer 1", "12)0)1)10", "", ""}),
+        Composed{"blot_size", Explore(0, "15"), "探索精度を15に変更します",
+                 "set-strategic-number sn-blot-size 15", "8)0)15", "", ""},
+        Composed{"no_reexplore", Explore(1, "15", false), "再探索をしないように変更します",
+                 "set-strategic-number sn-blot-exploration-map 0", "8)1)0)1", "", ""},
+        Composed{"explore_groups", Explore(2, "1"), "探索最大数を1に変更します",
+                 "set-strategic-number sn-number-explore-groups 1", "8)2)1", "", ""},
+        Composed{"strategic_town_size", Strategic(2, 6, "80"), "町の大きさ(最大)を80に設定する",
+                 "set-strategic-number sn-maximum-town-size 80", "9)2)6)80", "", ""},
+        Composed{"strategic_second_explorer_row", Strategic(3, 3, "0"), "索敵率を0に設定する",
+                 "set-strategic-number sn-percent-civilian-explorers 0", "9)3)3)0", "", ""},
+        Composed{"set_goal", Variable(3, "10"), "変数(3)を10に設定する", "set-goal 3 10", "10)3)10",
+                 "", ""},
+        Composed{"random_number", Variable(0, "6"), "乱数を1～6で発生させる",
+                 "generate-random-number 6", "10)0)6", "", ""},
+        Composed{"stance", Stance(1, 2), "Player2の外交政策を敵対に変更します",
+                 "set-stance 2 enemy", "11)1)2", "", ""},
+        Composed{"timer_start", Timer(1, 0, "60"), "タイマー(2)を開始(60秒)", "enable-timer 2 60",
+                 "12)1)0)60", "", ""},
+        Composed{"timer_stop", Timer(0, 1, "10"), "タイマー(1)を停止", "disable-timer 1",
+                 "12)0)1)10", "", ""}),
     [](const testing::TestParamInfo<Composed>& info) { return std::string(info.param.name); });
 
 struct Validity {
@@ -275,45 +237,6 @@ TEST_P(InputValidity, InvalidInputTurnsThePreviewIntoAnError) {
         EXPECT_EQ(p.caption, "入力が正しくありません");
         EXPECT_EQ(p.command, "Err!!");
     }
-}
-
-Setup Chat(const char* text) {
-    return [text](FreeEventEditor& e) { e.SetChatText(QString::fromUtf8(text)); };
-}
-Setup Resource(int entry, const char* v) {
-    return [=](FreeEventEditor& e) {
-        e.SelectKind(5);
-        e.SetResourceValue(v);
-        e.SetResourceEntry(entry);
-    };
-}
-Setup Attack(int entry, const char* v) {
-    return [=](FreeEventEditor& e) {
-        e.SelectKind(6);
-        e.SetAttackEntry(entry);
-        e.SetAttackValue(v);
-    };
-}
-Setup Distance(int kind, const char* v) {
-    return [=](FreeEventEditor& e) {
-        e.SelectKind(7);
-        e.SetRangeKind(kind);
-        e.SetDistance(v);
-    };
-}
-Setup Variable(int entry, const char* v) {
-    return [=](FreeEventEditor& e) {
-        e.SelectKind(10);
-        e.SetVariableEntry(entry);
-        e.SetVariableValue(v);
-    };
-}
-Setup Timer(int run, const char* v) {
-    return [=](FreeEventEditor& e) {
-        e.SelectKind(12);
-        e.SetTimerRun(run);
-        e.SetSeconds(v);
-    };
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -345,28 +268,13 @@ INSTANTIATE_TEST_SUITE_P(
         Validity{"random_101", Variable(0, "101"), false},
         Validity{"variable_any_number", Variable(5, "-500"), true},
         Validity{"variable_text", Variable(5, "x"), false},
-        Validity{"timer_start_text", Timer(0, "abc"), false},
-        Validity{"timer_stop_text", Timer(1, "abc"), false},
-        Validity{"timer_stop_number", Timer(1, "5"), true},
-        Validity{"blot_text",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(8);
-                     e.SetBlotSize("x");
-                 },
-                 false},
-        Validity{"reexplore_ignores_boxes",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(8);
-                     e.SetBlotSize("x");
-                     e.SetExploreEntry(1);
-                 },
-                 true},
-        Validity{"strategic_text",
-                 [](FreeEventEditor& e) {
-                     e.SelectKind(9);
-                     e.SetStrategicValue("");
-                 },
-                 false}),
+        Validity{"timer_start_text", Timer(0, 0, "abc"), false},
+        Validity{"timer_stop_text", Timer(0, 1, "abc"), false},
+        Validity{"timer_stop_number", Timer(0, 1, "5"), true},
+        Validity{"blot_text", Explore(0, "x"), false},
+        Validity{"groups_box_text", Explore(2, "x"), false},
+        Validity{"reexplore_ignores_boxes", Explore(1, "x"), true},
+        Validity{"strategic_empty", Strategic(0, 0, ""), false}),
     [](const testing::TestParamInfo<Validity>& info) { return std::string(info.param.name); });
 
 TEST(FreeEventEditor, SwitchingToAMarketEntryKeepsTheTypedPercentageInTheData) {
