@@ -112,7 +112,8 @@ private:
 // left of the file.
 class Reader {
 public:
-    Reader(QByteArrayView bytes, uint8_t mode) : bytes_(bytes), mode_(mode) {}
+    Reader(QByteArrayView bytes, uint8_t mode)
+        : bytes_(bytes), mode_(mode), decoder_("CP932", QStringConverter::Flag::Stateless) {}
 
     bool Int(qint32& value) {
         if (Left() < kIntSize)
@@ -139,17 +140,26 @@ public:
         if (IsAscii(QByteArrayView(buffer_)))
             text = QString::fromLatin1(buffer_);
         else
-            text = FromCp932(buffer_);
+            text = Decode();
         return true;
     }
 
     qsizetype Left() const { return bytes_.size() - pos_; }
 
 private:
+    // One decoder for the whole file (opening one is costly); each string is
+    // decoded on its own, so a broken last character cannot reach the next.
+    QString Decode() {
+        QString text = decoder_.decode(buffer_);
+        decoder_.resetState();
+        return text;
+    }
+
     QByteArrayView bytes_;
     qsizetype pos_ = kHeaderSize;
     uint8_t mode_;
     QByteArray buffer_;
+    QStringDecoder decoder_;
 };
 
 bool ReadBody(Reader& in, Project& project) {
