@@ -439,6 +439,37 @@ Notice Workspace::UndoConditions() {
     return notice;
 }
 
+bool Workspace::OpenConditionEditor(int toolbarKind) {
+    if (!SelectedIsRule())
+        return false;
+    return conditionEditor_.AddCodes(toolbarKind, conditions_, project_);
+}
+
+bool Workspace::OpenConditionEditorFromMenu() {
+    if (!SelectedIsRule())
+        return false;
+    return conditionEditor_.MenuAdd(conditions_, project_);
+}
+
+bool Workspace::OpenConditionEditorForChange() {
+    if (!SelectedIsRule())
+        return false;
+    return conditionEditor_.IfEditCommand(conditions_, project_);
+}
+
+Notice Workspace::ConfirmConditionEditor() {
+    if (!SelectedIsRule())
+        return {};
+    const Notice notice = conditionEditor_.Confirm(conditions_);
+    AfterConditionChange();
+    return notice;
+}
+
+void Workspace::CancelConditionEditor() {
+    conditionEditor_.Cancel(conditions_);
+    AfterConditionChange();
+}
+
 void Workspace::EditConditions(const std::function<void(ConditionList&)>& edit) {
     if (SelectedKind() != NodeKind::Rule)
         return;

@@ -2,6 +2,7 @@
 
 #include "conditions/CommandLimit.h"
 #include "conditions/ConditionClipboard.h"
+#include "conditions/ConditionEditor.h"
 #include "conditions/ConditionList.h"
 #include "events/FreeEventCommands.h"
 #include "events/FreeEventList.h"
@@ -168,8 +169,18 @@ public:
     void OverwriteCondition(); // "書き換え(&O)"
     void DeleteCondition(CommandSource source);
     Notice UndoConditions();
-    // The condition editor: the dialog's model works on the live list and
-    // clipboard; the workspace stores the result and marks the change.
+    // The condition editor ("条件の追加(&A)...", "条件の編集(&E)...", toolbar
+    // buttons 1 and 2, a double click). The dialog binds its controls to the
+    // model between an opening and Confirm or Cancel. An opening answers
+    // false when nothing is to be shown.
+    ConditionEditor& ConditionEditorModel() { return conditionEditor_; }
+    bool OpenConditionEditor(int toolbarKind); // AddCodes kind 1 or 2
+    bool OpenConditionEditorFromMenu();        // "条件の追加(&A)..."
+    bool OpenConditionEditorForChange();       // "条件の編集(&E)...", double click
+    // Refused (editor stays shown) while the input is invalid.
+    Notice ConfirmConditionEditor();
+    void CancelConditionEditor();
+    // Any other edit of the live list; the result is stored at once.
     void EditConditions(const std::function<void(ConditionList&)>& edit);
 
     // --- event panels and rule options ---------------------------------------
@@ -247,6 +258,7 @@ private:
 
     ConditionList conditions_;
     ConditionClipboard conditionClipboard_;
+    ConditionEditor conditionEditor_;
 
     FreeEventCommands freeCommands_;
 
