@@ -1,0 +1,259 @@
+#include "events/PanelRules.h"
+
+#include "events/PanelPickers.h"
+#include "model/ConditionLine.h"
+#include "model/Numeric.h"
+
+#include <algorithm>
+
+namespace rw {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+int Position(const QString& field) {
+    return std::max(0, FloorNumberOr(field, 0));
+}
+bool Flag(const QString& field) {
+    return FloorNumberOr(field, 0) != 0;
+}
+QString Floored(const QString& field) {
+    return QString::number(FloorNumberOr(field, 0));
+}
+
+struct RangeText {
+    const char16_t* label;
+    const char16_t* help;
+};
+
+constexpr RangeText kRangeTexts[] = {
+    {u"町の大きさ", u"建物を建設する範囲、守備軍が守備する範囲"},
+    {u"粉ひき所の距離", u"粉ひき所を建設する距離"},
+    {u"伐採所・採掘所の距離", u"伐採所を建設する距離"},
+    {u"木の認識距離", u"町の人が木を認識する距離\r\n※-1にすると無制限になります"},
+    {u"羊､苺､畑､小魚の認識距離",
+     u"町の人が鹿以外の食料を認識する距離\r\n※0にすると鹿を除く食料を食べなくなります"},
+    {u"漁船の認識距離", u"漁船がどこまで魚を取りに行くか\r\n※0にすると漁をしません"},
+    {u"鹿狩りの認識距離", u"狩りをする人がどこまで鹿を捕りに行くか\r\n※0にすると鹿狩りをしません"},
+    {u"金の認識距離", u"金を採掘する人が金鉱をどこまで採掘に行くか\r\n※0にすると金を採掘しません"},
+    {u"石の認識距離", u"金を採掘する人が石をどこまで採掘に行くか\r\n※0にすると石を採掘しません"},
+};
+
+const RangeText* RangeTextAt(int kind) {
+    return kind >= 0 && kind < int(std::size(kRangeTexts)) ? &kRangeTexts[kind] : nullptr;
+}
+
+} // namespace
+
+void ReadPanelFields(int category, const RuleEntry& rule, PanelState& panels,
+                     RuleOptions& options) {
+    options.runOnce = Flag(rule.runOnce);
+    options.chat = !rule.chatText.isEmpty();
+    const int variable = FloorNumberOr(rule.variableNumber, 0);
+    options.variable = variable >= 1 && variable < kVariableSlots ? variable : 0;
+    if (options.variable != 0)
+        options.variableValue = rule.variableValue;
+
+    switch (category) {
+    case kBuildingCategory:
+        panels.building.building = std::max(1, FloorNumberOr(rule.panel1, 1));
+        panels.building.kind = Position(rule.panel2);
+        panels.building.forward = Flag(rule.panel3);
+        break;
+    case kResearchCategory:
+        panels.research = {Position(rule.panel1), Position(rule.panel2)};
+        break;
+    case kUnitCategory:
+        panels.unit = {Position(rule.panel1), Position(rule.panel2), Position(rule.panel3)};
+        break;
+    case kResourceCategory: {
+        ResourcePanel& r = panels.resource;
+        r.kind = Position(rule.panel1);
+        if (r.kind == 1) {
+            r.resource = Position(rule.panel2);
+            r.action = Position(rule.panel3);
+        } else {
+            const QString* fields[4] = {&rule.panel2, &rule.panel3, &rule.panel4, &rule.panel5};
+            for (int i = 0; i < 4; ++i) {
+                r.boxes[i] = Floored(*fields[i]);
+                r.spinners[i] = std::clamp(FloorNumberOr(*fields[i], 0), 0, 100);
+            }
+        }
+        break;
+    }
+    case kAttackCategory: {
+        AttackPanel& a = panels.attack;
+        a.kind = Position(rule.panel1);
+        if (a.kind == 2 || a.kind == 3) {
+            a.groups = Floored(rule.panel2);
+            a.minimum = Floored(rule.panel3);
+            a.maximum = Floored(rule.panel4);
+        } else {
+            a.percent = Floored(rule.panel2);
+        }
+        break;
+    }
+    case kRangeCategory:
+        panels.range = {Position(rule.panel1), rule.panel2};
+        break;
+    case kFreeCategory:
+        panels.freeEvents = FreeEventList::FromRule(rule);
+        break;
+    default:
+        break;
+    }
+}
+
+QString CorrectBoxOnChange(NumberBox box, const QString& text) {
+    if (IsNumber(text))
+        return text;
+    switch (box) {
+    case NumberBox::AttackPercent:
+        return QStringLiteral("100");
+    case NumberBox::GroupCount:
+        return QStringLiteral("3");
+    case NumberBox::GroupMinimum:
+        return QStringLiteral("5");
+    case NumberBox::GroupMaximum:
+    case NumberBox::Variable:
+        return QStringLiteral("10");
+    case NumberBox::Distance:
+        return QStringLiteral("0");
+    }
+    return text;
+}
+
+QString CorrectBoxOnFocusLoss(NumberBox box, const QString& text) {
+    switch (box) {
+    case NumberBox::AttackPercent: {
+        const std::optional<long long> value = FloorNumber(text);
+        return value && *value >= 0 && *value <= 100 ? text : QStringLiteral("0");
+    }
+    case NumberBox::Distance:
+        return IsNumber(text) ? text : QStringLiteral("0");
+    default:
+        return text;
+    }
+}
+
+std::optional<int> AllocationValueOnChange(const QString& text) {
+    const std::optional<long long> value = FloorNumber(text);
+    if (!value || *value > 100)
+        return std::nullopt;
+    return int(std::max<long long>(*value, 0));
+}
+
+AllocationFocusLoss AllocationOnFocusLoss(const QString& text) {
+    const std::optional<long long> value = FloorNumber(text);
+    if (value && *value >= 0 && *value <= 100)
+        return {text, int(*value), {}, false};
+    return {QStringLiteral("0"), 0,
+            Notice{QStringLiteral("0～100を入力してください"), QStringLiteral("エラー"),
+                   Notice::Icon::Critical},
+            true};
+}
+
+QString AllocationTotalLabel(const std::array<QString, 4>& boxes) {
+    long long total = 0;
+    for (const QString& box : boxes)
+        total += FloorNumber(box).value_or(0);
+    return QStringLiteral("合計:") + QString::number(total) + QStringLiteral("％");
+}
+
+bool ForwardEnabled(const BuildingPanel& panel) {
+    return PanelPickers::HasFirstPicture(panel.building);
+}
+
+bool ForwardVisible(const BuildingPanel& panel) {
+    return panel.kind != 1;
+}
+
+QString RangeHeading(int kind) {
+    const RangeText* text = RangeTextAt(kind);
+    return QLatin1Char('[') + (text ? QString::fromUtf16(text->label) : QString()) +
+           QLatin1Char(']');
+}
+
+QString RangeHelp(int kind) {
+    const RangeText* text = RangeTextAt(kind);
+    return text ? QString::fromUtf16(text->help) : QString();
+}
+
+QString AutoRenameTitle(int category, const PanelState& panels) {
+    using namespace PanelPickers;
+    switch (category) {
+    case kBuildingCategory:
+        return BuildingCaption(panels.building.building);
+    case kResearchCategory:
+        return TechnologyCaption(panels.research.category, panels.research.technology);
+    case kUnitCategory:
+        return UnitCaption(panels.unit.category, panels.unit.unit);
+    case kResourceCategory:
+        return ItemAt(ResourceKinds(), panels.resource.kind);
+    case kAttackCategory:
+        return ItemAt(AttackKinds(), panels.attack.kind);
+    case kRangeCategory:
+        return ItemAt(RangeKinds(), panels.range.kind);
+    default:
+        return {};
+    }
+}
+
+QString VariablePickerText(const Project& project, int k) {
+    if (k < 1 || k >= kVariableSlots)
+        return kNoVariableText;
+    return QString::number(k) + QStringLiteral(": ") + project.variables[k].description;
+}
+
+QList<EventListRow> EventListRows(const QString& actions) {
+    QList<EventListRow> rows;
+    const QString text = actions + kCrLf;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const qsizetype end = text.indexOf(kCrLf, start);
+        QStringView line = QStringView(text).mid(start, end - start);
+        start = end + 2;
+        while (!line.isEmpty() && line.front() == QLatin1Char(' '))
+            line = line.mid(1);
+        const qsizetype close = line.indexOf(QLatin1Char(')'));
+        const qsizetype semi = line.indexOf(QLatin1Char(';'));
+        rows.append({(close >= 0 ? line.left(close + 1) : line).toString(),
+                     semi >= 0 ? line.mid(semi).toString() : QString()});
+    }
+    return rows;
+}
+
+int EventListRowCount(const QString& actions) {
+    return int(actions.count(kCrLf)) + 1;
+}
+
+int CommandCount(const RuleEntry& rule) {
+    return int(SplitConditionLines(rule.conditions).size()) + EventListRowCount(rule.actions);
+}
+
+Notice ResourceLimitNotice() {
+    return Notice{QStringLiteral("16個を超えて命令を追加することはできません") + kCrLf +
+                      QStringLiteral("ルールを減らしてください") + kCrLf +
+                      QStringLiteral("元のデータに戻ります！"),
+                  QStringLiteral("ルール数制限エラー"), Notice::Icon::Warning};
+}
+
+Notice OptionLimitNotice() {
+    return Notice{QStringLiteral("16個までしか追加できないため変更できません"),
+                  QStringLiteral("エラー"), Notice::Icon::Critical};
+}
+
+ResourceKindGuard::Verdict ResourceKindGuard::Check(const RuleEntry& rule, int kind) {
+    if (CommandCount(rule) <= kMaxCommands) {
+        lastAccepted_ = kind;
+        return {false, kind, {}};
+    }
+    return {true, lastAccepted_, ResourceLimitNotice()};
+}
+
+bool OptionExceedsLimit(const RuleEntry& rule) {
+    return CommandCount(rule) > kMaxCommands;
+}
+
+} // namespace rw
