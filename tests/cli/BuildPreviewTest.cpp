@@ -1,0 +1,128 @@
+#include "builder/ZuzAdidodi.h"
+#include "storage/NewProject.h"
+#include "storage/ProjectFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun Cli(const QStringList& args) {
+    QProcess p;
+    p.start(qEnvironmentVariable("RW_CLI"), args);
+    CliRun r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+RuleEntry Entry(const QString& title, const QString& actions, const QString& conditions,
+                const QString& marker, const QString& script = {}) {
+    RuleEntry e;
+    e.title = title;
+    e.actions = actions;
+    e.conditions = conditions;
+    e.marker = marker;
+    e.groupConditionScript = script;
+    return e;
+}
+
+Project Example() {
+    Project p = InitialProject();
+    p.CategoryAt(1).entries << Entry("家", "(build house)     ;家を建設する",
+                                     "0;家が建設できるとき;CannotEdit,can-build house\r\n",
+                                     kMarkerRoot);
+    p.CategoryAt(5).entries << Entry("新しいグループ", {}, {}, kMarkerGroup,
+                                     "#load-if-defined TINY-MAP\r\n")
+                            << Entry(
+                                   "陸軍％攻撃",
+                                   "(set-strategic-number sn-percent-attack-soldiers 100) "
+                                   ";守備軍の100％が攻撃軍になる\r\n(attack-now);攻撃する",
+                                   "0;AND;Sys_And,and\r\n1;(上書きしてください);Overwrite,true\r\n"
+                                   "1;(上書きしてください);Overwrite,true\r\n",
+                                   kMarkerGroupRule);
+    return p;
+}
+
+class BuildPreviewCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(qEnvironmentVariable("RW_CLI").isEmpty());
+        project_ = dir_.filePath("example.rwp");
+        ASSERT_TRUE(SaveProjectFile(Example(), project_, false).ok);
+    }
+    QTemporaryDir dir_;
+    QString project_;
+};
+
+} // namespace
+
+TEST_F(BuildPreviewCli, BuildWritesTheExampleScript) {
+    const CliRun r = Cli({"build", project_, "--out", dir_.path()});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    QFile golden(QStringLiteral(RW_TEST_DATA_DIR "/example.per"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    EXPECT_EQ(Read(dir_.filePath("mybot.per")), golden.readAll());
+    EXPECT_TRUE(QFile::exists(dir_.filePath("mybot.ai")));
+
+    EXPECT_EQ(Cli({"build", project_, "--out", dir_.path(), "--name", "other"}).code, 0);
+    EXPECT_TRUE(QFile::exists(dir_.filePath("other.per")));
+}
+
+TEST_F(BuildPreviewCli, BuildRefusals) {
+    const QString empty = dir_.filePath("empty.rwp");
+    ASSERT_TRUE(SaveProjectFile(InitialProject(), empty, false).ok);
+    CliRun r = Cli({"build", empty, "--out", dir_.path()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(QString::fromUtf8(r.err).contains("ルールが一個もありません"));
+    EXPECT_FALSE(QFile::exists(dir_.filePath("mybot.per")));
+
+    EXPECT_EQ(Cli({"build", project_, "--out", dir_.path(), "--name", "../x"}).code, 1);
+    EXPECT_EQ(Cli({"build", project_, "--out", dir_.filePath("missing")}).code, 1);
+    EXPECT_EQ(Cli({"build", dir_.filePath("nothing.rwp"), "--out", dir_.path()}).code, 1);
+    EXPECT_EQ(Cli({"build", project_}).code, 2);
+    EXPECT_EQ(Cli({"build", project_, "--out"}).code, 2);
+    EXPECT_EQ(Cli({"build", "--help"}).code, 0);
+}
+
+TEST_F(BuildPreviewCli, PreviewOfGroupRuleAndRoot) {
+    CliRun r = Cli({"preview", project_, "--category", "5", "--position", "2"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QString text = QString::fromUtf8(r.out);
+    EXPECT_TRUE(text.startsWith("#load-if-defined TINY-MAP\r\n(defrule"));
+    EXPECT_TRUE(text.endsWith(")\r\n#end-if\r\n"));
+    // the 53-byte command raises the column from 30 to 57
+    EXPECT_TRUE(text.contains("    (attack-now)" + QString(57 - 16, ' ') + ";攻撃する\r\n"));
+
+    r = Cli({"preview", project_, "--category", "1", "--position", "2"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(QString::fromUtf8(r.out).startsWith("(defrule" + QString(22, ' ') + ";■家\r\n"));
+
+    r = Cli({"preview", project_, "--category", "5"}); // the root: no root rules
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+
+    EXPECT_EQ(Cli({"preview", project_, "--category", "5", "--position", "9"}).code, 1);
+    EXPECT_EQ(Cli({"preview", project_, "--category", "8"}).code, 2);
+    EXPECT_EQ(Cli({"preview", project_}).code, 2);
+    EXPECT_EQ(Cli({"preview", "--help"}).code, 0);
+}
