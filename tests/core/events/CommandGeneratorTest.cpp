@@ -448,3 +448,50 @@ TEST(FreeEvents, ListBecomesLinesAndColumns) {
 
 } // namespace
 } // namespace rw
+
+namespace rw {
+namespace {
+
+// Every choice the pickers offer must lead back to its own game symbol: a
+// caption that the lookup cannot find, or finds in another row, would write
+// a wrong command without any error.
+TEST(PickerSymbols, EveryUnitAndTechnologyFindsItsOwnRow) {
+    const VocabTree& units = UnitTree();
+    for (int c = 0; c < PanelPickers::UnitCategories().size(); ++c) {
+        const int heading = FindCategory(PanelPickers::UnitCategories()[c], units);
+        QStringList symbols;
+        for (int node : ChildPositions(units, heading))
+            symbols << units[node - 1].tag;
+        for (const QString& unit : PanelPickers::Units(c))
+            EXPECT_TRUE(symbols.contains(UnitSymbol(unit))) << unit.toStdString();
+    }
+    for (int c = 0; c < PanelPickers::TechnologyCategories().size(); ++c) {
+        const QStringList technologies = PanelPickers::Technologies(c);
+        ASSERT_FALSE(technologies.isEmpty());
+        for (int i = 0; i < technologies.size(); ++i) {
+            PanelState panels;
+            panels.research = {c, i};
+            const CategoryEvents events = ComposeCategoryEvents(kResearchCategory, panels);
+            EXPECT_FALSE(events.lines.first().startsWith(QStringLiteral("(research )")))
+                << technologies[i].toStdString();
+        }
+    }
+}
+
+TEST(PickerSymbols, EveryBuildingMakesACommandWithASymbol) {
+    for (int b = 1; b <= PanelPickers::Buildings().size(); ++b) {
+        for (int kind = 0; kind < 2; ++kind) {
+            PanelState panels;
+            panels.building = {b, kind, false};
+            const CategoryEvents events = ComposeCategoryEvents(kBuildingCategory, panels);
+            const QString line = events.lines.first();
+            EXPECT_FALSE(line.contains(QStringLiteral(" )")) ||
+                         line.startsWith(QStringLiteral("()")))
+                << line.toStdString();
+            EXPECT_FALSE(events.implied->fact.contains(QLatin1Char(':'))) << line.toStdString();
+        }
+    }
+}
+
+} // namespace
+} // namespace rw
