@@ -1,0 +1,79 @@
+#include "conditions/ConditionTree.h"
+
+#include "shell/Icons.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace rw {
+
+ConditionTree::ConditionTree(QWidget* parent) : QTreeWidget(parent) {
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The tree is always shown whole: nothing can be folded away.
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
+                if (!syncing_ && current)
+                    emit NodeChosen(current->data(0, Qt::UserRole).toInt());
+            });
+}
+
+void ConditionTree::Show(const QList<ConditionNode>& nodes, const QList<bool>& operators,
+                         int selected) {
+    static const QIcon normal = Icons::ForCondition(Icons::Condition::Normal);
+    static const QIcon locked = Icons::ForCondition(Icons::Condition::Locked);
+    static const QIcon placeholder = Icons::ForCondition(Icons::Condition::Placeholder);
+    static const QIcon op = Icons::ForCondition(Icons::Condition::Operator);
+
+    syncing_ = true;
+    setUpdatesEnabled(false);
+    clear();
+    items_.clear();
+    for (int i = 0; i < nodes.size(); ++i) {
+        const ConditionNode& node = nodes[i];
+        QTreeWidgetItem* parent =
+            node.parent >= 1 && node.parent <= items_.size() ? items_[node.parent - 1] : nullptr;
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+        item->setText(0, node.caption);
+        item->setData(0, Qt::UserRole, node.position);
+        const bool isOperator = i < operators.size() && operators[i];
+        switch (node.icon) {
+        case ConditionIcon::Locked:
+            item->setIcon(0, locked);
+            break;
+        case ConditionIcon::Placeholder:
+            item->setIcon(0, placeholder);
+            break;
+        case ConditionIcon::Normal:
+            item->setIcon(0, isOperator ? op : normal);
+            break;
+        }
+        if (node.grey)
+            item->setForeground(0, QColor(128, 128, 128));
+        items_ << item;
+    }
+    expandAll();
+    if (selected >= 1 && selected <= items_.size())
+        setCurrentItem(items_[selected - 1]);
+    setUpdatesEnabled(true);
+    syncing_ = false;
+}
+
+void ConditionTree::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete) {
+        emit DeleteRequested();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void ConditionTree::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton)
+        emit PopupRequested(event->globalPosition().toPoint());
+}
+
+} // namespace rw

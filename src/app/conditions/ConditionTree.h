@@ -1,0 +1,31 @@
+#pragma once
+
+#include "conditions/ConditionList.h"
+
+#include <QTreeWidget>
+
+namespace rw {
+
+// The condition tree of the selected rule. Every node stays expanded.
+class ConditionTree : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ConditionTree(QWidget* parent = nullptr);
+
+    void Show(const QList<ConditionNode>& nodes, const QList<bool>& operators, int selected);
+
+signals:
+    void NodeChosen(int position);
+    void PopupRequested(const QPoint& globalPosition);
+    void DeleteRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QList<QTreeWidgetItem*> items_;
+    bool syncing_ = false;
+};
+
+} // namespace rw

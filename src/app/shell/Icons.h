@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace rw {
+
+// Every picture of the window, drawn here so that the program carries no
+// image files. Tree pictures carry a separate pixmap for the selected state.
+class Icons {
+public:
+    enum class Node { Root, Group, Rule };
+    enum class Tool {
+        NewGroup,
+        NewRule,
+        MoveUp,
+        MoveDown,
+        Cut,
+        Copy,
+        Paste,
+        Delete,
+        AddCondition,
+        ChangeCondition,
+        Undo,
+        Launch,
+    };
+    enum class Condition { Normal, Locked, Placeholder, Operator, FreeEvent, RelatedEvent };
+
+    static QIcon ForNode(Node node);
+    static QIcon ForTool(Tool tool);
+    // An operator button: its keyword on a coloured plate.
+    static QIcon ForOperator(const QString& keyword);
+    static QIcon ForCondition(Condition condition);
+    static QIcon Application();
+};
+
+} // namespace rw
