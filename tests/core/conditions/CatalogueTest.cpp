@@ -272,28 +272,12 @@ TEST(Catalogue, SplitCutsAtEveryBackslash) {
     EXPECT_EQ(Split("Sys_And").kind, 0);
 }
 
-TEST(Catalogue, OperatorAndPlayerWordTables) {
-    EXPECT_EQ(Operator(0), ">=");
+TEST(Catalogue, OutOfRangePositionsYieldEmptyText) {
     EXPECT_EQ(Operator(5), "!=");
     EXPECT_EQ(Operator(6), "");
     EXPECT_EQ(Operator(-1), "");
-    EXPECT_EQ(PlayerWord(0), "my-player-number");
-    EXPECT_EQ(PlayerWord(12), "every-ally");
     EXPECT_EQ(PlayerWord(24), "8");
     EXPECT_EQ(PlayerWord(25), "");
-    EXPECT_EQ(PlayerRows().size(), 25);
-    EXPECT_EQ(PlayerRows()[12], "すべて味方");
-    EXPECT_EQ(PlayerRows()[13], "全てCOM");
-}
-
-TEST(Catalogue, ComparisonWordLists) {
-    EXPECT_EQ(ComparisonRows(ComparisonWords::A)[4], "等しい");
-    EXPECT_EQ(ComparisonRows(ComparisonWords::B)[5], "に等しくない");
-    EXPECT_EQ(ComparisonRows(ComparisonWords::C)[2], "より後");
-    EXPECT_EQ(ComparisonWordsOf(2), ComparisonWords::A);
-    EXPECT_EQ(ComparisonWordsOf(7), ComparisonWords::A);
-    EXPECT_EQ(ComparisonWordsOf(6), ComparisonWords::C);
-    EXPECT_EQ(ComparisonWordsOf(3), ComparisonWords::B);
 }
 
 TEST(Catalogue, PickerRows) {
