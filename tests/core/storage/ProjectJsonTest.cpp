@@ -133,22 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
                          });
                      },
                      "categories[2].entries[0].panel2: expected a string"},
-        JsonErrorRow{"EntryNotAnObject",
-                     [](QJsonObject& top) {
-                         EditElement(top, "categories", 2, [](QJsonObject& category) {
-                             QJsonArray entries = category[QStringLiteral("entries")].toArray();
-                             entries[1] = QStringLiteral("rule");
-                             category[QStringLiteral("entries")] = entries;
-                         });
-                     },
-                     "categories[2].entries[1]: expected an object"},
-        JsonErrorRow{"EntriesNotAnArray",
-                     [](QJsonObject& top) {
-                         EditElement(top, "categories", 0, [](QJsonObject& category) {
-                             category[QStringLiteral("entries")] = QJsonObject();
-                         });
-                     },
-                     "categories[0].entries: expected an array"},
         JsonErrorRow{"SixCategories",
                      [](QJsonObject& top) {
                          QJsonArray categories = top[QStringLiteral("categories")].toArray();
@@ -156,28 +140,11 @@ INSTANTIATE_TEST_SUITE_P(
                          top[QStringLiteral("categories")] = categories;
                      },
                      "categories: expected 7 elements, found 6"},
-        JsonErrorRow{"FortyVariables",
-                     [](QJsonObject& top) {
-                         QJsonArray variables = top[QStringLiteral("variables")].toArray();
-                         variables.removeFirst();
-                         top[QStringLiteral("variables")] = variables;
-                     },
-                     "variables: expected 41 elements, found 40"},
         JsonErrorRow{"MissingTimers",
                      [](QJsonObject& top) { top.remove(QStringLiteral("timers")); },
                      "missing key \"timers\""},
         JsonErrorRow{"UnknownTopKey", [](QJsonObject& top) { top[QStringLiteral("version")] = 2; },
                      "unknown key \"version\""},
-        JsonErrorRow{"TitleNotAString",
-                     [](QJsonObject& top) { top[QStringLiteral("title")] = QJsonArray(); },
-                     "title: expected a string"},
-        JsonErrorRow{"KindAsText",
-                     [](QJsonObject& top) {
-                         EditElement(top, "startupRules", 3, [](QJsonObject& slot) {
-                             slot[QStringLiteral("kind")] = QStringLiteral("1");
-                         });
-                     },
-                     "startupRules[3].kind: expected a whole number"},
         JsonErrorRow{"KindFraction",
                      [](QJsonObject& top) {
                          EditElement(top, "startupRules", 0,
@@ -190,13 +157,6 @@ INSTANTIATE_TEST_SUITE_P(
                                      [](QJsonObject& slot) { slot[QStringLiteral("name")] = 5; });
                      },
                      "timers[2].name: expected a string"},
-        JsonErrorRow{"UnknownRootConditionKey",
-                     [](QJsonObject& top) {
-                         EditElement(top, "rootConditions", 10, [](QJsonObject& slot) {
-                             slot[QStringLiteral("script")] = QString();
-                         });
-                     },
-                     "rootConditions[10]: unknown key \"script\""},
         JsonErrorRow{"CategoryNotAnObject",
                      [](QJsonObject& top) {
                          QJsonArray categories = top[QStringLiteral("categories")].toArray();
