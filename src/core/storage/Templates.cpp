@@ -10,7 +10,7 @@ namespace rw {
 namespace {
 
 Notice Refused(const QString& text) {
-    return Notice{text, QStringLiteral("テンプレートで保存"), Notice::Icon::Warning};
+    return Notice{text, QString(), Notice::Icon::Warning};
 }
 
 bool IsSeparator(QChar c) {
