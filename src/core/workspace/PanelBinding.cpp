@@ -1,6 +1,7 @@
 #include "workspace/PanelBinding.h"
 
 #include "events/PanelPickers.h"
+#include "events/PanelRules.h"
 #include "model/Numeric.h"
 
 #include <algorithm>
@@ -15,10 +16,6 @@ int Floor(const QString& text, int fallback) {
     return FloorNumberOr(text, fallback);
 }
 
-QString FloorText(const QString& text) {
-    return QString::number(Floor(text, 0));
-}
-
 int Position(const QString& value) {
     return std::max(0, Floor(value, 0));
 }
@@ -29,11 +26,6 @@ bool On(const QString& value) {
 
 QString Flag(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-// A box whose text is not a number takes its fallback at once.
-QString NumericOr(const QString& text, const char* fallback) {
-    return IsNumber(text) ? text : QString::fromLatin1(fallback);
 }
 
 int AllocationIndex(PanelControl control) {
@@ -49,34 +41,6 @@ int AllocationIndex(PanelControl control) {
     default:
         return -1;
     }
-}
-
-struct RangeLabel {
-    QString label;
-    QString help;
-};
-
-const QList<RangeLabel>& RangeLabels() {
-    static const QList<RangeLabel> labels = {
-        {QStringLiteral("町の大きさ"), QStringLiteral("建物を建設する範囲、守備軍が守備する範囲")},
-        {QStringLiteral("粉ひき所の距離"), QStringLiteral("粉ひき所を建設する距離")},
-        {QStringLiteral("伐採所・採掘所の距離"), QStringLiteral("伐採所を建設する距離")},
-        {QStringLiteral("木の認識距離"),
-         QStringLiteral("町の人が木を認識する距離\r\n※-1にすると無制限になります")},
-        {QStringLiteral("羊､苺､畑､小魚の認識距離"),
-         QStringLiteral(
-             "町の人が鹿以外の食料を認識する距離\r\n※0にすると鹿を除く食料を食べなくなります")},
-        {QStringLiteral("漁船の認識距離"),
-         QStringLiteral("漁船がどこまで魚を取りに行くか\r\n※0にすると漁をしません")},
-        {QStringLiteral("鹿狩りの認識距離"),
-         QStringLiteral("狩りをする人がどこまで鹿を捕りに行くか\r\n※0にすると鹿狩りをしません")},
-        {QStringLiteral("金の認識距離"),
-         QStringLiteral(
-             "金を採掘する人が金鉱をどこまで採掘に行くか\r\n※0にすると金を採掘しません")},
-        {QStringLiteral("石の認識距離"),
-         QStringLiteral("金を採掘する人が石をどこまで採掘に行くか\r\n※0にすると石を採掘しません")},
-    };
-    return labels;
 }
 
 template <typename T> bool Assign(T& field, const T& value) {
@@ -117,61 +81,7 @@ bool IsOptionControl(PanelControl control) {
 
 void FillPanelsFromRule(int category, const RuleEntry& rule, PanelState& panels,
                         RuleOptions& options) {
-    options.runOnce = On(rule.runOnce);
-    options.chat = !rule.chatText.isEmpty();
-    options.variable = std::clamp(Floor(rule.variableNumber, 0), 0, kVariableSlots - 1);
-    if (options.variable != 0)
-        options.variableValue = rule.variableValue;
-
-    switch (category) {
-    case kBuildingCategory:
-        panels.building.building = std::max(1, Floor(rule.panel1, 1));
-        panels.building.kind = Position(rule.panel2);
-        panels.building.forward = On(rule.panel3);
-        break;
-    case kResearchCategory:
-        panels.research.category = Position(rule.panel1);
-        panels.research.technology = Position(rule.panel2);
-        break;
-    case kUnitCategory:
-        panels.unit.category = Position(rule.panel1);
-        panels.unit.unit = Position(rule.panel2);
-        panels.unit.kind = Position(rule.panel3);
-        break;
-    case kResourceCategory: {
-        ResourcePanel& r = panels.resource;
-        r.kind = Position(rule.panel1);
-        if (r.kind == 1) {
-            r.resource = Position(rule.panel2);
-            r.action = Position(rule.panel3);
-        } else {
-            const QString fields[4] = {rule.panel2, rule.panel3, rule.panel4, rule.panel5};
-            for (int i = 0; i < 4; ++i) {
-                r.boxes[i] = FloorText(fields[i]);
-                r.spinners[i] = std::clamp(Floor(fields[i], 0), 0, 100);
-            }
-        }
-        break;
-    }
-    case kAttackCategory: {
-        AttackPanel& a = panels.attack;
-        a.kind = Position(rule.panel1);
-        if (a.kind == 2 || a.kind == 3) {
-            a.groups = FloorText(rule.panel2);
-            a.minimum = FloorText(rule.panel3);
-            a.maximum = FloorText(rule.panel4);
-        } else {
-            a.percent = FloorText(rule.panel2);
-        }
-        break;
-    }
-    case kRangeCategory:
-        panels.range.kind = Position(rule.panel1);
-        panels.range.distance = rule.panel2;
-        break;
-    default:
-        break;
-    }
+    ReadPanelFields(category, rule, panels, options);
 }
 
 ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelControl control,
@@ -183,7 +93,7 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
         out.changed = Assign(options.variable, std::clamp(Floor(value, 0), 0, kVariableSlots - 1));
         break;
     case PanelControl::VariableValue:
-        out.changed = Assign(options.variableValue, NumericOr(value, "10"));
+        out.changed = Assign(options.variableValue, CorrectBoxOnChange(NumberBox::Variable, value));
         break;
     case PanelControl::TestMessage:
         out.changed = Assign(options.chat, On(value));
@@ -247,10 +157,10 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
         const int i = AllocationIndex(control);
         out.changed = Assign(r.boxes[i], value);
         // A text that is not yet a value up to 100 waits for the focus loss.
-        const std::optional<long long> number = FloorNumber(value);
-        if (!out.changed || !number || *number > 100)
+        const std::optional<int> spinner = AllocationValueOnChange(value);
+        if (!out.changed || !spinner)
             return ControlChange{out.changed, false, {}};
-        r.spinners[i] = int(std::clamp<long long>(*number, 0, 100));
+        r.spinners[i] = *spinner;
         break;
     }
     case PanelControl::MarketAmount:
@@ -259,22 +169,25 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
         out.changed = Assign(panels.attack.kind, Position(value));
         break;
     case PanelControl::AttackPercent:
-        out.changed = Assign(panels.attack.percent, NumericOr(value, "100"));
+        out.changed =
+            Assign(panels.attack.percent, CorrectBoxOnChange(NumberBox::AttackPercent, value));
         break;
     case PanelControl::GroupCount:
-        out.changed = Assign(panels.attack.groups, NumericOr(value, "3"));
+        out.changed =
+            Assign(panels.attack.groups, CorrectBoxOnChange(NumberBox::GroupCount, value));
         break;
     case PanelControl::GroupMin:
-        out.changed = Assign(panels.attack.minimum, NumericOr(value, "5"));
+        out.changed =
+            Assign(panels.attack.minimum, CorrectBoxOnChange(NumberBox::GroupMinimum, value));
         break;
     case PanelControl::GroupMax:
-        out.changed = Assign(panels.attack.maximum, NumericOr(value, "10"));
+        out.changed = Assign(panels.attack.maximum, CorrectBoxOnChange(NumberBox::Variable, value));
         break;
     case PanelControl::RangeKind:
         out.changed = Assign(panels.range.kind, Position(value));
         break;
     case PanelControl::Distance:
-        out.changed = Assign(panels.range.distance, NumericOr(value, "0"));
+        out.changed = Assign(panels.range.distance, CorrectBoxOnChange(NumberBox::Distance, value));
         break;
     }
     if (IsResourceControl(control))
@@ -291,21 +204,17 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
 
 FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control) {
     FocusLossChange out;
+    auto correct = [&out](QString& text, NumberBox box) {
+        const QString corrected = CorrectBoxOnFocusLoss(box, text);
+        out.regenerate = corrected != text;
+        text = corrected;
+    };
     switch (control) {
-    case PanelControl::AttackPercent: {
-        QString& text = panels.attack.percent;
-        const std::optional<long long> number = FloorNumber(text);
-        if (!number || *number < 0 || *number > 100) {
-            text = QStringLiteral("0");
-            out.regenerate = true;
-        }
+    case PanelControl::AttackPercent:
+        correct(panels.attack.percent, NumberBox::AttackPercent);
         break;
-    }
     case PanelControl::Distance:
-        if (!IsNumber(panels.range.distance)) {
-            panels.range.distance = QStringLiteral("0");
-            out.regenerate = true;
-        }
+        correct(panels.range.distance, NumberBox::Distance);
         break;
     case PanelControl::WoodBox:
     case PanelControl::FoodBox:
@@ -313,15 +222,10 @@ FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control) {
     case PanelControl::StoneBox: {
         ResourcePanel& r = panels.resource;
         const int i = AllocationIndex(control);
-        const std::optional<long long> number = FloorNumber(r.boxes[i]);
-        if (number && *number >= 0 && *number <= 100) {
-            r.spinners[i] = int(*number);
-        } else {
-            out.notice = Notice{QStringLiteral("0～100を入力してください"),
-                                QStringLiteral("エラー"), Notice::Icon::Critical};
-            r.boxes[i] = QStringLiteral("0");
-            r.spinners[i] = 0;
-        }
+        const AllocationFocusLoss loss = AllocationOnFocusLoss(r.boxes[i]);
+        r.boxes[i] = loss.text;
+        r.spinners[i] = loss.spinner;
+        out.notice = loss.notice;
         out.regenerate = true;
         break;
     }
@@ -333,17 +237,8 @@ FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control) {
 
 QList<EventRow> EventRows(const QString& actions) {
     QList<EventRow> rows;
-    for (const QString& raw : actions.split(kCrLf)) {
-        QString line = raw;
-        qsizetype lead = 0;
-        while (lead < line.size() && line[lead] == QLatin1Char(' '))
-            ++lead;
-        line.remove(0, lead);
-        const qsizetype close = line.indexOf(QLatin1Char(')'));
-        const qsizetype semi = line.indexOf(QLatin1Char(';'));
-        rows.append(EventRow{close >= 0 ? line.left(close + 1) : line,
-                             semi >= 0 ? line.mid(semi) : QString()});
-    }
+    for (const EventListRow& row : EventListRows(actions))
+        rows.append(EventRow{row.command, row.comment});
     return rows;
 }
 
@@ -369,8 +264,8 @@ PanelView MakePanelView(int category, const PanelState& panels, const RuleOption
     set(PanelControl::BuildingPicker, number(b.building - 1));
     set(PanelControl::BuildingAction, number(b.kind));
     set(PanelControl::BuildForward, Flag(b.forward));
-    view.At(PanelControl::BuildForward).enabled = HasFirstPicture(b.building);
-    view.At(PanelControl::BuildForward).visible = b.kind != 1;
+    view.At(PanelControl::BuildForward).enabled = ForwardEnabled(b);
+    view.At(PanelControl::BuildForward).visible = ForwardVisible(b);
 
     set(PanelControl::ResearchCategory, number(panels.research.category));
     set(PanelControl::Technology, number(panels.research.technology));
@@ -392,10 +287,7 @@ PanelView MakePanelView(int category, const PanelState& panels, const RuleOption
     set(PanelControl::MarketAmount, QStringLiteral("100"));
     view.allocationShown = r.kind != 1;
     view.marketShown = r.kind == 1;
-    int total = 0;
-    for (const QString& box : r.boxes)
-        total += Floor(box, 0);
-    view.totalLabel = QStringLiteral("合計:") + number(total) + QStringLiteral("％");
+    view.totalLabel = AllocationTotalLabel(r.boxes);
 
     const AttackPanel& a = panels.attack;
     set(PanelControl::AttackKind, number(a.kind));
@@ -408,9 +300,8 @@ PanelView MakePanelView(int category, const PanelState& panels, const RuleOption
 
     set(PanelControl::RangeKind, number(panels.range.kind));
     set(PanelControl::Distance, panels.range.distance);
-    const RangeLabel label = RangeLabels().value(panels.range.kind);
-    view.rangeHeading = QStringLiteral("[") + label.label + QStringLiteral("]");
-    view.rangeHelp = label.help;
+    view.rangeHeading = RangeHeading(panels.range.kind);
+    view.rangeHelp = RangeHelp(panels.range.kind);
 
     if (rule)
         view.eventRows = EventRows(rule->actions);

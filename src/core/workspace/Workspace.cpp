@@ -2,6 +2,7 @@
 
 #include "builder/ZuzAdidodi.h"
 #include "events/CommandGenerator.h"
+#include "events/PanelRules.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/Templates.h"
@@ -15,9 +16,6 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-int EventRowCount(const RuleEntry& rule) {
-    return int(rule.actions.count(kCrLf)) + 1;
-}
 
 } // namespace
 
@@ -190,6 +188,8 @@ void Workspace::LoadSelectionViews() {
     const RuleEntry& rule = *SelectedEntryRef();
     titleBox_ = rule.title;
     FillPanelsFromRule(category_, rule, panelState_, options_);
+    if (category_ == kResourceCategory)
+        resourceGuard_.Accept(panelState_.resource.kind);
     if (category_ == kFreeCategory)
         freeCommands_.LoadFromRule(rule);
     else
@@ -303,7 +303,7 @@ int Workspace::CommandCount() const {
     const RuleEntry* rule = SelectedEntry();
     if (!rule || SelectedKind() != NodeKind::Rule)
         return 0;
-    return conditions_.Size() + EventRowCount(*rule);
+    return conditions_.Size() + EventListRowCount(rule->actions);
 }
 
 QString Workspace::CommandCountText() const {
@@ -365,7 +365,7 @@ ConditionCommandStates Workspace::ConditionCommands() const {
     const RuleEntry* rule = SelectedEntry();
     if (SelectedKind() != NodeKind::Rule || !rule)
         return {};
-    return CommandLimitRefresh(conditions_, conditionClipboard_, EventRowCount(*rule));
+    return CommandLimitRefresh(conditions_, conditionClipboard_, EventListRowCount(rule->actions));
 }
 
 void Workspace::AfterConditionChange() {
@@ -521,24 +521,23 @@ Notice Workspace::PanelFocusLost(PanelControl control) {
 }
 
 Notice Workspace::CheckLimits(PanelControl control) {
-    if (!SelectedIsRule())
+    const RuleEntry* rule = SelectedEntry();
+    if (!rule || !SelectedIsRule())
         return {};
     if (IsResourceControl(control) && category_ == kResourceCategory) {
-        if (CommandCount() <= kMaxCommands) {
-            lastResourceKind_ = panelState_.resource.kind;
+        const ResourceKindGuard::Verdict verdict =
+            resourceGuard_.Check(*rule, panelState_.resource.kind);
+        if (!verdict.refused)
             return {};
-        }
         // Back to the kind that fitted, as if the user had chosen it again.
         const ControlChange back = ApplyControl(panelState_, options_, PanelControl::ResourceKind,
-                                                QString::number(lastResourceKind_));
+                                                QString::number(verdict.revertTo));
         if (autoRename_ && !back.renameTo.isEmpty())
             Rename(back.renameTo);
         RegenerateEvents();
-        return Notice{QStringLiteral("16個を超えて命令を追加することはできません\r\n"
-                                     "ルールを減らしてください\r\n元のデータに戻ります！"),
-                      QStringLiteral("ルール数制限エラー"), Notice::Icon::Warning};
+        return verdict.notice;
     }
-    if (IsOptionControl(control) && CommandCount() > kMaxCommands) {
+    if (IsOptionControl(control) && OptionExceedsLimit(*rule)) {
         switch (control) {
         case PanelControl::TestMessage:
             options_.chat = false;
@@ -551,8 +550,7 @@ Notice Workspace::CheckLimits(PanelControl control) {
             break;
         }
         RegenerateEvents();
-        return Notice{QStringLiteral("16個までしか追加できないため変更できません"),
-                      QStringLiteral("エラー"), Notice::Icon::Critical};
+        return OptionLimitNotice();
     }
     return {};
 }

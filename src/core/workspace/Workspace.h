@@ -6,6 +6,7 @@
 #include "conditions/ConditionList.h"
 #include "events/FreeEventCommands.h"
 #include "events/FreeEventList.h"
+#include "events/PanelRules.h"
 #include "events/PanelState.h"
 #include "model/CategoryTree.h"
 #include "model/Notice.h"
@@ -264,7 +265,7 @@ private:
 
     PanelState panelState_;
     RuleOptions options_;
-    int lastResourceKind_ = 0; // the last kind that kept the rule within 16 commands
+    ResourceKindGuard resourceGuard_;
     PanelView panel_;
 };
 
