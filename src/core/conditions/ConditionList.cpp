@@ -124,24 +124,32 @@ QList<int> ConditionList::ChildrenOf(int position) const {
     return children;
 }
 
-QList<int> ConditionList::SubtreeOf(int position) const {
-    QList<int> result;
-    if (!IsValidPosition(position))
-        return result;
-    // Parents always stand before their children, so one forward sweep
-    // collects the subtree; the order is then fixed depth first.
+QList<QList<int>> ConditionList::ChildLists() const {
     QList<QList<int>> children(Size() + 1);
     for (int i = 1; i <= Size(); ++i)
         if (entries_[i - 1].pw > 0)
             children[entries_[i - 1].pw] << i;
+    return children;
+}
+
+void ConditionList::AppendSubtree(int position, const QList<QList<int>>& children,
+                                  QList<int>& out) {
+    // Parents always stand before their children, so the walk ends; it is
+    // iterative because stored lists can be deep.
     QList<int> stack{position};
     while (!stack.isEmpty()) {
         const int p = stack.takeLast();
-        result << p;
+        out << p;
         const QList<int>& kids = children[p];
         for (auto it = kids.crbegin(); it != kids.crend(); ++it)
             stack << *it;
     }
+}
+
+QList<int> ConditionList::SubtreeOf(int position) const {
+    QList<int> result;
+    if (IsValidPosition(position))
+        AppendSubtree(position, ChildLists(), result);
     return result;
 }
 
@@ -194,9 +202,10 @@ void ConditionList::AddCodes(int kind, bool selectedIsOperator) {
 void ConditionList::TvUpdate() {
     QList<int> order;
     order.reserve(Size());
+    const QList<QList<int>> children = ChildLists();
     for (int i = 1; i <= Size(); ++i)
         if (entries_[i - 1].pw == 0)
-            order << SubtreeOf(i);
+            AppendSubtree(i, children, order);
     QList<int> newPosition(Size() + 1, 0);
     for (int i = 0; i < int(order.size()); ++i)
         newPosition[order[i]] = i + 1;

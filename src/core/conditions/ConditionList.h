@@ -59,6 +59,7 @@ public:
     int ImpliedConditionPosition() const;
 
     // Low-level edits for the event generator and the editor; each stores.
+    // SetEntry keeps the Pw of the entry it replaces.
     void SetEntry(int position, const ConditionEntry& entry);
     void Append(const ConditionEntry& entry);
     // Replaces everything (for instance after the generator rewrote it).
@@ -119,6 +120,9 @@ public:
     void ToolbarDelete();
 
 private:
+    // Children of every position (index 0 unused), in position order.
+    QList<QList<int>> ChildLists() const;
+    static void AppendSubtree(int position, const QList<QList<int>>& children, QList<int>& out);
     // Removes the given positions; every remaining Pw follows its parent.
     void RemovePositions(const QList<int>& positions);
     void ReplaceByClipboard(const ConditionClipboard& clipboard);
