@@ -170,7 +170,7 @@ TEST(WorkspaceSession, ResourceKindPastSixteenCommandsReturnsToMarket) {
     ws.SwitchCategory(4);
     ws.AddRule();
     ws.ChangePanel(PanelControl::ResourceKind, "1"); // market: one line and its condition
-    FillConditions(ws, 14); // 13 beside the market condition
+    FillConditions(ws, 14);                          // 13 beside the market condition
     EXPECT_EQ(ws.CommandCount(), 15);
     const Notice notice = ws.ChangePanel(PanelControl::ResourceKind, "0");
     EXPECT_EQ(notice.title, "ルール数制限エラー");

@@ -1,0 +1,147 @@
+#include "Printers.h"
+#include "storage/ProjectFile.h"
+#include "storage/Templates.h"
+#include "workspace/Workspace.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class WorkspaceFiles : public testing::Test {
+protected:
+    void SetUp() override {
+        ws.AddRule();
+        ws.AddGroup();
+        ws.AddRule();
+        ws.SwitchCategory(3);
+        ws.AddRule();
+        ws.Select(1);
+    }
+    QString PathOf(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    Workspace ws;
+};
+
+TEST_F(WorkspaceFiles, SaveNeedsANameFirst) {
+    const SaveOutcome first = ws.Save();
+    EXPECT_FALSE(first.ok);
+    EXPECT_TRUE(first.needsName);
+    EXPECT_TRUE(ws.IsModified());
+    const QString path = PathOf("a.rwp");
+    ASSERT_TRUE(ws.SaveAs(path, false).ok);
+    EXPECT_EQ(ws.CurrentPath(), path);
+    ws.AddRule();
+    EXPECT_TRUE(ws.IsModified());
+    EXPECT_TRUE(ws.Save().ok);
+    EXPECT_FALSE(ws.IsModified());
+}
+
+TEST_F(WorkspaceFiles, DeclinedOverwriteKeepsFileAndName) {
+    const QString first = PathOf("first.rwp");
+    const QString other = PathOf("other.rwp");
+    ASSERT_TRUE(ws.SaveAs(first, false).ok);
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+    ws.AddRule();
+    const SaveOutcome declined = ws.SaveAs(other, false);
+    EXPECT_FALSE(declined.ok);
+    EXPECT_EQ(ws.CurrentPath(), first);
+    EXPECT_EQ(ws.Caption(), "Rulewright (" + first + ")");
+    EXPECT_EQ(ReadFile(other), "keep me");
+    EXPECT_TRUE(ws.IsModified());
+    ASSERT_TRUE(ws.SaveAs(other, true).ok);
+    EXPECT_EQ(ws.CurrentPath(), other);
+}
+
+TEST_F(WorkspaceFiles, RefusedFilesLeaveTheProjectAsItWas) {
+    const Project before = ws.CurrentProject();
+    const QString path = PathOf("a.rwp");
+    ASSERT_TRUE(ws.SaveAs(path, false).ok);
+    ws.AddRule();
+    const Project edited = ws.CurrentProject();
+
+    ASSERT_TRUE(SaveTemplate(before, dir.path(), "tmpl").ok);
+    const Notice refused = ws.Open(TemplatePath(dir.path(), "tmpl"));
+    EXPECT_EQ(refused, TemplateRefusedNotice());
+    EXPECT_EQ(ws.CurrentProject(), edited);
+    EXPECT_EQ(ws.CurrentPath(), path);
+    EXPECT_TRUE(ws.IsModified());
+
+    EXPECT_EQ(ws.Open(PathOf("missing.rwp")), FileNotFoundNotice());
+    QFile junk(PathOf("junk.rwp"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a project at all");
+    junk.close();
+    EXPECT_EQ(ws.Open(PathOf("junk.rwp")), CorruptFileNotice());
+    EXPECT_EQ(ws.CurrentProject(), edited);
+    EXPECT_FALSE(ws.NewFromTemplate(dir.path(), "absent").IsEmpty());
+    EXPECT_EQ(ws.CurrentProject(), edited);
+}
+
+TEST_F(WorkspaceFiles, OpenResetsSelectionsAndShowsTheFirstCategory) {
+    ws.SwitchCategory(1);
+    ws.Select(3);
+    const QString path = PathOf("a.rwp");
+    ASSERT_TRUE(ws.SaveAs(path, false).ok);
+    ws.CopyRule();
+    ws.SwitchCategory(3);
+    ASSERT_TRUE(ws.Open(path).IsEmpty());
+    EXPECT_EQ(ws.CurrentCategory(), 1);
+    EXPECT_EQ(ws.Selected(), 1);
+    EXPECT_EQ(ws.RememberedSelection(3), 1);
+    EXPECT_FALSE(ws.RuleClipboardFull());
+    EXPECT_FALSE(ws.IsModified());
+    EXPECT_EQ(ws.RuleCountText(), "ルール数: 3/1000");
+}
+
+TEST_F(WorkspaceFiles, TemplateStartsANewProjectWithoutAFile) {
+    ws.SwitchCategory(1);
+    ws.Select(3);
+    ASSERT_TRUE(ws.SaveAs(PathOf("a.rwp"), false).ok);
+    ASSERT_TRUE(ws.SaveAsTemplate(dir.path(), "base").ok);
+    EXPECT_EQ(ws.CurrentPath(), PathOf("a.rwp")); // saving a template keeps the name
+    ws.Select(2);
+    ws.Delete();
+    ws.SwitchCategory(3);
+    ws.Select(2);
+    ASSERT_TRUE(ws.NewFromTemplate(dir.path(), "base").IsEmpty());
+    EXPECT_EQ(ws.CurrentPath(), "");
+    EXPECT_EQ(ws.Caption(), "Rulewright");
+    EXPECT_EQ(ws.CurrentCategory(), 3);
+    EXPECT_EQ(ws.Selected(), 2); // remembered selections are kept
+    EXPECT_EQ(ws.RememberedSelection(1), 2);
+    EXPECT_EQ(ws.CurrentProject().CategoryAt(1).entries.size(), 3);
+    EXPECT_TRUE(ws.Save().needsName);
+}
+
+TEST_F(WorkspaceFiles, EmptyProjectKeepsEverythingButTheRules) {
+    ASSERT_TRUE(ws.SaveAs(PathOf("a.rwp"), false).ok);
+    ws.ChangeProject([](Project& p) {
+        p.title = "mine";
+        p.variables[1].description = "家の数";
+    });
+    EXPECT_TRUE(ws.IsModified());
+    EXPECT_EQ(ws.VariablePickerTexts().value(1), "1: 家の数");
+    ws.NewEmptyProject();
+    EXPECT_EQ(CountRules(ws.CurrentProject()), 0);
+    EXPECT_EQ(ws.CurrentProject().title, "mine");
+    EXPECT_EQ(ws.Caption(), "Rulewright");
+    EXPECT_EQ(ws.CurrentCategory(), 1);
+    EXPECT_EQ(ws.RememberedSelection(3), 1);
+    EXPECT_TRUE(ws.Save().needsName);
+}
+
+} // namespace
