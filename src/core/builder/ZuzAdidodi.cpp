@@ -1,5 +1,6 @@
 #include "builder/ZuzAdidodi.h"
 
+#include "builder/Cp932Writer.h"
 #include "builder/ScriptHeader.h"
 #include "model/CategoryTree.h"
 #include "model/Cp932.h"
@@ -77,6 +78,10 @@ QString CategoryCaption(int number) {
     return QString::fromUtf16(kCaptions[number - 1]);
 }
 
+QString ScriptBuild::Text() const {
+    return FromCp932(bytes);
+}
+
 ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress) {
     ScriptBuild build;
     const QList<BuildEntry> entries = Flatten(project);
@@ -89,36 +94,38 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress) {
     if (!build.Ok())
         return build;
 
-    QString& text = build.text;
-    // Rules are much alike in size; guess from the first so the text grows
-    // in few steps.
-    text.reserve(4096 + qsizetype(entries.size()) * 1024);
-    text += ScriptHeader(project);
-    text += ScriptConstants(project);
-    text += project.startupRules[0].text;
-    text += project.startupRules[1].text;
+    QByteArray& bytes = build.bytes;
+    // A rule of a dozen rows padded to the comment column is about 1.5 kB.
+    bytes.reserve(8192 + qsizetype(entries.size()) * 1536);
+    const QString opening = ScriptHeader(project) + ScriptConstants(project) +
+                            project.startupRules[0].text + project.startupRules[1].text;
+    AppendCp932(opening, bytes);
 
+    // Each rule is rendered into one reused buffer and encoded from there,
+    // so the text of the whole script is never held twice.
+    QString rule;
+    rule.reserve(4096);
     RuleRenderer renderer(kScriptCommentColumn);
     const int count = int(entries.size());
     for (int i = 0; i < count; ++i) {
         const BuildEntry& entry = entries[i];
         if (progress.rule)
             progress.rule(i + 1, count, entry.rule->title);
-        const qsizetype start = text.size();
-        text += QLatin1String("\r\n");
-        text += *entry.script;
-        renderer.Render(*entry.rule, text, progress.row);
-        AppendEndIfs(*entry.script, text);
-        const QString c = Unwritable(QStringView(text).mid(start));
-        if (!c.isEmpty()) {
-            build.text.clear();
+        rule.resize(0);
+        rule += QLatin1String("\r\n");
+        rule += *entry.script;
+        renderer.Render(*entry.rule, rule, progress.row);
+        AppendEndIfs(*entry.script, rule);
+        const qsizetype bad = AppendCp932(rule, bytes);
+        if (bad >= 0) {
+            build.bytes.clear();
             build.notice = Refusal(
                 QStringLiteral("「%1」のルール「%2」にShift_JISで書けない文字「%3」があります")
-                    .arg(CategoryCaption(entry.category), entry.rule->title, c));
+                    .arg(CategoryCaption(entry.category), entry.rule->title,
+                         Unwritable(QStringView(rule).mid(bad))));
             return build;
         }
     }
-    build.bytes = ToCp932(text);
     return build;
 }
 

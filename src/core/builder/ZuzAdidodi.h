@@ -27,12 +27,13 @@ struct BuildProgress {
 };
 
 struct ScriptBuild {
-    QString text;     // the whole script, CR LF line ends
-    QByteArray bytes; // text in code page 932, as the file holds it
+    QByteArray bytes; // the whole script in code page 932, CR LF line ends
     Notice notice;    // why nothing can be written; empty on success
     int ruleCount = 0;
 
     bool Ok() const { return notice.IsEmpty(); }
+    // The script as text (decoded from the bytes; for tests and views).
+    QString Text() const;
 };
 
 // Builds the AI script of the whole project: header, constants, the two

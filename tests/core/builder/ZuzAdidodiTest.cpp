@@ -1,5 +1,6 @@
 #include "BuilderTestUtil.h"
 
+#include "builder/Cp932Writer.h"
 #include "builder/RuleRenderer.h"
 #include "builder/ZuzAdidodi.h"
 #include "model/Cp932.h"
@@ -32,8 +33,8 @@ QString RulesOf(const Project& p) {
     const ScriptBuild b = ZuzAdidodi(p);
     EXPECT_TRUE(b.Ok()) << b.notice.text.toStdString();
     const QString init = p.startupRules[0].text + p.startupRules[1].text;
-    const qsizetype at = b.text.indexOf(init);
-    return at < 0 ? QString() : b.text.mid(at + init.size());
+    const qsizetype at = b.Text().indexOf(init);
+    return at < 0 ? QString() : b.Text().mid(at + init.size());
 }
 
 QString Pad(const QString& text, int column) {
@@ -49,7 +50,8 @@ TEST(ZuzAdidodi, ExampleProjectMatchesGoldenFileByteForByte) {
     const QByteArray golden = ReadData("example.per");
     ASSERT_FALSE(golden.isEmpty());
     EXPECT_EQ(b.bytes, golden);
-    EXPECT_EQ(FromCp932(b.bytes), b.text);
+    // the table-driven encoder agrees with the codec
+    EXPECT_EQ(ToCp932(b.Text()), b.bytes);
     EXPECT_FALSE(b.bytes.startsWith("\xEF\xBB\xBF"));
 }
 
@@ -66,7 +68,7 @@ TEST(ZuzAdidodi, HeaderAndConstantsWrittenAsTheyStand) {
     p.variables[1].constName.clear();
     p.variables[2].constName = "SAME";
     p.variables[3].constName = "SAME";
-    const QString text = ZuzAdidodi(p).text;
+    const QString text = ZuzAdidodi(p).Text();
     EXPECT_TRUE(text.contains(";著作権:作者名\r\n"));
     EXPECT_TRUE(text.contains("\r\n(defconst  1)\r\n"));
     EXPECT_TRUE(text.contains("(defconst SAME 2)\r\n(defconst SAME 3)\r\n"));
@@ -243,4 +245,17 @@ TEST(ZuzAdidodi, ReportsEachRuleBeforeBuildingIt) {
     };
     ZuzAdidodi(ExampleProject(), progress);
     EXPECT_EQ(seen, (QStringList{"1/2 家", "2/2 陸軍％攻撃"}));
+}
+
+TEST(Cp932Writer, AgreesWithTheCodecAndStopsAtUnwritableText) {
+    const QString text = "abc ｶﾀｶﾅ 漢字～－￥ ①Ⅱ ％\r\n";
+    QByteArray out = "x";
+    EXPECT_EQ(AppendCp932(text, out), -1);
+    EXPECT_EQ(out, "x" + ToCp932(text));
+
+    out.clear();
+    EXPECT_EQ(AppendCp932(QString("ab€cd"), out), 2);
+    EXPECT_EQ(out, "ab");
+    out.clear();
+    EXPECT_EQ(AppendCp932(QString("a😀"), out), 1);
 }
