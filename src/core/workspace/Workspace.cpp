@@ -12,13 +12,6 @@
 
 namespace rw {
 
-namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-
-} // namespace
-
 Workspace::Workspace() {
     InitialiseProject(project_);
     conditions_.SetStoreTarget([this](const QString& field) {
@@ -292,6 +285,15 @@ void Workspace::PasteRule() {
     MarkModified();
     RebuildTree();
     Select(*position);
+}
+
+PreviewText Workspace::Preview() {
+    const RuleEntry* rule = SelectedEntry();
+    const RuleEntry before = rule ? *rule : RuleEntry();
+    const PreviewText text = PreviewCommand(project_, category_, selected_, colourPreview_);
+    if (rule && !(before == *SelectedEntry()))
+        MarkModified();
+    return text;
 }
 
 QString Workspace::RuleCountText() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/ScriptPreview.h"
 #include "conditions/CommandLimit.h"
 #include "conditions/ConditionClipboard.h"
 #include "conditions/ConditionEditor.h"
@@ -130,9 +131,12 @@ public:
 
     bool AutoRename() const { return autoRename_; }
     void ToggleAutoRename() { autoRename_ = !autoRename_; }
-    // "スクリプトをカラー表示".
+    // "スクリプトをカラー表示" (on at start).
     bool ColourPreview() const { return colourPreview_; }
     void SetColourPreview(bool on) { colourPreview_ = on; }
+    // "スクリプトの表示(&S)": the preview of the selected node. A rule keeps
+    // its last preview in its cache fields.
+    PreviewText Preview();
 
     // Status bar panels 1 and 2.
     QString RuleCountText() const;
@@ -251,7 +255,7 @@ private:
     QString titleBox_;
     bool loading_ = false;
     bool autoRename_ = true;
-    bool colourPreview_ = false;
+    bool colourPreview_ = true;
 
     RuleClipboard ruleClipboard_;
     GroupChoices choices_;
