@@ -1,5 +1,6 @@
 #include "Printers.h"
 #include "events/PanelPickers.h"
+#include "model/Cp932.h"
 #include "workspace/Workspace.h"
 
 #include <QFile>
@@ -246,6 +247,94 @@ TEST(WorkspaceSession, FreeEventsRegenerateTheRule) {
     ws.DeleteFreeEvent();
     EXPECT_EQ(ws.SelectedEntry()->actions, "(do-nothing);なにもしません");
     EXPECT_EQ(ws.SelectedEntry()->panel1, "");
+}
+
+} // namespace
+
+namespace {
+
+// A whole editing session without a window: several categories and groups,
+// operators, panel changes, group limits, free events; saved, reopened and
+// built.
+TEST(WorkspaceSession, WholeSessionSurvivesSaveOpenAndBuild) {
+    QTemporaryDir dir;
+    Workspace ws;
+    // 建物: a castle built forward with a wood condition under an OR
+    ws.AddRule();
+    ws.ChangePanel(PanelControl::BuildingPicker, QString::number(BuildingIndex("城")));
+    ws.ChangePanel(PanelControl::BuildForward, "1");
+    ws.ChangePanel(PanelControl::RunOnce, "1");
+    ws.SelectCondition(1);
+    ws.InsertOperator(5); // a new top-level OR beside the locked condition
+    ws.SelectCondition(3);
+    ASSERT_TRUE(ws.OpenConditionEditor(2));
+    ConditionEditor& editor = ws.ConditionEditorModel();
+    editor.SelectTab(1);
+    editor.SetPicker(1, 0, 0);
+    editor.SetNumber(1, 1, "100");
+    editor.SetPicker(1, 2, 0);
+    ASSERT_TRUE(ws.ConfirmConditionEditor().IsEmpty());
+    EXPECT_EQ(ConditionRows(ws),
+              (QStringList{"0;城が建設できるとき;CannotEdit,can-build castle", "0;OR;Sys_Or,or",
+                           "2;木が100以上のとき;1\\0\\100\\0,wood-amount >= 100",
+                           "2;(上書きしてください);Overwrite,true"}));
+    // a group limited to the Japanese, with a house in it
+    ws.AddGroup();
+    ws.Rename("日本");
+    ws.SetChoice(GroupSection::Civilisation, 8, 1);
+    ws.AddRule();
+
+    // 資源: market selling stone, with a variable
+    ws.SwitchCategory(4);
+    ws.AddRule();
+    ws.ChangePanel(PanelControl::ResourceKind, "1");
+    ws.ChangePanel(PanelControl::MarketAction, "1");
+    ws.ChangePanel(PanelControl::MarketResource, "2");
+    ws.ChangePanel(PanelControl::VariablePicker, "1");
+    ws.ChangePanel(PanelControl::VariableValue, "5");
+    EXPECT_EQ(ws.SelectedEntry()->actions,
+              "(sell-commodity stone);石を100売る\r\n    (set-goal 1 5)        ;変数に代入");
+    EXPECT_EQ(ws.SelectedEntry()->title, "市場の利用");
+
+    // フリー: a chat free event
+    ws.SwitchCategory(7);
+    ws.AddRule();
+    ASSERT_TRUE(ws.OpenFreeEventForAdd().IsEmpty());
+    ws.FreeEventEditorModel().SelectKind(FreeEventEditor::kChat);
+    ws.FreeEventEditorModel().SetChatText("hi");
+    ASSERT_TRUE(ws.ConfirmFreeEvent().IsEmpty());
+    const QString freeLine = ws.SelectedEntry()->actions;
+    EXPECT_EQ(ws.RuleCountText(), "ルール数: 4/1000");
+
+    const QString path = dir.filePath("session.rwp");
+    ASSERT_TRUE(ws.SaveAs(path, false).ok);
+    Workspace reopened;
+    ASSERT_TRUE(reopened.Open(path).IsEmpty());
+    EXPECT_EQ(reopened.CurrentProject(), ws.CurrentProject());
+
+    // the panels come back from the stored fields
+    reopened.SwitchCategory(4);
+    reopened.Select(2);
+    EXPECT_EQ(reopened.Panel().At(PanelControl::ResourceKind).value, "1");
+    EXPECT_EQ(reopened.Panel().At(PanelControl::MarketResource).value, "2");
+    EXPECT_EQ(reopened.Panel().At(PanelControl::VariablePicker).value, "1");
+    EXPECT_TRUE(reopened.Panel().At(PanelControl::VariableValue).visible);
+    EXPECT_FALSE(reopened.IsModified());
+
+    Notice notice;
+    const QString script = FromCp932(reopened.BuildScriptBytes(&notice));
+    ASSERT_TRUE(notice.IsEmpty()) << notice.text.toStdString();
+    const QString castle = script.mid(script.indexOf("■城"));
+    EXPECT_TRUE(castle.contains("    (can-build castle)"));
+    EXPECT_TRUE(castle.contains("    (or\r\n        (wood-amount >= 100)"));
+    EXPECT_TRUE(castle.contains("    (build-forward castle)"));
+    EXPECT_TRUE(castle.contains("    (disable-self)"));
+    const qsizetype japanese = script.indexOf("#load-if-defined JAPANESE-CIV\r\n(defrule");
+    ASSERT_GE(japanese, 0);
+    EXPECT_GT(script.indexOf("#end-if", japanese), script.indexOf("(build house)", japanese));
+    EXPECT_TRUE(script.contains("    (can-sell-commodity stone)"));
+    EXPECT_TRUE(script.contains("    (set-goal 1 5)"));
+    EXPECT_TRUE(script.contains(freeLine.left(freeLine.indexOf(';')).trimmed()));
 }
 
 } // namespace
