@@ -9,7 +9,7 @@ namespace rw::test {
 // unmarked rules, empty and multi-line fields, Japanese text and every slot.
 inline Project SampleProject() {
     Project p = InitialProject();
-    p.title = QStringLiteral("テストAI \"引用\" \\ 終わり");
+    p.title = QStringLiteral("テストAI \"引用\" \\ ~ 終わり");
     p.author = QStringLiteral("作者\t名前");
     Category& building = p.CategoryAt(1);
     building.entries << NewRuleEntry(1, QStringLiteral("100"), kMarkerRoot);
