@@ -1,4 +1,4 @@
-#include "builder/ZuzAdidodi.h"
+#include "core/builder/BuilderTestUtil.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 
@@ -35,40 +35,12 @@ QByteArray Read(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-RuleEntry Entry(const QString& title, const QString& actions, const QString& conditions,
-                const QString& marker, const QString& script = {}) {
-    RuleEntry e;
-    e.title = title;
-    e.actions = actions;
-    e.conditions = conditions;
-    e.marker = marker;
-    e.groupConditionScript = script;
-    return e;
-}
-
-Project Example() {
-    Project p = InitialProject();
-    p.CategoryAt(1).entries << Entry("家", "(build house)     ;家を建設する",
-                                     "0;家が建設できるとき;CannotEdit,can-build house\r\n",
-                                     kMarkerRoot);
-    p.CategoryAt(5).entries << Entry("新しいグループ", {}, {}, kMarkerGroup,
-                                     "#load-if-defined TINY-MAP\r\n")
-                            << Entry(
-                                   "陸軍％攻撃",
-                                   "(set-strategic-number sn-percent-attack-soldiers 100) "
-                                   ";守備軍の100％が攻撃軍になる\r\n(attack-now);攻撃する",
-                                   "0;AND;Sys_And,and\r\n1;(上書きしてください);Overwrite,true\r\n"
-                                   "1;(上書きしてください);Overwrite,true\r\n",
-                                   kMarkerGroupRule);
-    return p;
-}
-
 class BuildPreviewCli : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(qEnvironmentVariable("RW_CLI").isEmpty());
         project_ = dir_.filePath("example.rwp");
-        ASSERT_TRUE(SaveProjectFile(Example(), project_, false).ok);
+        ASSERT_TRUE(SaveProjectFile(test::ExampleProject(), project_, false).ok);
     }
     QTemporaryDir dir_;
     QString project_;

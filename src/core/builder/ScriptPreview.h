@@ -11,6 +11,9 @@ namespace rw {
 
 inline constexpr int kPreviewCommentColumn = 30;
 
+// The status-bar message while a preview is being made.
+inline const QString kPreviewUpdatingMessage = QStringLiteral("スクリプトを更新しています....");
+
 // What a preview shows: the rules of the selected tree node and the load
 // conditions written around them (none for a single rule).
 struct PreviewScope {

@@ -67,17 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "#load-if-defined SMALL-MAP\r\n#load-if-defined DIFFICULTY-HARDEST\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(IfDefScript, GreyBoxIsNeitherTickedNorUnticked) {
-    GroupSelection s = GroupSelection::Empty();
-    QList<int>& sizes = s.Section(GroupSection::MapSize);
-    sizes = {1, 2, 0, 0, 0, 0};
-    EXPECT_EQ(GetIfDefScript(s), "#load-if-defined TINY-MAP\r\n");
-    sizes = {1, 1, 2, 0, 0, 0};
-    EXPECT_EQ(GetIfDefScript(s), "#load-if-not-defined NORMAL-MAP\r\n"
-                                 "#load-if-not-defined LARGE-MAP\r\n"
-                                 "#load-if-not-defined GIANT-MAP\r\n");
-}
-
 TEST(IfDefScript, DataStringRoundTrip) {
     GroupSelection s = GroupSelection::Empty();
     EXPECT_EQ(GetIfDefDat(s), DefaultGroupConditionData());

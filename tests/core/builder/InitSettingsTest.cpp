@@ -76,20 +76,6 @@ TEST(InitSettings, WallsDispersalAndChoicesRoundTrip) {
     EXPECT_EQ(LoadInitSettings(p), s);
 }
 
-TEST(InitSettings, StoredNumbersReadBackRoundedDown) {
-    Project p = InitialProject();
-    p.startupRules[0].options = "2.7,1,1,3.5";
-    p.startupRules[1].options = "1.9,0,0.2";
-    const InitSettings s = LoadInitSettings(p);
-    EXPECT_EQ(s.explorerCount, "2");
-    EXPECT_FALSE(s.reexplore); // both radio states set: the later one wins
-    EXPECT_TRUE(s.noReexplore);
-    EXPECT_EQ(s.precision, "3.5");
-    EXPECT_TRUE(s.narrowWall);
-    EXPECT_FALSE(s.disperse);
-    EXPECT_EQ(s.stoneDistance, "");
-}
-
 struct Correction {
     const char* typed;
     const char* precision;
