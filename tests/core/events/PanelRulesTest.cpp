@@ -40,9 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"percent_below", NumberBox::AttackPercent, "-1", "-1", "0"},
                       BoxCase{"percent_edge", NumberBox::AttackPercent, "100", "100", "100"},
                       BoxCase{"groups_text", NumberBox::GroupCount, "abc", "3", "abc"},
-                      BoxCase{"minimum_text", NumberBox::GroupMinimum, "x", "5", "x"},
                       BoxCase{"maximum_text", NumberBox::GroupMaximum, "1,0", "10", "1,0"},
-                      BoxCase{"groups_any_number", NumberBox::GroupCount, "250", "250", "250"},
                       BoxCase{"distance_text", NumberBox::Distance, "abc", "0", "0"},
                       BoxCase{"distance_unlimited", NumberBox::Distance, "-1", "-1", "-1"},
                       BoxCase{"variable_text", NumberBox::Variable, "ten", "10", "ten"}),
@@ -208,32 +206,19 @@ TEST(Pickers, UnitAndTechnologyPickersFollowTheirCategory) {
     EXPECT_EQ(PanelPickers::TechnologyCaption(0, 99), QString());
 }
 
-TEST(Labels, RangeHelpAndAutoRenameTitles) {
-    EXPECT_EQ(RangeHeading(0), QStringLiteral("[町の大きさ]"));
-    EXPECT_EQ(RangeHeading(4), QStringLiteral("[羊､苺､畑､小魚の認識距離]"));
-    EXPECT_EQ(RangeHelp(3),
-              QStringLiteral("町の人が木を認識する距離\r\n※-1にすると無制限になります"));
-    EXPECT_EQ(
-        RangeHelp(8),
-        QStringLiteral("金を採掘する人が石をどこまで採掘に行くか\r\n※0にすると石を採掘しません"));
-
+TEST(Labels, RangeHeadingIsHalfWidthWhereThePickerIsNot) {
     PanelState panels;
-    panels.building.building = 16;
-    EXPECT_EQ(AutoRenameTitle(kBuildingCategory, panels), QStringLiteral("城"));
-    EXPECT_EQ(AutoRenameTitle(kResearchCategory, panels), QStringLiteral("領主の時代"));
-    EXPECT_EQ(AutoRenameTitle(kUnitCategory, panels), QStringLiteral("町の人"));
-    panels.resource.kind = 1;
-    EXPECT_EQ(AutoRenameTitle(kResourceCategory, panels), QStringLiteral("市場の利用"));
-    panels.attack.kind = 3;
-    EXPECT_EQ(AutoRenameTitle(kAttackCategory, panels), QStringLiteral("海軍グループ攻撃"));
     panels.range.kind = 4;
+    EXPECT_EQ(RangeHeading(4), QStringLiteral("[羊､苺､畑､小魚の認識距離]"));
     EXPECT_EQ(AutoRenameTitle(kRangeCategory, panels),
               QStringLiteral("羊、苺、畑、小魚の認識距離"));
+    EXPECT_EQ(RangeHelp(3),
+              QStringLiteral("町の人が木を認識する距離\r\n※-1にすると無制限になります"));
+    EXPECT_EQ(RangeHeading(9), QStringLiteral("[]"));
 
-    Project project;
-    project.variables[1].description = QStringLiteral("1番の変数");
-    EXPECT_EQ(VariablePickerText(project, 1), QStringLiteral("1: 1番の変数"));
-    EXPECT_EQ(VariablePickerText(project, 0), QStringLiteral("(変数の変更なし)"));
+    panels.building.building = 16;
+    EXPECT_EQ(AutoRenameTitle(kBuildingCategory, panels), QStringLiteral("城"));
+    EXPECT_EQ(AutoRenameTitle(kFreeCategory, panels), QString());
 }
 
 // Generating a rule and reading it back gives the panels the same state.
