@@ -12,34 +12,6 @@ QString Zeros(int n) {
     return values.join(',');
 }
 
-TEST(GroupChoices, StartEmptyAndWriteTheDefaultString) {
-    GroupChoices choices;
-    EXPECT_EQ(choices.Data(), DefaultGroupConditionData());
-    EXPECT_EQ(GroupChoicesScript(choices), "");
-}
-
-TEST(GroupChoices, LoadAndDataRoundTrip) {
-    GroupChoices choices;
-    const QString data = Zeros(17) + ",1\\1," + Zeros(23) + "\\0,0,2,0,0,1\\" + Zeros(8) + "\\" +
-                         Zeros(5) + "\\1,0,0,0,0";
-    choices.Load(data);
-    EXPECT_EQ(choices.Data(), data);
-    EXPECT_TRUE(choices.IsTicked(GroupSection::Civilisation, 17));
-    // a greyed box is neither ticked nor unticked, and keeps its number
-    EXPECT_FALSE(choices.IsTicked(GroupSection::MapSize, 2));
-    EXPECT_FALSE(choices.IsUnticked(GroupSection::MapSize, 2));
-}
-
-TEST(GroupChoices, ShortSectionsLeaveTheRestAsItWas) {
-    GroupChoices choices;
-    choices.SetState(GroupSection::Difficulty, 4, 1);
-    choices.SetState(GroupSection::MapType, 0, 1);
-    choices.Load("\\0\\1");
-    EXPECT_TRUE(choices.IsUnticked(GroupSection::MapType, 0));
-    EXPECT_TRUE(choices.IsTicked(GroupSection::MapSize, 0));
-    EXPECT_TRUE(choices.IsTicked(GroupSection::Difficulty, 4));
-}
-
 TEST(GroupChoices, PopupCommands) {
     GroupChoices choices;
     choices.SetState(GroupSection::MapType, 3, 1);
@@ -71,45 +43,6 @@ TEST(GroupChoices, SectionsAndCaptions) {
     EXPECT_EQ(ChoiceCaptions(GroupSection::Victory).value(4), "民族の象徴の防衛");
     EXPECT_EQ(ChoiceCaptions(GroupSection::MapSize).value(5), "特大");
 }
-
-struct ScriptCase {
-    const char* name;
-    std::vector<std::pair<GroupSection, int>> ticks;
-    const char* script;
-};
-
-class GroupScriptTest : public testing::TestWithParam<ScriptCase> {};
-
-TEST_P(GroupScriptTest, Script) {
-    GroupChoices choices;
-    for (const auto& [section, index] : GetParam().ticks)
-        choices.SetState(section, index, 1);
-    EXPECT_EQ(GroupChoicesScript(choices), QString::fromUtf8(GetParam().script));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, GroupScriptTest,
-    testing::Values(
-        ScriptCase{"OneMapSize", {{GroupSection::MapSize, 0}}, "#load-if-defined TINY-MAP\r\n"},
-        ScriptCase{"TwoPopulationCaps",
-                   {{GroupSection::PopulationCap, 0}, {GroupSection::PopulationCap, 1}},
-                   "#load-if-not-defined POPULATION-CAP-75\r\n"
-                   "#load-if-not-defined POPULATION-CAP-100\r\n"
-                   "#load-if-not-defined POPULATION-CAP-125\r\n"
-                   "#load-if-not-defined POPULATION-CAP-150\r\n"
-                   "#load-if-not-defined POPULATION-CAP-175\r\n"
-                   "#load-if-not-defined POPULATION-CAP-200\r\n"},
-        ScriptCase{"AllVictoryTypes",
-                   {{GroupSection::Victory, 0},
-                    {GroupSection::Victory, 1},
-                    {GroupSection::Victory, 2},
-                    {GroupSection::Victory, 3},
-                    {GroupSection::Victory, 4}},
-                   ""},
-        ScriptCase{"JapaneseOnHard",
-                   {{GroupSection::Difficulty, 3}, {GroupSection::Civilisation, 8}},
-                   "#load-if-defined JAPANESE-CIV\r\n#load-if-defined DIFFICULTY-HARD\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GroupChoices, StoreIntoRootOrGroup) {
     Project project;

@@ -127,6 +127,11 @@ TEST_F(WorkspaceRules, PasteTwiceAtTheEndOfTheGroup) {
     ws.Select(2);
     EXPECT_EQ(ws.CopyRule().text, "コピーできません");
     EXPECT_FALSE(ws.RuleCommands().pasteEnabled);
+    ws.Select(4);
+    ws.CopyRule();
+    ws.Select(1); // the root group empties the clipboard without a word
+    EXPECT_TRUE(ws.CopyRule().IsEmpty());
+    EXPECT_FALSE(ws.RuleCommands().pasteEnabled);
 }
 
 TEST_F(WorkspaceRules, CutRemovesTheRuleAndKeepsItForPasting) {
