@@ -277,23 +277,6 @@ QIcon Icons::ForTool(Tool tool) {
     return {};
 }
 
-QIcon Icons::ForOperator(const QString& keyword) {
-    // Negated operators (a leading N) get a red plate, the others blue.
-    const bool negated = keyword.startsWith(u'N') || keyword == QLatin1String("XNOR");
-    const QColor plate = negated ? QColor(190, 60, 60) : QColor(50, 100, 190);
-    return Make([keyword, plate](QPainter& p) {
-        p.setPen(Outline(plate.darker(150)));
-        p.setBrush(plate);
-        p.drawRoundedRect(QRectF(0.5, 3.5, 15, 9), 2, 2);
-        QFont font = p.font();
-        font.setPixelSize(keyword.size() > 3 ? 4 : 5);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(0.5, 3.5, 15, 9), Qt::AlignCenter, keyword);
-    });
-}
-
 QIcon Icons::ForCondition(Condition condition) {
     switch (condition) {
     case Condition::Normal:

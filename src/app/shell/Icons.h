@@ -28,8 +28,6 @@ public:
 
     static QIcon ForNode(Node node);
     static QIcon ForTool(Tool tool);
-    // An operator button: its keyword on a coloured plate.
-    static QIcon ForOperator(const QString& keyword);
     static QIcon ForCondition(Condition condition);
     static QIcon Application();
 };

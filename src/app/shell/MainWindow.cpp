@@ -30,6 +30,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -406,10 +407,23 @@ QWidget* MainWindow::BuildRulePage() {
          QStringLiteral("現在の条件を変更して上書きする"), {});
     bar->addSeparator();
     for (const OperatorCommand& op : kOperators) {
+        // The keyword itself reads better than any picture of it.
         const int kind = op.kind;
-        tool(QStringLiteral("conditionTool.") + QLatin1String(op.keyword),
-             Icons::ForOperator(QLatin1String(op.keyword)), Text(op.toolTip),
-             [this, kind] { Run([this, kind] { work_.InsertOperator(kind); }); });
+        const QString keyword = QLatin1String(op.keyword);
+        QAction* action =
+            MakeAction(QStringLiteral("conditionTool.") + keyword, Text(op.toolTip),
+                       [this, kind] { Run([this, kind] { work_.InsertOperator(kind); }); });
+        action->setIconText(keyword);
+        action->setToolTip(Text(op.toolTip));
+        auto* button = new QToolButton;
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setAutoRaise(true);
+        QFont font = button->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 0.85);
+        button->setFont(font);
+        bar->addWidget(button);
     }
     bar->addSeparator();
     tool(QStringLiteral("conditionTool.cut"), Icons::ForTool(Icons::Tool::Cut),
@@ -678,11 +692,11 @@ void MainWindow::Refresh() {
         eventPanels_->setCurrentIndex(category - 1);
         RefreshConditions();
         RefreshRuleOptions();
-        RefreshEvents();
     } else {
         detail_->setCurrentWidget(groupView_);
         groupView_->Show(work_.Choices());
     }
+    RefreshEvents();
     RefreshRuleStates();
     RefreshStatus();
     refreshing_ = false;
@@ -796,7 +810,7 @@ void MainWindow::RefreshEvents() {
     relation->setText(item ? item->text : QStringLiteral("(関連条件はありません)"));
     relation->setEnabled(item && item->enabled);
 
-    if (category != kCategoryCount)
+    if (category != kCategoryCount || work_.SelectedKind() != NodeKind::Rule)
         return;
     static const QIcon plain = Icons::ForCondition(Icons::Condition::FreeEvent);
     static const QIcon related = Icons::ForCondition(Icons::Condition::RelatedEvent);
