@@ -38,7 +38,7 @@ void Workspace::ChangeProject(const std::function<void(Project&)>& change) {
         return;
     MarkModified();
     RebuildTree();
-    Select(std::min(selected_, tree_.Size()));
+    SelectNode(std::min(selected_, tree_.Size()));
 }
 
 QString Workspace::Caption() const {
@@ -151,10 +151,18 @@ void Workspace::SwitchCategory(int category) {
     category_ = category;
     RebuildTree();
     ruleClipboard_.Clear();
-    Select(remembered_[category - 1]);
+    SelectNode(remembered_[category - 1]);
 }
 
 void Workspace::Select(int position) {
+    // The window re-selects the shown node whenever it redraws the tree; only
+    // a different node is a new selection (and drops the condition undo).
+    if (position == selected_ && position >= 1 && position <= tree_.Size())
+        return;
+    SelectNode(position);
+}
+
+void Workspace::SelectNode(int position) {
     if (position < 1 || position > tree_.Size())
         position = 1;
     loading_ = true;
@@ -208,7 +216,7 @@ void Workspace::InsertRule() {
     const int position = InsertEntry(CurrentCategoryRef(), tree_, selected_, std::move(rule));
     MarkModified();
     RebuildTree();
-    Select(position);
+    SelectNode(position);
 }
 
 void Workspace::AddRule() {
@@ -220,7 +228,7 @@ void Workspace::AddGroup() {
     const int position = AppendGroup(CurrentCategoryRef(), NewGroupEntry());
     MarkModified();
     RebuildTree();
-    Select(position);
+    SelectNode(position);
 }
 
 Notice Workspace::Delete() {
@@ -234,7 +242,7 @@ Notice Workspace::Delete() {
         return {};
     }
     RebuildTree();
-    Select(outcome.select);
+    SelectNode(outcome.select);
     return {};
 }
 
@@ -251,7 +259,7 @@ void Workspace::MoveUp() {
     if (const std::optional<int> to = MoveRuleUp(CurrentCategoryRef(), tree_, selected_)) {
         MarkModified();
         RebuildTree();
-        Select(*to);
+        SelectNode(*to);
     }
 }
 
@@ -259,13 +267,13 @@ void Workspace::MoveDown() {
     if (const std::optional<int> to = MoveRuleDown(CurrentCategoryRef(), tree_, selected_)) {
         MarkModified();
         RebuildTree();
-        Select(*to);
+        SelectNode(*to);
     }
 }
 
 Notice Workspace::CopyRule() {
     const Notice notice = ruleClipboard_.Copy(CurrentCategoryRef(), tree_, selected_);
-    Select(selected_);
+    SelectNode(selected_);
     return notice;
 }
 
@@ -284,7 +292,7 @@ void Workspace::PasteRule() {
         return;
     MarkModified();
     RebuildTree();
-    Select(*position);
+    SelectNode(*position);
 }
 
 PreviewText Workspace::Preview() {

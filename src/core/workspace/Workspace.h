@@ -110,7 +110,7 @@ public:
     // A tab was chosen (also: show the current category again). Empties
     // the rule clipboard.
     void SwitchCategory(int category);
-    // A node was clicked or a command selects one.
+    // A node was clicked. Selecting the node already selected changes nothing.
     void Select(int position);
     // "ルールの挿入(&R)", "ルールの追加(&A)", "グループの追加(&G)".
     void InsertRule();
@@ -232,6 +232,8 @@ private:
     Category& CurrentCategoryRef() { return project_.CategoryAt(category_); }
     RuleEntry* SelectedEntryRef();
     void RebuildTree();
+    // Select proper: loads the node into every view.
+    void SelectNode(int position);
     void MarkModified() { modified_ = true; }
     void ResetAfterLoad(bool resetSelections);
     void LoadSelectionViews();

@@ -202,6 +202,8 @@ TEST(WorkspaceSession, ConditionCommandsStoreIntoTheRuleAtOnce) {
     ws.SelectCondition(2);
     ws.CutCondition(CommandSource::Toolbar);
     EXPECT_EQ(ws.Conditions().Size(), 1);
+    ws.Select(ws.Selected()); // the window redrawing its tree is no new selection
+    EXPECT_TRUE(ws.ConditionCommands().undo);
     EXPECT_EQ(ws.UndoConditions().text, "");
     EXPECT_EQ(ws.Conditions().Size(), 2);
     // another rule: no undo, but the clipboard still pastes
