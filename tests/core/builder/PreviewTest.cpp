@@ -137,6 +137,11 @@ TEST(Preview, RuleColoursAreCachedUntilTheScriptChanges) {
     EXPECT_TRUE(fresh.content.contains("castle"));
     EXPECT_TRUE(rule.scriptText.contains("(build castle)"));
 
+    // a rule without conditions is still coloured afresh, never shown stale
+    rule.conditions.clear();
+    EXPECT_EQ(PreviewCommand(p, 1, 3, true).content, rule.scriptColours);
+    EXPECT_TRUE(rule.scriptText.contains("\r\n    ()\r\n=>"));
+
     // a group preview touches no cache
     const Project before = p;
     EXPECT_TRUE(PreviewCommand(p, 1, 2, true).rich);
