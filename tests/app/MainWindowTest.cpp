@@ -1,0 +1,385 @@
+#include "FakeDialogs.h"
+
+#include "conditions/ConditionTree.h"
+#include "rules/GroupChoicesView.h"
+#include "rules/RuleTree.h"
+#include "shell/AboutDialog.h"
+#include "shell/MainWindow.h"
+#include "shell/WineGameSystem.h"
+#include "storage/TemplateOpenDialog.h"
+#include "storage/TemplateSaveDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace rw {
+namespace {
+
+class MainWindowTest : public testing::Test {
+protected:
+    // A program folder with its template folder, unless told otherwise.
+    void StartWindow(bool withTemplateFolder = true) {
+        if (withTemplateFolder)
+            QDir(folder_.path()).mkpath(QStringLiteral("Template"));
+        // A Wine prefix with nothing installed.
+        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
+                                               std::make_unique<WineGameSystem>(prefix_.path()));
+        window_->Start();
+        window_->show();
+    }
+
+    MainWindow& Window() { return *window_; }
+    void Trigger(const char* name) {
+        QAction* action = window_->Action(QLatin1String(name));
+        ASSERT_NE(action, nullptr) << name;
+        ASSERT_TRUE(action->isEnabled()) << name;
+        action->trigger();
+    }
+    bool Enabled(const char* name) { return window_->Action(QLatin1String(name))->isEnabled(); }
+    QString Status(int panel) { return window_->StatusPanel(panel)->text(); }
+    QString SelectedCaption() { return window_->Rules()->currentItem()->text(0); }
+    // The captions of the tree, children indented by two spaces.
+    QStringList TreeText() {
+        QStringList lines;
+        for (int i = 0; i < window_->Rules()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* top = window_->Rules()->topLevelItem(i);
+            lines << top->text(0);
+            for (int c = 0; c < top->childCount(); ++c)
+                lines << QStringLiteral("  ") + top->child(c)->text(0);
+        }
+        return lines;
+    }
+    void ClickNode(int position) {
+        RuleTree* tree = window_->Rules();
+        QTreeWidgetItem* item = tree->ItemAt(position);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(item).center());
+    }
+    QString FilePath(const char* name) { return folder_.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir folder_;
+    QTemporaryDir prefix_;
+    FakeDialogs dialogs_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(MainWindowTest, StartsOnTheRootGroupOfTheFirstCategory) {
+    StartWindow();
+    QTabBar* tabs = Window().Tabs();
+    ASSERT_EQ(tabs->count(), 7);
+    QStringList captions;
+    for (int i = 0; i < tabs->count(); ++i)
+        captions << tabs->tabText(i);
+    EXPECT_EQ(captions.join(u','), QStringLiteral("建物,研究,ユニット,資源,攻撃,範囲,フリー"));
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(TreeText(), QStringList{QStringLiteral("建物グループ")});
+    EXPECT_EQ(SelectedCaption(), QStringLiteral("建物グループ"));
+    EXPECT_EQ(Window().TitleBox()->text(), QStringLiteral("建物グループ"));
+    EXPECT_FALSE(Window().RuleViewShown());
+    EXPECT_EQ(Status(1), QStringLiteral("ルール数: 0/1000"));
+    EXPECT_EQ(Status(2), QString());
+    EXPECT_EQ(Status(3), QStringLiteral("Ver0.97"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_TRUE(dialogs_.asked.isEmpty()); // the template folder was there
+    EXPECT_FALSE(Enabled("rule.delete"));
+    EXPECT_FALSE(Window().Menu(QStringLiteral("menu.condition"))->isEnabled());
+    EXPECT_TRUE(Window().Action(QStringLiteral("view.autoRename"))->isChecked());
+    EXPECT_TRUE(Window().Action(QStringLiteral("view.colourPreview"))->isChecked());
+    // Commands whose dialogs are not part of this window stay visible but off.
+    for (const char* name : {"file.buildPer", "condition.add", "settings.project", "event.add"}) {
+        EXPECT_FALSE(Enabled(name)) << name;
+        EXPECT_TRUE(Window().Action(QLatin1String(name))->isVisible()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, DecliningTheTemplateFolderTurnsTemplatesOffForTheRun) {
+    dialogs_.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    StartWindow(false);
+    ASSERT_EQ(dialogs_.asked.size(), 1);
+    EXPECT_EQ(dialogs_.asked[0].text,
+              QStringLiteral("テンプレートフォルダがありませんでした作成しますか？\n"
+                             "作成しない場合テンプレート機能が使用できなくなります"));
+    EXPECT_EQ(dialogs_.asked[0].title, QStringLiteral("テンプレート機能の確認"));
+    EXPECT_FALSE(QFileInfo::exists(FilePath("Template")));
+    EXPECT_FALSE(Enabled("file.saveTemplate"));
+    EXPECT_FALSE(Enabled("file.newFromTemplate"));
+    Trigger("file.newEmpty"); // answered Yes
+    EXPECT_FALSE(Enabled("file.saveTemplate"));
+    EXPECT_FALSE(Enabled("file.newFromTemplate"));
+}
+
+TEST_F(MainWindowTest, AcceptingTheTemplateFolderCreatesIt) {
+    dialogs_.answers = {Dialogs::Answer::Yes};
+    StartWindow(false);
+    EXPECT_TRUE(QFileInfo(FilePath("Template")).isDir());
+    EXPECT_TRUE(Enabled("file.saveTemplate"));
+    EXPECT_TRUE(Enabled("file.newFromTemplate"));
+}
+
+TEST_F(MainWindowTest, ToolbarBuildsRulesAndGroups) {
+    StartWindow();
+    Trigger("ruleTool.newRule");
+    Trigger("ruleTool.newRule");
+    Trigger("ruleTool.newGroup");
+    EXPECT_EQ(SelectedCaption(), QStringLiteral("新しいグループ"));
+    Trigger("ruleTool.newRule");
+    EXPECT_EQ(TreeText(), (QStringList{QStringLiteral("建物グループ"), QStringLiteral("  家"),
+                                       QStringLiteral("  家"), QStringLiteral("新しいグループ"),
+                                       QStringLiteral("  家")}));
+    EXPECT_EQ(Window().Rules()->Position(Window().Rules()->currentItem()), 5);
+    EXPECT_TRUE(Window().RuleViewShown());
+    EXPECT_EQ(Status(1), QStringLiteral("ルール数: 3/1000"));
+    EXPECT_TRUE(Status(2).startsWith(QStringLiteral("[家]命令数: "))) << Status(2).toStdString();
+    EXPECT_TRUE(Window().Menu(QStringLiteral("menu.condition"))->isEnabled());
+    EXPECT_TRUE(Enabled("rule.copy"));
+    EXPECT_FALSE(Enabled("rule.moveUp")); // the only rule of its group
+    EXPECT_GT(Window().Conditions()->topLevelItemCount(), 0);
+
+    // Clicking a node selects it; the title box follows.
+    ClickNode(2);
+    EXPECT_EQ(Window().Work().Selected(), 2);
+    EXPECT_TRUE(Enabled("rule.moveDown"));
+    ClickNode(1);
+    EXPECT_FALSE(Window().RuleViewShown());
+    EXPECT_EQ(Status(2), QString());
+    EXPECT_TRUE(Window().Work().IsModified());
+}
+
+TEST_F(MainWindowTest, RootGroupCannotBeDeleted) {
+    StartWindow();
+    Trigger("ruleTool.newRule");
+    ClickNode(1);
+    EXPECT_FALSE(Enabled("ruleTool.delete"));
+    Window().Rules()->setFocus();
+    QTest::keyClick(Window().Rules(), Qt::Key_Delete);
+    ASSERT_EQ(dialogs_.informed.size(), 1);
+    EXPECT_EQ(dialogs_.informed[0].text, QStringLiteral("このグループを削除することはできません"));
+    EXPECT_EQ(TreeText().size(), 2);
+
+    // The Delete key removes a selected rule.
+    ClickNode(2);
+    QTest::keyClick(Window().Rules(), Qt::Key_Delete);
+    EXPECT_EQ(TreeText(), QStringList{QStringLiteral("建物グループ")});
+    EXPECT_EQ(Status(1), QStringLiteral("ルール数: 0/1000"));
+}
+
+TEST_F(MainWindowTest, TitleBoxRenamesWhileTyping) {
+    StartWindow();
+    Trigger("ruleTool.newRule");
+    QLineEdit* box = Window().TitleBox();
+    box->setFocus();
+    box->selectAll();
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("城"), {});
+    EXPECT_EQ(SelectedCaption(), QStringLiteral("城"));
+    EXPECT_TRUE(Status(2).startsWith(QStringLiteral("[城]")));
+    // A cleared title shows a blank caption, and the box keeps what was typed.
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(SelectedCaption(), QStringLiteral(" "));
+    EXPECT_EQ(box->text(), QString());
+}
+
+TEST_F(MainWindowTest, SwitchingTabsEmptiesTheRuleClipboard) {
+    StartWindow();
+    Trigger("ruleTool.newRule");
+    Trigger("rule.copy");
+    EXPECT_TRUE(Enabled("ruleTool.paste"));
+    Window().Tabs()->setCurrentIndex(6);
+    EXPECT_EQ(TreeText(), QStringList{QStringLiteral("フリーイベントグループ")});
+    Window().Tabs()->setCurrentIndex(0);
+    EXPECT_FALSE(Enabled("ruleTool.paste"));
+    EXPECT_EQ(TreeText().size(), 2);
+}
+
+TEST_F(MainWindowTest, SavesAndReopensThroughTheActions) {
+    StartWindow();
+    Trigger("ruleTool.newGroup");
+    Trigger("ruleTool.newRule");
+    const QString path = FilePath("ai.rwp");
+
+    dialogs_.files = {path};
+    Trigger("file.save"); // no path yet: asks for a name
+    ASSERT_EQ(dialogs_.fileRequests.size(), 1);
+    EXPECT_EQ(dialogs_.fileRequests[0].title, QStringLiteral("プロジェクトの保存"));
+    EXPECT_EQ(dialogs_.fileRequests[0].defaultSuffix, QStringLiteral("rwp"));
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright (") + path + u')');
+    EXPECT_FALSE(Window().Work().IsModified());
+
+    dialogs_.answers = {Dialogs::Answer::Yes};
+    Trigger("file.newEmpty");
+    EXPECT_EQ(dialogs_.asked.last().text,
+              QStringLiteral("全てのデータが失われますがよろしいですか？"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_EQ(TreeText(), QStringList{QStringLiteral("建物グループ")});
+
+    dialogs_.answers = {Dialogs::Answer::No}; // the emptied project is not saved
+    dialogs_.files = {path};
+    Trigger("file.open");
+    EXPECT_EQ(dialogs_.fileRequests.last().title, QStringLiteral("プロジェクトを開く"));
+    EXPECT_EQ(dialogs_.fileRequests.last().folder, folder_.path());
+    EXPECT_EQ(TreeText(), (QStringList{QStringLiteral("建物グループ"),
+                                       QStringLiteral("新しいグループ"), QStringLiteral("  家")}));
+    EXPECT_EQ(SelectedCaption(), QStringLiteral("建物グループ"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright (") + path + u')');
+    EXPECT_TRUE(dialogs_.informed.isEmpty());
+}
+
+TEST_F(MainWindowTest, DecliningTheOverwriteKeepsTheOldFileAndPath) {
+    StartWindow();
+    const QString path = FilePath("old.rwp");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    Trigger("ruleTool.newRule");
+    dialogs_.files = {path};
+    dialogs_.answers = {Dialogs::Answer::No};
+    Trigger("file.saveAs");
+    ASSERT_EQ(dialogs_.asked.size(), 1);
+    EXPECT_TRUE(
+        dialogs_.asked[0].text.startsWith(QStringLiteral("ファイルを上書きしてよろしいですか？")));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
+    StartWindow();
+    // Without changes the window closes without a word.
+    EXPECT_TRUE(Window().close());
+    EXPECT_TRUE(dialogs_.asked.isEmpty());
+
+    Window().show();
+    Trigger("ruleTool.newRule");
+    dialogs_.answers = {Dialogs::Answer::Cancel};
+    EXPECT_FALSE(Window().close());
+    EXPECT_EQ(dialogs_.asked.last().text, QStringLiteral("変更を保存しますか？"));
+    EXPECT_EQ(dialogs_.asked.last().title, QStringLiteral("確認"));
+
+    // Yes, but the save dialog is cancelled: nothing is lost.
+    dialogs_.answers = {Dialogs::Answer::Yes};
+    EXPECT_FALSE(Window().close());
+
+    // Opening asks too; Cancel stops before the open dialog.
+    dialogs_.answers = {Dialogs::Answer::Cancel};
+    const qsizetype requests = dialogs_.fileRequests.size();
+    Trigger("file.open");
+    EXPECT_EQ(dialogs_.fileRequests.size(), requests);
+    EXPECT_EQ(TreeText().size(), 2);
+
+    // Yes saves, then the window closes.
+    dialogs_.answers = {Dialogs::Answer::Yes};
+    dialogs_.files = {FilePath("kept.rwp")};
+    EXPECT_TRUE(Window().close());
+    EXPECT_TRUE(QFileInfo::exists(FilePath("kept.rwp")));
+}
+
+TEST_F(MainWindowTest, TemplatesSaveAndStartNewProjects) {
+    StartWindow();
+    Trigger("ruleTool.newRule");
+    dialogs_.onRun = [](QDialog& dialog) {
+        auto* save = qobject_cast<TemplateSaveDialog*>(&dialog);
+        EXPECT_NE(save, nullptr);
+        if (!save)
+            return int(QDialog::Rejected);
+        EXPECT_EQ(save->NameBox()->text(), QStringLiteral("オリジナルテンプレート"));
+        save->NameBox()->setText(QStringLiteral("早攻め"));
+        save->Save();
+        return save->result();
+    };
+    Trigger("file.saveTemplate");
+    EXPECT_TRUE(dialogs_.informed.isEmpty()) << dialogs_.informed.value(0).text.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(FilePath("Template/早攻め.aitmp")));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+
+    // A name the file system cannot hold is refused and the dialog stays open.
+    dialogs_.onRun = [](QDialog& dialog) {
+        auto* save = qobject_cast<TemplateSaveDialog*>(&dialog);
+        save->NameBox()->setText(QStringLiteral("../外"));
+        save->Save();
+        EXPECT_EQ(save->result(), int(QDialog::Rejected));
+        return save->result();
+    };
+    Trigger("file.saveTemplate");
+    EXPECT_EQ(dialogs_.informed.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(FilePath("外.aitmp")));
+
+    dialogs_.answers = {Dialogs::Answer::Yes}; // empty the project first
+    Trigger("file.newEmpty");
+    ASSERT_EQ(TreeText().size(), 1);
+    dialogs_.onRun = [](QDialog& dialog) {
+        auto* open = qobject_cast<TemplateOpenDialog*>(&dialog);
+        EXPECT_NE(open, nullptr);
+        if (!open)
+            return int(QDialog::Rejected);
+        open->Decide(); // nothing selected: nothing happens
+        EXPECT_EQ(open->result(), int(QDialog::Rejected));
+        EXPECT_EQ(open->List()->count(), 1);
+        open->List()->setCurrentRow(0);
+        open->Decide();
+        return open->result();
+    };
+    Trigger("file.newFromTemplate");
+    EXPECT_EQ(TreeText(), (QStringList{QStringLiteral("建物グループ"), QStringLiteral("  家")}));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+}
+
+TEST_F(MainWindowTest, GroupChoicesAreStoredAsTheyAreTicked) {
+    StartWindow();
+    QCheckBox* deathmatch = Window().GroupView()->Box(GroupSection::Victory, 0);
+    ASSERT_NE(deathmatch, nullptr);
+    EXPECT_EQ(deathmatch->text(), QStringLiteral("デスマッチ"));
+    QTest::mouseClick(deathmatch, Qt::LeftButton);
+    const QString data = Window().Work().CurrentProject().rootConditions[0].conditionData;
+    EXPECT_TRUE(data.endsWith(QStringLiteral("\\1,0,0,0,0"))) << data.toStdString();
+    EXPECT_TRUE(deathmatch->isChecked());
+
+    // "反転" from the pop-up, on the section that was right-clicked.
+    QListWidget* maps = Window().GroupView()->List(GroupSection::MapType);
+    Window().Work().RememberPopupSection(QStringLiteral("Idmap"));
+    Window().Action(QStringLiteral("choices.invert"))->trigger();
+    EXPECT_EQ(maps->item(0)->checkState(), Qt::Checked);
+    EXPECT_TRUE(maps->item(23)->font().bold());
+}
+
+TEST_F(MainWindowTest, AboutBoxAndMissingGame) {
+    StartWindow();
+    QString version;
+    dialogs_.onRun = [&version](QDialog& dialog) {
+        auto* about = qobject_cast<AboutDialog*>(&dialog);
+        EXPECT_NE(about, nullptr);
+        if (!about)
+            return 0;
+        EXPECT_EQ(about->windowTitle(), QStringLiteral("バージョン情報"));
+        about->show();
+        version = about->VersionText();
+        about->accept();
+        return about->result();
+    };
+    Trigger("help.about");
+    EXPECT_EQ(version, QStringLiteral("バージョン 0.97"));
+
+    EXPECT_EQ(Window().AiFolder(), QString());
+    Trigger("tools.launch");
+    ASSERT_EQ(dialogs_.informed.size(), 1);
+    EXPECT_EQ(dialogs_.informed[0].title, QStringLiteral("AOCの起動"));
+}
+
+} // namespace
+} // namespace rw
