@@ -1,0 +1,129 @@
+// The window's response times over a category of 1000 rules, offscreen.
+
+#include "rules/RuleTree.h"
+#include "shell/Dialogs.h"
+#include "shell/MainWindow.h"
+#include "shell/WineGameSystem.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Nothing is asked during these runs; every question is declined.
+class QuietDialogs : public rw::Dialogs {
+public:
+    Answer Ask(const rw::Notice&, Buttons) override { return Answer::No; }
+    void Inform(const rw::Notice&) override {}
+    QString OpenFile(const FileRequest&) override { return {}; }
+    QString SaveFile(const FileRequest&) override { return {}; }
+    QString PickFolder(const QString&, const QString&) override { return {}; }
+    int Run(QDialog&) override { return 0; }
+};
+
+struct Fixture {
+    QTemporaryDir folder;
+    QTemporaryDir prefix;
+    QuietDialogs dialogs;
+    std::unique_ptr<rw::MainWindow> window;
+
+    std::unique_ptr<rw::MainWindow> MakeWindow() {
+        QDir(folder.path()).mkpath(QStringLiteral("Template"));
+        auto made = std::make_unique<rw::MainWindow>(
+            dialogs, folder.path(), std::make_unique<rw::WineGameSystem>(prefix.path()));
+        made->Start();
+        made->show();
+        QApplication::processEvents();
+        return made;
+    }
+
+    // Category 1 with 1000 rules in its root group and ten groups.
+    rw::MainWindow& Large() {
+        if (!window) {
+            window = MakeWindow();
+            QAction* newRule = window->Action(QStringLiteral("ruleTool.newRule"));
+            QAction* newGroup = window->Action(QStringLiteral("ruleTool.newGroup"));
+            for (int g = 0; g < 10; ++g) {
+                window->Work().Select(1);
+                newGroup->trigger();
+                for (int r = 0; r < 100; ++r)
+                    newRule->trigger();
+            }
+            QApplication::processEvents();
+        }
+        return *window;
+    }
+};
+
+Fixture& Shared() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_StartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        auto window = Shared().MakeWindow();
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_SwitchToLargeTab(benchmark::State& state) {
+    rw::MainWindow& window = Shared().Large();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Tabs()->setCurrentIndex(1);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.Tabs()->setCurrentIndex(0);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SwitchToLargeTab)->Unit(benchmark::kMillisecond);
+
+void BM_SelectRule(benchmark::State& state) {
+    rw::MainWindow& window = Shared().Large();
+    window.Tabs()->setCurrentIndex(0);
+    int position = 500;
+    for (auto _ : state) {
+        window.Rules()->setCurrentItem(window.Rules()->ItemAt(position));
+        QApplication::processEvents();
+        position = position == 500 ? 700 : 500;
+    }
+}
+BENCHMARK(BM_SelectRule)->Unit(benchmark::kMillisecond);
+
+void BM_AddRule(benchmark::State& state) {
+    rw::MainWindow& window = Shared().Large();
+    window.Tabs()->setCurrentIndex(0);
+    window.Rules()->setCurrentItem(window.Rules()->ItemAt(600));
+    QAction* newRule = window.Action(QStringLiteral("ruleTool.newRule"));
+    for (auto _ : state) {
+        newRule->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_AddRule)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Shared().window.reset();
+    return 0;
+}
