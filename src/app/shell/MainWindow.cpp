@@ -635,7 +635,6 @@ void MainWindow::Start() {
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
-    work_.SwitchCategory(1);
     Refresh();
 
     if (!QFileInfo(templateFolder_).isDir()) {
