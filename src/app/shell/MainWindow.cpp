@@ -365,14 +365,21 @@ QWidget* MainWindow::BuildRuleColumn() {
     tool(QStringLiteral("ruleTool.delete"), Icons::Tool::Delete, QStringLiteral("削除"),
          [this] { DeleteRule(); });
 
-    ruleTree_ = new RuleTree;
-    connect(ruleTree_, &RuleTree::NodeChosen, this, [this](int position) {
-        if (!refreshing_)
-            Run([this, position] { work_.Select(position); });
-    });
-    connect(ruleTree_, &RuleTree::DeleteRequested, this, &MainWindow::DeleteRule);
-    connect(ruleTree_, &RuleTree::PopupRequested, this,
-            [this](const QPoint& at) { ruleMenu_->popup(at); });
+    // One tree per category, as on the tab strip: a tab shown again keeps
+    // its items and only redraws what changed meanwhile.
+    ruleTrees_ = new QStackedWidget;
+    for (int c = 0; c < kCategoryCount; ++c) {
+        auto* tree = new RuleTree;
+        connect(tree, &RuleTree::NodeChosen, this, [this](int position) {
+            if (!refreshing_)
+                Run([this, position] { work_.Select(position); });
+        });
+        connect(tree, &RuleTree::DeleteRequested, this, &MainWindow::DeleteRule);
+        connect(tree, &RuleTree::PopupRequested, this,
+                [this](const QPoint& at) { ruleMenu_->popup(at); });
+        ruleTrees_->addWidget(tree);
+    }
+    ruleTree_ = static_cast<RuleTree*>(ruleTrees_->widget(0));
 
     titleBox_ = new QLineEdit;
     titleBox_->setToolTip(QStringLiteral("ルールのタイトルを編集できます"));
@@ -386,7 +393,7 @@ QWidget* MainWindow::BuildRuleColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(bar);
-    layout->addWidget(ruleTree_, 1);
+    layout->addWidget(ruleTrees_, 1);
     layout->addWidget(titleBox_);
     return column;
 }
@@ -676,6 +683,8 @@ void MainWindow::Refresh() {
     const int category = work_.CurrentCategory();
     if (tabs_->currentIndex() != category - 1)
         tabs_->setCurrentIndex(category - 1);
+    ruleTree_ = static_cast<RuleTree*>(ruleTrees_->widget(category - 1));
+    ruleTrees_->setCurrentWidget(ruleTree_);
     ruleTree_->Show(work_.Tree(), work_.Selected());
 
     // The title box follows the selection; while the user types in it, it

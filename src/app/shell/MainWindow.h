@@ -115,7 +115,8 @@ private:
 
     QList<QAction*> unbuilt_; // commands whose dialogs this build does not have
     QTabBar* tabs_ = nullptr;
-    RuleTree* ruleTree_ = nullptr;
+    QStackedWidget* ruleTrees_ = nullptr;
+    RuleTree* ruleTree_ = nullptr; // the tree of the shown category
     QLineEdit* titleBox_ = nullptr;
     QStackedWidget* detail_ = nullptr;
     GroupChoicesView* groupView_ = nullptr;
