@@ -508,6 +508,12 @@ QWidget* MainWindow::BuildRulePage() {
                                 work_.SelectFreeEvent(freeEventTree_->indexOfTopLevelItem(item));
                             });
                     });
+            auto* deleteKey = new QAction(freeEventTree_);
+            deleteKey->setShortcut(Qt::Key_Delete);
+            deleteKey->setShortcutContext(Qt::WidgetShortcut);
+            freeEventTree_->addAction(deleteKey);
+            connect(deleteKey, &QAction::triggered, this,
+                    [this] { Action(QStringLiteral("event.delete"))->trigger(); });
             freeEventTree_->setContextMenuPolicy(Qt::CustomContextMenu);
             connect(freeEventTree_, &QWidget::customContextMenuRequested, this,
                     [this](const QPoint& at) {
