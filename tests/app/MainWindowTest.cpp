@@ -20,6 +20,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
 
@@ -379,6 +380,39 @@ TEST_F(MainWindowTest, AboutBoxAndMissingGame) {
     Trigger("tools.launch");
     ASSERT_EQ(dialogs_.informed.size(), 1);
     EXPECT_EQ(dialogs_.informed[0].title, QStringLiteral("AOCの起動"));
+}
+
+} // namespace
+} // namespace rw
+
+namespace rw {
+namespace {
+
+int CountItems(const QTreeWidget* tree) {
+    int count = 0;
+    QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree));
+    for (; *it; ++it)
+        ++count;
+    return count;
+}
+
+TEST_F(MainWindowTest, ConditionToolbarEditsTheSelectedRule) {
+    StartWindow();
+    Trigger("ruleTool.newRule");
+    ConditionTree* tree = Window().Conditions();
+    const int before = CountItems(tree);
+    ASSERT_GT(before, 0);
+    Trigger("conditionTool.AND");
+    EXPECT_GT(CountItems(tree), before);
+    // Every node stays unfolded, whatever was inserted.
+    QTreeWidgetItemIterator it(tree);
+    for (; *it; ++it)
+        EXPECT_TRUE((*it)->childCount() == 0 || (*it)->isExpanded());
+    // The change is in the rule at once, and undo takes it back.
+    const QString stored = Window().Work().SelectedEntry()->conditions;
+    Trigger("conditionTool.undo");
+    EXPECT_EQ(CountItems(tree), before);
+    EXPECT_NE(Window().Work().SelectedEntry()->conditions, stored);
 }
 
 } // namespace
