@@ -1,3 +1,4 @@
+#include "Arguments.h"
 #include "Commands.h"
 
 #include "storage/ProjectFile.h"
@@ -14,42 +15,24 @@ const char kPackUsage[] =
     "Writes the JSON project (as printed by dump; \"-\" reads standard input) to FILE\n"
     "as a project file, or as a template with --template. FILE is replaced.\n"
     "Exit status: 0 success, 1 input refused, 2 usage error.\n";
-
-int Usage(const QString& problem) {
-    Err(QStringLiteral("rulewright-cli pack: ") + problem + QStringLiteral("\n\n") +
-        QString::fromLatin1(kPackUsage));
-    return 2;
-}
 } // namespace
 
 int RunPack(const QStringList& args) {
-    QString input;
-    QString output;
-    bool asTemplate = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            Out(QString::fromLatin1(kPackUsage));
-            return 0;
-        }
-        if (arg == QLatin1String("--template")) {
-            asTemplate = true;
-        } else if (arg == QLatin1String("-o") || arg == QLatin1String("--output")) {
-            if (i + 1 >= args.size())
-                return Usage(QStringLiteral("%1 needs a file name").arg(arg));
-            output = args[++i];
-        } else if (arg.startsWith(QLatin1Char('-')) && arg != QLatin1String("-")) {
-            return Usage(QStringLiteral("unknown option \"%1\"").arg(arg));
-        } else if (input.isEmpty()) {
-            input = arg;
-        } else {
-            return Usage(QStringLiteral("more than one JSON file given"));
-        }
+    const Arguments parsed =
+        ParseArguments(args, {{{"-o", "--output"}, true}, {{"--template"}, false}}, 1,
+                       QStringLiteral("JSON file"));
+    if (parsed.help) {
+        Out(QString::fromLatin1(kPackUsage));
+        return 0;
     }
-    if (input.isEmpty())
-        return Usage(QStringLiteral("no JSON file given"));
+    if (!parsed.problem.isEmpty())
+        return UsageError(QStringLiteral("pack"), kPackUsage, parsed.problem);
+    const QString input = parsed.positional.first();
+    const QString output = parsed.Value(QStringLiteral("-o"));
     if (output.isEmpty())
-        return Usage(QStringLiteral("no output file given (-o FILE)"));
+        return UsageError(QStringLiteral("pack"), kPackUsage,
+                          QStringLiteral("no output file given (-o FILE)"));
+    const bool asTemplate = parsed.Has(QStringLiteral("--template"));
 
     QFile file;
     const bool opened = input == QLatin1String("-")

@@ -1,8 +1,8 @@
+#include "Arguments.h"
 #include "Commands.h"
 
 #include "builder/ScriptPreview.h"
 #include "model/CategoryTree.h"
-#include "storage/ProjectFile.h"
 
 namespace rw::cli {
 
@@ -13,54 +13,35 @@ const char kPreviewUsage[] =
     "Prints the script preview of tree position P (default 1, the root group) of\n"
     "category K (1 to 7) of the project FILE, as UTF-8 with CR LF line ends.\n"
     "Exit status: 0 success, 1 input refused, 2 usage error.\n";
-
-int Usage(const QString& problem) {
-    Err(QStringLiteral("rulewright-cli preview: ") + problem + QStringLiteral("\n\n") +
-        QString::fromLatin1(kPreviewUsage));
-    return 2;
-}
 } // namespace
 
 int RunPreview(const QStringList& args) {
-    QString input;
-    QString categoryText;
-    QString positionText = QStringLiteral("1");
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            Out(QString::fromLatin1(kPreviewUsage));
-            return 0;
-        }
-        if (arg == QLatin1String("--category") || arg == QLatin1String("--position")) {
-            if (i + 1 >= args.size())
-                return Usage(QStringLiteral("%1 needs a value").arg(arg));
-            (arg == QLatin1String("--category") ? categoryText : positionText) = args[++i];
-        } else if (arg.startsWith(QLatin1Char('-'))) {
-            return Usage(QStringLiteral("unknown option \"%1\"").arg(arg));
-        } else if (input.isEmpty()) {
-            input = arg;
-        } else {
-            return Usage(QStringLiteral("more than one project file given"));
-        }
+    const Arguments parsed = ParseArguments(args, {{{"--category"}, true}, {{"--position"}, true}},
+                                            1, QStringLiteral("project file"));
+    if (parsed.help) {
+        Out(QString::fromLatin1(kPreviewUsage));
+        return 0;
     }
-    if (input.isEmpty())
-        return Usage(QStringLiteral("no project file given"));
+    if (!parsed.problem.isEmpty())
+        return UsageError(QStringLiteral("preview"), kPreviewUsage, parsed.problem);
+    const QString categoryText = parsed.Value(QStringLiteral("--category"));
     if (categoryText.isEmpty())
-        return Usage(QStringLiteral("no category given (--category K)"));
+        return UsageError(QStringLiteral("preview"), kPreviewUsage,
+                          QStringLiteral("no category given (--category K)"));
     bool ok = false;
     const int category = categoryText.toInt(&ok);
     if (!ok || category < 1 || category > kCategoryCount)
-        return Usage(QStringLiteral("the category must be 1 to 7"));
-    const int position = positionText.toInt(&ok);
+        return UsageError(QStringLiteral("preview"), kPreviewUsage,
+                          QStringLiteral("the category must be 1 to 7"));
+    const int position = parsed.Value(QStringLiteral("--position"), QStringLiteral("1")).toInt(&ok);
     if (!ok || position < 1)
-        return Usage(QStringLiteral("the position must be a whole number from 1"));
+        return UsageError(QStringLiteral("preview"), kPreviewUsage,
+                          QStringLiteral("the position must be a whole number from 1"));
 
-    const LoadResult loaded = LoadProjectFile(input, true);
-    if (!loaded.project) {
-        Err(input + QStringLiteral(": ") + loaded.notice.text + QLatin1Char('\n'));
+    const std::optional<Project> project = LoadForCommand(parsed.positional.first());
+    if (!project)
         return 1;
-    }
-    const int size = BuildCategoryTree(loaded.project->CategoryAt(category)).Size();
+    const int size = BuildCategoryTree(project->CategoryAt(category)).Size();
     if (position > size) {
         Err(QStringLiteral("category %1 has no tree position %2 (it has %3)\n")
                 .arg(category)
@@ -68,7 +49,7 @@ int RunPreview(const QStringList& args) {
                 .arg(size));
         return 1;
     }
-    Out(ScriptBuilder(PreviewScopeAt(*loaded.project, category, position)));
+    Out(ScriptBuilder(PreviewScopeAt(*project, category, position)));
     return 0;
 }
 
