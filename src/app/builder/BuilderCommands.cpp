@@ -1,0 +1,41 @@
+#include "builder/BuilderCommands.h"
+
+#include "builder/FrmPer.h"
+#include "builder/InitSettingsDialog.h"
+#include "builder/ProjectSettingsDialog.h"
+#include "builder/ScriptPreviewWindow.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+
+namespace rw {
+
+void BuildPerCommand(MainWindow& window, Dialogs& dialogs, const QString& programFolder) {
+    FrmPer dialog(
+        dialogs, window.Work().CurrentProject(), window.AiFolder(), programFolder,
+        [&window](const QString& text) { window.SetMessage(text); }, &window);
+    dialogs.Run(dialog);
+}
+
+void ShowScriptCommand(MainWindow& window, Dialogs& dialogs) {
+    window.SetMessage(kPreviewUpdatingMessage);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const PreviewText text = window.Work().Preview();
+    // The busy cursor ends with the work: the window itself is for reading.
+    QApplication::restoreOverrideCursor();
+    window.SetMessage(QString());
+    ScriptPreviewWindow preview(text, &window);
+    dialogs.Run(preview);
+}
+
+void ProjectSettingsCommand(MainWindow& window, Dialogs& dialogs) {
+    ProjectSettingsDialog dialog(window.Work(), &window);
+    dialogs.Run(dialog);
+}
+
+void InitSettingsCommand(MainWindow& window, Dialogs& dialogs) {
+    InitSettingsDialog dialog(window.Work(), &window);
+    dialogs.Run(dialog);
+}
+
+} // namespace rw

@@ -1,0 +1,170 @@
+#include "builder/FrmPer.h"
+
+#include "builder/OutputFiles.h"
+#include "shell/Dialogs.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace rw {
+namespace {
+
+// Folder boxes show the folder with the platform's separator at the end, so
+// that the name can follow directly.
+QString WithSeparator(const QString& folder) {
+    QString text = QDir::toNativeSeparators(folder);
+    if (!text.isEmpty() && !text.endsWith(QDir::separator()))
+        text += QDir::separator();
+    return text;
+}
+
+QLineEdit* ReadOnlyBox(const QString& text) {
+    auto* box = new QLineEdit(text);
+    box->setReadOnly(true);
+    box->setMinimumWidth(320);
+    return box;
+}
+
+} // namespace
+
+FrmPer::FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder,
+               const QString& programFolder, std::function<void(const QString&)> setMessage,
+               QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), project_(project), setMessage_(std::move(setMessage)) {
+    setWindowTitle(QStringLiteral("REZOR用 PERファイルの生成"));
+
+    auto* banner = new QLabel(QStringLiteral("ZuzAdidodi") + QStringLiteral("1.00"));
+    banner->setObjectName(QStringLiteral("banner"));
+    banner->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    banner->setMinimumHeight(48);
+    banner->setStyleSheet(QStringLiteral("QLabel { background: #203050; color: white; "
+                                         "font-weight: bold; font-size: 16pt; padding: 6px; }"));
+
+    gameChoice_ = new QRadioButton(QStringLiteral("REZORフォルダに出力 (.per,.aiを生成)"));
+    gameFolder_ = ReadOnlyBox(WithSeparator(aiFolder));
+    userChoice_ = new QRadioButton(QStringLiteral("ユーザー設定 (.per,.aiを生成)"));
+    userFolder_ = ReadOnlyBox(WithSeparator(programFolder));
+    auto* browse = new QPushButton(QStringLiteral("....."));
+    browse->setObjectName(QStringLiteral("browse"));
+    connect(browse, &QPushButton::clicked, this, &FrmPer::Browse);
+
+    auto* target = new QGroupBox(QStringLiteral("出力先"));
+    auto* targetGrid = new QGridLayout(target);
+    targetGrid->addWidget(gameChoice_, 0, 0, 1, 3);
+    targetGrid->addWidget(new QLabel(QStringLiteral("出力先")), 1, 0);
+    targetGrid->addWidget(gameFolder_, 1, 1);
+    targetGrid->addWidget(userChoice_, 2, 0, 1, 3);
+    targetGrid->addWidget(new QLabel(QStringLiteral("出力先")), 3, 0);
+    targetGrid->addWidget(userFolder_, 3, 1);
+    targetGrid->addWidget(browse, 3, 2);
+
+    name_ = new QLineEdit(QStringLiteral("mybot"));
+    version_ = new QLineEdit(QStringLiteral("1.0"));
+    version_->setMaximumWidth(60);
+    autoIncrement_ = new QCheckBox(QStringLiteral("Versionの自動インクリメント"));
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("AI名")));
+    nameRow->addWidget(name_, 1);
+    nameRow->addWidget(new QLabel(QStringLiteral("ver")));
+    nameRow->addWidget(version_);
+    nameRow->addWidget(autoIncrement_);
+
+    status_ = new QLabel(QStringLiteral("なにも実行されていません"));
+    ruleProgress_ = new QProgressBar;
+    rowProgress_ = new QProgressBar;
+    for (QProgressBar* bar : {ruleProgress_, rowProgress_}) {
+        bar->setRange(0, 1);
+        bar->setValue(0);
+        bar->setTextVisible(false);
+    }
+    auto* state = new QGroupBox(QStringLiteral("状況"));
+    auto* stateColumn = new QVBoxLayout(state);
+    stateColumn->addWidget(status_);
+    stateColumn->addWidget(ruleProgress_);
+    stateColumn->addWidget(rowProgress_);
+
+    start_ = new QPushButton(QStringLiteral("開始"));
+    start_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("キャンセル"));
+    connect(start_, &QPushButton::clicked, this, &FrmPer::StartBuild);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(start_);
+    buttons->addWidget(cancel_);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(banner);
+    column->addWidget(target);
+    column->addLayout(nameRow);
+    column->addWidget(state);
+    column->addLayout(buttons);
+
+    gameChoice_->setChecked(true);
+    if (aiFolder.isEmpty()) {
+        userChoice_->setChecked(true);
+        gameChoice_->setEnabled(false);
+    }
+}
+
+void FrmPer::Browse() {
+    const QString before = userFolder_->text();
+    const QString chosen = dialogs_.PickFolder(QStringLiteral("Per,AIファイルの保存先"),
+                                               QDir::fromNativeSeparators(before));
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir()) {
+        userFolder_->setText(WithSeparator(chosen));
+        return;
+    }
+    userFolder_->setText(before);
+    if (!chosen.isEmpty())
+        dialogs_.Inform(Notice{QStringLiteral("フォルダが存在しないか、準備されていません"),
+                               QStringLiteral("確認"), Notice::Icon::Warning});
+}
+
+void FrmPer::StartBuild() {
+    start_->setEnabled(false);
+    const QString folder = gameChoice_->isChecked() ? gameFolder_->text() : userFolder_->text();
+
+    if (setMessage_)
+        setMessage_(kBuildingMessage);
+    status_->setText(kBuildingMessage);
+    BuildProgress progress;
+    progress.rule = [this](int index, int count, const QString& title) {
+        ruleProgress_->setRange(0, count);
+        ruleProgress_->setValue(index);
+        status_->setText(title + kRuleBuildingSuffix);
+        // Once per rule, so that the dialog repaints during a long build.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    progress.row = [this](int value, int maximum) {
+        rowProgress_->setRange(0, maximum);
+        rowProgress_->setValue(value);
+    };
+    const OutputResult result = WriteAiFiles(project_, folder, name_->text(), progress);
+
+    if (result.Ok()) {
+        status_->setText(kBuildSucceeded);
+        cancel_->setText(QStringLiteral("完了"));
+        start_->hide();
+    } else {
+        status_->setText(QStringLiteral("なにも実行されていません"));
+        dialogs_.Inform(result.notice);
+    }
+    start_->setEnabled(true);
+    if (setMessage_)
+        setMessage_(QString());
+}
+
+} // namespace rw

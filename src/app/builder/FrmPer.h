@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/Project.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace rw {
+
+class Dialogs;
+
+// "REZOR用 PERファイルの生成": where the AI goes, its name, and the build.
+// Nothing of it is kept between openings.
+class FrmPer : public QDialog {
+    Q_OBJECT
+public:
+    // `setMessage` reaches the main window's message panel.
+    FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder,
+           const QString& programFolder, std::function<void(const QString&)> setMessage,
+           QWidget* parent = nullptr);
+
+    QRadioButton* GameChoice() const { return gameChoice_; }
+    QRadioButton* UserChoice() const { return userChoice_; }
+    QLineEdit* GameFolderBox() const { return gameFolder_; }
+    QLineEdit* UserFolderBox() const { return userFolder_; }
+    QLineEdit* NameBox() const { return name_; }
+    QLabel* StatusLabel() const { return status_; }
+    QPushButton* StartButton() const { return start_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+    void Browse();
+    void StartBuild();
+
+private:
+    Dialogs& dialogs_;
+    const Project& project_;
+    std::function<void(const QString&)> setMessage_;
+    QRadioButton* gameChoice_;
+    QRadioButton* userChoice_;
+    QLineEdit* gameFolder_;
+    QLineEdit* userFolder_;
+    QLineEdit* name_;
+    QLineEdit* version_;
+    QCheckBox* autoIncrement_;
+    QLabel* status_;
+    QProgressBar* ruleProgress_;
+    QProgressBar* rowProgress_;
+    QPushButton* start_;
+    QPushButton* cancel_;
+};
+
+} // namespace rw

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTreeWidget;
+
+namespace rw {
+
+class Workspace;
+
+// "プロジェクトの設定": the names and help texts of the variables and
+// timers, the AI's title and author. Every edit goes into the project at once.
+class ProjectSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ProjectSettingsDialog(Workspace& work, QWidget* parent = nullptr);
+
+    QTabWidget* Tabs() const { return tabs_; }
+    // Page 0 holds the variables, page 1 the timers.
+    QTreeWidget* List(int page) const { return pages_[page].list; }
+    QLabel* NumberLabel(int page) const { return pages_[page].label; }
+    QLineEdit* NameBox(int page) const { return pages_[page].name; }
+    QLineEdit* HelpBox(int page) const { return pages_[page].help; }
+    QLineEdit* TitleBox() const { return title_; }
+    QLineEdit* AuthorBox() const { return author_; }
+
+private:
+    // Reads and writes one table of the project (variables or timers).
+    struct Table {
+        int count = 0;
+        std::function<QString(int, int)> read; // (slot, 0 name / 1 help)
+        std::function<void(int, int, const QString&)> write;
+    };
+    struct Page {
+        Table table;
+        QTreeWidget* list = nullptr;
+        QLabel* label = nullptr;
+        QLineEdit* name = nullptr;
+        QLineEdit* help = nullptr;
+        bool loading = false;
+    };
+
+    QWidget* BuildPage(int index, Table table);
+    void FillPage(int index);
+    void LoadRow(int index, int slot);
+    void EditRow(int index, int column, const QString& text);
+
+    Workspace& work_;
+    QTabWidget* tabs_;
+    Page pages_[2];
+    QLineEdit* title_;
+    QLineEdit* author_;
+};
+
+} // namespace rw
