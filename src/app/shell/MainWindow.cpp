@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "conditions/ConditionTree.h"
+#include "events/FrmFree.h"
 #include "rules/GroupChoicesView.h"
 #include "rules/RuleTree.h"
 #include "shell/AboutDialog.h"
@@ -307,9 +308,11 @@ void MainWindow::BuildMenus() {
     eventPopup_ = new QMenu(QStringLiteral("イベント"), this);
     eventPopup_->setObjectName(QStringLiteral("menu.event"));
     eventPopup_->addAction(
-        Unbuilt(QStringLiteral("event.add"), QStringLiteral("イベントの追加(&A)...")));
+        MakeAction(QStringLiteral("event.add"), QStringLiteral("イベントの追加(&A)..."),
+                   [this] { Run([this] { FrmFree::Add(work_, dialogs_); }); }));
     eventPopup_->addAction(
-        Unbuilt(QStringLiteral("event.edit"), QStringLiteral("イベントの編集(&E)...")));
+        MakeAction(QStringLiteral("event.edit"), QStringLiteral("イベントの編集(&E)..."),
+                   [this] { Run([this] { FrmFree::Edit(work_, dialogs_); }); }));
     eventPopup_->addSeparator();
     eventPopup_->addAction(MakeAction(QStringLiteral("event.cut"), QStringLiteral("切り取り(&C)"),
                                       [this] { Run([this] { work_.CutFreeEvent(); }); }));
@@ -482,9 +485,11 @@ QWidget* MainWindow::BuildRulePage() {
                 freeBar->addAction(action);
             };
             freeTool(QStringLiteral("freeTool.add"), Icons::Tool::AddCondition,
-                     QStringLiteral("新しい条件の追加"), {});
+                     QStringLiteral("新しい条件の追加"),
+                     [this] { Run([this] { FrmFree::Add(work_, dialogs_); }); });
             freeTool(QStringLiteral("freeTool.change"), Icons::Tool::ChangeCondition,
-                     QStringLiteral("現在の条件を変更して上書きする"), {});
+                     QStringLiteral("現在の条件を変更して上書きする"),
+                     [this] { Run([this] { FrmFree::Edit(work_, dialogs_); }); });
             freeBar->addSeparator();
             freeTool(QStringLiteral("freeTool.cut"), Icons::Tool::Cut, QStringLiteral("切り取り"),
                      [this] { Run([this] { work_.CutFreeEvent(); }); });
@@ -501,6 +506,11 @@ QWidget* MainWindow::BuildRulePage() {
             freeEventTree_ = new QTreeWidget;
             freeEventTree_->setHeaderHidden(true);
             freeEventTree_->setRootIsDecorated(false);
+            freeEventTree_->setObjectName(QStringLiteral("freeEvents"));
+            connect(freeEventTree_, &QTreeWidget::itemDoubleClicked, this, [this] {
+                if (QAction* edit = Action(QStringLiteral("event.edit")); edit->isEnabled())
+                    edit->trigger();
+            });
             connect(freeEventTree_, &QTreeWidget::currentItemChanged, this,
                     [this](QTreeWidgetItem* item, QTreeWidgetItem*) {
                         if (!refreshing_ && item)
@@ -811,6 +821,10 @@ void MainWindow::RefreshEvents() {
 
     const FreeEventToolbarState states = work_.FreeEventToolbar();
     auto set = [this](const char* name, bool on) { Action(QLatin1String(name))->setEnabled(on); };
+    set("event.add", states.add);
+    set("freeTool.add", states.add);
+    set("event.edit", states.edit);
+    set("freeTool.change", states.edit);
     set("event.cut", states.cut);
     set("freeTool.cut", states.cut);
     set("event.copy", states.copy);
