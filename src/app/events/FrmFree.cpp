@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -158,7 +159,8 @@ FrmFree::FrmFree(Workspace& work, Dialogs& dialogs, QWidget* parent)
     layout->addLayout(buttons);
 
     Sync();
-    resize(560, sizeHint().height());
+    // Wide enough to show all twelve tabs without scrolling.
+    resize(qMax(560, tabs_->tabBar()->sizeHint().width() + 40), sizeHint().height());
 }
 
 // --- binding -----------------------------------------------------------------
