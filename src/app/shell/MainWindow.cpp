@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "builder/BuilderCommands.h"
 #include "conditions/ConditionTree.h"
 #include "events/FrmFree.h"
 #include "rules/GroupChoicesView.h"
@@ -184,7 +185,8 @@ void MainWindow::BuildMenus() {
                                &MainWindow::SaveAsTemplate));
     file->addSeparator();
     file->addAction(
-        Unbuilt(QStringLiteral("file.buildPer"), QStringLiteral("PERファイル生成(&P)...")));
+        MakeAction(QStringLiteral("file.buildPer"), QStringLiteral("PERファイル生成(&P)..."),
+                   [this] { BuildPerCommand(*this, dialogs_, programFolder_); }));
     file->addSeparator();
     file->addAction(
         MakeAction(QStringLiteral("file.exit"), QStringLiteral("終了(&X)"), [this] { close(); }));
@@ -229,7 +231,10 @@ void MainWindow::BuildMenus() {
                                     &MainWindow::DeleteRule));
     ruleMenu_->addSeparator();
     ruleMenu_->addAction(
-        Unbuilt(QStringLiteral("rule.showScript"), QStringLiteral("スクリプトの表示(&S)")));
+        MakeAction(QStringLiteral("rule.showScript"), QStringLiteral("スクリプトの表示(&S)"), [this] {
+            ShowScriptCommand(*this, dialogs_);
+            Refresh();
+        }));
 
     conditionMenu_ = menu(nullptr, QStringLiteral("menu.condition"), QStringLiteral("条件(&I)"));
     conditionMenu_->addAction(
@@ -274,9 +279,16 @@ void MainWindow::BuildMenus() {
         Unbuilt(QStringLiteral("settings.environment"), QStringLiteral("環境の設定(&E)...")));
     settings->addSeparator();
     settings->addAction(
-        Unbuilt(QStringLiteral("settings.project"), QStringLiteral("プロジェクトの設定(&P)...")));
+        MakeAction(QStringLiteral("settings.project"), QStringLiteral("プロジェクトの設定(&P)..."),
+                   [this] {
+                       ProjectSettingsCommand(*this, dialogs_);
+                       Refresh();
+                   }));
     settings->addAction(
-        Unbuilt(QStringLiteral("settings.startup"), QStringLiteral("初期化設定(&S)...")));
+        MakeAction(QStringLiteral("settings.startup"), QStringLiteral("初期化設定(&S)..."), [this] {
+            InitSettingsCommand(*this, dialogs_);
+            Refresh();
+        }));
 
     QMenu* tools = menu(nullptr, QStringLiteral("menu.tools"), QStringLiteral("ツール(&T)"));
     QAction* launch = MakeAction(QStringLiteral("tools.launch"), QStringLiteral("AOCの起動"),
