@@ -2,6 +2,7 @@
 
 #include "builder/BuilderCommands.h"
 #include "conditions/ConditionTree.h"
+#include "conditions/FrmIf.h"
 #include "events/FrmFree.h"
 #include "rules/GroupChoicesView.h"
 #include "rules/RuleTree.h"
@@ -238,9 +239,13 @@ void MainWindow::BuildMenus() {
 
     conditionMenu_ = menu(nullptr, QStringLiteral("menu.condition"), QStringLiteral("条件(&I)"));
     conditionMenu_->addAction(
-        Unbuilt(QStringLiteral("condition.add"), QStringLiteral("条件の追加(&A)...")));
+        MakeAction(QStringLiteral("condition.add"), QStringLiteral("条件の追加(&A)..."), [this] {
+            Run([this] { FrmIf::Open(work_, dialogs_, FrmIf::Opening::MenuAdd, this); });
+        }));
     conditionMenu_->addAction(
-        Unbuilt(QStringLiteral("condition.edit"), QStringLiteral("条件の編集(&E)...")));
+        MakeAction(QStringLiteral("condition.edit"), QStringLiteral("条件の編集(&E)..."), [this] {
+            Run([this] { FrmIf::Open(work_, dialogs_, FrmIf::Opening::Change, this); });
+        }));
     QMenu* rewrite =
         menu(conditionMenu_, QStringLiteral("menu.rewrite"), QStringLiteral("ANDの書き換え"));
     for (const OperatorCommand& op : kOperators) {
@@ -424,9 +429,13 @@ QWidget* MainWindow::BuildRulePage() {
         bar->addAction(action);
     };
     tool(QStringLiteral("conditionTool.add"), Icons::ForTool(Icons::Tool::AddCondition),
-         QStringLiteral("新しい条件の追加"), {});
+         QStringLiteral("新しい条件の追加"), [this] {
+             Run([this] { FrmIf::Open(work_, dialogs_, FrmIf::Opening::ToolbarAdd, this); });
+         });
     tool(QStringLiteral("conditionTool.change"), Icons::ForTool(Icons::Tool::ChangeCondition),
-         QStringLiteral("現在の条件を変更して上書きする"), {});
+         QStringLiteral("現在の条件を変更して上書きする"), [this] {
+             Run([this] { FrmIf::Open(work_, dialogs_, FrmIf::Opening::ToolbarChange, this); });
+         });
     bar->addSeparator();
     for (const OperatorCommand& op : kOperators) {
         // The keyword itself reads better than any picture of it.
@@ -470,6 +479,9 @@ QWidget* MainWindow::BuildRulePage() {
     connect(conditionTree_, &ConditionTree::NodeChosen, this, [this](int position) {
         if (!refreshing_)
             Run([this, position] { work_.SelectCondition(position); });
+    });
+    connect(conditionTree_, &QTreeWidget::itemDoubleClicked, this, [this] {
+        Run([this] { FrmIf::Open(work_, dialogs_, FrmIf::Opening::Change, this); });
     });
     connect(conditionTree_, &ConditionTree::PopupRequested, this,
             [this](const QPoint& at) { conditionMenu_->popup(at); });
@@ -778,6 +790,10 @@ void MainWindow::RefreshConditions() {
         set(QStringLiteral("conditionTool.") + keyword, states.OperatorEnabled(kOperators[i].kind));
         set(QStringLiteral("condition.rewrite.") + keyword, states.rewrite[i]);
     }
+    set(QStringLiteral("condition.add"), states.add);
+    set(QStringLiteral("conditionTool.add"), states.add);
+    set(QStringLiteral("condition.edit"), states.change);
+    set(QStringLiteral("conditionTool.change"), states.change);
     set(QStringLiteral("condition.cut"), states.cut);
     set(QStringLiteral("conditionTool.cut"), states.cut);
     set(QStringLiteral("condition.copy"), states.copy);
