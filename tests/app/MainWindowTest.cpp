@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, StartsOnTheRootGroupOfTheFirstCategory) {
     EXPECT_TRUE(Window().Action(QStringLiteral("view.autoRename"))->isChecked());
     EXPECT_TRUE(Window().Action(QStringLiteral("view.colourPreview"))->isChecked());
     // Commands whose dialogs are not part of this window stay visible but off.
-    for (const char* name : {"condition.add"}) {
+    for (const char* name : {"settings.environment"}) {
         EXPECT_FALSE(Enabled(name)) << name;
         EXPECT_TRUE(Window().Action(QLatin1String(name))->isVisible()) << name;
     }
