@@ -59,10 +59,9 @@ protected:
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             if ((*it)->text(0) == caption) {
                 const QPoint at = tree->visualItemRect(*it).center();
+                // A real double click: press, release, then the double-click event.
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-                // The tree's own double click is Qt's; the window's part is
-                // what follows it.
-                emit tree->itemDoubleClicked(*it, 0);
+                QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
                 return;
             }
         }

@@ -76,4 +76,16 @@ void ConditionTree::mouseReleaseEvent(QMouseEvent* event) {
         emit PopupRequested(event->globalPosition().toPoint());
 }
 
+// The first click of a double click selects a node, which rebuilds the tree;
+// Qt then no longer pairs the second click with the pressed item, so the
+// double click is reported here from the item under the pointer.
+void ConditionTree::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QTreeWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    if (QTreeWidgetItem* item = itemAt(event->position().toPoint()))
+        emit itemDoubleClicked(item, 0);
+}
+
 } // namespace rw
