@@ -14,13 +14,13 @@ Arguments ParseArguments(const QStringList& args, const QList<OptionSpec>& specs
             result.help = true;
             return result;
         }
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         for (const OptionSpec& candidate : specs)
             if (candidate.names.contains(arg))
-                spec = &candidate;
-        if (spec) {
-            const QString& key = spec->names.first();
-            if (!spec->takesValue) {
+                option = &candidate;
+        if (option) {
+            const QString& key = option->names.first();
+            if (!option->takesValue) {
                 result.options.insert(key, QString());
             } else if (i + 1 >= args.size()) {
                 result.problem = QStringLiteral("%1 needs a value").arg(arg);
