@@ -203,8 +203,12 @@ QWidget* EventPanels::ResourcePanel() {
         spinner->setToolTip(kAllocationTip);
         spinner->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
         // Only the arrows move a spinner; the box is where numbers are typed.
-        if (auto* text = spinner->findChild<QLineEdit*>())
+        if (auto* text = spinner->findChild<QLineEdit*>()) {
             text->setReadOnly(true);
+            QPalette hidden = text->palette();
+            hidden.setColor(QPalette::Text, Qt::transparent);
+            text->setPalette(hidden);
+        }
         spinner->setFixedWidth(spinner->sizeHint().height() + 8);
         connect(spinner, &QSpinBox::valueChanged, this, [this, control](int value) {
             if (!host_.Refreshing())

@@ -64,6 +64,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QString programFolder, std::unique_ptr<
 }
 
 MainWindow::~MainWindow() {
+    // The regions go first, while the workspace they call on focus loss is
+    // still there; nothing they report then reaches it.
+    refreshing_ = true;
+    delete takeCentralWidget();
     if (dialogs_.Parent() == this)
         dialogs_.SetParent(nullptr);
 }
