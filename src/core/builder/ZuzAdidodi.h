@@ -42,7 +42,4 @@ struct ScriptBuild {
 // a project without rules and text that code page 932 cannot hold.
 ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {});
 
-// The tab caption of category 1 to 7, for messages.
-QString CategoryCaption(int number);
-
 } // namespace rw
