@@ -295,10 +295,11 @@ void Workspace::PasteRule() {
     SelectNode(*position);
 }
 
-PreviewText Workspace::Preview() {
+PreviewText Workspace::Preview(const EnvironmentSettings& settings) {
     const RuleEntry* rule = SelectedEntry();
     const RuleEntry before = rule ? *rule : RuleEntry();
-    const PreviewText text = PreviewCommand(project_, category_, selected_, colourPreview_);
+    const PreviewText text =
+        PreviewCommand(project_, category_, selected_, colourPreview_, settings);
     if (rule && !(before == *SelectedEntry()))
         MarkModified();
     return text;
