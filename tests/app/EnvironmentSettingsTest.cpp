@@ -1,12 +1,9 @@
-#include "FakeDialogs.h"
+#include "WindowFixture.h"
 
-#include "builder/BuilderCommands.h"
 #include "builder/EnvironmentSettingsDialog.h"
 #include "builder/FrmPer.h"
 #include "builder/ScriptPreviewWindow.h"
-#include "shell/MainWindow.h"
 #include "shell/Preferences.h"
-#include "shell/WineGameSystem.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,29 +24,13 @@
 namespace rw {
 namespace {
 
-class EnvironmentSettingsTest : public testing::Test {
+class EnvironmentSettingsTest : public WindowFixture {
 protected:
     void SetUp() override {
         SaveEnvironmentSettings({});
-        QDir(folder_.path()).mkpath(QStringLiteral("Template"));
-        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
-                                               std::make_unique<WineGameSystem>(prefix_.path()));
-        window_->Start();
-        window_->show();
+        StartWindow();
     }
     void TearDown() override { SaveEnvironmentSettings({}); }
-
-    void Trigger(const char* name) {
-        QAction* action = window_->Action(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
-    QTemporaryDir folder_;
-    QTemporaryDir prefix_;
-    FakeDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 enum class Closing { Ok, Cancel, CloseBox };
@@ -104,7 +85,7 @@ TEST_P(EnvironmentDialogClosing, OnlyOkKeepsTheChoices) {
         EXPECT_FALSE(env->isVisible());
         return env->result();
     };
-    EnvironmentSettingsCommand(*window_, dialogs_);
+    Trigger("settings.environment");
     ASSERT_TRUE(shown);
     EXPECT_EQ(LoadEnvironmentSettings(), c.kept ? changed : EnvironmentSettings{});
 
@@ -117,7 +98,7 @@ TEST_P(EnvironmentDialogClosing, OnlyOkKeepsTheChoices) {
         }
         return int(QDialog::Rejected);
     };
-    EnvironmentSettingsCommand(*window_, dialogs_);
+    Trigger("settings.environment");
 }
 
 INSTANTIATE_TEST_SUITE_P(Closings, EnvironmentDialogClosing,
@@ -149,7 +130,7 @@ TEST_F(EnvironmentSettingsTest, GenerationAndPreviewWriteWithThePreferences) {
         return int(QDialog::Rejected);
     };
     Trigger("file.buildPer");
-    QFile per(QDir(folder_.path()).filePath(QStringLiteral("mybot.per")));
+    QFile per(FilePath("mybot.per"));
     ASSERT_TRUE(per.open(QIODevice::ReadOnly));
     const QByteArray bytes = per.readAll();
     EXPECT_TRUE(bytes.startsWith("(defconst MEMORY_1 1)\r\n"));
