@@ -19,7 +19,7 @@ RuleOptionsBar::RuleOptionsBar(EditorHost& host, QWidget* parent)
     variablePicker_->setObjectName(QStringLiteral("options.variable"));
     variablePicker_->setAccessibleName(QStringLiteral("変数"));
     variablePicker_->setToolTip(variableTip);
-    variablePicker_->setMinimumContentsLength(14);
+    variablePicker_->setMinimumContentsLength(20);
     variablePicker_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     BindPicker(host_, variablePicker_, PanelControl::VariablePicker);
 
@@ -43,7 +43,7 @@ RuleOptionsBar::RuleOptionsBar(EditorHost& host, QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);
-    layout->addWidget(variablePicker_, 1);
+    layout->addWidget(variablePicker_);
     layout->addWidget(variableValue_);
     layout->addSpacing(12);
     layout->addWidget(testMessage_);
