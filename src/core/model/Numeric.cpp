@@ -1,13 +1,18 @@
 #include "model/Numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace rw {
 
 namespace {
-bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 } // namespace
 
 bool IsNumber(QStringView text) {
@@ -47,6 +52,30 @@ std::optional<long long> FloorNumber(QStringView text) {
         floored < double(std::numeric_limits<long long>::min()))
         return std::nullopt;
     return static_cast<long long>(floored);
+}
+
+std::optional<QString> ScriptNumber(QStringView text, long long low, long long high) {
+    const QStringView t = text.trimmed();
+    qsizetype i = t.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (i == t.size())
+        return std::nullopt;
+    // Eleven digits already lie outside any 32-bit value; stop before the
+    // sum could overflow, whatever the length of the text.
+    long long magnitude = 0;
+    for (qsizetype k = i; k < t.size(); ++k) {
+        if (!IsDigit(t[k]))
+            return std::nullopt;
+        magnitude = std::min(magnitude * 10 + (t[k].unicode() - '0'), 100000000000LL);
+    }
+    const long long value = i == 1 ? -magnitude : magnitude;
+    if (value < low || value > high)
+        return std::nullopt;
+    return t.toString();
+}
+
+QString ScriptNumberHint(long long low, long long high) {
+    return QString::number(low) + QStringLiteral("～") + QString::number(high) +
+           QStringLiteral("の整数を入力してください");
 }
 
 int FloorNumberOr(QStringView text, int fallback) {

@@ -21,8 +21,9 @@ RuleEntry Entry(const QString& title, const QString& marker) {
 TEST(CategoryTree, PlacesEntriesByMarker) {
     Category c;
     c.rootCaption = "建物グループ";
-    c.entries = {Entry("r1", kMarkerRoot), Entry("u0", ""), Entry("g1", kMarkerGroup),
-                 Entry("a", kMarkerGroupRule), Entry("late-root", kMarkerRoot), Entry("u1", "x"),
+    c.entries = {Entry("r1", kMarkerRoot),        Entry("u0", ""),
+                 Entry("g1", kMarkerGroup),       Entry("a", kMarkerGroupRule),
+                 Entry("late-root", kMarkerRoot), Entry("u1", "x"),
                  Entry("g2", kMarkerGroup)};
     const CategoryTree tree = BuildCategoryTree(c);
     ASSERT_EQ(tree.Size(), 8);
@@ -69,7 +70,8 @@ TEST(ConditionLines, ReadsTheStoredForm) {
     EXPECT_EQ(SplitConditionLines(""), QStringList{""});
     EXPECT_EQ(SplitConditionLines("a\r\nb\r\n"), (QStringList{"a", "b"}));
     EXPECT_EQ(SplitConditionLines("a\r\nb"), (QStringList{"a", "b"})); // unterminated last line
-    const ConditionLine line = ReadConditionLine("0;家が*建設*できるとき;CannotEdit,can-build house");
+    const ConditionLine line =
+        ReadConditionLine("0;家が*建設*できるとき;CannotEdit,can-build house");
     EXPECT_EQ(line, (ConditionLine{0, "家が建設できるとき", "CannotEdit", "can-build house"}));
     // two commas: the text after the second is lost; a third ";" part is dropped
     EXPECT_EQ(ReadConditionLine("3;x;k,a,b;rest"), (ConditionLine{3, "x", "k", "a"}));
@@ -78,7 +80,8 @@ TEST(ConditionLines, ReadsTheStoredForm) {
 }
 
 TEST(ConditionLines, WriteThenReadIsIdentity) {
-    const QList<ConditionLine> lines = {{0, "A", "Sys_And", ""}, {1, "木", "1", "wood-amount >= 100"}};
+    const QList<ConditionLine> lines = {{0, "A", "Sys_And", ""},
+                                        {1, "木", "1", "wood-amount >= 100"}};
     const QString text = WriteConditionLines(lines);
     EXPECT_EQ(text, "0;A;Sys_And,\r\n1;木;1,wood-amount >= 100\r\n");
     EXPECT_EQ(ReadConditionLines(text), lines);
@@ -86,8 +89,8 @@ TEST(ConditionLines, WriteThenReadIsIdentity) {
 }
 
 TEST(Cp932, WidthMatchesTheEncoder) {
-    const QString samples[] = {"新しいAI", "ｱｲｳ half", "janissary イュニチェリ   ", "", "\\~",
-                               QString::fromUtf8("①②Ⅲ㈱")};
+    const QString samples[] = {"新しいAI", "ｱｲｳ half", "janissary イュニチェリ   ",
+                               "",         "\\~",      QString::fromUtf8("①②Ⅲ㈱")};
     for (const QString& s : samples)
         EXPECT_EQ(Cp932Width(s), ToCp932(s).size()) << s.toStdString();
     EXPECT_EQ(ToCp932(QString("新しいAI")).size(), 8);
@@ -104,11 +107,67 @@ TEST(Cp932, FindsCharactersItCannotHold) {
 TEST(Numeric, OneTestForTheWholeProgram) {
     for (const char* yes : {"0", "12", " 12 ", "-3", "+4", "1.5", "\t-0.25 "})
         EXPECT_TRUE(IsNumber(QString(yes))) << yes;
-    for (const char* no : {"", " ", "1,000", "1e3", "12*", ".5", "5.", "1.2.3", "--1", "a", "1 2", "1;"})
+    for (const char* no :
+         {"", " ", "1,000", "1e3", "12*", ".5", "5.", "1.2.3", "--1", "a", "1 2", "1;"})
         EXPECT_FALSE(IsNumber(QString(no))) << no;
     EXPECT_EQ(FloorNumber(u"2.9"), 2);
     EXPECT_EQ(FloorNumber(u"-2.5"), -3);
     EXPECT_EQ(FloorNumber(u"x"), std::nullopt);
     EXPECT_EQ(FloorNumberOr(u"99999999999999", 7), 7);
     EXPECT_EQ(FloorNumberOr(u" 15 ", 0), 15);
+}
+
+namespace {
+
+struct ScriptNumberCase {
+    const char* text;
+    const char* stored; // nullptr: refused
+};
+
+void PrintTo(const ScriptNumberCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+class ScriptNumbers : public testing::TestWithParam<ScriptNumberCase> {};
+
+} // namespace
+
+TEST_P(ScriptNumbers, WholeNumbersInThirtyTwoBitsOnly) {
+    const std::optional<QString> stored = ScriptNumber(QString::fromUtf8(GetParam().text));
+    if (GetParam().stored)
+        EXPECT_EQ(stored, QString::fromUtf8(GetParam().stored));
+    else
+        EXPECT_EQ(stored, std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ScriptNumbers,
+    testing::Values(ScriptNumberCase{"0", "0"}, ScriptNumberCase{"-0", "-0"},
+                    ScriptNumberCase{" 5 ", "5"}, ScriptNumberCase{"\t12", "12"},
+                    ScriptNumberCase{"\u3000"
+                                     "7",
+                                     "7"},
+                    ScriptNumberCase{"007", "007"}, ScriptNumberCase{"-15", "-15"},
+                    ScriptNumberCase{"2147483647", "2147483647"},
+                    ScriptNumberCase{"-2147483648", "-2147483648"},
+                    ScriptNumberCase{"2147483648", nullptr},
+                    ScriptNumberCase{"-2147483649", nullptr},
+                    ScriptNumberCase{"99999999999999999999999", nullptr},
+                    ScriptNumberCase{"+3", nullptr}, ScriptNumberCase{"1.5", nullptr},
+                    ScriptNumberCase{"50.0", nullptr}, ScriptNumberCase{"1e3", nullptr},
+                    ScriptNumberCase{"", nullptr}, ScriptNumberCase{" ", nullptr},
+                    ScriptNumberCase{"-", nullptr}, ScriptNumberCase{"--1", nullptr},
+                    ScriptNumberCase{"1 2", nullptr}, ScriptNumberCase{"1,000", nullptr},
+                    ScriptNumberCase{"\xef\xbc\x95", nullptr} /* full-width 5 */,
+                    ScriptNumberCase{"abc", nullptr}));
+
+TEST(Numeric, ScriptNumberWithinNarrowerRanges) {
+    EXPECT_TRUE(IsScriptNumber(u"0", 0, 100));
+    EXPECT_TRUE(IsScriptNumber(u" 100", 0, 100));
+    EXPECT_FALSE(IsScriptNumber(u"101", 0, 100));
+    EXPECT_FALSE(IsScriptNumber(u"-1", 0, 100));
+    EXPECT_TRUE(IsScriptNumber(u"-0", 0, 100));
+    EXPECT_EQ(ScriptNumberHint(0, 100), QString::fromUtf8("0～100の整数を入力してください"));
+    EXPECT_EQ(ScriptNumberHint(),
+              QString::fromUtf8("-2147483648～2147483647の整数を入力してください"));
 }
