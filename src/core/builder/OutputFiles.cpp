@@ -1,9 +1,10 @@
 #include "builder/OutputFiles.h"
 
+#include "storage/AtomicFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace rw {
 
@@ -78,6 +79,13 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
         return result;
     }
 
+    // The script first: a folder that cannot take it must not be left with
+    // an empty .ai that makes the game list an AI without a script.
+    const FileWriteResult per = WriteFileAtomically(result.perPath, build.bytes);
+    if (!per.ok) {
+        result.notice = CannotWrite(result.perPath, per.reason);
+        return result;
+    }
     if (!QFileInfo::exists(result.aiPath)) {
         QFile ai(result.aiPath);
         if (!ai.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
@@ -85,16 +93,6 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
             return result;
         }
         ai.close();
-    }
-
-    QSaveFile per(result.perPath);
-    if (!per.open(QIODevice::WriteOnly)) {
-        result.notice = CannotWrite(result.perPath, per.errorString());
-        return result;
-    }
-    if (per.write(build.bytes) != build.bytes.size() || !per.commit()) {
-        result.notice = CannotWrite(result.perPath, per.errorString());
-        return result;
     }
     return result;
 }

@@ -1,4 +1,5 @@
 #include "BuilderTestUtil.h"
+#include "core/storage/FullDisk.h"
 
 #include "builder/OutputFiles.h"
 
@@ -7,6 +8,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace rw;
 using rw::test::ExampleProject;
@@ -83,4 +87,27 @@ TEST(OutputFiles, WriteFailuresAreReportedWithThePath) {
     EXPECT_EQ(r.notice.icon, Notice::Icon::Critical);
     EXPECT_TRUE(r.notice.text.contains(QDir::toNativeSeparators(dir.filePath("mybot.per"))))
         << r.notice.text.toStdString();
+}
+
+// On a disk that takes no more bytes the old script stays whole, and no .ai
+// is left behind that would make the game list an AI without a script.
+TEST(OutputFiles, FullDiskKeepsTheOldScriptAndMakesNoAi) {
+    QTemporaryDir dir;
+    const QString per = dir.filePath("mybot.per");
+    for (const bool hadScript : {false, true}) {
+        if (hadScript)
+            Write(per, "old script");
+        const test::ChildReport report = test::WriteOnFullDisk(0, [&] {
+            const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), "mybot");
+            return std::make_pair(r.Ok(), r.notice.text);
+        });
+        ASSERT_TRUE(report.finished);
+        EXPECT_FALSE(report.ok);
+        EXPECT_TRUE(report.text.contains(QDir::toNativeSeparators(per)))
+            << report.text.toStdString();
+        EXPECT_TRUE(report.text.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+            << report.text.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("mybot.ai")));
+        EXPECT_EQ(Read(per), hadScript ? QByteArray("old script") : QByteArray("<missing>"));
+    }
 }
