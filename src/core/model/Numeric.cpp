@@ -48,8 +48,10 @@ std::optional<long long> FloorNumber(QStringView text) {
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     const double floored = std::floor(value);
-    if (floored > double(std::numeric_limits<long long>::max()) ||
-        floored < double(std::numeric_limits<long long>::min()))
+    // 2^63 itself is out of range: the largest long long rounds up to it as a
+    // double, so comparing with that would let 2^63 through to the cast.
+    constexpr double kLimit = 9223372036854775808.0; // 2^63
+    if (floored >= kLimit || floored < -kLimit)
         return std::nullopt;
     return static_cast<long long>(floored);
 }

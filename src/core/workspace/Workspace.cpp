@@ -296,12 +296,9 @@ void Workspace::PasteRule() {
 }
 
 PreviewText Workspace::Preview() {
-    const RuleEntry* rule = SelectedEntry();
-    const RuleEntry before = rule ? *rule : RuleEntry();
-    const PreviewText text = PreviewCommand(project_, category_, selected_, colourPreview_);
-    if (rule && !(before == *SelectedEntry()))
-        MarkModified();
-    return text;
+    // Only the rule's preview cache changes here: the user changed nothing,
+    // so the project does not count as modified.
+    return PreviewCommand(project_, category_, selected_, colourPreview_);
 }
 
 QString Workspace::RuleCountText() const {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace rw;
 
 namespace {
@@ -170,4 +172,15 @@ TEST(Numeric, ScriptNumberWithinNarrowerRanges) {
     EXPECT_EQ(ScriptNumberHint(0, 100), QString::fromUtf8("0～100の整数を入力してください"));
     EXPECT_EQ(ScriptNumberHint(),
               QString::fromUtf8("-2147483648～2147483647の整数を入力してください"));
+}
+
+// Values at and beyond what a whole number holds are refused, not converted.
+TEST(Numeric, HugeValuesAreNotNumbersOfTheProgram) {
+    EXPECT_EQ(FloorNumber(u"9223372036854775808"), std::nullopt);
+    EXPECT_EQ(FloorNumber(u"9223372036854775807"), std::nullopt); // 2^63 as a double
+    EXPECT_EQ(FloorNumber(u"9223372036854774784"), 9223372036854774784LL);
+    EXPECT_EQ(FloorNumber(u"-9223372036854775808"), std::numeric_limits<long long>::min());
+    EXPECT_EQ(FloorNumber(u"-9223372036854777856"), std::nullopt);
+    EXPECT_EQ(FloorNumber(QString(400, QLatin1Char('9'))), std::nullopt);
+    EXPECT_EQ(FloorNumberOr(u"9223372036854775808", 3), 3);
 }
