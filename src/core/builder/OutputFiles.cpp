@@ -49,7 +49,7 @@ Notice CheckAiName(const QString& name) {
 }
 
 OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
-                          const BuildProgress& progress) {
+                          const BuildProgress& progress, const EnvironmentSettings& settings) {
     OutputResult result;
     result.notice = CheckAiName(name);
     if (!result.Ok())
@@ -65,7 +65,7 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
     result.aiPath = dir.filePath(name + QLatin1String(".ai"));
     result.perPath = dir.filePath(name + QLatin1String(".per"));
 
-    const ScriptBuild build = ZuzAdidodi(project, progress);
+    const ScriptBuild build = ZuzAdidodi(project, progress, settings);
     if (!build.Ok()) {
         result.notice = build.notice;
         return result;

@@ -295,10 +295,10 @@ void Workspace::PasteRule() {
     SelectNode(*position);
 }
 
-PreviewText Workspace::Preview() {
+PreviewText Workspace::Preview(const EnvironmentSettings& settings) {
     // Only the rule's preview cache changes here: the user changed nothing,
     // so the project does not count as modified.
-    return PreviewCommand(project_, category_, selected_, colourPreview_);
+    return PreviewCommand(project_, category_, selected_, colourPreview_, settings);
 }
 
 QString Workspace::RuleCountText() const {
