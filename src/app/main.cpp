@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 #include "shell/QtDialogs.h"
+#include "shell/Translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,6 +11,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rulewright"));
+    rw::InstallQtTranslation(app);
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),

@@ -152,7 +152,7 @@ void FrmPer::StartBuild() {
         rowProgress_->setRange(0, maximum);
         rowProgress_->setValue(value);
     };
-    const OutputResult result = WriteAiFiles(project_, folder, name_->text(), progress);
+    const OutputResult result = WriteAiFiles(project_, folder, name_->text(), progress, settings_);
 
     if (result.Ok()) {
         status_->setText(kBuildSucceeded);

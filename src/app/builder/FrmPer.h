@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/EnvironmentSettings.h"
 #include "model/Project.h"
 
 #include <QDialog>
@@ -36,6 +37,9 @@ public:
     QPushButton* StartButton() const { return start_; }
     QPushButton* CancelButton() const { return cancel_; }
 
+    // The user's preferences the script is written with (defaults until set).
+    void SetEnvironment(const EnvironmentSettings& settings) { settings_ = settings; }
+
     void Browse();
     void StartBuild();
 
@@ -43,6 +47,7 @@ private:
     Dialogs& dialogs_;
     const Project& project_;
     std::function<void(const QString&)> setMessage_;
+    EnvironmentSettings settings_;
     QRadioButton* gameChoice_;
     QRadioButton* userChoice_;
     QLineEdit* gameFolder_;

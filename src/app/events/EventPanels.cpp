@@ -31,6 +31,17 @@ QGroupBox* Frame(const QString& caption) {
     return frame;
 }
 
+// The inside of a frame. Controls stand in it rather than in the frame
+// itself, so that a screen reader names each by its own label and not by
+// the frame's caption.
+QWidget* Body(QGroupBox* frame) {
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* body = new QWidget;
+    layout->addWidget(body);
+    return body;
+}
+
 QFormLayout* Form(QWidget* parent) {
     auto* form = new QFormLayout(parent);
     form->setContentsMargins(6, 6, 6, 6);
@@ -45,49 +56,57 @@ QLabel* Caption(const QString& text) {
     return label;
 }
 
+// A caption that names the control after it, for the eye and for screen
+// readers alike.
+QLabel* Labelled(const QString& text, QWidget* control) {
+    QLabel* label = Caption(text);
+    label->setBuddy(control);
+    return label;
+}
+
 const QString kAllocationTip = QStringLiteral("全て足して100%になるようにしてください");
 
 } // namespace
 
 EventPanels::EventPanels(EditorHost& host, CommandMap& commands, QWidget* parent)
-    : QWidget(parent), host_(host) {
-    pages_ = new QStackedWidget;
-    pages_->addWidget(BuildingPanel());
-    pages_->addWidget(ResearchPanel());
-    pages_->addWidget(UnitPanel());
-    pages_->addWidget(ResourcePanel());
-    pages_->addWidget(AttackPanel());
-    pages_->addWidget(RangePanel());
+    : QStackedWidget(parent), host_(host) {
+    AddPage(QStringLiteral("建物を建設するイベント"), BuildingPanel());
+    AddPage(QStringLiteral("テクノロジーの研究"), ResearchPanel());
+    AddPage(QString(), UnitPanel());
+    AddPage(QStringLiteral("資源"), ResourcePanel());
+    AddPage(QStringLiteral("攻撃"), AttackPanel());
+    AddPage(QString(), RangePanel());
     freeEvents_ = new FreeEventFrame(host, commands);
-    auto* freeFrame = Frame(QStringLiteral("イベント"));
-    auto* freeLayout = new QVBoxLayout(freeFrame);
-    freeLayout->setContentsMargins(4, 4, 4, 4);
-    freeLayout->addWidget(freeEvents_);
-    pages_->addWidget(freeFrame);
-
-    eventList_ = new QTreeWidget;
-    eventList_->setObjectName(QStringLiteral("eventList"));
-    eventList_->setAccessibleName(QStringLiteral("イベントの一覧"));
-    eventList_->setRootIsDecorated(false);
-    eventList_->setColumnCount(2);
-    eventList_->setHeaderLabels({QStringLiteral("命令"), QStringLiteral("コメント")});
-    eventList_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    eventList_->setSelectionMode(QAbstractItemView::NoSelection);
-
-    auto* split = new QSplitter(Qt::Horizontal);
-    split->setObjectName(QStringLiteral("splitter.events"));
-    split->setChildrenCollapsible(false);
-    split->addWidget(pages_);
-    split->addWidget(eventList_);
-    split->setStretchFactor(0, 0);
-    split->setStretchFactor(1, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(split);
+    AddPage(QStringLiteral("イベント"), freeEvents_);
 }
 
-QWidget* EventPanels::Page(int category) const {
-    return pages_->widget(category - 1);
+// A category's frame: its controls with the event list beside them (below
+// them for free events, whose tree wants the width).
+void EventPanels::AddPage(const QString& caption, QWidget* controls) {
+    const int category = count() + 1;
+    auto* list = new QTreeWidget;
+    list->setObjectName(QStringLiteral("eventList.%1").arg(category));
+    list->setAccessibleName(QStringLiteral("イベントの一覧"));
+    list->setRootIsDecorated(false);
+    list->setColumnCount(2);
+    list->setHeaderLabels({QStringLiteral("命令"), QStringLiteral("コメント")});
+    list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    eventLists_[category - 1] = list;
+
+    QGroupBox* frame = Frame(caption);
+    QBoxLayout* layout = category == kCategoryCount ? static_cast<QBoxLayout*>(new QVBoxLayout)
+                                                    : new QHBoxLayout;
+    auto* body = Body(frame);
+    body->setLayout(layout);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(controls, category == kCategoryCount ? 2 : 0);
+    layout->addWidget(list, 1);
+    addWidget(frame);
+}
+
+QTreeWidget* EventPanels::EventList() const {
+    return eventLists_[currentIndex() < 0 ? 0 : currentIndex()];
 }
 
 template <typename T>
@@ -124,7 +143,7 @@ QWidget* EventPanels::Box(PanelControl control, const QString& name, const QStri
 }
 
 QWidget* EventPanels::BuildingPanel() {
-    QGroupBox* frame = Frame(QStringLiteral("建物を建設するイベント"));
+    auto* frame = new QWidget;
     QFormLayout* form = Form(frame);
     QComboBox* building = Picker(PanelControl::BuildingPicker, QStringLiteral("建設する建物"));
     for (const BuildingPickerItem& item : PanelPickers::Buildings())
@@ -144,7 +163,7 @@ QWidget* EventPanels::BuildingPanel() {
 }
 
 QWidget* EventPanels::ResearchPanel() {
-    QGroupBox* frame = Frame(QStringLiteral("テクノロジーの研究"));
+    auto* frame = new QWidget;
     QFormLayout* form = Form(frame);
     form->addRow(Caption(QStringLiteral("研究施設")),
                  Picker(PanelControl::ResearchCategory, QStringLiteral("研究施設"),
@@ -155,7 +174,7 @@ QWidget* EventPanels::ResearchPanel() {
 }
 
 QWidget* EventPanels::UnitPanel() {
-    QGroupBox* frame = Frame(QString());
+    auto* frame = new QWidget;
     QFormLayout* form = Form(frame);
     form->addRow(Caption(QStringLiteral("カテゴリ")),
                  Picker(PanelControl::UnitCategory, QStringLiteral("カテゴリ"),
@@ -169,13 +188,14 @@ QWidget* EventPanels::UnitPanel() {
 }
 
 QWidget* EventPanels::ResourcePanel() {
-    QGroupBox* frame = Frame(QStringLiteral("資源"));
+    auto* frame = new QWidget;
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 6, 6, 6);
     auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(Caption(QStringLiteral("イベントの種類")));
-    kindRow->addWidget(Picker(PanelControl::ResourceKind, QStringLiteral("イベントの種類"),
-                              PanelPickers::ResourceKinds()));
+    kindRow->addWidget(Labelled(QStringLiteral("イベントの種類"),
+                                Picker(PanelControl::ResourceKind, QStringLiteral("イベントの種類"),
+                                       PanelPickers::ResourceKinds())));
+    kindRow->addWidget(Control(PanelControl::ResourceKind));
     kindRow->addStretch();
     layout->addLayout(kindRow);
 
@@ -222,7 +242,7 @@ QWidget* EventPanels::ResourcePanel() {
         row->addWidget(Caption(QStringLiteral("％")));
         row->addWidget(spinner);
         row->addStretch();
-        grid->addRow(Caption(name), row);
+        grid->addRow(Labelled(name, box), row);
     }
     total_ = new QLabel;
     total_->setObjectName(QStringLiteral("panel.total"));
@@ -246,19 +266,20 @@ QWidget* EventPanels::ResourcePanel() {
 }
 
 QWidget* EventPanels::AttackPanel() {
-    QGroupBox* frame = Frame(QStringLiteral("攻撃"));
+    auto* frame = new QWidget;
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 6, 6, 6);
     auto* kind = Picker(PanelControl::AttackKind, QStringLiteral("攻撃の種類"),
                         PanelPickers::AttackKinds());
     auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(Labelled(QStringLiteral("攻撃の種類"), kind));
     kindRow->addWidget(kind);
     kindRow->addStretch();
     layout->addLayout(kindRow);
 
     auto* percent = new QGroupBox;
     percentFrame_ = percent;
-    auto* percentRow = new QHBoxLayout(percent);
+    auto* percentRow = new QHBoxLayout(Body(percent));
     percentRow->setContentsMargins(6, 6, 6, 6);
     percentRow->addWidget(Box(PanelControl::AttackPercent, QStringLiteral("攻撃する割合"),
                               QStringLiteral("％")));
@@ -266,7 +287,7 @@ QWidget* EventPanels::AttackPanel() {
 
     auto* groups = new QGroupBox;
     groupFrame_ = groups;
-    QFormLayout* form = Form(groups);
+    QFormLayout* form = Form(Body(groups));
     form->addRow(Caption(QStringLiteral("グループ数")),
                  Box(PanelControl::GroupCount, QStringLiteral("グループ数")));
     form->addRow(Caption(QStringLiteral("最小人数／グループ")),
@@ -279,12 +300,14 @@ QWidget* EventPanels::AttackPanel() {
 }
 
 QWidget* EventPanels::RangePanel() {
-    QGroupBox* frame = Frame(QString());
+    auto* frame = new QWidget;
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 6, 6, 6);
     auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(Picker(PanelControl::RangeKind, QStringLiteral("範囲の種類"),
-                              PanelPickers::RangeKinds()));
+    QComboBox* kind =
+        Picker(PanelControl::RangeKind, QStringLiteral("範囲の種類"), PanelPickers::RangeKinds());
+    kindRow->addWidget(Labelled(QStringLiteral("範囲の種類"), kind));
+    kindRow->addWidget(kind);
     kindRow->addWidget(
         Box(PanelControl::Distance, QStringLiteral("距離"), QStringLiteral("タイル")));
     kindRow->addStretch();
@@ -306,22 +329,23 @@ QWidget* EventPanels::RangePanel() {
 void EventPanels::Refresh() {
     const Workspace& work = host_.Work();
     const int category = work.CurrentCategory();
-    pages_->setCurrentIndex(category - 1);
+    setCurrentIndex(category - 1);
     const PanelView& view = work.Panel();
+    QTreeWidget* list = EventList();
 
     // Rows of the event list: rebuilt only when they changed.
-    bool same = eventList_->topLevelItemCount() == view.eventRows.size();
+    bool same = list->topLevelItemCount() == view.eventRows.size();
     for (int i = 0; same && i < view.eventRows.size(); ++i) {
-        const QTreeWidgetItem* item = eventList_->topLevelItem(i);
+        const QTreeWidgetItem* item = list->topLevelItem(i);
         same = item->text(0) == view.eventRows[i].command &&
                item->text(1) == view.eventRows[i].comment;
     }
     if (!same) {
-        eventList_->clear();
+        list->clear();
         QList<QTreeWidgetItem*> items;
         for (const EventRow& row : view.eventRows)
             items << new QTreeWidgetItem({row.command, row.comment});
-        eventList_->addTopLevelItems(items);
+        list->addTopLevelItems(items);
     }
 
     // The free-event commands follow the selection in every category.

@@ -2,7 +2,7 @@
 
 #include "workspace/PanelView.h"
 
-#include <QWidget>
+#include <QStackedWidget>
 
 #include <array>
 
@@ -10,7 +10,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QSpinBox;
-class QStackedWidget;
 class QTreeWidget;
 
 namespace rw {
@@ -19,11 +18,11 @@ class CommandMap;
 class EditorHost;
 class FreeEventFrame;
 
-// The event panel of the shown category beside the selected rule's event
-// list: six panels whose controls choose a rule's events, and the free-event
-// frame of the seventh category. Every change is one workspace call; the
-// panel then shows the state the workspace answers.
-class EventPanels : public QWidget {
+// One frame per category, the shown category's in front: six panels whose
+// controls choose a rule's events, and the free-event frame of the seventh,
+// each beside the list of the rule's event lines. Every change is one
+// workspace call; the panel then shows the state the workspace answers.
+class EventPanels : public QStackedWidget {
     Q_OBJECT
 public:
     EventPanels(EditorHost& host, CommandMap& commands, QWidget* parent = nullptr);
@@ -36,11 +35,13 @@ public:
     QLabel* TotalLabel() const { return total_; }
     QLabel* RangeHeading() const { return rangeHeading_; }
     QLabel* RangeHelp() const { return rangeHelp_; }
-    QTreeWidget* EventList() const { return eventList_; }
+    // The event list of the shown category's frame.
+    QTreeWidget* EventList() const;
     FreeEventFrame* FreeEvents() const { return freeEvents_; }
-    QWidget* Page(int category) const;
+    QWidget* Page(int category) const { return widget(category - 1); }
 
 private:
+    void AddPage(const QString& caption, QWidget* controls);
     QWidget* BuildingPanel();
     QWidget* ResearchPanel();
     QWidget* UnitPanel();
@@ -55,7 +56,6 @@ private:
     EditorHost& host_;
     std::array<QWidget*, kPanelControlCount> controls_{};
     std::array<QSpinBox*, 4> spinners_{};
-    QStackedWidget* pages_ = nullptr;
     QWidget* allocation_ = nullptr;
     QWidget* market_ = nullptr;
     QWidget* percentFrame_ = nullptr;
@@ -63,7 +63,7 @@ private:
     QLabel* total_ = nullptr;
     QLabel* rangeHeading_ = nullptr;
     QLabel* rangeHelp_ = nullptr;
-    QTreeWidget* eventList_ = nullptr;
+    std::array<QTreeWidget*, 7> eventLists_{};
     FreeEventFrame* freeEvents_ = nullptr;
 };
 

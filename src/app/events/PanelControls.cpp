@@ -43,7 +43,9 @@ void BindBox(EditorHost& host, QLineEdit* box, PanelControl control) {
 }
 
 void BindCheck(EditorHost& host, QCheckBox* check, PanelControl control) {
-    QObject::connect(check, &QCheckBox::clicked, check, [&host, control](bool on) {
+    // `toggled`, not `clicked`: assistive technology toggles without a click.
+    // Ticks made while the window fills itself are ignored like any other.
+    QObject::connect(check, &QCheckBox::toggled, check, [&host, control](bool on) {
         Change(host, control, on ? QStringLiteral("1") : QStringLiteral("0"));
     });
 }

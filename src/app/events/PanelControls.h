@@ -15,9 +15,8 @@ class EditorHost;
 
 // Between one control of the event panels or the rule options and the
 // workspace: a user change becomes one workspace call, and the control shows
-// what the workspace answers. Changes made from code never reach the
-// workspace (pickers report `activated`, boxes `textEdited`, check boxes
-// `clicked`).
+// what the workspace answers. Changes made while the window fills itself
+// never reach the workspace.
 void BindPicker(EditorHost& host, QComboBox* picker, PanelControl control);
 void BindBox(EditorHost& host, QLineEdit* box, PanelControl control);
 void BindCheck(EditorHost& host, QCheckBox* check, PanelControl control);

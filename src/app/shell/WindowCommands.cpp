@@ -27,21 +27,17 @@ void AddWindowCommands(MainWindow& window, CommandMap& commands) {
                      window.Refresh();
                  });
 
-    QAction* colour = commands.Add(QStringLiteral("view.colourPreview"),
-                                   QStringLiteral("スクリプトをカラー表示"), [&window, &work] {
-                                       window.Do([&work] {
-                                           work.SetColourPreview(!work.ColourPreview());
-                                       });
-                                   });
+    QAction* colour = commands.Add(
+        QStringLiteral("view.colourPreview"), QStringLiteral("スクリプトをカラー表示"),
+        [&window, &work] { window.Do([&work] { work.SetColourPreview(!work.ColourPreview()); }); });
     colour->setCheckable(true);
     QAction* rename =
         commands.Add(QStringLiteral("view.autoRename"), QStringLiteral("自動でリネーム"),
                      [&window, &work] { window.Do([&work] { work.ToggleAutoRename(); }); });
     rename->setCheckable(true);
 
-    QAction* environment = commands.Add(QStringLiteral("settings.environment"),
-                                        QStringLiteral("環境の設定(&E)..."), [] {});
-    environment->setEnabled(false);
+    commands.Add(QStringLiteral("settings.environment"), QStringLiteral("環境の設定(&E)..."),
+                 [&window, &dialogs] { EnvironmentSettingsCommand(window, dialogs); });
     commands.Add(QStringLiteral("settings.project"), QStringLiteral("プロジェクトの設定(&P)..."),
                  [&window, &dialogs] {
                      ProjectSettingsCommand(window, dialogs);
@@ -78,10 +74,10 @@ QMenu* MakeChoicesPopup(MainWindow& window, CommandMap& commands) {
     Workspace& work = window.Work();
     for (const auto& [name, text, command] : choices) {
         const GroupPopupCommand which = command;
-        popup->addAction(commands.Add(QLatin1String(name), QString::fromUtf16(text),
-                                      [&window, &work, which] {
-                                          window.Do([&work, which] { work.RunGroupPopup(which); });
-                                      }));
+        popup->addAction(
+            commands.Add(QLatin1String(name), QString::fromUtf16(text), [&window, &work, which] {
+                window.Do([&work, which] { work.RunGroupPopup(which); });
+            }));
     }
     return popup;
 }

@@ -1,6 +1,7 @@
 #include "builder/OutputFiles.h"
 
 #include "storage/AtomicFile.h"
+#include "storage/DeviceName.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,22 +43,13 @@ Notice CheckAiName(const QString& name) {
     if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')) ||
         name.startsWith(QLatin1Char(' ')))
         return NameRefusal(QStringLiteral("AI名の先頭と末尾に空白や「.」は使えません"));
-    static const QStringList kReserved = {
-        QStringLiteral("CON"),  QStringLiteral("PRN"),  QStringLiteral("AUX"),
-        QStringLiteral("NUL"),  QStringLiteral("COM1"), QStringLiteral("COM2"),
-        QStringLiteral("COM3"), QStringLiteral("COM4"), QStringLiteral("COM5"),
-        QStringLiteral("COM6"), QStringLiteral("COM7"), QStringLiteral("COM8"),
-        QStringLiteral("COM9"), QStringLiteral("LPT1"), QStringLiteral("LPT2"),
-        QStringLiteral("LPT3"), QStringLiteral("LPT4"), QStringLiteral("LPT5"),
-        QStringLiteral("LPT6"), QStringLiteral("LPT7"), QStringLiteral("LPT8"),
-        QStringLiteral("LPT9")};
-    if (kReserved.contains(name, Qt::CaseInsensitive))
+    if (IsDeviceName(name))
         return NameRefusal(QStringLiteral("「%1」はファイル名に使えません").arg(name));
     return {};
 }
 
 OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
-                          const BuildProgress& progress) {
+                          const BuildProgress& progress, const EnvironmentSettings& settings) {
     OutputResult result;
     result.notice = CheckAiName(name);
     if (!result.Ok())
@@ -73,7 +65,7 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
     result.aiPath = dir.filePath(name + QLatin1String(".ai"));
     result.perPath = dir.filePath(name + QLatin1String(".per"));
 
-    const ScriptBuild build = ZuzAdidodi(project, progress);
+    const ScriptBuild build = ZuzAdidodi(project, progress, settings);
     if (!build.Ok()) {
         result.notice = build.notice;
         return result;

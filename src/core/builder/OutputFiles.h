@@ -25,6 +25,7 @@ struct OutputResult {
 // in one step. Nothing is touched unless the script could be built, and the
 // old .per stays whole until the new one is complete.
 OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
-                          const BuildProgress& progress = {});
+                          const BuildProgress& progress = {},
+                          const EnvironmentSettings& settings = {});
 
 } // namespace rw

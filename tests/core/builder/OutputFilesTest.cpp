@@ -60,9 +60,9 @@ TEST(OutputFiles, NoRulesLeavesTheFolderAlone) {
 
 TEST(OutputFiles, RefusesNamesThatAreNotPlainFileNames) {
     QTemporaryDir dir;
-    for (const char* name :
-         {"", " ", "../x", "a/b", "a\\b", "..", "bot?", "a:b", "NUL", "con", "bot.", "tab\there"}) {
-        const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), name);
+    for (const char* name : {"", " ", "../x", "a/b", "a\\b", "..", "bot?", "a:b", "NUL", "con",
+                             "bot.", "tab\there", "CON.x", "nul.bot", "COM¹"}) {
+        const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), QString::fromUtf8(name));
         EXPECT_FALSE(r.Ok()) << name;
         EXPECT_EQ(r.notice.icon, Notice::Icon::Warning) << name;
     }
