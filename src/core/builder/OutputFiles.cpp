@@ -55,8 +55,7 @@ Notice CheckAiName(const QString& name) {
     return {};
 }
 
-OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
-                          const BuildProgress& progress) {
+OutputResult AiFilePaths(const QString& folder, const QString& name) {
     OutputResult result;
     result.notice = CheckAiName(name);
     if (!result.Ok())
@@ -71,10 +70,16 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
     const QDir dir(dirPath);
     result.aiPath = dir.filePath(name + QLatin1String(".ai"));
     result.perPath = dir.filePath(name + QLatin1String(".per"));
+    return result;
+}
 
-    const ScriptBuild build = ZuzAdidodi(project, progress);
+OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
+    OutputResult result = target;
+    if (!result.Ok())
+        return result;
     if (!build.Ok()) {
         result.notice = build.notice;
+        result.cancelled = build.cancelled;
         return result;
     }
 
@@ -97,6 +102,14 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
         return result;
     }
     return result;
+}
+
+OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
+                          const BuildProgress& progress) {
+    const OutputResult target = AiFilePaths(folder, name);
+    if (!target.Ok())
+        return target;
+    return WriteScript(target, ZuzAdidodi(project, progress));
 }
 
 } // namespace rw
