@@ -2,7 +2,8 @@
 # make test - install what is missing, build, run every test (core tests also under ASan/UBSan)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
-           libgtest-dev libgmock-dev libbenchmark-dev ccache fonts-noto-cjk
+           libgtest-dev libgmock-dev libbenchmark-dev ccache fonts-noto-cjk \
+           qt6-translations-l10n
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps build test run bench clean

@@ -1,11 +1,13 @@
 // The window's response times over a category of 1000 rules, offscreen.
 
+#include "events/EventPanels.h"
 #include "rules/RuleTree.h"
 #include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/WineGameSystem.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QTabBar>
@@ -114,6 +116,25 @@ void BM_AddRule(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AddRule)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// A choice in the building picker: the rule regenerated, the panel, the
+// conditions, the event list and the tree shown again.
+void BM_PanelChange(benchmark::State& state) {
+    rw::MainWindow& window = Shared().Large();
+    window.Tabs()->setCurrentIndex(0);
+    window.Rules()->setCurrentItem(window.Rules()->ItemAt(500));
+    QApplication::processEvents();
+    auto* picker = qobject_cast<QComboBox*>(
+        window.Panels()->Control(rw::PanelControl::BuildingPicker));
+    int index = 3;
+    for (auto _ : state) {
+        picker->setCurrentIndex(index);
+        emit picker->activated(index);
+        QApplication::processEvents();
+        index = index == 3 ? 5 : 3;
+    }
+}
+BENCHMARK(BM_PanelChange)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 #include "shell/QtDialogs.h"
+#include "shell/Translation.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rulewright"));
+    rw::InstallQtTranslation(app);
     rw::QtDialogs dialogs;
     rw::MainWindow window(dialogs, QCoreApplication::applicationDirPath(), rw::MakeGameSystem());
     window.Start();

@@ -60,6 +60,29 @@ TEST_F(BuildPreviewCli, BuildWritesTheExampleScript) {
     EXPECT_TRUE(QFile::exists(dir_.filePath("other.per")));
 }
 
+TEST_F(BuildPreviewCli, BuildSwitchesGiveTheirGoldenFiles) {
+    const struct {
+        const char* flag;
+        const char* golden;
+    } cases[] = {{"--no-header", "example-no-header.per"},
+                 {"--no-comments", "example-no-comments.per"},
+                 {"--debug-chat", "example-debug-chat.per"}};
+    for (const auto& c : cases) {
+        const CliRun r = Cli({"build", project_, "--out", dir_.path(), c.flag});
+        ASSERT_EQ(r.code, 0) << c.flag << r.err.toStdString();
+        EXPECT_EQ(Read(dir_.filePath("mybot.per")),
+                  Read(QStringLiteral(RW_TEST_DATA_DIR "/") + QLatin1String(c.golden)))
+            << c.flag;
+    }
+    const CliRun all = Cli(
+        {"build", project_, "--out", dir_.path(), "--no-header", "--no-comments", "--debug-chat"});
+    ASSERT_EQ(all.code, 0);
+    const QByteArray bytes = Read(dir_.filePath("mybot.per"));
+    EXPECT_TRUE(bytes.startsWith("(defconst MEMORY_1 1)\r\n"));
+    EXPECT_FALSE(bytes.contains(' ' + QByteArray("\r\n")));
+    EXPECT_EQ(bytes.count("chat-local-to-self"), 2);
+}
+
 TEST_F(BuildPreviewCli, BuildRefusals) {
     const QString empty = dir_.filePath("empty.rwp");
     ASSERT_TRUE(SaveProjectFile(InitialProject(), empty, false).ok);

@@ -1,10 +1,12 @@
 #include "builder/BuilderCommands.h"
 
+#include "builder/EnvironmentSettingsDialog.h"
 #include "builder/FrmPer.h"
 #include "builder/InitSettingsDialog.h"
 #include "builder/ProjectSettingsDialog.h"
 #include "builder/ScriptPreviewWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/Preferences.h"
 
 #include <QApplication>
 
@@ -14,13 +16,14 @@ void BuildPerCommand(MainWindow& window, Dialogs& dialogs, const QString& progra
     FrmPer dialog(
         dialogs, window.Work().CurrentProject(), window.AiFolder(), programFolder,
         [&window](const QString& text) { window.SetMessage(text); }, &window);
+    dialog.SetEnvironment(LoadEnvironmentSettings());
     dialogs.Run(dialog);
 }
 
 void ShowScriptCommand(MainWindow& window, Dialogs& dialogs) {
     window.SetMessage(kPreviewUpdatingMessage);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const PreviewText text = window.Work().Preview();
+    const PreviewText text = window.Work().Preview(LoadEnvironmentSettings());
     window.SetMessage(QString());
     ScriptPreviewWindow preview(text, &window);
     // Laying out a long script is part of the wait: the cursor stays busy
@@ -37,6 +40,12 @@ void ProjectSettingsCommand(MainWindow& window, Dialogs& dialogs) {
 void InitSettingsCommand(MainWindow& window, Dialogs& dialogs) {
     InitSettingsDialog dialog(window.Work(), &window);
     dialogs.Run(dialog);
+}
+
+void EnvironmentSettingsCommand(MainWindow& window, Dialogs& dialogs) {
+    EnvironmentSettingsDialog dialog(LoadEnvironmentSettings(), &window);
+    if (dialogs.Run(dialog) == QDialog::Accepted)
+        SaveEnvironmentSettings(dialog.Values());
 }
 
 } // namespace rw

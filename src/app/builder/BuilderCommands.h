@@ -13,5 +13,7 @@ void BuildPerCommand(MainWindow& window, Dialogs& dialogs, const QString& progra
 void ShowScriptCommand(MainWindow& window, Dialogs& dialogs);
 void ProjectSettingsCommand(MainWindow& window, Dialogs& dialogs);
 void InitSettingsCommand(MainWindow& window, Dialogs& dialogs);
+// "環境の設定(&E)...": the user's preferences, kept only when "OK" closes it.
+void EnvironmentSettingsCommand(MainWindow& window, Dialogs& dialogs);
 
 } // namespace rw

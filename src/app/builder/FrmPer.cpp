@@ -159,7 +159,7 @@ void FrmPer::StartBuild() {
     status_->setText(kBuildingMessage);
     // The build reads a copy, on a thread of its own; the widgets show where
     // it is only as often as the eye can follow.
-    job_ = std::make_unique<BuildJob>(project_);
+    job_ = std::make_unique<BuildJob>(project_, settings_);
     job_->Start(
         [this] { QMetaObject::invokeMethod(this, &FrmPer::BuildEnded, Qt::QueuedConnection); });
     progressTimer_->start();

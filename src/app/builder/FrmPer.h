@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/BuildJob.h"
+#include "builder/EnvironmentSettings.h"
 #include "builder/OutputFiles.h"
 #include "model/Project.h"
 
@@ -44,6 +45,9 @@ public:
     QProgressBar* RowProgressBar() const { return rowProgress_; }
     bool IsBuilding() const { return job_ != nullptr; }
 
+    // The user's preferences the script is written with (defaults until set).
+    void SetEnvironment(const EnvironmentSettings& settings) { settings_ = settings; }
+
     void Browse();
     void StartBuild();
     // While a build runs: cancels it and keeps the dialog open.
@@ -65,6 +69,7 @@ private:
     Dialogs& dialogs_;
     const Project& project_;
     std::function<void(const QString&)> setMessage_;
+    EnvironmentSettings settings_;
     QRadioButton* gameChoice_;
     QRadioButton* userChoice_;
     QLineEdit* gameFolder_;

@@ -21,12 +21,10 @@ ConditionTree::ConditionTree(QWidget* parent) : QTreeWidget(parent) {
             });
 }
 
-void ConditionTree::Show(const QList<ConditionNode>& nodes, const QList<bool>& operators,
-                         int selected) {
+void ConditionTree::Show(const QList<ConditionNode>& nodes, int selected) {
     static const QIcon normal = Icons::ForCondition(Icons::Condition::Normal);
     static const QIcon locked = Icons::ForCondition(Icons::Condition::Locked);
     static const QIcon placeholder = Icons::ForCondition(Icons::Condition::Placeholder);
-    static const QIcon op = Icons::ForCondition(Icons::Condition::Operator);
 
     syncing_ = true;
     setUpdatesEnabled(false);
@@ -39,7 +37,6 @@ void ConditionTree::Show(const QList<ConditionNode>& nodes, const QList<bool>& o
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
         item->setText(0, node.caption);
         item->setData(0, Qt::UserRole, node.position);
-        const bool isOperator = i < operators.size() && operators[i];
         switch (node.icon) {
         case ConditionIcon::Locked:
             item->setIcon(0, locked);
@@ -48,7 +45,8 @@ void ConditionTree::Show(const QList<ConditionNode>& nodes, const QList<bool>& o
             item->setIcon(0, placeholder);
             break;
         case ConditionIcon::Normal:
-            item->setIcon(0, isOperator ? op : normal);
+            // Operators are conditions too and wear the same picture.
+            item->setIcon(0, normal);
             break;
         }
         if (node.grey)
@@ -61,6 +59,10 @@ void ConditionTree::Show(const QList<ConditionNode>& nodes, const QList<bool>& o
     setUpdatesEnabled(true);
     syncing_ = false;
 }
+
+// Nothing folds, so there are no arrows to draw; the indentation shows the
+// structure.
+void ConditionTree::drawBranches(QPainter*, const QRect&, const QModelIndex&) const {}
 
 void ConditionTree::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete) {

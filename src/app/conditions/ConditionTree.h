@@ -12,7 +12,7 @@ class ConditionTree : public QTreeWidget {
 public:
     explicit ConditionTree(QWidget* parent = nullptr);
 
-    void Show(const QList<ConditionNode>& nodes, const QList<bool>& operators, int selected);
+    void Show(const QList<ConditionNode>& nodes, int selected);
 
 signals:
     void NodeChosen(int position);
@@ -20,6 +20,7 @@ signals:
     void DeleteRequested();
 
 protected:
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

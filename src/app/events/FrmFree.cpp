@@ -3,6 +3,7 @@
 #include "events/FreeEventEditor.h"
 #include "events/PanelState.h"
 #include "shell/Dialogs.h"
+#include "shell/Icons.h"
 #include "vocabulary/Vocabulary.h"
 #include "workspace/Workspace.h"
 
@@ -24,28 +25,6 @@
 
 namespace rw {
 namespace {
-
-// The building picker's two pictures: a roofed building for the ones that
-// may be built forward, a low block for economy buildings, walls and gates.
-QIcon BuildingIcon(BuildingPicture picture) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(60, 40, 20), 1));
-    if (picture == BuildingPicture::First) {
-        painter.setBrush(QColor(200, 60, 40));
-        painter.drawPolygon(QPolygonF({QPointF(1.5, 7.5), QPointF(8, 1.5), QPointF(14.5, 7.5)}));
-        painter.setBrush(QColor(230, 210, 160));
-        painter.drawRect(QRectF(3.5, 7.5, 9, 7));
-    } else {
-        painter.setBrush(QColor(150, 150, 150));
-        painter.drawRect(QRectF(1.5, 8.5, 13, 6));
-        painter.drawLine(QPointF(5.5, 8.5), QPointF(5.5, 14.5));
-        painter.drawLine(QPointF(10.5, 8.5), QPointF(10.5, 14.5));
-    }
-    return QIcon(pixmap);
-}
 
 // Replaces the items only when they differ, so a refill does not disturb
 // a picker that already shows the right list.
@@ -257,7 +236,7 @@ QWidget* FrmFree::BuildBuilding() {
         Picker(QStringLiteral("building.picker"), [this](int i) { editor_.SetBuilding(i); });
     building->setToolTip(QStringLiteral("建設する建物を選択します"));
     for (const BuildingPickerItem& item : BuildingPickerItems())
-        building->addItem(BuildingIcon(item.picture), item.text);
+        building->addItem(Icons::ForBuilding(item.picture), item.text);
     QComboBox* action =
         Picker(QStringLiteral("building.action"), [this](int i) { editor_.SetBuildingAction(i); });
     action->setToolTip(

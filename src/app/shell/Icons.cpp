@@ -351,6 +351,28 @@ QIcon Icons::ForCondition(Condition condition) {
     return {};
 }
 
+// The building picker's two pictures: a roofed building for the ones that
+// may be built forward, a low block for economy buildings, walls and gates.
+QIcon Icons::ForBuilding(BuildingPicture picture) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 40, 20), 1));
+    if (picture == BuildingPicture::First) {
+        painter.setBrush(QColor(200, 60, 40));
+        painter.drawPolygon(QPolygonF({QPointF(1.5, 7.5), QPointF(8, 1.5), QPointF(14.5, 7.5)}));
+        painter.setBrush(QColor(230, 210, 160));
+        painter.drawRect(QRectF(3.5, 7.5, 9, 7));
+    } else {
+        painter.setBrush(QColor(150, 150, 150));
+        painter.drawRect(QRectF(1.5, 8.5, 13, 6));
+        painter.drawLine(QPointF(5.5, 8.5), QPointF(5.5, 14.5));
+        painter.drawLine(QPointF(10.5, 8.5), QPointF(10.5, 14.5));
+    }
+    return QIcon(pixmap);
+}
+
 QIcon Icons::Application() {
     return Make([](QPainter& p) {
         p.setPen(Outline(kRootLine));

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QString>
 
+#include "vocabulary/Vocabulary.h"
+
 namespace rw {
 
 // Every picture of the window, drawn here so that the program carries no
@@ -29,6 +31,8 @@ public:
     static QIcon ForNode(Node node);
     static QIcon ForTool(Tool tool);
     static QIcon ForCondition(Condition condition);
+    // The building pickers' two pictures.
+    static QIcon ForBuilding(BuildingPicture picture);
     static QIcon Application();
 };
 

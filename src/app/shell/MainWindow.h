@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Dialogs.h"
+#include "shell/EditorHost.h"
 #include "shell/GameSystem.h"
 #include "workspace/Workspace.h"
 
@@ -10,25 +11,29 @@
 #include <memory>
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QStackedWidget;
 class QTabBar;
-class QToolBar;
-class QTreeWidget;
 
 namespace rw {
 
+class CommandMap;
+class ConditionFrame;
 class ConditionTree;
+class EventPanels;
 class GroupChoicesView;
+class RuleColumn;
+class RuleOptionsBar;
 class RuleTree;
 
-// The editor's one window: a view over the workspace. Each user action is
-// one workspace call, after which the window reads back what it shows.
-class MainWindow : public QMainWindow {
+// The editor's one window: a view over the workspace. It lays out the
+// regions (rule column, group choices, conditions, event panels, rule
+// options), starts up and runs the file commands; each region turns a user
+// action into one workspace call, after which the window reads back what it
+// shows.
+class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
     MainWindow(Dialogs& dialogs, QString programFolder, std::unique_ptr<GameSystem> game,
@@ -39,21 +44,34 @@ public:
     // template folder question, the first category shown.
     void Start();
 
-    Workspace& Work() { return work_; }
+    Workspace& Work() override { return work_; }
+    Dialogs& Prompts() override { return dialogs_; }
+    QWidget* Window() override { return this; }
+    Notice Report(const std::function<Notice()>& command) override;
+    bool Refreshing() const override { return refreshing_; }
+
     const QString& AiFolder() const { return aiFolder_; }
     const QString& TemplateFolder() const { return templateFolder_; }
+    const QString& ProgramFolder() const { return programFolder_; }
+    GameSystem* Game() const { return game_.get(); }
 
-    // Every action of the menus, toolbars and pop-ups carries an object name
+    // Every action of the menus, toolbars and pop-ups has a name
     // ("file.open", "ruleTool.newRule", ...).
     QAction* Action(const QString& name) const;
     QMenu* Menu(const QString& name) const;
     QTabBar* Tabs() const { return tabs_; }
-    RuleTree* Rules() const { return ruleTree_; }
-    ConditionTree* Conditions() const { return conditionTree_; }
+    RuleTree* Rules() const;
+    QLineEdit* TitleBox() const;
+    RuleColumn* RuleArea() const { return ruleColumn_; }
+    ConditionTree* Conditions() const;
     GroupChoicesView* GroupView() const { return groupView_; }
-    QLineEdit* TitleBox() const { return titleBox_; }
+    EventPanels* Panels() const { return eventPanels_; }
+    RuleOptionsBar* Options() const { return options_; }
     QLabel* StatusPanel(int number) const { return status_[number - 1]; }
     bool RuleViewShown() const;
+
+    // Re-reads everything the window shows from the workspace.
+    void Refresh();
 
     // The commands that ask before they go on; false when the user stopped.
     bool SaveProject();
@@ -68,73 +86,39 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QAction* MakeAction(const QString& name, const QString& text, void (MainWindow::*slot)());
-    QAction* MakeAction(const QString& name, const QString& text, std::function<void()> run);
-    QAction* Unbuilt(const QString& name, const QString& text);
-    void BuildMenus();
-    void BuildToolbars();
+    void AddFileCommands();
+    void BuildMenuBar();
     void BuildCentre();
     void BuildStatusBar();
-    QWidget* BuildRuleColumn();
     QWidget* BuildRulePage();
-
-    // Re-reads everything the window shows from the workspace.
-    void Refresh();
-    void RefreshRuleStates();
-    void RefreshConditions();
-    void RefreshRuleOptions();
-    void RefreshEvents();
-    void RefreshStatus();
     void Show(const Notice& notice);
-    void Run(const std::function<void()>& command);
 
-    // The commands.
+    // The file commands.
     void NewEmptyProject();
     void NewFromTemplate();
     void OpenProject();
-    void SaveCommand();
-    void SaveAsCommand();
     void SaveAsTemplate();
-    void LaunchGame();
-    void About();
-    void DeleteRule();
-    void CutRule();
-    void CopyRule();
-    void ChangePanel(PanelControl control, const QString& value);
 
     Dialogs& dialogs_;
     QString programFolder_;
     std::unique_ptr<GameSystem> game_;
     Workspace work_;
+    std::unique_ptr<CommandMap> commands_;
     QString aiFolder_;
     QString templateFolder_;
     QString openFolder_;
     bool refreshing_ = false;
-    int shownCategory_ = 0;
-    int shownSelection_ = 0;
 
-    QList<QAction*> unbuilt_; // commands whose dialogs this build does not have
     QTabBar* tabs_ = nullptr;
-    QStackedWidget* ruleTrees_ = nullptr;
-    RuleTree* ruleTree_ = nullptr; // the tree of the shown category
-    QLineEdit* titleBox_ = nullptr;
+    RuleColumn* ruleColumn_ = nullptr;
     QStackedWidget* detail_ = nullptr;
     GroupChoicesView* groupView_ = nullptr;
     QWidget* rulePage_ = nullptr;
-    ConditionTree* conditionTree_ = nullptr;
-    QStackedWidget* eventPanels_ = nullptr;
-    std::array<QTreeWidget*, kCategoryCount> eventLists_{};
-    QTreeWidget* freeEventTree_ = nullptr;
-    QComboBox* variablePicker_ = nullptr;
-    QLineEdit* variableValue_ = nullptr;
-    QCheckBox* testMessage_ = nullptr;
-    QCheckBox* runOnce_ = nullptr;
-    std::array<QLabel*, 4> status_{};
-    QMenu* conditionMenu_ = nullptr;
-    QMenu* ruleMenu_ = nullptr;
+    ConditionFrame* conditionFrame_ = nullptr;
+    EventPanels* eventPanels_ = nullptr;
+    RuleOptionsBar* options_ = nullptr;
     QMenu* choicesPopup_ = nullptr;
-    QMenu* eventPopup_ = nullptr;
-    QMenu* relationMenu_ = nullptr;
+    std::array<QLabel*, 4> status_{};
 };
 
 } // namespace rw

@@ -2,7 +2,8 @@
 
 namespace rw {
 
-BuildJob::BuildJob(Project project) : project_(std::move(project)) {}
+BuildJob::BuildJob(Project project, const EnvironmentSettings& settings)
+    : project_(std::move(project)), settings_(settings) {}
 
 BuildJob::~BuildJob() {
     Cancel();
@@ -25,7 +26,7 @@ void BuildJob::Start(std::function<void()> done) {
             row_.store(value, std::memory_order_relaxed);
         };
         progress.cancelled = [this] { return IsCancelled(); };
-        result_ = ZuzAdidodi(project_, progress);
+        result_ = ZuzAdidodi(project_, progress, settings_);
         if (done)
             done();
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/EnvironmentSettings.h"
 #include "builder/ZuzAdidodi.h"
 #include "model/Project.h"
 
@@ -25,7 +26,8 @@ public:
         int rowCount = 0;
     };
 
-    explicit BuildJob(Project project);
+    // `settings` shape the script as they shape every written script.
+    explicit BuildJob(Project project, const EnvironmentSettings& settings = {});
     // Cancels a running build and waits for its thread.
     ~BuildJob();
     BuildJob(const BuildJob&) = delete;
@@ -45,6 +47,7 @@ public:
 
 private:
     const Project project_;
+    const EnvironmentSettings settings_;
     std::thread thread_;
     std::atomic<bool> cancel_{false};
     std::atomic<int> rule_{0};

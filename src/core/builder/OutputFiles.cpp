@@ -1,9 +1,11 @@
 #include "builder/OutputFiles.h"
 
+#include "storage/AtomicFile.h"
+#include "storage/DeviceName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace rw {
 
@@ -41,16 +43,7 @@ Notice CheckAiName(const QString& name) {
     if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')) ||
         name.startsWith(QLatin1Char(' ')))
         return NameRefusal(QStringLiteral("AI名の先頭と末尾に空白や「.」は使えません"));
-    static const QStringList kReserved = {
-        QStringLiteral("CON"),  QStringLiteral("PRN"),  QStringLiteral("AUX"),
-        QStringLiteral("NUL"),  QStringLiteral("COM1"), QStringLiteral("COM2"),
-        QStringLiteral("COM3"), QStringLiteral("COM4"), QStringLiteral("COM5"),
-        QStringLiteral("COM6"), QStringLiteral("COM7"), QStringLiteral("COM8"),
-        QStringLiteral("COM9"), QStringLiteral("LPT1"), QStringLiteral("LPT2"),
-        QStringLiteral("LPT3"), QStringLiteral("LPT4"), QStringLiteral("LPT5"),
-        QStringLiteral("LPT6"), QStringLiteral("LPT7"), QStringLiteral("LPT8"),
-        QStringLiteral("LPT9")};
-    if (kReserved.contains(name, Qt::CaseInsensitive))
+    if (IsDeviceName(name))
         return NameRefusal(QStringLiteral("「%1」はファイル名に使えません").arg(name));
     return {};
 }
@@ -83,6 +76,13 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
         return result;
     }
 
+    // The script first: a folder that cannot take it must not be left with
+    // an empty .ai that makes the game list an AI without a script.
+    const FileWriteResult per = WriteFileAtomically(result.perPath, build.bytes);
+    if (!per.ok) {
+        result.notice = CannotWrite(result.perPath, per.reason);
+        return result;
+    }
     if (!QFileInfo::exists(result.aiPath)) {
         QFile ai(result.aiPath);
         if (!ai.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
@@ -91,25 +91,15 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
         }
         ai.close();
     }
-
-    QSaveFile per(result.perPath);
-    if (!per.open(QIODevice::WriteOnly)) {
-        result.notice = CannotWrite(result.perPath, per.errorString());
-        return result;
-    }
-    if (per.write(build.bytes) != build.bytes.size() || !per.commit()) {
-        result.notice = CannotWrite(result.perPath, per.errorString());
-        return result;
-    }
     return result;
 }
 
 OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
-                          const BuildProgress& progress) {
+                          const BuildProgress& progress, const EnvironmentSettings& settings) {
     const OutputResult target = AiFilePaths(folder, name);
     if (!target.Ok())
         return target;
-    return WriteScript(target, ZuzAdidodi(project, progress));
+    return WriteScript(target, ZuzAdidodi(project, progress, settings));
 }
 
 } // namespace rw

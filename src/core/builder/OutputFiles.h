@@ -25,9 +25,9 @@ struct OutputResult {
 // (a name that is no plain file name, a folder that does not exist).
 OutputResult AiFilePaths(const QString& folder, const QString& name);
 
-// Writes a finished build to the paths of `target`: creates the .ai when it
-// is missing and replaces the .per in one step. A build that was refused or
-// cancelled writes nothing and hands its outcome on.
+// Writes a finished build to the paths of `target`: replaces the .per in one
+// step, then creates the .ai when it is missing. A build that was refused
+// or cancelled writes nothing and hands its outcome on.
 OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build);
 
 // What "開始" does: builds the script, then creates folder/name.ai when it
@@ -35,6 +35,7 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build);
 // in one step. Nothing is touched unless the script could be built, and the
 // old .per stays whole until the new one is complete.
 OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
-                          const BuildProgress& progress = {});
+                          const BuildProgress& progress = {},
+                          const EnvironmentSettings& settings = {});
 
 } // namespace rw

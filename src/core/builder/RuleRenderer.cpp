@@ -1,5 +1,6 @@
 #include "builder/RuleRenderer.h"
 
+#include "builder/ZuzAdidodi.h"
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 
@@ -49,9 +50,60 @@ void AppendIndent(QString& out, int level) {
         AppendSpaces(out, 4 * (level + 1));
 }
 
+// Makes text safe inside a chat command's quotes: the characters the chat
+// event refuses ("(", ")", the quote and ";") and line breaks would end the
+// string, the command or the line early, and a character the script's code
+// page lacks would make the whole script unwritable.
+QString ChatSafe(QStringView text) {
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        switch (c.unicode()) {
+        case '"':
+            safe += QLatin1Char('\'');
+            continue;
+        case ';':
+            safe += QLatin1Char(':');
+            continue;
+        case '(':
+            safe += QLatin1Char('[');
+            continue;
+        case ')':
+            safe += QLatin1Char(']');
+            continue;
+        default:
+            break;
+        }
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            safe += QLatin1Char(' ');
+            continue;
+        }
+        const qsizetype len =
+            c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QStringView piece = text.mid(i, len);
+        if (c.unicode() >= 0x80 && !IsCp932(piece))
+            safe += QLatin1Char('?');
+        else
+            safe += piece;
+        i += len - 1;
+    }
+    return safe;
+}
+
 } // namespace
 
-void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress) {
+QString DebugChatCommand(int category, const QString& title) {
+    QString text;
+    const QString caption = CategoryCaption(category);
+    if (!caption.isEmpty())
+        text = QLatin1Char('[') + caption + QStringLiteral("] ");
+    text += ChatSafe(title);
+    return QStringLiteral("(chat-local-to-self \"") + text + QStringLiteral("\")");
+}
+
+void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress,
+                          int category) {
     // Event rows: split at CR LF; an empty field is one empty row.
     QVarLengthArray<EventRow, 16> events;
     {
@@ -66,6 +118,15 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
             start = end + 2;
         }
     }
+    // The chat is one more command; a rule that already holds as many as a
+    // rule may hold goes without, so that the script stays loadable.
+    const QStringList lines = SplitConditionLines(rule.conditions);
+    const int entryCount = int(lines.size());
+    QString chat;
+    if (settings_.debugChat && int(events.size()) + entryCount < kMaxCommands) {
+        chat = DebugChatCommand(category, rule.title);
+        events.insert(events.begin(), EventRow{chat, kDebugChatComment});
+    }
     for (EventRow& row : events) {
         row.width = Cp932Width(row.command);
         column_ = std::max(column_, std::min(row.width + 4, widestColumn_));
@@ -73,8 +134,6 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
 
     // Condition rows, closing open operators whenever an entry stands
     // shallower than the operators still open.
-    const QStringList lines = SplitConditionLines(rule.conditions);
-    const int entryCount = int(lines.size());
     QVarLengthArray<int, 16> depths;
     QVarLengthArray<ScriptRow, 24> rows;
     int open = 0;
@@ -127,15 +186,18 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
     }
 
     // Writing.
+    const bool comments = settings_.comments;
     const QLatin1String head("(defrule");
     out.append(head);
-    AppendSpaces(out, column_ - int(head.size()));
-    out.append(QStringLiteral(";■"));
-    out.append(rule.title);
+    if (comments) {
+        AppendSpaces(out, column_ - int(head.size()));
+        out.append(QStringLiteral(";■"));
+        out.append(rule.title);
+    }
     out.append(kCrLf);
     for (const ScriptRow& row : rows) {
         out.append(row.text);
-        if (!row.comment.isEmpty()) {
+        if (comments && !row.comment.isEmpty()) {
             AppendSpaces(out, column_ - row.width);
             out.append(QLatin1Char(';'));
             out.append(row.comment);
@@ -144,10 +206,15 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
     }
     out.append(QLatin1String("=>\r\n"));
     for (const EventRow& row : events) {
-        out.append(QLatin1String("    "));
+        // Without comments an empty event row stays empty rather than
+        // leaving four blanks.
+        if (comments || !row.command.isEmpty())
+            out.append(QLatin1String("    "));
         out.append(row.command);
-        AppendSpaces(out, column_ - row.width - 4);
-        out.append(row.comment);
+        if (comments) {
+            AppendSpaces(out, column_ - row.width - 4);
+            out.append(row.comment);
+        }
         out.append(kCrLf);
     }
     out.append(QLatin1String(")\r\n"));

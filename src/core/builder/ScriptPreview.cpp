@@ -67,6 +67,7 @@ PreviewScope PreviewScopeAt(const Project& project, int category, int position) 
     if (position < 1 || position > tree.Size())
         return scope;
     const TreeNode& node = tree.At(position);
+    scope.category = category;
     switch (node.kind) {
     case NodeKind::Rule:
         scope.rules << EntryAt(cat, position);
@@ -83,12 +84,12 @@ PreviewScope PreviewScopeAt(const Project& project, int category, int position) 
     return scope;
 }
 
-QString ScriptBuilder(const PreviewScope& scope) {
+QString ScriptBuilder(const PreviewScope& scope, const EnvironmentSettings& settings) {
     QString text = scope.script;
-    RuleRenderer renderer(kPreviewCommentColumn);
+    RuleRenderer renderer(kPreviewCommentColumn, settings);
     renderer.SetLayoutLimits(kPreviewDeepestIndent, kPreviewWidestColumn);
     for (const RuleEntry* rule : scope.rules)
-        renderer.Render(*rule, text);
+        renderer.Render(*rule, text, {}, scope.category);
     AppendEndIfs(scope.script, text);
     return text;
 }
@@ -161,9 +162,10 @@ QString ColouredText(const QString& text) {
     return html;
 }
 
-PreviewText PreviewCommand(Project& project, int category, int position, bool colourOn) {
+PreviewText PreviewCommand(Project& project, int category, int position, bool colourOn,
+                           const EnvironmentSettings& settings) {
     const PreviewScope scope = PreviewScopeAt(project, category, position);
-    const QString plain = ScriptBuilder(scope);
+    const QString plain = ScriptBuilder(scope, settings);
     const bool ruleNode = !scope.rules.isEmpty() && position >= 2 &&
                           !EntryAt(project.CategoryAt(category), position)->IsGroupStart();
     if (ruleNode) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/EnvironmentSettings.h"
 #include "model/Project.h"
 
 #include <QList>
@@ -24,6 +25,7 @@ inline const QString kPreviewUpdatingMessage = QStringLiteral("スクリプト�
 struct PreviewScope {
     QList<const RuleEntry*> rules;
     QString script;
+    int category = 0; // 1 to 7; 0 for an empty scope
 };
 
 // The scope of tree position `position` (1 = the root group) of category
@@ -32,9 +34,10 @@ struct PreviewScope {
 PreviewScope PreviewScopeAt(const Project& project, int category, int position);
 
 // The plain preview text: the scope's load conditions, its rules back to
-// back from comment column 30, then one "#end-if" per load condition. Its
-// length is bounded by a fixed multiple of the length of the rules.
-QString ScriptBuilder(const PreviewScope& scope);
+// back from comment column 30, then one "#end-if" per load condition.
+// `settings` shape the rules as they shape the written script. Its length
+// is bounded by a fixed multiple of the length of the rules.
+QString ScriptBuilder(const PreviewScope& scope, const EnvironmentSettings& settings = {});
 
 // One run of styled characters, in UTF-16 units of the text.
 struct ColourRange {
@@ -71,6 +74,7 @@ struct PreviewText {
 // For a rule it also refreshes the rule's preview caches: the plain text
 // always, the coloured text only when colour is on and the plain text has
 // changed (or nothing is cached yet).
-PreviewText PreviewCommand(Project& project, int category, int position, bool colourOn);
+PreviewText PreviewCommand(Project& project, int category, int position, bool colourOn,
+                           const EnvironmentSettings& settings = {});
 
 } // namespace rw

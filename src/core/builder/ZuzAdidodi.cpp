@@ -82,7 +82,8 @@ QString ScriptBuild::Text() const {
     return FromCp932(bytes);
 }
 
-ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress) {
+ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
+                       const EnvironmentSettings& settings) {
     ScriptBuild build;
     const QList<BuildEntry> entries = Flatten(project);
     build.ruleCount = int(entries.size());
@@ -97,15 +98,16 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress) {
     QByteArray& bytes = build.bytes;
     // A rule of a dozen rows padded to the comment column is about 1.5 kB.
     bytes.reserve(8192 + qsizetype(entries.size()) * 1536);
-    const QString opening = ScriptHeader(project) + ScriptConstants(project) +
-                            project.startupRules[0].text + project.startupRules[1].text;
+    const QString opening = (settings.projectHeader ? ScriptHeader(project) : QString()) +
+                            ScriptConstants(project) + project.startupRules[0].text +
+                            project.startupRules[1].text;
     AppendCp932(opening, bytes);
 
     // Each rule is rendered into one reused buffer and encoded from there,
     // so the text of the whole script is never held twice.
     QString rule;
     rule.reserve(4096);
-    RuleRenderer renderer(kScriptCommentColumn);
+    RuleRenderer renderer(kScriptCommentColumn, settings);
     const int count = int(entries.size());
     for (int i = 0; i < count; ++i) {
         const BuildEntry& entry = entries[i];
@@ -119,7 +121,7 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress) {
         rule.resize(0);
         rule += QLatin1String("\r\n");
         rule += *entry.script;
-        renderer.Render(*entry.rule, rule, progress.row);
+        renderer.Render(*entry.rule, rule, progress.row, entry.category);
         AppendEndIfs(*entry.script, rule);
         const qsizetype bad = AppendCp932(rule, bytes);
         if (bad >= 0) {

@@ -44,7 +44,9 @@ struct ScriptBuild {
 // initialisation rules, then every rule of every category inside its
 // group's load conditions. Reads the project only. Refuses (with a notice)
 // a project without rules and text that code page 932 cannot hold.
-ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {});
+// `settings` leave out the header or the comments, or add the debug chat.
+ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {},
+                       const EnvironmentSettings& settings = {});
 
 // The tab caption of category 1 to 7, for messages.
 QString CategoryCaption(int number);

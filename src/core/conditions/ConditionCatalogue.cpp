@@ -49,9 +49,9 @@ const QStringList kAmountWords = {"wood-amount", "food-amount", "gold-amount", "
 const QStringList kResearchStateWords = {"research-completed ", "research-available ",
                                          "can-research ", "can-afford-research "};
 const QStringList kPopulationWords = {
-    "population",           "civilian-population", "soldier-count",         "attack-soldier-count",
-    "defend-soldier-count", "war-boat-count",      "attack-war-boat-count", "defend-war-boat-count",
-    "housing-headroom"};
+    "population",           "civilian-population",  "soldier-count",
+    "attack-soldier-count", "defend-soldier-count", "warboat-count",
+    "attack-warboat-count", "defend-warboat-count", "housing-headroom"};
 const QStringList kAgeWords = {"dark-age", "feudal-age", "castle-age", "imperial-age"};
 const QStringList kClockWords = {"game-time ", "current-age-time "};
 const QStringList kDistanceWords = {"wood ", "food ", "gold ", "stone "};
@@ -142,8 +142,12 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
             fact = (include ? "building-type-count-total " : "building-type-count ") + tail;
             mark = include ? "(建設中含む)" : "(建設中含まない)";
         } else {
-            fact = "players-building-type-count " + kPlayerWords[*player] + " " + symbol + " " +
-                   op + " " + number;
+            // No player's count takes the ":" of a wall or gate symbol.
+            QString bare = symbol;
+            if (bare.startsWith(QLatin1Char(':')))
+                bare.remove(0, 1);
+            fact = "players-building-type-count " + kPlayerWords[*player] + " " + bare + " " + op +
+                   " " + number;
         }
         return ConditionTriple{PlayerRows()[*player] + "の" + caption + mark + "が" + number +
                                    Word(ComparisonWords::A, *cmp) + "のとき",

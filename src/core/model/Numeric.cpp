@@ -6,8 +6,12 @@
 namespace rw {
 
 namespace {
-bool IsBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 } // namespace
 
 bool IsNumber(QStringView text) {
@@ -43,8 +47,10 @@ std::optional<long long> FloorNumber(QStringView text) {
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     const double floored = std::floor(value);
-    if (floored > double(std::numeric_limits<long long>::max()) ||
-        floored < double(std::numeric_limits<long long>::min()))
+    // 2^63 itself is out of range: the largest long long rounds up to it as a
+    // double, so comparing with that would let 2^63 through to the cast.
+    constexpr double kLimit = 9223372036854775808.0; // 2^63
+    if (floored >= kLimit || floored < -kLimit)
         return std::nullopt;
     return static_cast<long long>(floored);
 }

@@ -2,12 +2,12 @@
 
 #include "model/Cp932.h"
 #include "model/Numeric.h"
+#include "storage/AtomicFile.h"
 #include "storage/Scramble.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -374,21 +374,10 @@ SaveResult SaveProjectFile(const Project& project, const QString& path, bool asT
     const uint8_t extra = uint8_t(random->bounded(255));
     const QByteArray bytes = EncodeProject(project, asTemplate, mode, extra);
 
-    auto failed = [&path](const QString& reason) {
-        return SaveResult{
-            false,
-            Warning(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2").arg(path, reason))};
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failed(reason);
-    }
-    if (!file.commit())
-        return failed(file.errorString());
+    const FileWriteResult written = WriteFileAtomically(path, bytes);
+    if (!written.ok)
+        return SaveResult{false, Warning(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2")
+                                             .arg(path, written.reason))};
     result.ok = true;
     return result;
 }

@@ -4,10 +4,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QSet>
 
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <vector>
 
 namespace rw {
 
@@ -214,6 +216,132 @@ QString LineAndColumn(QByteArrayView json, qsizetype offset) {
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
+// QJsonDocument keeps the last of two equal keys without a word; this walk
+// over text Qt has already accepted finds the first repeated key and names
+// its place the way the reader does.
+class DuplicateKeyFinder {
+public:
+    explicit DuplicateKeyFinder(QByteArrayView json) : json_(json) {}
+
+    QString Find() {
+        while (at_ < json_.size()) {
+            const char c = json_[at_];
+            switch (c) {
+            case '{':
+            case '[':
+                Open(c == '{');
+                ++at_;
+                break;
+            case '}':
+            case ']':
+                if (!frames_.empty())
+                    frames_.pop_back();
+                ++at_;
+                break;
+            case ',':
+                if (!frames_.empty()) {
+                    Frame& frame = frames_.back();
+                    if (frame.object)
+                        frame.expectKey = true;
+                    else
+                        ++frame.index;
+                }
+                ++at_;
+                break;
+            case '"': {
+                const QString text = ReadString();
+                if (frames_.empty() || !frames_.back().object || !frames_.back().expectKey)
+                    break;
+                Frame& frame = frames_.back();
+                frame.expectKey = false;
+                if (frame.keys.contains(text)) {
+                    const QString what = QStringLiteral("duplicate key \"%1\"").arg(text);
+                    return frame.place.isEmpty() ? what : frame.place + QStringLiteral(": ") + what;
+                }
+                frame.keys.insert(text);
+                frame.key = text;
+                break;
+            }
+            default:
+                ++at_; // blanks, ":", numbers and literals
+            }
+        }
+        return {};
+    }
+
+private:
+    struct Frame {
+        bool object = false;
+        bool expectKey = true;
+        QString place;
+        QSet<QString> keys;
+        QString key;         // the key of the value being read (objects)
+        qsizetype index = 0; // the element being read (arrays)
+    };
+
+    void Open(bool object) {
+        Frame frame;
+        frame.object = object;
+        if (!frames_.empty()) {
+            const Frame& parent = frames_.back();
+            frame.place = parent.object ? (parent.place.isEmpty()
+                                               ? parent.key
+                                               : parent.place + QLatin1Char('.') + parent.key)
+                                        : parent.place + QLatin1Char('[') +
+                                              QString::number(parent.index) + QLatin1Char(']');
+        }
+        frames_.push_back(std::move(frame));
+    }
+
+    // Reads the string starting at the opening quote, escapes resolved.
+    QString ReadString() {
+        QString text;
+        QByteArray utf8;
+        ++at_;
+        while (at_ < json_.size() && json_[at_] != '"') {
+            if (json_[at_] != '\\') {
+                utf8.append(json_[at_++]);
+                continue;
+            }
+            text += QString::fromUtf8(utf8);
+            utf8.clear();
+            const char e = at_ + 1 < json_.size() ? json_[at_ + 1] : '\0';
+            at_ += 2;
+            switch (e) {
+            case 'b':
+                text += QLatin1Char('\b');
+                break;
+            case 'f':
+                text += QLatin1Char('\f');
+                break;
+            case 'n':
+                text += QLatin1Char('\n');
+                break;
+            case 'r':
+                text += QLatin1Char('\r');
+                break;
+            case 't':
+                text += QLatin1Char('\t');
+                break;
+            case 'u':
+                text += QChar(char16_t(
+                    QByteArrayView(json_.data() + at_, std::min<qsizetype>(4, json_.size() - at_))
+                        .toUShort(nullptr, 16)));
+                at_ += 4;
+                break;
+            default:
+                text += QLatin1Char(e); // " \ /
+            }
+        }
+        ++at_;
+        return text + QString::fromUtf8(utf8);
+    }
+
+    QByteArrayView json_;
+    qsizetype at_ = 0;
+    std::vector<Frame> frames_;
+};
+
 } // namespace
 
 QByteArray ProjectToJson(const Project& project, bool isTemplate) {
@@ -294,6 +422,10 @@ JsonReadResult ProjectFromJson(QByteArrayView json) {
     if (parseError.error != QJsonParseError::NoError) {
         result.error = QStringLiteral("invalid JSON at %1: %2")
                            .arg(LineAndColumn(json, parseError.offset), parseError.errorString());
+        return result;
+    }
+    if (const QString duplicate = DuplicateKeyFinder(json).Find(); !duplicate.isEmpty()) {
+        result.error = duplicate;
         return result;
     }
     if (!document.isObject()) {

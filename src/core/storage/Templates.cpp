@@ -1,5 +1,7 @@
 #include "storage/Templates.h"
 
+#include "storage/DeviceName.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -63,6 +65,8 @@ Notice CheckTemplateName(const QString& name) {
             return Refused(
                 QStringLiteral("テンプレートの名前に次の文字は使えません: / \\ < > : \" | ? *"));
     }
+    if (IsDeviceName(name))
+        return Refused(QStringLiteral("「%1」はファイル名に使えません").arg(name));
     return Notice{};
 }
 

@@ -288,6 +288,7 @@ PanelView MakePanelView(int category, const PanelState& panels, const RuleOption
     view.allocationShown = r.kind != 1;
     view.marketShown = r.kind == 1;
     view.totalLabel = AllocationTotalLabel(r.boxes);
+    view.spinners = r.spinners;
 
     const AttackPanel& a = panels.attack;
     set(PanelControl::AttackKind, number(a.kind));

@@ -73,6 +73,7 @@ struct PanelView {
     QStringList technologyItems; // the technology picker, refilled by category
     QStringList unitItems;       // the unit picker, refilled by category
     QString totalLabel;          // "合計:100％"
+    std::array<int, 4> spinners{25, 25, 25, 25}; // beside the allocation boxes, 0 to 100
     QString rangeHeading;        // "[町の大きさ]"
     QString rangeHelp;           // lines joined by CR LF
     bool allocationShown = true; // resource sub-panels

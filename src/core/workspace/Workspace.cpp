@@ -295,13 +295,10 @@ void Workspace::PasteRule() {
     SelectNode(*position);
 }
 
-PreviewText Workspace::Preview() {
-    const RuleEntry* rule = SelectedEntry();
-    const RuleEntry before = rule ? *rule : RuleEntry();
-    const PreviewText text = PreviewCommand(project_, category_, selected_, colourPreview_);
-    if (rule && !(before == *SelectedEntry()))
-        MarkModified();
-    return text;
+PreviewText Workspace::Preview(const EnvironmentSettings& settings) {
+    // Only the rule's preview cache changes here: the user changed nothing,
+    // so the project does not count as modified.
+    return PreviewCommand(project_, category_, selected_, colourPreview_, settings);
 }
 
 QString Workspace::RuleCountText() const {

@@ -135,8 +135,9 @@ public:
     bool ColourPreview() const { return colourPreview_; }
     void SetColourPreview(bool on) { colourPreview_ = on; }
     // "スクリプトの表示(&S)": the preview of the selected node. A rule keeps
-    // its last preview in its cache fields.
-    PreviewText Preview();
+    // its last preview in its cache fields. `settings` are the user's
+    // environment settings, as the written script would use them.
+    PreviewText Preview(const EnvironmentSettings& settings = {});
 
     // Status bar panels 1 and 2.
     QString RuleCountText() const;

@@ -59,6 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
         IfDefCase{"JapaneseAndHard",
                   {{GroupSection::Difficulty, {3}}, {GroupSection::Civilisation, {8}}},
                   "#load-if-defined JAPANESE-CIV\r\n#load-if-defined DIFFICULTY-HARD\r\n"},
+        // The game spells this map symbol without the second "i".
+        IfDefCase{
+            "Scandinavia", {{GroupSection::MapType, {20}}}, "#load-if-defined SCANDANAVIA-MAP\r\n"},
         IfDefCase{"TwentyThreeMaps",
                   {{GroupSection::MapType, Range(0, 22)}},
                   "#load-if-not-defined YUCATAN-MAP\r\n"},

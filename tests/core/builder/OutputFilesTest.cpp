@@ -1,4 +1,5 @@
 #include "BuilderTestUtil.h"
+#include "core/storage/FullDisk.h"
 
 #include "builder/OutputFiles.h"
 
@@ -7,6 +8,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace rw;
 using rw::test::ExampleProject;
@@ -56,9 +60,9 @@ TEST(OutputFiles, NoRulesLeavesTheFolderAlone) {
 
 TEST(OutputFiles, RefusesNamesThatAreNotPlainFileNames) {
     QTemporaryDir dir;
-    for (const char* name :
-         {"", " ", "../x", "a/b", "a\\b", "..", "bot?", "a:b", "NUL", "con", "bot.", "tab\there"}) {
-        const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), name);
+    for (const char* name : {"", " ", "../x", "a/b", "a\\b", "..", "bot?", "a:b", "NUL", "con",
+                             "bot.", "tab\there", "CON.x", "nul.bot", "COM¹"}) {
+        const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), QString::fromUtf8(name));
         EXPECT_FALSE(r.Ok()) << name;
         EXPECT_EQ(r.notice.icon, Notice::Icon::Warning) << name;
     }
@@ -99,4 +103,27 @@ TEST(OutputFiles, ACancelledBuildWritesNothing) {
     EXPECT_EQ(rules, 1);
     EXPECT_EQ(Read(dir.filePath("mybot.per")), "old");
     EXPECT_FALSE(QFile::exists(dir.filePath("mybot.ai")));
+}
+
+// On a disk that takes no more bytes the old script stays whole, and no .ai
+// is left behind that would make the game list an AI without a script.
+TEST(OutputFiles, FullDiskKeepsTheOldScriptAndMakesNoAi) {
+    QTemporaryDir dir;
+    const QString per = dir.filePath("mybot.per");
+    for (const bool hadScript : {false, true}) {
+        if (hadScript)
+            Write(per, "old script");
+        const test::ChildReport report = test::WriteOnFullDisk(0, [&] {
+            const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), "mybot");
+            return std::make_pair(r.Ok(), r.notice.text);
+        });
+        ASSERT_TRUE(report.finished);
+        EXPECT_FALSE(report.ok);
+        EXPECT_TRUE(report.text.contains(QDir::toNativeSeparators(per)))
+            << report.text.toStdString();
+        EXPECT_TRUE(report.text.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+            << report.text.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("mybot.ai")));
+        EXPECT_EQ(Read(per), hadScript ? QByteArray("old script") : QByteArray("<missing>"));
+    }
 }

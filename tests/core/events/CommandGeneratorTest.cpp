@@ -110,6 +110,18 @@ const GeneratorCase kGeneratorCases[] = {
      Locked(QStringLiteral("機織りを研究できるとき"), "can-research-with-escrow ri-loom"),
      {"0", "3", "", "", ""},
      QStringLiteral("機織りを研究します")},
+    {"EliteBerserkAsTheGameSpellsIt",
+     kResearchCategory,
+     [](PanelState& p, RuleOptions&) {
+         auto [c, i] = TechnologyAt("エリートベルセルク");
+         p.research = {c, i};
+     },
+     Locked("x", "y"),
+     Lines({u"(research ri-elite-berserk)    ;エリートベルセルクを研究"}),
+     Locked(QStringLiteral("エリートベルセルクを研究できるとき"),
+            "can-research-with-escrow ri-elite-berserk"),
+     {"13", "23", "", "", ""},
+     ""},
     {"DeleteVillagerWithChat",
      kUnitCategory,
      [](PanelState& p, RuleOptions& o) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace rw;
 
 namespace {
@@ -21,8 +23,9 @@ RuleEntry Entry(const QString& title, const QString& marker) {
 TEST(CategoryTree, PlacesEntriesByMarker) {
     Category c;
     c.rootCaption = "建物グループ";
-    c.entries = {Entry("r1", kMarkerRoot), Entry("u0", ""), Entry("g1", kMarkerGroup),
-                 Entry("a", kMarkerGroupRule), Entry("late-root", kMarkerRoot), Entry("u1", "x"),
+    c.entries = {Entry("r1", kMarkerRoot),        Entry("u0", ""),
+                 Entry("g1", kMarkerGroup),       Entry("a", kMarkerGroupRule),
+                 Entry("late-root", kMarkerRoot), Entry("u1", "x"),
                  Entry("g2", kMarkerGroup)};
     const CategoryTree tree = BuildCategoryTree(c);
     ASSERT_EQ(tree.Size(), 8);
@@ -69,7 +72,8 @@ TEST(ConditionLines, ReadsTheStoredForm) {
     EXPECT_EQ(SplitConditionLines(""), QStringList{""});
     EXPECT_EQ(SplitConditionLines("a\r\nb\r\n"), (QStringList{"a", "b"}));
     EXPECT_EQ(SplitConditionLines("a\r\nb"), (QStringList{"a", "b"})); // unterminated last line
-    const ConditionLine line = ReadConditionLine("0;家が*建設*できるとき;CannotEdit,can-build house");
+    const ConditionLine line =
+        ReadConditionLine("0;家が*建設*できるとき;CannotEdit,can-build house");
     EXPECT_EQ(line, (ConditionLine{0, "家が建設できるとき", "CannotEdit", "can-build house"}));
     // two commas: the text after the second is lost; a third ";" part is dropped
     EXPECT_EQ(ReadConditionLine("3;x;k,a,b;rest"), (ConditionLine{3, "x", "k", "a"}));
@@ -78,7 +82,8 @@ TEST(ConditionLines, ReadsTheStoredForm) {
 }
 
 TEST(ConditionLines, WriteThenReadIsIdentity) {
-    const QList<ConditionLine> lines = {{0, "A", "Sys_And", ""}, {1, "木", "1", "wood-amount >= 100"}};
+    const QList<ConditionLine> lines = {{0, "A", "Sys_And", ""},
+                                        {1, "木", "1", "wood-amount >= 100"}};
     const QString text = WriteConditionLines(lines);
     EXPECT_EQ(text, "0;A;Sys_And,\r\n1;木;1,wood-amount >= 100\r\n");
     EXPECT_EQ(ReadConditionLines(text), lines);
@@ -86,8 +91,8 @@ TEST(ConditionLines, WriteThenReadIsIdentity) {
 }
 
 TEST(Cp932, WidthMatchesTheEncoder) {
-    const QString samples[] = {"新しいAI", "ｱｲｳ half", "janissary イュニチェリ   ", "", "\\~",
-                               QString::fromUtf8("①②Ⅲ㈱")};
+    const QString samples[] = {"新しいAI", "ｱｲｳ half", "janissary イュニチェリ   ",
+                               "",         "\\~",      QString::fromUtf8("①②Ⅲ㈱")};
     for (const QString& s : samples)
         EXPECT_EQ(Cp932Width(s), ToCp932(s).size()) << s.toStdString();
     EXPECT_EQ(ToCp932(QString("新しいAI")).size(), 8);
@@ -104,11 +109,23 @@ TEST(Cp932, FindsCharactersItCannotHold) {
 TEST(Numeric, OneTestForTheWholeProgram) {
     for (const char* yes : {"0", "12", " 12 ", "-3", "+4", "1.5", "\t-0.25 "})
         EXPECT_TRUE(IsNumber(QString(yes))) << yes;
-    for (const char* no : {"", " ", "1,000", "1e3", "12*", ".5", "5.", "1.2.3", "--1", "a", "1 2", "1;"})
+    for (const char* no :
+         {"", " ", "1,000", "1e3", "12*", ".5", "5.", "1.2.3", "--1", "a", "1 2", "1;"})
         EXPECT_FALSE(IsNumber(QString(no))) << no;
     EXPECT_EQ(FloorNumber(u"2.9"), 2);
     EXPECT_EQ(FloorNumber(u"-2.5"), -3);
     EXPECT_EQ(FloorNumber(u"x"), std::nullopt);
     EXPECT_EQ(FloorNumberOr(u"99999999999999", 7), 7);
     EXPECT_EQ(FloorNumberOr(u" 15 ", 0), 15);
+}
+
+// Values at and beyond what a whole number holds are refused, not converted.
+TEST(Numeric, HugeValuesAreNotNumbersOfTheProgram) {
+    EXPECT_EQ(FloorNumber(u"9223372036854775808"), std::nullopt);
+    EXPECT_EQ(FloorNumber(u"9223372036854775807"), std::nullopt); // 2^63 as a double
+    EXPECT_EQ(FloorNumber(u"9223372036854774784"), 9223372036854774784LL);
+    EXPECT_EQ(FloorNumber(u"-9223372036854775808"), std::numeric_limits<long long>::min());
+    EXPECT_EQ(FloorNumber(u"-9223372036854777856"), std::nullopt);
+    EXPECT_EQ(FloorNumber(QString(400, QLatin1Char('9'))), std::nullopt);
+    EXPECT_EQ(FloorNumberOr(u"9223372036854775808", 3), 3);
 }

@@ -1,3 +1,4 @@
+#include "core/storage/FullDisk.h"
 #include "core/storage/SampleProject.h"
 
 #include "model/Cp932.h"
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <set>
 
 namespace rw {
@@ -254,6 +257,31 @@ TEST_F(ProjectFileOnDisk, FailedWriteReportsPathAndReason) {
     const QStringList lines = saved.notice.text.split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_FALSE(lines[2].isEmpty());
+}
+
+// A project, a template and a large project on a disk that takes no more
+// bytes: the save fails with the system's reason, the old file stays whole.
+TEST_F(ProjectFileOnDisk, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
+    const Project sample = test::SampleProject();
+    Project large = sample;
+    large.CategoryAt(7).entries[0].scriptText = QString(1'000'000, QLatin1Char('x'));
+    struct Case {
+        const Project* project;
+        bool asTemplate;
+    };
+    for (const Case& c : {Case{&sample, false}, Case{&sample, true}, Case{&large, false}}) {
+        const QString path = Path(c.asTemplate ? "t.aitmp" : "a.rwp");
+        Write(path, "old");
+        const test::ChildReport report = test::WriteOnFullDisk(0, [&] {
+            const SaveResult r = SaveProjectFile(*c.project, path, c.asTemplate);
+            return std::make_pair(r.ok, r.notice.text);
+        });
+        ASSERT_TRUE(report.finished);
+        EXPECT_FALSE(report.ok);
+        EXPECT_EQ(report.text, QStringLiteral("ファイルを保存できませんでした。\n%1\n%2")
+                                   .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG))));
+        EXPECT_EQ(Read(path), "old");
+    }
 }
 
 TEST(ProjectFile, StringEndingInALeadByteDoesNotSpillIntoTheNext) {

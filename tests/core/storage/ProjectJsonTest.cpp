@@ -166,6 +166,51 @@ INSTANTIATE_TEST_SUITE_P(
                      "categories[6]: expected an object"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct DuplicateKeyRow {
+    const char* name;
+    const char* find;    // in the JSON of the project below
+    const char* replace; // the same text with a key repeated
+    const char* error;
+};
+
+class ProjectJsonDuplicateTest : public ::testing::TestWithParam<DuplicateKeyRow> {};
+
+// JSON itself lets the last of two equal keys win; a project file must not
+// lose a value that way without a word.
+TEST_P(ProjectJsonDuplicateTest, RepeatedKeysAreRefusedNamingThePlace) {
+    Project p = InitialProject();
+    for (int i = 0; i < 6; ++i)
+        p.CategoryAt(3).entries << NewRuleEntry(3, QStringLiteral("100"));
+    p.CategoryAt(3).entries[5].title = QStringLiteral("five");
+    const QByteArray json = ProjectToJson(p, false);
+    const QByteArray find = GetParam().find;
+    ASSERT_EQ(json.count(find), 1) << GetParam().find;
+    const JsonReadResult read = ProjectFromJson(QByteArray(json).replace(find, GetParam().replace));
+    EXPECT_FALSE(read.project);
+    EXPECT_EQ(read.error.toStdString(), GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ProjectJsonDuplicateTest,
+    ::testing::Values(DuplicateKeyRow{"TopLevel", "\"author\": \"\",",
+                                      "\"author\": \"\", \"author\": \"x\",",
+                                      "duplicate key \"author\""},
+                      DuplicateKeyRow{"LaterKeyRepeatsEarlier", "\"title\": \"five\",",
+                                      "\"title\": \"five\", \"marker\": \"\\\\c\",",
+                                      "categories[2].entries[5]: duplicate key \"marker\""},
+                      DuplicateKeyRow{"EscapedSpelling", "\"title\": \"five\",",
+                                      "\"title\": \"five\", \"t\\u0069tle\": \"x\",",
+                                      "categories[2].entries[5]: duplicate key \"title\""},
+                      DuplicateKeyRow{"Category", "\"rootCaption\": \"建物グループ\",",
+                                      "\"rootCaption\": \"建物グループ\", \"rootCaption\": \"x\",",
+                                      "categories[0]: duplicate key \"rootCaption\""},
+                      DuplicateKeyRow{"Timer", "\"name\": \"TIMER_2\",",
+                                      "\"name\": \"TIMER_2\", \"name\": \"x\",",
+                                      "timers[2]: duplicate key \"name\""},
+                      DuplicateKeyRow{"WholeArray", "\"timers\": [",
+                                      "\"timers\": [], \"timers\": [", "duplicate key \"timers\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ProjectJson, ReportsSyntaxErrorsWithLineAndColumn) {
     const JsonReadResult read = ProjectFromJson("{\n  \"title\": \"x\",\n  oops\n}");
     EXPECT_FALSE(read.project);

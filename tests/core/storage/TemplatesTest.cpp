@@ -1,5 +1,6 @@
 #include "core/storage/SampleProject.h"
 
+#include "storage/DeviceName.h"
 #include "storage/Templates.h"
 
 #include <QDir>
@@ -113,7 +114,34 @@ INSTANTIATE_TEST_SUITE_P(
                       NameRow{"x..y", false}, NameRow{"a<b", false}, NameRow{"a>b", false},
                       NameRow{"C:x", false}, NameRow{"say \"hi\"", false}, NameRow{"a|b", false},
                       NameRow{"why?", false}, NameRow{"all*", false}, NameRow{"tab\there", false},
-                      NameRow{"line\nbreak", false}, NameRow{"del\x7f", false}));
+                      NameRow{"line\nbreak", false}, NameRow{"del\x7f", false},
+                      NameRow{"CON", false}, NameRow{"nul.bot", false}, NameRow{"COM¹", false},
+                      NameRow{"CONSOLE", true}));
+
+struct DeviceRow {
+    const char* name;
+    bool device;
+};
+
+class DeviceNameTest : public ::testing::TestWithParam<DeviceRow> {};
+
+TEST_P(DeviceNameTest, WindowsDevicesWithAnyExtension) {
+    EXPECT_EQ(IsDeviceName(QString::fromUtf8(GetParam().name)), GetParam().device)
+        << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, DeviceNameTest,
+    ::testing::Values(DeviceRow{"CON", true}, DeviceRow{"con", true}, DeviceRow{"CON.x", true},
+                      DeviceRow{"nul.bot", true}, DeviceRow{"nul.bot.per", true},
+                      DeviceRow{"Aux .per", true}, DeviceRow{"PRN.", true}, DeviceRow{"COM1", true},
+                      DeviceRow{"com0.ai", true}, DeviceRow{"COM¹", true},
+                      DeviceRow{"lpt³.per", true}, DeviceRow{"LPT9", true},
+                      DeviceRow{"CONIN$", true}, DeviceRow{"conout$.txt", true},
+                      DeviceRow{"CONSOLE", false}, DeviceRow{"COM10", false},
+                      DeviceRow{"COM⁴", false}, DeviceRow{"COMA", false}, DeviceRow{"xCON", false},
+                      DeviceRow{" CON", false}, DeviceRow{"nullbot", false},
+                      DeviceRow{"mybot.con", false}, DeviceRow{"", false}));
 
 } // namespace
 } // namespace rw

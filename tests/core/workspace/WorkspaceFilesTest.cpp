@@ -144,4 +144,18 @@ TEST_F(WorkspaceFiles, EmptyProjectKeepsEverythingButTheRules) {
     EXPECT_TRUE(ws.Save().needsName);
 }
 
+TEST_F(WorkspaceFiles, ViewingARulesScriptIsNoChange) {
+    const QString path = PathOf("a.rwp");
+    ASSERT_TRUE(ws.SaveAs(path, false).ok);
+    ASSERT_TRUE(ws.Open(path).IsEmpty());
+    ws.Select(2);
+    ASSERT_TRUE(ws.SelectedEntry()->scriptText.isEmpty());
+    for (const bool colour : {true, false}) {
+        ws.SetColourPreview(colour);
+        EXPECT_FALSE(ws.Preview().content.isEmpty());
+    }
+    EXPECT_FALSE(ws.SelectedEntry()->scriptText.isEmpty()) << "the cache is filled";
+    EXPECT_FALSE(ws.IsModified());
+}
+
 } // namespace

@@ -1,0 +1,88 @@
+#include "storage/AtomicFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace rw {
+
+namespace {
+
+// The words of the system for errno, as Qt would give them.
+QString ErrnoReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Qt's description of the device's last error. A failure Qt did not put in
+// words (it says "Unknown error" after a short write) falls back to errno.
+QString Reason(const QSaveFile& file, int savedErrno) {
+    static const QString unknown = QFile().errorString();
+    const QString qtReason = file.errorString();
+    if (savedErrno != 0 && (qtReason.isEmpty() || qtReason == unknown))
+        return ErrnoReason(savedErrno);
+    return qtReason;
+}
+
+bool SyncToDisk(int handle, int& error) {
+#ifdef Q_OS_WIN
+    if (_commit(handle) == 0)
+        return true;
+#else
+    if (::fsync(handle) == 0)
+        return true;
+#endif
+    error = errno;
+    return false;
+}
+
+} // namespace
+
+FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
+    QSaveFile file(path);
+    // Writing straight into the target when no temporary file can be made
+    // beside it would destroy the old file on a failed write.
+    file.setDirectWriteFallback(false);
+    auto fail = [&file](const QString& reason) {
+        // Leaves the old file alone; the destructor removes the temporary file.
+        file.cancelWriting();
+        return FileWriteResult{false, reason};
+    };
+
+    // Unbuffered: each write reaches the system at once, so a failure is
+    // seen where it happens and not in a flush inside commit(), which Qt
+    // does not report.
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(Reason(file, errno));
+
+    // A write that stops part-way sets no error; writing the rest again
+    // either goes on or fails with the system's reason.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        errno = 0;
+        const qint64 n = file.write(bytes.data() + written, bytes.size() - written);
+        if (n <= 0)
+            return fail(Reason(file, errno));
+        written += n;
+    }
+    errno = 0;
+    if (!file.flush())
+        return fail(Reason(file, errno));
+    int syncError = 0;
+    if (!SyncToDisk(file.handle(), syncError))
+        return fail(ErrnoReason(syncError));
+    errno = 0;
+    if (!file.commit())
+        return FileWriteResult{false, Reason(file, errno)};
+    return FileWriteResult{true, QString()};
+}
+
+} // namespace rw
