@@ -1,5 +1,6 @@
 #include "conditions/ConditionEditor.h"
 #include "ListNotation.h"
+#include "conditions/CommandLimit.h"
 #include "model/Project.h"
 
 #include <gtest/gtest.h>
@@ -150,6 +151,21 @@ TEST_F(ConditionEditorTest, InvalidNumberIsRefused) {
     EXPECT_EQ(list.Size(), 2);
 }
 
+TEST_F(ConditionEditorTest, NegativeCountIsRefusedSayingSo) {
+    ConditionList list = List({"0 A"});
+    ASSERT_TRUE(editor.MenuAdd(list, project));
+    editor.SelectTab(3);
+    editor.SetNumber(3, 3, "-1");
+    const Notice notice = editor.Confirm(list);
+    EXPECT_EQ(notice.text,
+              "入力が正しくありません\r\nデータの数は、0～2147483647の整数を入力してください");
+    EXPECT_TRUE(editor.IsShown());
+    editor.SetNumber(3, 3, " 2 ");
+    EXPECT_TRUE(editor.Confirm(list).IsEmpty());
+    EXPECT_EQ(list.Size(), 2);
+    EXPECT_EQ(list.At(2).editdat, "3\\0\\0\\0\\2\\0");
+}
+
 TEST_F(ConditionEditorTest, CancelKeepsValuesConfirmStartsAfresh) {
     ConditionList list = List({"0 A"});
     ASSERT_TRUE(editor.MenuAdd(list, project));
@@ -189,6 +205,20 @@ TEST_F(ConditionEditorTest, EntriesThatAreNotOpened) {
     EXPECT_FALSE(editor.IfEditCommand(list, project));
     list.SetEntry(5, ConditionEntry{0, "x", "", ""});
     EXPECT_FALSE(editor.IfEditCommand(list, project));
+}
+
+TEST_F(ConditionEditorTest, ChangeIsOfferedExactlyWhereTheEditorOpens) {
+    ConditionList list = List({"0 L", "0 AND", "2 A", "2 P", "0 R", "0 OR", "6 R", "6 L", "0 B"});
+    list.SetEntry(9, ConditionEntry{0, "x", "12\\0", "y"});
+    ConditionClipboard clipboard;
+    for (int position = 1; position <= list.Size(); ++position) {
+        list.Select(position);
+        const bool offered = CommandLimitRefresh(list, clipboard, 1).change;
+        const bool opened = editor.IfEditCommand(list, project);
+        EXPECT_EQ(offered, opened) << position;
+        if (opened)
+            editor.Cancel(list);
+    }
 }
 
 TEST_F(ConditionEditorTest, StoredPositionsOutOfRangeChooseFirstRow) {
@@ -253,7 +283,10 @@ TEST_F(ConditionEditorTest, StrategicNumberBoxResetsOnLeaving) {
     editor.SelectTab(10);
     editor.SetNumber(10, 2, " -3 ");
     editor.LeaveStrategicNumberBox();
-    EXPECT_EQ(editor.Field(10, 2), " -3 ");
+    EXPECT_EQ(editor.Field(10, 2), "-3");
+    editor.SetNumber(10, 2, "1.5");
+    editor.LeaveStrategicNumberBox();
+    EXPECT_EQ(editor.Field(10, 2), "0");
     editor.SetNumber(10, 2, "1e3");
     EXPECT_TRUE(editor.Composed().IsError());
     editor.LeaveStrategicNumberBox();
