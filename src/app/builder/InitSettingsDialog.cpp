@@ -106,6 +106,11 @@ InitSettingsDialog::InitSettingsDialog(Workspace& work, QWidget* parent)
     wood_ = SettingBox(start.woodDistance);
     gold_ = SettingBox(start.goldDistance);
     stone_ = SettingBox(start.stoneDistance);
+    for (QLineEdit* box : {deer_, wood_, gold_, stone_}) {
+        const QString fallback = box == wood_ ? kDefaultWoodDistance : kDefaultDistance;
+        connect(box, &QLineEdit::editingFinished, this,
+                [box, fallback] { box->setText(CorrectDistance(box->text(), fallback)); });
+    }
 
     auto* other = new QWidget;
     auto* otherGrid = new QGridLayout(other);

@@ -4,8 +4,6 @@
 
 #include <QStringList>
 
-#include <cmath>
-
 namespace rw {
 
 namespace {
@@ -55,19 +53,24 @@ InitSettings LoadInitSettings(const Project& project) {
 }
 
 QString CorrectExplorerCount(const QString& text) {
-    return IsNumber(text) ? text : QStringLiteral("1");
+    return ScriptNumber(text, 0).value_or(QStringLiteral("1"));
 }
 
 QString CorrectPrecision(const QString& text) {
-    if (!IsNumber(text))
-        return QStringLiteral("1");
-    const double whole = std::trunc(text.trimmed().toDouble());
-    return whole > 32767 || whole < 0 ? QStringLiteral("1") : text;
+    return ScriptNumber(text, 0, 32767).value_or(QStringLiteral("1"));
+}
+
+QString CorrectDistance(const QString& text, const QString& fallback) {
+    return ScriptNumber(text).value_or(fallback);
 }
 
 void ApplyInitSettings(Project& project, const InitSettings& settings) {
     const QString count = CorrectExplorerCount(settings.explorerCount);
     const QString precision = CorrectPrecision(settings.precision);
+    const QString wood = CorrectDistance(settings.woodDistance, kDefaultWoodDistance);
+    const QString deer = CorrectDistance(settings.deerDistance, kDefaultDistance);
+    const QString gold = CorrectDistance(settings.goldDistance, kDefaultDistance);
+    const QString stone = CorrectDistance(settings.stoneDistance, kDefaultDistance);
 
     StartupRule& explore = project.startupRules[0];
     explore.text = Lines({
@@ -115,18 +118,21 @@ void ApplyInitSettings(Project& project, const InitSettings& settings) {
         gather.text += QStringLiteral("  (set-strategic-number sn-maximum-") + QLatin1String(what) +
                        QStringLiteral("-drop-distance ") + value + QStringLiteral(")\r\n");
     };
-    distance("wood", settings.woodDistance);
-    distance("hunt", settings.deerDistance);
-    distance("gold", settings.goldDistance);
-    distance("stone", settings.stoneDistance);
+    distance("wood", wood);
+    distance("hunt", deer);
+    distance("gold", gold);
+    distance("stone", stone);
     gather.text += Lines(
         {u"  (set-strategic-number sn-maximum-food-drop-distance 15)", u"  (disable-self)", u")"});
     gather.kind = 2;
-    gather.options =
-        QStringList{Flag(settings.narrowWall), Flag(settings.wideWall), Flag(settings.disperse),
-                    settings.woodDistance,     settings.deerDistance,   settings.goldDistance,
-                    settings.stoneDistance}
-            .join(QLatin1Char(','));
+    gather.options = QStringList{Flag(settings.narrowWall),
+                                 Flag(settings.wideWall),
+                                 Flag(settings.disperse),
+                                 wood,
+                                 deer,
+                                 gold,
+                                 stone}
+                         .join(QLatin1Char(','));
 }
 
 } // namespace rw

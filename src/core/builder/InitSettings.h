@@ -34,9 +34,15 @@ InitSettings LoadInitSettings(const Project& project);
 // takes the focus from whichever box held it.
 void ApplyInitSettings(Project& project, const InitSettings& settings);
 
-// Focus-out corrections: anything but a number becomes "1"; the precision
-// must also lie within 0 to 32767.
+// Focus-out corrections. Every box goes into the script, so only a whole
+// number the script can hold stays (trimmed of blanks). The explorer count
+// must not be below 0 and the precision must lie within 0 to 32767, else
+// they become "1"; a distance that is no such number goes back to the value
+// a new project starts with.
 QString CorrectExplorerCount(const QString& text);
 QString CorrectPrecision(const QString& text);
+QString CorrectDistance(const QString& text, const QString& fallback);
+inline const QString kDefaultWoodDistance = QStringLiteral("-1");
+inline const QString kDefaultDistance = QStringLiteral("20");
 
 } // namespace rw

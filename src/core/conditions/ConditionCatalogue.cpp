@@ -96,27 +96,50 @@ int CategoryNode(const VocabTree& tree, int category) {
     return ChildPositions(tree, 0).value(category, 0);
 }
 
+// Where a kind keeps its number box among its fields; -1 for none.
+int NumberIndex(int kind) {
+    switch (kind) {
+    case 1:
+    case 5:
+    case 9:
+    case 11:
+        return 1;
+    case 2:
+    case 10:
+        return 2;
+    case 3:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+// Counts and distances cannot be below 0; amounts, goals and strategic
+// numbers can.
+long long NumberLow(int kind) {
+    return kind == 2 || kind == 3 || kind == 5 || kind == 11 ? 0 : kScriptNumberMin;
+}
+
+// The caption of a number box holding something the script cannot hold. A
+// text that is no number at all keeps the editor's long-standing caption.
+QString NumberErrorCaption(int kind, const QString& text) {
+    if (!IsNumber(text))
+        return ErrorTriple(kind).cap;
+    const QString hint = ScriptNumberHint(NumberLow(kind));
+    if (kind == 9)
+        return hint;
+    return (kind == 11 ? QStringLiteral("距離は、") : QStringLiteral("データの数は、")) + hint;
+}
+
+// Composes a kind whose number box, if any, already holds a number the
+// script can hold.
 std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bool include) {
-    const QString number = [&] {
-        switch (kind) {
-        case 1:
-        case 5:
-        case 9:
-        case 11:
-            return Field(f, 1);
-        case 2:
-        case 10:
-            return Field(f, 2);
-        case 3:
-            return Field(f, 3);
-        default:
-            return QString();
-        }
-    }();
+    const int numberIndex = NumberIndex(kind);
+    const QString number = numberIndex >= 0 ? Field(f, numberIndex) : QString();
     switch (kind) {
     case 1: {
         const auto res = Position(f, 0, 4), cmp = Position(f, 2, 6);
-        if (!res || !cmp || !IsNumber(number))
+        if (!res || !cmp)
             return std::nullopt;
         return ConditionTriple{ResourceRows()[*res] + "が" + number +
                                    Word(ComparisonWords::B, *cmp) + "のとき",
@@ -127,7 +150,7 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
         const QStringList buildings = BuildingRows();
         const auto player = Position(f, 0, 25), building = Position(f, 1, buildings.size()),
                    cmp = Position(f, 3, 6);
-        if (!player || !building || !cmp || !IsNumber(number))
+        if (!player || !building || !cmp)
             return std::nullopt;
         const QString caption = buildings[*building];
         const QString symbol = BuildingSymbol(caption);
@@ -161,7 +184,7 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
             return std::nullopt;
         const QStringList units = UnitRows(*player, *category);
         const auto unit = Position(f, 2, units.size()), cmp = Position(f, 4, 6);
-        if (!unit || !cmp || !IsNumber(number))
+        if (!unit || !cmp)
             return std::nullopt;
         const QString caption = units[*unit];
         const QString symbol = UnitSymbol(caption);
@@ -195,7 +218,7 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
     }
     case 5: {
         const auto category = Position(f, 0, 9), cmp = Position(f, 2, 6);
-        if (!category || !cmp || !IsNumber(number))
+        if (!category || !cmp)
             return std::nullopt;
         return ConditionTriple{PopulationRows()[*category] + "が" + number +
                                    Word(ComparisonWords::B, *cmp) + "のとき",
@@ -247,7 +270,7 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
     }
     case 9: {
         const auto variable = Position(f, 0, kVariableCount + 1), cmp = Position(f, 2, 6);
-        if (!variable || !cmp || !IsNumber(number))
+        if (!variable || !cmp)
             return std::nullopt;
         if (*variable == 0)
             return ConditionTriple{"乱数用変数が" + number + Word(ComparisonWords::B, *cmp) +
@@ -265,7 +288,7 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
             return std::nullopt;
         const QList<int> entries = ChildPositions(tree, CategoryNode(tree, *category));
         const auto entry = Position(f, 1, entries.size()), cmp = Position(f, 3, 6);
-        if (!entry || !cmp || !IsNumber(number))
+        if (!entry || !cmp)
             return std::nullopt;
         const VocabNode& node = tree[entries[*entry] - 1];
         // The symbol comes from the entry's own row: the same caption can
@@ -278,7 +301,7 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
     }
     case 11: {
         const auto resource = Position(f, 0, 4), cmp = Position(f, 2, 6);
-        if (!resource || !cmp || !IsNumber(number))
+        if (!resource || !cmp)
             return std::nullopt;
         return ConditionTriple{
             DistanceRows()[*resource] + "が" + number + Word(ComparisonWords::B, *cmp) + "のとき",
@@ -292,12 +315,33 @@ std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bo
 
 } // namespace
 
-ConditionTriple Compose(int kind, const QStringList& fields, bool include) {
+ConditionTriple Compose(int kind, const QStringList& given, bool include) {
+    QStringList fields = given;
+    const int numberIndex = NumberIndex(kind);
+    if (numberIndex >= 0) {
+        // The number goes into the fact as it is stored: trimmed, and only
+        // when the game can read it.
+        const QString text = Field(fields, numberIndex);
+        const std::optional<QString> number = ScriptNumber(text, NumberLow(kind));
+        if (!number) {
+            ConditionTriple error = ErrorTriple(kind);
+            error.cap = NumberErrorCaption(kind, text);
+            return error;
+        }
+        fields[numberIndex] = *number;
+    }
     std::optional<ConditionTriple> triple = ComposeChecked(kind, fields, include);
     if (!triple)
         return ErrorTriple(kind);
     triple->editdat = Editdat(kind, fields);
     return *triple;
+}
+
+QString RefusalText(const ConditionTriple& error) {
+    QString text = QStringLiteral("入力が正しくありません");
+    if (error.cap != ErrorTriple(1).cap && error.cap != ErrorTriple(9).cap)
+        text += QStringLiteral("\r\n") + error.cap;
+    return text;
 }
 
 SplitEditdatResult Split(const QString& editdat) {

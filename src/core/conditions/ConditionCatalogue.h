@@ -22,11 +22,18 @@ struct ConditionTriple {
 };
 
 // Composes kind 1 to 11 from its fields in edit-data order: picker positions
-// as decimal text counted from 0, number boxes exactly as typed. The include
-// box ("建設中…"/"生産中…") matters for kinds 2 and 3 only. An invalid number,
-// a picker position outside its picker or an unknown kind gives the error
-// triple.
+// as decimal text counted from 0, number boxes as typed. The number goes into
+// the edit data and the fact trimmed of blanks, and only when the script can
+// hold it (ScriptNumber; counts and distances not below 0). The include box
+// ("建設中…"/"生産中…") matters for kinds 2 and 3 only. An invalid number, a
+// picker position outside its picker or an unknown kind gives the error
+// triple; its caption names the numbers accepted when the text was a number
+// the game cannot read.
 ConditionTriple Compose(int kind, const QStringList& fields, bool include = false);
+
+// What confirming an error triple answers: "入力が正しくありません", with the
+// caption on a second line when it names the numbers the game accepts.
+QString RefusalText(const ConditionTriple& error);
 
 struct SplitEditdatResult {
     int kind = 0; // 0 when the text before the first "\" is not a kind

@@ -248,8 +248,10 @@ bool ConditionEditor::ComparisonEnabled(int kind) const {
 }
 
 void ConditionEditor::LeaveStrategicNumberBox() {
-    if (!IsNumber(fields_[10].value(2)))
-        SetNumber(10, 2, QStringLiteral("0"));
+    const QString text = fields_[10].value(2);
+    const QString corrected = ScriptNumber(text).value_or(QStringLiteral("0"));
+    if (corrected != text)
+        SetNumber(10, 2, corrected);
 }
 
 QString ConditionEditor::TimerHelp() const {
@@ -364,7 +366,7 @@ Notice ConditionEditor::Confirm(ConditionList& list) {
     if (!shown_)
         return {};
     if (composed_.IsError())
-        return Notice{QStringLiteral("入力が正しくありません"), QString(), Notice::Icon::None};
+        return Notice{RefusalText(composed_), QString(), Notice::Icon::None};
     const ConditionTriple triple = composed_;
     const Opening opening = opening_;
     const bool changing = mode_ == ConditionEditorMode::Changing;

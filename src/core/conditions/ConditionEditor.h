@@ -87,7 +87,8 @@ public:
     bool IncludeEnabled(int kind) const;
     // The comparison of kind 9 is used for the random number only.
     bool ComparisonEnabled(int kind) const;
-    // The strategic-number value box lost the input focus.
+    // The strategic-number value box lost the input focus: a number the
+    // script can hold is trimmed, anything else becomes "0".
     void LeaveStrategicNumberBox();
     // Shown beside the timer and variable pickers.
     QString TimerHelp() const;

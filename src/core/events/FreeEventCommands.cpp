@@ -56,9 +56,13 @@ bool FreeEventCommands::OpenForChange(const Project& project) {
 }
 
 FreeEventConfirmOutcome FreeEventCommands::Confirm() {
-    if (!editor_.Preview().IsValid())
-        return {false,
-                Notice{QStringLiteral("入力が正しくありません"), QString(), Notice::Icon::None}};
+    const FreeEventPreview preview = editor_.Preview();
+    if (!preview.IsValid()) {
+        QString text = QStringLiteral("入力が正しくありません");
+        if (!preview.numberHint.isEmpty())
+            text += QStringLiteral("\r\n") + preview.numberHint;
+        return {false, Notice{text, QString(), Notice::Icon::None}};
+    }
     const FreeEvent made = editor_.MakeEvent();
     if (editor_.GetMode() == FreeEventEditor::Mode::Add) {
         list_.Append(made);

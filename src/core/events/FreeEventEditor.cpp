@@ -18,12 +18,6 @@ QString Num(long long n) {
     return QString::number(n);
 }
 
-// Numeric and, rounded down, within [low, high].
-bool InRange(const QString& text, long long low, long long high) {
-    const std::optional<long long> value = FloorNumber(text);
-    return value && *value >= low && *value <= high;
-}
-
 FreeEventPreview Invalid(QStringList fields) {
     FreeEventPreview p;
     p.caption = kInvalidCaption;
@@ -32,10 +26,37 @@ FreeEventPreview Invalid(QStringList fields) {
     return p;
 }
 
+// A number box's text as a command takes it: a whole number within
+// [low, high] (never beyond what the script can hold), blanks trimmed.
+struct BoxNumber {
+    std::optional<QString> text;
+    long long low;
+    long long high;
+};
+
+BoxNumber Whole(const QString& text, long long low = kScriptNumberMin,
+                long long high = kScriptNumberMax) {
+    return {ScriptNumber(text, low, high), low, high};
+}
+
+// Counts, sizes and times cannot be below 0.
+BoxNumber Count(const QString& text) {
+    return Whole(text, 0);
+}
+
+// The error preview for a box the command cannot take; a number the game
+// cannot read gets a hint naming the numbers it can.
+FreeEventPreview Invalid(QStringList fields, const QString& text, const BoxNumber& number) {
+    FreeEventPreview p = Invalid(std::move(fields));
+    if (IsNumber(text))
+        p.numberHint = ScriptNumberHint(number.low, number.high);
+    return p;
+}
+
 FreeEventPreview Make(QString caption, QString command, QStringList fields,
                       QString relatedCaption = {}, QString relatedFact = {}) {
-    return {std::move(caption), std::move(command), std::move(fields), std::move(relatedCaption),
-            std::move(relatedFact)};
+    return {std::move(caption),        std::move(command),     std::move(fields),
+            std::move(relatedCaption), std::move(relatedFact), {}};
 }
 
 bool ValidPosition(int position, qsizetype count) {
@@ -437,11 +458,12 @@ FreeEventPreview FreeEventEditor::ResourcePreview() const {
     const ResourceRow& row = kResourceRows[resourceEntry_];
     const QStringList fields{Num(resourceEntry_), resourceValue_};
     if (resourceEntry_ <= 3) {
-        if (!InRange(resourceValue_, 0, 100))
-            return Invalid(fields);
-        return Make(QString::fromUtf8(row.captionHead) + resourceValue_ +
-                        QString::fromUtf8(row.captionTail),
-                    QLatin1String(row.command) + resourceValue_, fields);
+        const BoxNumber percent = Whole(resourceValue_, 0, 100);
+        if (!percent.text)
+            return Invalid(fields, resourceValue_, percent);
+        const QString v = *percent.text;
+        return Make(QString::fromUtf8(row.captionHead) + v + QString::fromUtf8(row.captionTail),
+                    QLatin1String(row.command) + v, {Num(resourceEntry_), v});
     }
     return Make(QString::fromUtf8(row.picker), QLatin1String(row.command), fields,
                 QString::fromUtf8(row.relatedCaption), QLatin1String(row.relatedFact));
@@ -452,34 +474,38 @@ FreeEventPreview FreeEventEditor::AttackPreview() const {
     const QStringList fields{Num(attackEntry_), attackValue_};
     if (!row.symbol)
         return Make(QString::fromUtf8(row.caption), QStringLiteral("attack-now"), fields);
-    const bool valid = row.percentage ? InRange(attackValue_, 0, 100) : IsNumber(attackValue_);
-    if (!valid)
-        return Invalid(fields);
+    const BoxNumber value = row.percentage ? Whole(attackValue_, 0, 100) : Count(attackValue_);
+    if (!value.text)
+        return Invalid(fields, attackValue_, value);
     return Make(QString::fromUtf8(row.caption),
                 QStringLiteral("set-strategic-number ") + QLatin1String(row.symbol) +
-                    QLatin1Char(' ') + attackValue_,
-                fields);
+                    QLatin1Char(' ') + *value.text,
+                {Num(attackEntry_), *value.text});
 }
 
 FreeEventPreview FreeEventEditor::RangePreview() const {
     const RangeRow& row = kRangeRows[rangeKind_];
     const QStringList fields{Num(rangeKind_), distance_};
-    if (!InRange(distance_, 0, 255))
-        return Invalid(fields);
-    return Make(QString::fromUtf8(row.prefix) + distance_ + QStringLiteral("に変更"),
+    const BoxNumber distance = Whole(distance_, 0, 255);
+    if (!distance.text)
+        return Invalid(fields, distance_, distance);
+    const QString d = *distance.text;
+    return Make(QString::fromUtf8(row.prefix) + d + QStringLiteral("に変更"),
                 QStringLiteral("set-strategic-number ") + QLatin1String(row.symbol) +
-                    QLatin1Char(' ') + distance_,
-                fields);
+                    QLatin1Char(' ') + d,
+                {Num(rangeKind_), d});
 }
 
 FreeEventPreview FreeEventEditor::ExplorePreview() const {
     switch (exploreEntry_) {
     case 0: {
-        const QStringList fields{QStringLiteral("0"), blotSize_};
-        if (!IsNumber(blotSize_))
-            return Invalid(fields);
-        return Make(QStringLiteral("探索精度を") + blotSize_ + QStringLiteral("に変更します"),
-                    QStringLiteral("set-strategic-number sn-blot-size ") + blotSize_, fields);
+        const BoxNumber size = Count(blotSize_);
+        if (!size.text)
+            return Invalid({QStringLiteral("0"), blotSize_}, blotSize_, size);
+        const QString l = *size.text;
+        return Make(QStringLiteral("探索精度を") + l + QStringLiteral("に変更します"),
+                    QStringLiteral("set-strategic-number sn-blot-size ") + l,
+                    {QStringLiteral("0"), l});
     }
     case 1:
         if (reexplore_) {
@@ -491,21 +517,23 @@ FreeEventPreview FreeEventEditor::ExplorePreview() const {
                     QStringLiteral("set-strategic-number sn-blot-exploration-map 0"),
                     {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1")});
     default: {
-        const QStringList fields{QStringLiteral("2"), exploreGroups_};
-        if (!IsNumber(exploreGroups_))
-            return Invalid(fields);
-        return Make(
-            QStringLiteral("探索最大数を") + exploreGroups_ + QStringLiteral("に変更します"),
-            QStringLiteral("set-strategic-number sn-number-explore-groups ") + exploreGroups_,
-            fields);
+        const BoxNumber groups = Count(exploreGroups_);
+        if (!groups.text)
+            return Invalid({QStringLiteral("2"), exploreGroups_}, exploreGroups_, groups);
+        const QString n = *groups.text;
+        return Make(QStringLiteral("探索最大数を") + n + QStringLiteral("に変更します"),
+                    QStringLiteral("set-strategic-number sn-number-explore-groups ") + n,
+                    {QStringLiteral("2"), n});
     }
     }
 }
 
 FreeEventPreview FreeEventEditor::StrategicNumberPreview() const {
     const QStringList fields{Num(snHeading_), Num(snEntry_), snValue_};
-    if (!IsNumber(snValue_))
-        return Invalid(fields);
+    const BoxNumber value = Whole(snValue_);
+    if (!value.text)
+        return Invalid(fields, snValue_, value);
+    const QString v = *value.text;
     const QList<int> nodes = StrategicEntryNodes(snHeading_);
     if (!ValidPosition(snEntry_, nodes.size()))
         return Invalid(fields);
@@ -514,25 +542,26 @@ FreeEventPreview FreeEventEditor::StrategicNumberPreview() const {
     const QString row = TableRows(VocabTable::StrategicNumber)[node - 1];
     const QString symbol = SplitFields(row, QLatin1Char(','))[0];
     const QString caption = StrategicNumberTree()[node - 1].text;
-    return Make(caption + QStringLiteral("を") + snValue_ + QStringLiteral("に設定する"),
-                QStringLiteral("set-strategic-number ") + symbol + QLatin1Char(' ') + snValue_,
-                fields);
+    return Make(caption + QStringLiteral("を") + v + QStringLiteral("に設定する"),
+                QStringLiteral("set-strategic-number ") + symbol + QLatin1Char(' ') + v,
+                {Num(snHeading_), Num(snEntry_), v});
 }
 
 FreeEventPreview FreeEventEditor::VariablePreview() const {
     const QStringList fields{Num(variableEntry_), variableValue_};
+    const BoxNumber value =
+        variableEntry_ == 0 ? Whole(variableValue_, 1, 100) : Whole(variableValue_);
+    if (!value.text)
+        return Invalid(fields, variableValue_, value);
+    const QString v = *value.text;
     if (variableEntry_ == 0) {
-        if (!InRange(variableValue_, 1, 100))
-            return Invalid(fields);
-        return Make(QStringLiteral("乱数を1～") + variableValue_ + QStringLiteral("で発生させる"),
-                    QStringLiteral("generate-random-number ") + variableValue_, fields);
+        return Make(QStringLiteral("乱数を1～") + v + QStringLiteral("で発生させる"),
+                    QStringLiteral("generate-random-number ") + v, {Num(variableEntry_), v});
     }
-    if (!IsNumber(variableValue_))
-        return Invalid(fields);
     const QString k = Num(variableEntry_);
-    return Make(QStringLiteral("変数(") + k + QStringLiteral(")を") + variableValue_ +
+    return Make(QStringLiteral("変数(") + k + QStringLiteral(")を") + v +
                     QStringLiteral("に設定する"),
-                QStringLiteral("set-goal ") + k + QLatin1Char(' ') + variableValue_, fields);
+                QStringLiteral("set-goal ") + k + QLatin1Char(' ') + v, {Num(variableEntry_), v});
 }
 
 FreeEventPreview FreeEventEditor::DiplomacyPreview() const {
@@ -544,15 +573,17 @@ FreeEventPreview FreeEventEditor::DiplomacyPreview() const {
 }
 
 FreeEventPreview FreeEventEditor::TimerPreview() const {
-    const QStringList fields{Num(timer_), Num(timerRun_), seconds_};
     // The box is checked for a stop too: it is only hidden, not emptied.
-    if (!IsNumber(seconds_))
-        return Invalid(fields);
+    const BoxNumber seconds = Count(seconds_);
+    if (!seconds.text)
+        return Invalid({Num(timer_), Num(timerRun_), seconds_}, seconds_, seconds);
+    const QString s = *seconds.text;
+    const QStringList fields{Num(timer_), Num(timerRun_), s};
     const QString t = Num(timer_ + 1);
     if (timerRun_ == 0) {
-        return Make(QStringLiteral("タイマー(") + t + QStringLiteral(")を開始(") + seconds_ +
+        return Make(QStringLiteral("タイマー(") + t + QStringLiteral(")を開始(") + s +
                         QStringLiteral("秒)"),
-                    QStringLiteral("enable-timer ") + t + QLatin1Char(' ') + seconds_, fields);
+                    QStringLiteral("enable-timer ") + t + QLatin1Char(' ') + s, fields);
     }
     return Make(QStringLiteral("タイマー(") + t + QStringLiteral(")を停止"),
                 QStringLiteral("disable-timer ") + t, fields);

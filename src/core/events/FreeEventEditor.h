@@ -17,6 +17,9 @@ struct FreeEventPreview {
     QStringList fields; // the kind's data fields, without the kind number
     QString relatedCaption;
     QString relatedFact;
+    // For a number box holding a number the game cannot read: which numbers
+    // it takes ("0～100の整数を入力してください"). Empty otherwise.
+    QString numberHint;
 
     bool IsValid() const;
 };

@@ -106,8 +106,8 @@ void ReadPanelFields(int category, const RuleEntry& rule, PanelState& panels,
 }
 
 QString CorrectBoxOnChange(NumberBox box, const QString& text) {
-    if (IsNumber(text))
-        return text;
+    if (const std::optional<QString> number = ScriptNumber(text))
+        return *number;
     switch (box) {
     case NumberBox::AttackPercent:
         return QStringLiteral("100");
@@ -126,28 +126,25 @@ QString CorrectBoxOnChange(NumberBox box, const QString& text) {
 
 QString CorrectBoxOnFocusLoss(NumberBox box, const QString& text) {
     switch (box) {
-    case NumberBox::AttackPercent: {
-        const std::optional<long long> value = FloorNumber(text);
-        return value && *value >= 0 && *value <= 100 ? text : QStringLiteral("0");
-    }
+    case NumberBox::AttackPercent:
+        return ScriptNumber(text, 0, 100).value_or(QStringLiteral("0"));
     case NumberBox::Distance:
-        return IsNumber(text) ? text : QStringLiteral("0");
+        return ScriptNumber(text).value_or(QStringLiteral("0"));
     default:
         return text;
     }
 }
 
 std::optional<int> AllocationValueOnChange(const QString& text) {
-    const std::optional<long long> value = FloorNumber(text);
-    if (!value || *value > 100)
+    const std::optional<QString> number = ScriptNumber(text, kScriptNumberMin, 100);
+    if (!number)
         return std::nullopt;
-    return int(std::max<long long>(*value, 0));
+    return std::max(number->toInt(), 0);
 }
 
 AllocationFocusLoss AllocationOnFocusLoss(const QString& text) {
-    const std::optional<long long> value = FloorNumber(text);
-    if (value && *value >= 0 && *value <= 100)
-        return {text, int(*value), {}, false};
+    if (const std::optional<QString> number = ScriptNumber(text, 0, 100))
+        return {*number, number->toInt(), {}, false};
     return {QStringLiteral("0"), 0,
             Notice{QStringLiteral("0～100を入力してください"), QStringLiteral("エラー"),
                    Notice::Icon::Critical},

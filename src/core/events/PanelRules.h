@@ -27,7 +27,10 @@ void ReadPanelFields(int category, const RuleEntry& rule, PanelState& panels, Ru
 
 enum class NumberBox { AttackPercent, GroupCount, GroupMinimum, GroupMaximum, Distance, Variable };
 
-// The text a box holds after a change: a text that is not a number is
+// Every box's text goes into the script, so "a number" here is one the
+// script can hold (ScriptNumber): whole, 32 bits, kept without its blanks.
+
+// The text a box holds after a change: a text that is not such a number is
 // replaced at once by the box's fallback.
 QString CorrectBoxOnChange(NumberBox box, const QString& text);
 // The text after the box lost the focus: the attack percentage must also lie

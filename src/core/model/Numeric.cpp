@@ -1,5 +1,6 @@
 #include "model/Numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -53,6 +54,30 @@ std::optional<long long> FloorNumber(QStringView text) {
     if (floored >= kLimit || floored < -kLimit)
         return std::nullopt;
     return static_cast<long long>(floored);
+}
+
+std::optional<QString> ScriptNumber(QStringView text, long long low, long long high) {
+    const QStringView t = text.trimmed();
+    qsizetype i = t.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (i == t.size())
+        return std::nullopt;
+    // Eleven digits already lie outside any 32-bit value; stop before the
+    // sum could overflow, whatever the length of the text.
+    long long magnitude = 0;
+    for (qsizetype k = i; k < t.size(); ++k) {
+        if (!IsDigit(t[k]))
+            return std::nullopt;
+        magnitude = std::min(magnitude * 10 + (t[k].unicode() - '0'), 100000000000LL);
+    }
+    const long long value = i == 1 ? -magnitude : magnitude;
+    if (value < low || value > high)
+        return std::nullopt;
+    return t.toString();
+}
+
+QString ScriptNumberHint(long long low, long long high) {
+    return QString::number(low) + QStringLiteral("～") + QString::number(high) +
+           QStringLiteral("の整数を入力してください");
 }
 
 int FloorNumberOr(QStringView text, int fallback) {

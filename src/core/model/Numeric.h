@@ -16,6 +16,26 @@ bool IsNumber(QStringView text);
 // (-2.5 gives -3). std::nullopt for anything else.
 std::optional<long long> FloorNumber(QStringView text);
 
+// The game reads numbers in a script as whole decimal numbers that fit in 32
+// signed bits; anything else ("+3", "1.5", "1e3", "99999999999") makes it
+// refuse the whole AI.
+inline constexpr long long kScriptNumberMin = -2147483648LL;
+inline constexpr long long kScriptNumberMax = 2147483647LL;
+
+// The one test for a text that goes into a script as a number: blanks
+// around it, then an optional "-" and digits, with the value between low and
+// high (the script's range unless narrowed). Yields the text to store, with
+// the blanks trimmed, or std::nullopt.
+std::optional<QString> ScriptNumber(QStringView text, long long low = kScriptNumberMin,
+                                    long long high = kScriptNumberMax);
+inline bool IsScriptNumber(QStringView text, long long low = kScriptNumberMin,
+                           long long high = kScriptNumberMax) {
+    return ScriptNumber(text, low, high).has_value();
+}
+
+// What a refusal tells the user about such a number: "0～100の整数を入力してください".
+QString ScriptNumberHint(long long low = kScriptNumberMin, long long high = kScriptNumberMax);
+
 // FloorNumber with a fallback for texts that are not numbers (stored fields
 // read back into a box or picker).
 int FloorNumberOr(QStringView text, int fallback);

@@ -174,7 +174,9 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
     case PanelControl::StoneBox: {
         ResourcePanel& r = panels.resource;
         const int i = AllocationIndex(control);
-        out.changed = Assign(r.boxes[i], value);
+        // A number is kept without its blanks, as it will go into the
+        // script; anything else is kept as typed until the focus leaves.
+        out.changed = Assign(r.boxes[i], ScriptNumber(value).value_or(value));
         // A text that is not yet a value up to 100 waits for the focus loss.
         const std::optional<int> spinner = AllocationValueOnChange(value);
         if (!out.changed || !spinner)

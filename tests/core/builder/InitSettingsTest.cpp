@@ -91,12 +91,27 @@ TEST_P(FocusOut, CorrectsBoxes) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, FocusOut,
                          ::testing::Values(Correction{"40000", "1", "40000"},
-                                           Correction{"-3", "1", "-3"}, Correction{"abc", "1", "1"},
+                                           Correction{"-3", "1", "1"}, Correction{"abc", "1", "1"},
                                            Correction{"", "1", "1"},
                                            Correction{"32767", "32767", "32767"},
-                                           Correction{"32767.5", "32767.5", "32767.5"},
-                                           Correction{"0", "0", "0"},
-                                           Correction{"2.5", "2.5", "2.5"}));
+                                           // Only whole numbers reach the script.
+                                           Correction{"32767.5", "1", "1"},
+                                           Correction{" 12 ", "12", "12"},
+                                           Correction{"+4", "1", "1"}, Correction{"0", "0", "0"},
+                                           Correction{"2.5", "1", "1"}));
+
+TEST(InitSettings, DistancesReachTheScriptWhole) {
+    Project p = InitialProject();
+    InitSettings s = LoadInitSettings(p);
+    s.woodDistance = "abc";
+    s.deerDistance = "12.5";
+    s.goldDistance = " 30 ";
+    s.stoneDistance = "-1";
+    ApplyInitSettings(p, s);
+    EXPECT_EQ(p.startupRules[1].options, "0,0,0,-1,20,30,-1");
+    EXPECT_TRUE(p.startupRules[1].text.contains("sn-maximum-hunt-drop-distance 20)"));
+    EXPECT_TRUE(p.startupRules[1].text.contains("sn-maximum-gold-drop-distance 30)"));
+}
 
 TEST(InitSettings, ConfirmingAppliesTheFocusOutCorrections) {
     Project p = InitialProject();

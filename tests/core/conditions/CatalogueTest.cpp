@@ -189,13 +189,27 @@ INSTANTIATE_TEST_SUITE_P(
                                 "索敵率が-2に等しくないのとき",
                                 "10\\3\\3\\-2\\5",
                                 "strategic-number sn-percent-civilian-explorers != -2"},
-                    ComposeCase{"numberTextKeptAsTyped",
+                    ComposeCase{"numberTrimmed",
                                 1,
-                                {"3", " 1.50 ", "4"},
+                                {"3", " 15 ", "4"},
                                 false,
-                                "石が 1.50 に等しいのとき",
-                                "1\\3\\ 1.50 \\4",
-                                "stone-amount ==  1.50 "}));
+                                "石が15に等しいのとき",
+                                "1\\3\\15\\4",
+                                "stone-amount == 15"},
+                    ComposeCase{"largestCount",
+                                5,
+                                {"8", "2147483647", "1"},
+                                false,
+                                "家の残り許容人口が2147483647以下のとき",
+                                "5\\8\\2147483647\\1",
+                                "housing-headroom <= 2147483647"},
+                    ComposeCase{"negativeZeroCount",
+                                11,
+                                {"1", "-0", "0"},
+                                false,
+                                "食料の最小距離が-0以上のとき",
+                                "11\\1\\-0\\0",
+                                "dropsite-min-distance food >= -0"}));
 
 // Symbols as the game spells them, reached through the pickers that produce
 // them; the tables once carried spellings no script parser reads.
@@ -299,10 +313,53 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"star", 10, {"0", "0", "12*", "0"}, "データの数は、数字を入力してください"},
         ErrorCase{"backslash", 11, {"0", "1\\2", "0"}, "データの数は、数字を入力してください"},
         ErrorCase{"variable", 9, {"1", "x", "0"}, "数字を入力してください"},
+        // Numbers the game cannot read name the numbers it can.
+        ErrorCase{"fraction",
+                  1,
+                  {"0", "1.5", "0"},
+                  "データの数は、-2147483648～2147483647の整数を入力してください"},
+        ErrorCase{"plusSign",
+                  10,
+                  {"0", "0", "+3", "0"},
+                  "データの数は、-2147483648～2147483647の整数を入力してください"},
+        ErrorCase{"beyond32Bits",
+                  9,
+                  {"0", "2147483648", "0"},
+                  "-2147483648～2147483647の整数を入力してください"},
+        ErrorCase{"negativeBuildingCount",
+                  2,
+                  {"0", "0", "-1", "0"},
+                  "データの数は、0～2147483647の整数を入力してください"},
+        ErrorCase{"negativeUnitCount",
+                  3,
+                  {"0", "0", "1", "-3", "0"},
+                  "データの数は、0～2147483647の整数を入力してください"},
+        ErrorCase{"fractionalPopulation",
+                  5,
+                  {"0", "50.5", "0"},
+                  "データの数は、0～2147483647の整数を入力してください"},
+        ErrorCase{"negativeDistance",
+                  11,
+                  {"0", "-5", "0"},
+                  "距離は、0～2147483647の整数を入力してください"},
         ErrorCase{"pickerOutOfRange", 1, {"4", "1", "0"}, "データの数は、数字を入力してください"},
         ErrorCase{
             "unitOutOfRange", 3, {"6", "1", "1", "1", "0"}, "データの数は、数字を入力してください"},
         ErrorCase{"unknownKind", 12, {"0"}, "データの数は、数字を入力してください"}));
+
+TEST(Catalogue, NegativeAmountsGoalsAndStrategicNumbersCompose) {
+    EXPECT_EQ(Compose(1, {"0", "-5", "1"}).script, "wood-amount <= -5");
+    EXPECT_EQ(Compose(9, {"2", "-2147483648", "0"}).script, "goal 2 -2147483648");
+    EXPECT_EQ(Compose(10, {"5", "12", "-100", "0"}).script,
+              "strategic-number sn-target-evaluation-attack-attempts >= -100");
+}
+
+TEST(Catalogue, RefusalNamesTheNumbersTheGameReads) {
+    EXPECT_EQ(RefusalText(Compose(1, {"0", "abc", "0"})), "入力が正しくありません");
+    EXPECT_EQ(RefusalText(Compose(4, {"99", "0", "0"})), "入力が正しくありません");
+    EXPECT_EQ(RefusalText(Compose(11, {"0", "-1", "0"})),
+              "入力が正しくありません\r\n距離は、0～2147483647の整数を入力してください");
+}
 
 TEST(Catalogue, KindsWithoutNumberBoxAlwaysCompose) {
     EXPECT_TRUE(Compose(1, {"0", "abc", "0"}).IsError());

@@ -150,6 +150,21 @@ TEST_F(ConditionEditorTest, InvalidNumberIsRefused) {
     EXPECT_EQ(list.Size(), 2);
 }
 
+TEST_F(ConditionEditorTest, NegativeCountIsRefusedSayingSo) {
+    ConditionList list = List({"0 A"});
+    ASSERT_TRUE(editor.MenuAdd(list, project));
+    editor.SelectTab(3);
+    editor.SetNumber(3, 3, "-1");
+    const Notice notice = editor.Confirm(list);
+    EXPECT_EQ(notice.text,
+              "入力が正しくありません\r\nデータの数は、0～2147483647の整数を入力してください");
+    EXPECT_TRUE(editor.IsShown());
+    editor.SetNumber(3, 3, " 2 ");
+    EXPECT_TRUE(editor.Confirm(list).IsEmpty());
+    EXPECT_EQ(list.Size(), 2);
+    EXPECT_EQ(list.At(2).editdat, "3\\0\\0\\0\\2\\0");
+}
+
 TEST_F(ConditionEditorTest, CancelKeepsValuesConfirmStartsAfresh) {
     ConditionList list = List({"0 A"});
     ASSERT_TRUE(editor.MenuAdd(list, project));
@@ -253,7 +268,10 @@ TEST_F(ConditionEditorTest, StrategicNumberBoxResetsOnLeaving) {
     editor.SelectTab(10);
     editor.SetNumber(10, 2, " -3 ");
     editor.LeaveStrategicNumberBox();
-    EXPECT_EQ(editor.Field(10, 2), " -3 ");
+    EXPECT_EQ(editor.Field(10, 2), "-3");
+    editor.SetNumber(10, 2, "1.5");
+    editor.LeaveStrategicNumberBox();
+    EXPECT_EQ(editor.Field(10, 2), "0");
     editor.SetNumber(10, 2, "1e3");
     EXPECT_TRUE(editor.Composed().IsError());
     editor.LeaveStrategicNumberBox();

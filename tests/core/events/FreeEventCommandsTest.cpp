@@ -262,6 +262,13 @@ TEST(FreeEventCommands, InvalidInputIsRefusedAndTheEditorStaysOpen) {
     EXPECT_EQ(outcome.notice.text, "入力が正しくありません");
     EXPECT_TRUE(commands.IsEditorOpen());
     EXPECT_TRUE(commands.List().IsEmpty());
+
+    // A number the game cannot read: the refusal says which it can.
+    commands.Editor().SelectKind(FreeEventEditor::kTimer);
+    commands.Editor().SetSeconds("-5");
+    EXPECT_EQ(commands.Confirm().notice.text,
+              "入力が正しくありません\r\n0～2147483647の整数を入力してください");
+    EXPECT_TRUE(commands.List().IsEmpty());
 }
 
 TEST(FreeEventCommands, CancelDiscardsTheEditorButTheCloseBoxKeepsIt) {

@@ -250,7 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
         Validity{"wood_100", Resource(0, "100"), true}, Validity{"wood_0", Resource(0, "0"), true},
         Validity{"wood_101", Resource(0, "101"), false},
         Validity{"wood_minus_1", Resource(0, "-1"), false},
-        Validity{"wood_100_5_rounds_down", Resource(0, "100.5"), true},
+        Validity{"wood_fraction", Resource(0, "50.5"), false},
+        Validity{"wood_plus_sign", Resource(0, "+3"), false},
         Validity{"wood_text", Resource(0, "abc"), false},
         Validity{"buy_ignores_box", Resource(4, "150"), true},
         Validity{"attack_now_ignores_box", Attack(0, "x"), true},
@@ -258,6 +259,9 @@ INSTANTIATE_TEST_SUITE_P(
         Validity{"boat_percent_100", Attack(2, "100"), true},
         Validity{"groups_any_number", Attack(3, "1000"), true},
         Validity{"groups_text", Attack(3, "x"), false},
+        Validity{"groups_negative", Attack(3, "-1"), false},
+        Validity{"group_size_beyond_32_bits", Attack(5, "2147483648"), false},
+        Validity{"group_size_largest", Attack(5, "2147483647"), true},
         Validity{"distance_0", Distance(0, "0"), true},
         Validity{"distance_255", Distance(8, "255"), true},
         Validity{"distance_256", Distance(0, "256"), false},
@@ -268,6 +272,13 @@ INSTANTIATE_TEST_SUITE_P(
         Validity{"random_101", Variable(0, "101"), false},
         Validity{"variable_any_number", Variable(5, "-500"), true},
         Validity{"variable_text", Variable(5, "x"), false},
+        Validity{"variable_fraction", Variable(5, "1.5"), false},
+        Validity{"variable_smallest", Variable(5, "-2147483648"), true},
+        Validity{"random_fraction", Variable(0, "6.5"), false},
+        Validity{"timer_negative", Timer(0, 0, "-10"), false},
+        Validity{"strategic_plus_sign", Strategic(0, 0, "+3"), false},
+        Validity{"strategic_negative", Strategic(0, 0, "-3"), true},
+        Validity{"blot_negative", Explore(0, "-1"), false},
         Validity{"timer_start_text", Timer(0, 0, "abc"), false},
         Validity{"timer_stop_text", Timer(0, 1, "abc"), false},
         Validity{"timer_stop_number", Timer(0, 1, "5"), true},
@@ -276,6 +287,29 @@ INSTANTIATE_TEST_SUITE_P(
         Validity{"reexplore_ignores_boxes", Explore(1, "x"), true},
         Validity{"strategic_empty", Strategic(0, 0, ""), false}),
     [](const testing::TestParamInfo<Validity>& info) { return std::string(info.param.name); });
+
+// Blanks around a number are the box's, not the command's.
+TEST(FreeEventEditor, NumbersAreTrimmedBeforeTheyAreStored) {
+    FreeEventEditor editor;
+    Variable(3, " 10 ")(editor);
+    FreeEventPreview p = editor.Preview();
+    EXPECT_EQ(p.command, "set-goal 3 10");
+    EXPECT_EQ(p.caption, "変数(3)を10に設定する");
+    EXPECT_EQ(editor.DataString(), "10)3)10");
+    Timer(1, 0, "\t60")(editor);
+    EXPECT_EQ(editor.Preview().command, "enable-timer 2 60");
+    EXPECT_EQ(editor.DataString(), "12)1)0)60");
+}
+
+TEST(FreeEventEditor, NumberHintNamesTheAcceptedRange) {
+    FreeEventEditor editor;
+    Distance(3, "-1")(editor);
+    EXPECT_EQ(editor.Preview().numberHint, "0～255の整数を入力してください");
+    Attack(4, "1.5")(editor);
+    EXPECT_EQ(editor.Preview().numberHint, "0～2147483647の整数を入力してください");
+    Attack(4, "abc")(editor); // not a number at all: the plain refusal
+    EXPECT_EQ(editor.Preview().numberHint, "");
+}
 
 TEST(FreeEventEditor, SwitchingToAMarketEntryKeepsTheTypedPercentageInTheData) {
     FreeEventEditor editor;

@@ -43,7 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"maximum_text", NumberBox::GroupMaximum, "1,0", "10", "1,0"},
                       BoxCase{"distance_text", NumberBox::Distance, "abc", "0", "0"},
                       BoxCase{"distance_unlimited", NumberBox::Distance, "-1", "-1", "-1"},
-                      BoxCase{"variable_text", NumberBox::Variable, "ten", "10", "ten"}),
+                      BoxCase{"variable_text", NumberBox::Variable, "ten", "10", "ten"},
+                      // Only numbers the script can hold stay, without blanks.
+                      BoxCase{"percent_fraction", NumberBox::AttackPercent, "50.5", "100", "0"},
+                      BoxCase{"percent_blanks", NumberBox::AttackPercent, " 50 ", "50", "50"},
+                      BoxCase{"groups_plus", NumberBox::GroupCount, "+3", "3", "+3"},
+                      BoxCase{"minimum_fraction", NumberBox::GroupMinimum, "1.5", "5", "1.5"},
+                      BoxCase{"maximum_beyond", NumberBox::GroupMaximum, "2147483648", "10",
+                              "2147483648"},
+                      BoxCase{"maximum_largest", NumberBox::GroupMaximum, "2147483647",
+                              "2147483647", "2147483647"},
+                      BoxCase{"distance_fraction", NumberBox::Distance, "15.5", "0", "0"},
+                      BoxCase{"distance_blanks", NumberBox::Distance, "15 ", "15", "15"},
+                      BoxCase{"variable_exponent", NumberBox::Variable, "1e3", "10", "1e3"},
+                      BoxCase{"variable_negative", NumberBox::Variable, "-7", "-7", "-7"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AllocationBoxes, ValuesAbove100WaitForTheFocusLossAndAreRefusedThere) {
@@ -51,6 +64,9 @@ TEST(AllocationBoxes, ValuesAbove100WaitForTheFocusLossAndAreRefusedThere) {
     EXPECT_EQ(AllocationValueOnChange("120"), std::nullopt);
     EXPECT_EQ(AllocationValueOnChange("abc"), std::nullopt);
     EXPECT_EQ(AllocationValueOnChange("-5"), 0); // the spinner stops at 0
+    EXPECT_EQ(AllocationValueOnChange("12.5"), std::nullopt);
+    EXPECT_EQ(AllocationOnFocusLoss("12.5").text, "0");
+    EXPECT_EQ(AllocationOnFocusLoss(" 30 ").text, "30");
 
     const AllocationFocusLoss refused = AllocationOnFocusLoss("120");
     EXPECT_EQ(refused.text, "0");

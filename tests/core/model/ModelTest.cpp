@@ -119,6 +119,61 @@ TEST(Numeric, OneTestForTheWholeProgram) {
     EXPECT_EQ(FloorNumberOr(u" 15 ", 0), 15);
 }
 
+namespace {
+
+struct ScriptNumberCase {
+    const char* text;
+    const char* stored; // nullptr: refused
+};
+
+void PrintTo(const ScriptNumberCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+class ScriptNumbers : public testing::TestWithParam<ScriptNumberCase> {};
+
+} // namespace
+
+TEST_P(ScriptNumbers, WholeNumbersInThirtyTwoBitsOnly) {
+    const std::optional<QString> stored = ScriptNumber(QString::fromUtf8(GetParam().text));
+    if (GetParam().stored)
+        EXPECT_EQ(stored, QString::fromUtf8(GetParam().stored));
+    else
+        EXPECT_EQ(stored, std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ScriptNumbers,
+    testing::Values(ScriptNumberCase{"0", "0"}, ScriptNumberCase{"-0", "-0"},
+                    ScriptNumberCase{" 5 ", "5"}, ScriptNumberCase{"\t12", "12"},
+                    ScriptNumberCase{"\u3000"
+                                     "7",
+                                     "7"},
+                    ScriptNumberCase{"007", "007"}, ScriptNumberCase{"-15", "-15"},
+                    ScriptNumberCase{"2147483647", "2147483647"},
+                    ScriptNumberCase{"-2147483648", "-2147483648"},
+                    ScriptNumberCase{"2147483648", nullptr},
+                    ScriptNumberCase{"-2147483649", nullptr},
+                    ScriptNumberCase{"99999999999999999999999", nullptr},
+                    ScriptNumberCase{"+3", nullptr}, ScriptNumberCase{"1.5", nullptr},
+                    ScriptNumberCase{"50.0", nullptr}, ScriptNumberCase{"1e3", nullptr},
+                    ScriptNumberCase{"", nullptr}, ScriptNumberCase{" ", nullptr},
+                    ScriptNumberCase{"-", nullptr}, ScriptNumberCase{"--1", nullptr},
+                    ScriptNumberCase{"1 2", nullptr}, ScriptNumberCase{"1,000", nullptr},
+                    ScriptNumberCase{"\xef\xbc\x95", nullptr} /* full-width 5 */,
+                    ScriptNumberCase{"abc", nullptr}));
+
+TEST(Numeric, ScriptNumberWithinNarrowerRanges) {
+    EXPECT_TRUE(IsScriptNumber(u"0", 0, 100));
+    EXPECT_TRUE(IsScriptNumber(u" 100", 0, 100));
+    EXPECT_FALSE(IsScriptNumber(u"101", 0, 100));
+    EXPECT_FALSE(IsScriptNumber(u"-1", 0, 100));
+    EXPECT_TRUE(IsScriptNumber(u"-0", 0, 100));
+    EXPECT_EQ(ScriptNumberHint(0, 100), QString::fromUtf8("0～100の整数を入力してください"));
+    EXPECT_EQ(ScriptNumberHint(),
+              QString::fromUtf8("-2147483648～2147483647の整数を入力してください"));
+}
+
 // Values at and beyond what a whole number holds are refused, not converted.
 TEST(Numeric, HugeValuesAreNotNumbersOfTheProgram) {
     EXPECT_EQ(FloorNumber(u"9223372036854775808"), std::nullopt);

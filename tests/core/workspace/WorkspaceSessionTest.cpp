@@ -143,6 +143,33 @@ TEST(WorkspaceSession, AllocationBoxesWaitForTheFocusLoss) {
     EXPECT_EQ(ws.Panel().totalLabel, "合計:200％");
 }
 
+// What a box lets into the rule's script is a whole number the game reads.
+TEST(WorkspaceSession, PanelBoxesPassOnlyWholeNumbers) {
+    Workspace ws;
+    ws.SwitchCategory(4);
+    ws.AddRule();
+    ws.ChangePanel(PanelControl::WoodBox, " 30");
+    EXPECT_EQ(ws.Panel().At(PanelControl::WoodBox).value, "30");
+    EXPECT_TRUE(ws.SelectedEntry()->actions.startsWith(
+        "(set-strategic-number sn-wood-gatherer-percentage 30);"));
+    const RuleEntry before = *ws.SelectedEntry();
+    ws.ChangePanel(PanelControl::FoodBox, "12.5");
+    EXPECT_EQ(*ws.SelectedEntry(), before);
+    EXPECT_FALSE(ws.PanelFocusLost(PanelControl::FoodBox).IsEmpty());
+    EXPECT_EQ(ws.SelectedEntry()->panel3, "0");
+
+    ws.ChangePanel(PanelControl::VariablePicker, "2");
+    ws.ChangePanel(PanelControl::VariableValue, "2.5");
+    EXPECT_EQ(ws.SelectedEntry()->variableValue, "10");
+    ws.ChangePanel(PanelControl::VariableValue, "-2147483648");
+    EXPECT_TRUE(ws.SelectedEntry()->actions.contains("(set-goal 2 -2147483648)"));
+
+    ws.SwitchCategory(6);
+    ws.AddRule();
+    ws.ChangePanel(PanelControl::Distance, "+20");
+    EXPECT_EQ(ws.SelectedEntry()->panel2, "0");
+}
+
 // Fills the selected rule with top-level facts until it holds `count` entries.
 void FillConditions(Workspace& ws, int count) {
     ws.EditConditions([count](ConditionList& list) {
