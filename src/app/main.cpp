@@ -11,6 +11,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rulewright"));
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("rulewright"));
     rw::InstallQtTranslation(app);
     QCommandLineParser parser;
     parser.addHelpOption();
