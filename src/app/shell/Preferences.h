@@ -23,7 +23,7 @@ void SaveEnvironmentSettings(const EnvironmentSettings& settings);
 // maximised, and the positions of its two splitters.
 struct WindowMemory {
     std::optional<QRect> geometry;
-    QMargins frame{4, 30, 4, 4}; // a guess until a window has been seen
+    QMargins frame{8, 40, 8, 8}; // a generous guess until a window has been seen
     bool maximised = false;
     QByteArray mainSplitter;
     QByteArray ruleSplitter;
