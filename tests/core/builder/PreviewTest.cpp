@@ -140,7 +140,7 @@ TEST(Preview, RuleColoursAreCachedUntilTheScriptChanges) {
     // a rule without conditions is still coloured afresh, never shown stale
     rule.conditions.clear();
     EXPECT_EQ(PreviewCommand(p, 1, 3, true).content, rule.scriptColours);
-    EXPECT_TRUE(rule.scriptText.contains("\r\n    ()\r\n=>"));
+    EXPECT_TRUE(rule.scriptText.contains("\r\n    (true)\r\n=>"));
 
     // a group preview touches no cache
     const Project before = p;
