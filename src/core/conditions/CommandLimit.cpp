@@ -1,5 +1,6 @@
 #include "conditions/CommandLimit.h"
 
+#include "conditions/ConditionCatalogue.h"
 #include "conditions/ConditionList.h"
 #include "model/Project.h"
 
@@ -26,7 +27,8 @@ ConditionCommandStates CommandLimitRefresh(const ConditionEntries& entries, int 
         return states;
 
     const ConditionEntry& entry = entries[selected - 1];
-    states.change = !entry.IsTopLevelLocked() && !entry.IsOperator();
+    // Exactly the entries the editor opens, so that "変更" never does nothing.
+    states.change = CanChange(entry);
     // An operator put in place of an entry below an operator adds only its
     // placeholders; anywhere else it is a new entry as well.
     const bool inPlace = !entry.IsTopLevel() && !entry.IsOperator() && !entry.IsTopLevelLocked();

@@ -327,6 +327,12 @@ SplitEditdatResult Split(const QString& editdat) {
     return result;
 }
 
+bool CanChange(const ConditionEntry& entry) {
+    if (entry.IsLocked() || entry.IsOperator())
+        return false;
+    return entry.IsPlaceholder() || Split(entry.editdat).kind != 0;
+}
+
 QString Operator(int position) {
     return kOperators.value(position);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conditions/ConditionEntry.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -42,6 +44,12 @@ struct SplitEditdatResult {
 
 // Cuts edit data at every "\": the kind number and at most five fields.
 SplitEditdatResult Split(const QString& editdat);
+
+// Whether the condition editor can show the entry for changing: the
+// placeholder, or a fact whose edit data names a kind. Locked entries,
+// operators and conditions taken over from elsewhere (a free event's related
+// condition) cannot be changed, so their change commands stay off.
+bool CanChange(const ConditionEntry& entry);
 
 // ">=" ... "!=" for comparison positions 0 to 5; empty text otherwise.
 QString Operator(int position);

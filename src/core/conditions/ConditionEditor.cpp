@@ -329,14 +329,12 @@ bool ConditionEditor::IfEditCommand(ConditionList& list, const Project& project)
     if (shown_)
         return false;
     const ConditionEntry* entry = list.SelectedEntry();
-    if (!entry || entry->IsLocked() || entry->IsOperator())
+    // Edit data that names no kind (stored by something else) cannot be
+    // shown in any panel, so it is not opened at all.
+    if (!entry || !CanChange(*entry))
         return false;
     const bool placeholder = entry->IsPlaceholder();
     const SplitEditdatResult stored = Split(entry->editdat);
-    // Edit data that names no kind (stored by something else) cannot be
-    // shown in any panel, so it is not opened at all.
-    if (!placeholder && stored.kind == 0)
-        return false;
     const bool total = entry->script.contains(QLatin1String("total"));
     EnsureCreated(project);
     mode_ = ConditionEditorMode::Changing;

@@ -79,7 +79,19 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"operatorSelected", kNested, 1, {"0 X"}, 0, false, "10 1111111 11110 0"},
         LimitCase{"copiedOperatorNeverOverwrites", kNested, 3, kOrSubtree, 0, false,
                   "11 1111111 11110 0"},
-        LimitCase{"noSelection", kTwo, 0, {"0 X"}, 0, true, "10 0000000 00101 0"}));
+        LimitCase{"noSelection", kTwo, 0, {"0 X"}, 0, true, "10 0000000 00101 0"},
+        // entries the editor cannot show: copied, cut and deleted like a
+        // fact, never changed
+        LimitCase{"relatedTopLevel", {"0 L", "0 R"}, 2, {"0 X"}, 0, false, "10 1111111 11110 1"},
+        LimitCase{
+            "relatedBelowOperator", {"0 AND", "1 R", "1 A"}, 2, {}, 0, false, "10 1111111 11010 0"},
+        LimitCase{"lockedBelowOperator",
+                  {"0 AND", "1 L", "1 A"},
+                  2,
+                  {},
+                  0,
+                  false,
+                  "10 1111111 11010 0"}));
 
 TEST(CommandLimitRewrite, OffersOnlyKindsWithTheSameChildren) {
     const ConditionEntries entries = Entries({"0 AND", "1 A", "1 B", "0 NOT", "4 C"});

@@ -1,5 +1,6 @@
 #include "conditions/ConditionEditor.h"
 #include "ListNotation.h"
+#include "conditions/CommandLimit.h"
 #include "model/Project.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +205,20 @@ TEST_F(ConditionEditorTest, EntriesThatAreNotOpened) {
     EXPECT_FALSE(editor.IfEditCommand(list, project));
     list.SetEntry(5, ConditionEntry{0, "x", "", ""});
     EXPECT_FALSE(editor.IfEditCommand(list, project));
+}
+
+TEST_F(ConditionEditorTest, ChangeIsOfferedExactlyWhereTheEditorOpens) {
+    ConditionList list = List({"0 L", "0 AND", "2 A", "2 P", "0 R", "0 OR", "6 R", "6 L", "0 B"});
+    list.SetEntry(9, ConditionEntry{0, "x", "12\\0", "y"});
+    ConditionClipboard clipboard;
+    for (int position = 1; position <= list.Size(); ++position) {
+        list.Select(position);
+        const bool offered = CommandLimitRefresh(list, clipboard, 1).change;
+        const bool opened = editor.IfEditCommand(list, project);
+        EXPECT_EQ(offered, opened) << position;
+        if (opened)
+            editor.Cancel(list);
+    }
 }
 
 TEST_F(ConditionEditorTest, StoredPositionsOutOfRangeChooseFirstRow) {

@@ -2,7 +2,7 @@
 
 // Short notation for condition lists in tests: "2 A" is a fact A under
 // entry 2, "0 AND" a top-level AND, "1 P" a placeholder, "0 L" a locked
-// implied condition.
+// implied condition, "0 R" a free event's related condition.
 
 #include "conditions/ConditionList.h"
 
@@ -25,6 +25,11 @@ inline ConditionEntry E(int pw, const QString& name) {
             return ConditionEntry{pw, op.cap, op.editdat, op.script};
     if (name == "L")
         return ConditionEntry{pw, "家が建設できるとき", kEditdatLocked, "can-build house"};
+    if (name == "R") {
+        ConditionEntry related = RelatedConditionEntry("城が建設できるとき", "can-build castle");
+        related.pw = pw;
+        return related;
+    }
     return ConditionEntry{pw, name, "1\\0\\1\\0", "fact-" + name.toLower()};
 }
 
@@ -54,6 +59,8 @@ inline QStringList Describe(const ConditionEntries& entries) {
             name = "P";
         else if (e.IsLocked())
             name = "L";
+        else if (e.editdat == kEditdatRelated)
+            name = "R";
         items << QString::number(e.pw) + " " + name;
     }
     return items;
