@@ -1,12 +1,13 @@
 # make run  - install what is missing, build, start the editor
 # make test - install what is missing, build, run every test (core tests also under ASan/UBSan)
+# make install, make package - see below
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev ccache fonts-noto-cjk \
            qt6-translations-l10n
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test run bench clean
+.PHONY: deps build test run bench install package clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -33,6 +34,15 @@ run: build
 
 bench: build
 	@for b in build/default/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# make install [PREFIX=/usr/local] [DESTDIR=staging]
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/default --prefix "$(PREFIX)"
+
+# make package - build/default/rulewright_VERSION_ARCH.deb
+package: build
+	cmake --build --preset default --target package
 
 clean:
 	rm -rf build

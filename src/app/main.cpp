@@ -3,17 +3,31 @@
 #include "shell/Translation.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rulewright"));
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("rulewright"));
     rw::InstallQtTranslation(app);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("the project file to open (.rwp)"),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);
     rw::QtDialogs dialogs;
     rw::MainWindow window(dialogs, QCoreApplication::applicationDirPath(), rw::MakeGameSystem());
     window.Start();
     window.show();
+    // A file given by the desktop (a double click on a project) opens once
+    // the window is up, so that a refusal is shown over it.
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        window.OpenFile(QFileInfo(files.first()).absoluteFilePath());
 
     // For looking at a menu without a pointer: RW_OPEN_MENU=menu.file and so on.
     const QString menuName = qEnvironmentVariable("RW_OPEN_MENU");

@@ -19,12 +19,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -80,12 +82,12 @@ void MainWindow::AddFileCommands() {
           [this] { NewEmptyProject(); });
     c.Add(QStringLiteral("file.newFromTemplate"), QStringLiteral("テンプレートから..."),
           [this] { NewFromTemplate(); });
-    c.Add(QStringLiteral("file.open"), QStringLiteral("既存のAIプロジェクトを開く(&O)..."),
-          [this] { OpenProject(); })
-        ->setShortcut(QKeySequence::Open);
-    c.Add(QStringLiteral("file.save"), QStringLiteral("プロジェクトの上書き保存(&S)"),
-          [this] { SaveProject(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    c.Add(QStringLiteral("file.open"), QStringLiteral("既存のAIプロジェクトを開く(&O)..."), [this] {
+         OpenProject();
+     })->setShortcut(QKeySequence::Open);
+    c.Add(QStringLiteral("file.save"), QStringLiteral("プロジェクトの上書き保存(&S)"), [this] {
+         SaveProject();
+     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     c.Add(QStringLiteral("file.saveAs"), QStringLiteral("名前をつけてプロジェクトの保存(&A)..."),
           [this] { SaveProjectAs(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -237,18 +239,23 @@ void MainWindow::Start() {
 
     if (game_)
         aiFolder_ = GameInstallation(*game_).AiFolder();
-    templateFolder_ = rw::TemplateFolder(programFolder_);
+    templateFolders_ =
+        LocateTemplateFolders(programFolder_, QFileInfo(programFolder_).isWritable(),
+                              InstalledTemplateFolder(programFolder_),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
     Refresh();
 
-    if (!QFileInfo(templateFolder_).isDir()) {
+    // An installed program makes the user's folder when it is first needed.
+    const QString& templateFolder = templateFolders_.user;
+    if (templateFolders_.besideProgram && !QFileInfo(templateFolder).isDir()) {
         if (dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
             Dialogs::Answer::Yes) {
-            if (!EnsureFolder(templateFolder_)) {
+            if (!EnsureFolder(templateFolder)) {
                 Show(Notice{QStringLiteral("テンプレートフォルダを作成できませんでした\n") +
-                                templateFolder_,
+                                templateFolder,
                             QStringLiteral("テンプレート機能の確認"), Notice::Icon::Warning});
                 work_.SetTemplatesEnabled(false);
             }
@@ -256,7 +263,7 @@ void MainWindow::Start() {
             work_.SetTemplatesEnabled(false);
         }
     }
-    openFolder_ = programFolder_;
+    openFolder_ = templateFolders_.besideProgram ? programFolder_ : QDir::homePath();
     Refresh();
 }
 
@@ -341,9 +348,9 @@ void MainWindow::NewFromTemplate() {
     if (!work_.TemplatesEnabled() || !ConfirmDiscard())
         return;
     TemplateOpenDialog dialog(
-        ListTemplates(templateFolder_),
+        ListTemplates(templateFolders_),
         [this](const QString& name) {
-            Report([this, &name] { return work_.NewFromTemplate(templateFolder_, name); });
+            Report([this, &name] { return work_.NewFromTemplate(templateFolders_, name); });
         },
         this);
     dialogs_.Run(dialog);
@@ -354,9 +361,9 @@ void MainWindow::SaveAsTemplate() {
     if (!work_.TemplatesEnabled())
         return;
     TemplateSaveDialog dialog(
-        templateFolder_,
+        templateFolders_.user,
         [this](const QString& name) {
-            const SaveOutcome outcome = work_.SaveAsTemplate(templateFolder_, name);
+            const SaveOutcome outcome = work_.SaveAsTemplate(templateFolders_, name);
             Show(outcome.notice);
             return outcome.ok;
         },
@@ -370,8 +377,11 @@ void MainWindow::OpenProject() {
         return;
     const QString path = dialogs_.OpenFile(
         {QStringLiteral("プロジェクトを開く"), openFolder_, kProjectFilter, kProjectSuffix});
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+bool MainWindow::OpenFile(const QString& path) {
     Notice notice;
     {
         WaitCursor wait;
@@ -381,6 +391,7 @@ void MainWindow::OpenProject() {
         openFolder_ = QFileInfo(path).absolutePath();
     Refresh();
     Show(notice);
+    return notice.IsEmpty();
 }
 
 bool MainWindow::SaveProject() {

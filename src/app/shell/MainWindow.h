@@ -3,6 +3,7 @@
 #include "shell/Dialogs.h"
 #include "shell/EditorHost.h"
 #include "shell/GameSystem.h"
+#include "storage/Templates.h"
 #include "workspace/Workspace.h"
 
 #include <QMainWindow>
@@ -51,7 +52,7 @@ public:
     bool Refreshing() const override { return refreshing_; }
 
     const QString& AiFolder() const { return aiFolder_; }
-    const QString& TemplateFolder() const { return templateFolder_; }
+    const TemplateFolders& Templates() const { return templateFolders_; }
     const QString& ProgramFolder() const { return programFolder_; }
     GameSystem* Game() const { return game_.get(); }
 
@@ -78,6 +79,10 @@ public:
     bool SaveProjectAs();
     // The question before the open project is replaced or the program ends.
     bool ConfirmDiscard();
+    // Opens a project file as "既存のAIプロジェクトを開く(&O)..." does once a
+    // name is chosen (also the file named on the command line); a file that
+    // cannot be opened is reported and leaves the open project as it was.
+    bool OpenFile(const QString& path);
 
     // Sets the message panel (long operations announce themselves there).
     void SetMessage(const QString& text);
@@ -105,7 +110,7 @@ private:
     Workspace work_;
     std::unique_ptr<CommandMap> commands_;
     QString aiFolder_;
-    QString templateFolder_;
+    TemplateFolders templateFolders_;
     QString openFolder_;
     bool refreshing_ = false;
 

@@ -19,6 +19,22 @@ bool IsSeparator(QChar c) {
     return c == QLatin1Char('/') || c == QLatin1Char('\\');
 }
 
+QString WithSeparator(const QString& folder) {
+    if (folder.isEmpty() || IsSeparator(folder.back()))
+        return folder;
+    return folder + QLatin1Char('/');
+}
+
+bool SameFolder(const QString& a, const QString& b) {
+    return QDir::cleanPath(QDir(a).absolutePath()) == QDir::cleanPath(QDir(b).absolutePath());
+}
+
+// Case-blind first, so that "b" stands between "A" and "C"; ties keep a fixed order.
+bool NameOrder(const QString& a, const QString& b) {
+    const int blind = a.compare(b, Qt::CaseInsensitive);
+    return blind != 0 ? blind < 0 : a < b;
+}
+
 } // namespace
 
 QString TemplateFolder(const QString& programFolder) {
@@ -45,11 +61,7 @@ QStringList ListTemplates(const QString& folder) {
     const qsizetype extension = qsizetype(sizeof(kTemplateExtension) - 1);
     for (const QFileInfo& file : files)
         names << file.fileName().chopped(extension);
-    // Case-blind first, so that "b" stands between "A" and "C"; ties keep a fixed order.
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int blind = a.compare(b, Qt::CaseInsensitive);
-        return blind != 0 ? blind < 0 : a < b;
-    });
+    std::sort(names.begin(), names.end(), NameOrder);
     return names;
 }
 
@@ -91,6 +103,65 @@ LoadResult LoadTemplate(const QString& folder, const QString& name) {
         return result;
     }
     return LoadProjectFile(TemplatePath(folder, name), true);
+}
+
+QString InstalledTemplateFolder(const QString& programFolder) {
+    return WithSeparator(QDir::cleanPath(WithSeparator(programFolder) +
+                                         QStringLiteral(RW_DATA_FROM_BIN "/Template")));
+}
+
+TemplateFolders LocateTemplateFolders(const QString& programFolder, bool programFolderWritable,
+                                      const QString& shippedFolder, const QString& userDataFolder) {
+    const QString beside = TemplateFolder(programFolder);
+    const bool installed = !shippedFolder.isEmpty() && QFileInfo(shippedFolder).isDir() &&
+                           !SameFolder(shippedFolder, beside);
+    if ((!installed && programFolderWritable) || userDataFolder.isEmpty())
+        return TemplateFolders{beside, QString(), true};
+    return TemplateFolders{TemplateFolder(userDataFolder),
+                           installed ? WithSeparator(shippedFolder) : QString(), false};
+}
+
+QStringList ListTemplates(const TemplateFolders& folders) {
+    QStringList names = ListTemplates(folders.user);
+    if (folders.shipped.isEmpty())
+        return names;
+    for (const QString& name : ListTemplates(folders.shipped)) {
+        if (!names.contains(name))
+            names << name;
+    }
+    std::sort(names.begin(), names.end(), NameOrder);
+    return names;
+}
+
+QString TemplatePath(const TemplateFolders& folders, const QString& name) {
+    const QString own = TemplatePath(folders.user, name);
+    if (folders.shipped.isEmpty() || QFileInfo::exists(own))
+        return own;
+    const QString shipped = TemplatePath(folders.shipped, name);
+    return QFileInfo::exists(shipped) ? shipped : own;
+}
+
+SaveResult SaveTemplate(const Project& project, const TemplateFolders& folders,
+                        const QString& name) {
+    const Notice refused = CheckTemplateName(name);
+    if (!refused.IsEmpty())
+        return SaveResult{false, refused};
+    // An installed program's user folder is made when the first template is
+    // saved, not asked about at start-up as the folder beside the program is.
+    if (!folders.besideProgram && !EnsureFolder(folders.user)) {
+        return SaveResult{
+            false,
+            Notice{QStringLiteral("テンプレートフォルダを作成できませんでした\n") + folders.user,
+                   QStringLiteral("テンプレート機能の確認"), Notice::Icon::Warning}};
+    }
+    return SaveTemplate(project, folders.user, name);
+}
+
+LoadResult LoadTemplate(const TemplateFolders& folders, const QString& name) {
+    if (!CheckTemplateName(name).IsEmpty())
+        return LoadTemplate(folders.user, name);
+    const QString path = TemplatePath(folders, name);
+    return LoadProjectFile(path, true);
 }
 
 Notice CreateTemplateFolderQuestion() {

@@ -36,6 +36,42 @@ SaveResult SaveTemplate(const Project& project, const QString& folder, const QSt
 // Loads a template (project files placed in the folder load too).
 LoadResult LoadTemplate(const QString& folder, const QString& name);
 
+// Where templates are listed from and saved to. A program run from a folder
+// it may write keeps them in the Template folder beside itself. An installed
+// program cannot write there: the user's templates live in the user's data
+// folder, and the templates that came with the program are listed beside
+// them, read-only; a user's template of the same name wins.
+struct TemplateFolders {
+    QString user;               // where templates are saved; ends in a separator
+    QString shipped;            // the program's own templates, never written; empty when none
+    bool besideProgram = false; // the user folder is the one beside the program
+
+    bool operator==(const TemplateFolders&) const = default;
+};
+
+// The folder an installed program's own templates are installed into, found
+// from the program's folder (the data folder lies beside the binary folder).
+QString InstalledTemplateFolder(const QString& programFolder);
+
+// Decides the folders. `shippedFolder` counts only when it exists;
+// `userDataFolder` is the user's application data folder.
+TemplateFolders LocateTemplateFolders(const QString& programFolder, bool programFolderWritable,
+                                      const QString& shippedFolder, const QString& userDataFolder);
+
+// The names of the user's and the shipped templates together, in file name
+// order, each name once.
+QStringList ListTemplates(const TemplateFolders& folders);
+
+// The file a template name stands for: the user's when there is one, else the
+// shipped one, else where the user's would be.
+QString TemplatePath(const TemplateFolders& folders, const QString& name);
+
+// Saves into the user's folder, creating it when missing.
+SaveResult SaveTemplate(const Project& project, const TemplateFolders& folders,
+                        const QString& name);
+
+LoadResult LoadTemplate(const TemplateFolders& folders, const QString& name);
+
 // What start-up asks when the template folder is missing.
 Notice CreateTemplateFolderQuestion();
 

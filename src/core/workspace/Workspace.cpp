@@ -113,8 +113,8 @@ SaveOutcome Workspace::SaveAs(const QString& path, bool overwriteAllowed) {
     return SaveOutcome{true, false, {}};
 }
 
-Notice Workspace::NewFromTemplate(const QString& templateFolder, const QString& name) {
-    LoadResult result = LoadTemplate(templateFolder, name);
+Notice Workspace::NewFromTemplate(const TemplateFolders& folders, const QString& name) {
+    LoadResult result = LoadTemplate(folders, name);
     if (!result.project)
         return result.notice;
     project_ = std::move(*result.project);
@@ -123,8 +123,8 @@ Notice Workspace::NewFromTemplate(const QString& templateFolder, const QString& 
     return {};
 }
 
-SaveOutcome Workspace::SaveAsTemplate(const QString& templateFolder, const QString& name) {
-    const SaveResult result = SaveTemplate(project_, templateFolder, name);
+SaveOutcome Workspace::SaveAsTemplate(const TemplateFolders& folders, const QString& name) {
+    const SaveResult result = SaveTemplate(project_, folders, name);
     return SaveOutcome{result.ok, false, result.notice};
 }
 

@@ -16,6 +16,7 @@
 #include "rules/GroupChoices.h"
 #include "rules/RuleClipboard.h"
 #include "rules/RuleList.h"
+#include "storage/Templates.h"
 #include "workspace/PanelView.h"
 
 #include <QByteArray>
@@ -90,9 +91,10 @@ public:
     // "テンプレートから...": the project of the named template; remembered
     // selections are kept, the current path is cleared. A template that
     // cannot be loaded leaves the open project as it was.
-    Notice NewFromTemplate(const QString& templateFolder, const QString& name);
-    // "テンプレートとして保存(&T)...": the current path does not change.
-    SaveOutcome SaveAsTemplate(const QString& templateFolder, const QString& name);
+    Notice NewFromTemplate(const TemplateFolders& folders, const QString& name);
+    // "テンプレートとして保存(&T)...": into the user's folder; the current
+    // path does not change.
+    SaveOutcome SaveAsTemplate(const TemplateFolders& folders, const QString& name);
 
     bool TemplatesEnabled() const { return templatesEnabled_; }
     void SetTemplatesEnabled(bool enabled) { templatesEnabled_ = enabled; }

@@ -94,6 +94,123 @@ TEST_F(TemplatesOnDisk, MissingFolderIsReportedNotIgnored) {
     EXPECT_TRUE(saved.notice.text.contains(TemplatePath(folder_, QStringLiteral("x"))));
 }
 
+// --- where templates live ------------------------------------------------------
+
+TEST(Templates, InstalledTemplatesSitInTheDataFolderBesideTheBinaries) {
+    EXPECT_EQ(InstalledTemplateFolder(QStringLiteral("/usr/bin")),
+              QStringLiteral("/usr/share/rulewright/Template/"));
+    EXPECT_EQ(InstalledTemplateFolder(QStringLiteral("/home/u/.local/bin/")),
+              QStringLiteral("/home/u/.local/share/rulewright/Template/"));
+}
+
+struct LocateRow {
+    const char* what;
+    bool shippedExists;
+    bool shippedIsBeside; // the shipped folder is the program's own Template folder
+    bool writable;
+    bool userData;
+    // expected
+    bool beside;
+    bool listsShipped;
+};
+
+class LocateTemplateFoldersTest : public ::testing::TestWithParam<LocateRow> {};
+
+TEST_P(LocateTemplateFoldersTest, PicksTheFoldersForHowTheProgramRuns) {
+    const LocateRow& row = GetParam();
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("bin"));
+    const QString userData = dir.filePath(QStringLiteral("home/data"));
+    QString shipped = row.shippedIsBeside ? TemplateFolder(program)
+                                          : dir.filePath(QStringLiteral("share/Template"));
+    ASSERT_TRUE(QDir().mkpath(program));
+    if (row.shippedExists)
+        ASSERT_TRUE(QDir().mkpath(shipped));
+
+    const TemplateFolders folders =
+        LocateTemplateFolders(program, row.writable, shipped, row.userData ? userData : QString());
+    EXPECT_EQ(folders.besideProgram, row.beside) << row.what;
+    EXPECT_EQ(folders.user, row.beside ? TemplateFolder(program) : TemplateFolder(userData))
+        << row.what;
+    EXPECT_EQ(folders.shipped, row.listsShipped ? shipped + QLatin1Char('/') : QString())
+        << row.what;
+    EXPECT_NE(folders.user, folders.shipped) << row.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, LocateTemplateFoldersTest,
+    ::testing::Values(
+        LocateRow{"run from the build folder", false, false, true, true, true, false},
+        LocateRow{"installed under /usr", true, false, false, true, false, true},
+        LocateRow{"installed into a folder the user owns", true, false, true, true, false, true},
+        LocateRow{"unpacked where it cannot write", false, false, false, true, false, false},
+        LocateRow{"shipped folder is its own Template folder", true, true, true, true, true, false},
+        LocateRow{"no user data folder to go to", true, false, false, false, true, false}));
+
+class InstalledTemplates : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folders_ = TemplateFolders{TemplateFolder(dir_.filePath(QStringLiteral("home"))),
+                                   TemplateFolder(dir_.filePath(QStringLiteral("share"))), false};
+        ASSERT_TRUE(EnsureFolder(folders_.shipped));
+    }
+    Project Titled(const char* title) {
+        Project project = InitialProject();
+        project.title = QString::fromUtf8(title);
+        return project;
+    }
+    QTemporaryDir dir_;
+    TemplateFolders folders_;
+};
+
+TEST_F(InstalledTemplates, UsersTemplatesStandBesideTheShippedOnesAndWinOnTheirName) {
+    ASSERT_TRUE(SaveTemplate(Titled("shipped common"), folders_.shipped, "共通").ok);
+    ASSERT_TRUE(SaveTemplate(Titled("shipped B"), folders_.shipped, "B").ok);
+    // No user folder yet: the shipped templates alone.
+    EXPECT_EQ(ListTemplates(folders_), (QStringList{"B", QStringLiteral("共通")}));
+
+    ASSERT_TRUE(SaveTemplate(Titled("mine"), folders_, QStringLiteral("共通")).ok);
+    ASSERT_TRUE(SaveTemplate(Titled("mine a"), folders_, QStringLiteral("a")).ok);
+    EXPECT_EQ(ListTemplates(folders_), (QStringList{"a", "B", QStringLiteral("共通")}));
+    EXPECT_EQ(TemplatePath(folders_, QStringLiteral("共通")),
+              TemplatePath(folders_.user, QStringLiteral("共通")));
+    EXPECT_EQ(TemplatePath(folders_, QStringLiteral("B")),
+              TemplatePath(folders_.shipped, QStringLiteral("B")));
+
+    const LoadResult common = LoadTemplate(folders_, QStringLiteral("共通"));
+    ASSERT_TRUE(common.project);
+    EXPECT_EQ(common.project->title, QStringLiteral("mine"));
+    const LoadResult b = LoadTemplate(folders_, QStringLiteral("B"));
+    ASSERT_TRUE(b.project);
+    EXPECT_EQ(b.project->title, QStringLiteral("shipped B"));
+    EXPECT_FALSE(LoadTemplate(folders_, QStringLiteral("none")).project);
+}
+
+TEST_F(InstalledTemplates, SavingNeverWritesIntoTheShippedFolder) {
+    ASSERT_TRUE(SaveTemplate(Titled("shipped"), folders_.shipped, "標準").ok);
+    QFile shippedFile(TemplatePath(folders_.shipped, QStringLiteral("標準")));
+    ASSERT_TRUE(shippedFile.open(QIODevice::ReadOnly));
+    const QByteArray before = shippedFile.readAll();
+    shippedFile.close();
+
+    const SaveResult saved = SaveTemplate(Titled("changed"), folders_, QStringLiteral("標準"));
+    ASSERT_TRUE(saved.ok) << saved.notice.text.toStdString();
+    ASSERT_TRUE(shippedFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(shippedFile.readAll(), before);
+    EXPECT_EQ(QDir(folders_.shipped).entryList(QDir::Files), QStringList{"標準.aitmp"});
+    EXPECT_TRUE(QFileInfo::exists(TemplatePath(folders_.user, QStringLiteral("標準"))));
+    // A name that would reach out of the user folder is still refused.
+    EXPECT_FALSE(SaveTemplate(Titled("x"), folders_, QStringLiteral("../share/標準")).ok);
+}
+
+TEST_F(InstalledTemplates, UserFolderThatCannotBeMadeIsReported) {
+    QFile blocker(dir_.filePath(QStringLiteral("home")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should go
+    const SaveResult saved = SaveTemplate(Titled("x"), folders_, QStringLiteral("x"));
+    EXPECT_FALSE(saved.ok);
+    EXPECT_TRUE(saved.notice.text.contains(folders_.user));
+}
+
 struct NameRow {
     const char* name;
     bool accepted;
