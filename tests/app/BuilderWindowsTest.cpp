@@ -7,6 +7,8 @@
 #include "builder/ScriptPreviewWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/WineGameSystem.h"
+#include "storage/NewProject.h"
+#include "storage/ProjectFile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,11 +17,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -71,7 +78,11 @@ TEST_F(BuilderWindowsTest, PerDialogWritesTheAiIntoTheUserFolder) {
                   QDir::toNativeSeparators(folder_.path()) + QDir::separator());
         EXPECT_EQ(per->NameBox()->text(), QStringLiteral("mybot"));
 
+        QSignalSpy finished(per, &FrmPer::BuildFinished);
         per->StartButton()->click();
+        EXPECT_TRUE(per->IsBuilding());
+        EXPECT_FALSE(per->NameBox()->isEnabled());
+        EXPECT_TRUE(finished.wait(10000));
         EXPECT_EQ(per->StatusLabel()->text(), kBuildSucceeded);
         EXPECT_EQ(per->CancelButton()->text(), QStringLiteral("完了"));
         EXPECT_TRUE(per->StartButton()->isHidden());
@@ -92,7 +103,9 @@ TEST_F(BuilderWindowsTest, PerDialogWithoutRulesShowsTheRefusalAndCanStartAgain)
         auto* per = qobject_cast<FrmPer*>(&dialog);
         if (!per)
             return int(QDialog::Rejected);
+        QSignalSpy finished(per, &FrmPer::BuildFinished);
         per->StartButton()->click();
+        EXPECT_TRUE(finished.wait(10000));
         EXPECT_FALSE(per->StartButton()->isHidden());
         EXPECT_TRUE(per->StartButton()->isEnabled());
         EXPECT_EQ(per->CancelButton()->text(), QStringLiteral("キャンセル"));
@@ -202,14 +215,198 @@ TEST_F(BuilderWindowsTest, PreviewShowsTheSelectedRule) {
         if (!preview)
             return int(QDialog::Rejected);
         EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview by ZuzAdidodi"));
-        EXPECT_EQ(preview->TextArea()->lineWrapMode(), QTextEdit::NoWrap);
+        EXPECT_EQ(preview->TextArea()->lineWrapMode(), QPlainTextEdit::NoWrap);
         shown = preview->TextArea()->toPlainText();
+        // Busy until the window is there to read.
+        EXPECT_NE(QApplication::overrideCursor(), nullptr);
+        preview->show();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         return int(QDialog::Rejected);
     };
     Trigger("rule.showScript");
     EXPECT_TRUE(shown.contains(QStringLiteral("(defrule"))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
     EXPECT_FALSE(CurrentProject().categories[0].entries.isEmpty());
     EXPECT_EQ(window_->StatusPanel(4)->text(), QString());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The colour and weight the preview gives the character at `position`.
+std::pair<QColor, bool> StyleAt(const QTextDocument& document, int position) {
+    const QTextBlock block = document.findBlock(position);
+    const int at = position - block.position();
+    std::pair<QColor, bool> style{QColor(Qt::black), false};
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        if (at >= range.start && at < range.start + range.length)
+            style = {range.format.foreground().color(), range.format.fontWeight() == QFont::Bold};
+    return style;
+}
+
+TEST(ScriptPreviewWindow, ColoursCommentsLastAndBracketsOverOperators) {
+    const QString text = QStringLiteral("(defrule  ;■true or (and\r\n    (and\r\n        (true)"
+                                        "  ;(true)\r\n    )\r\n=>\r\n");
+    ScriptPreviewWindow window(PreviewText{text, true});
+    const QTextDocument& document = *window.TextArea()->document();
+    const QString shown = document.toPlainText();
+    const std::pair<QColor, bool> navy{QColor(0, 0, 128), true}, blue{QColor(0, 0, 255), true},
+        grey{QColor(128, 128, 128), true}, green{QColor(32, 157, 66), false},
+        plain{QColor(Qt::black), false};
+    auto at = [&](const QString& piece, int from = 0) { return int(shown.indexOf(piece, from)); };
+    EXPECT_EQ(StyleAt(document, at("defrule")), blue);
+    // a comment holding keywords stays green throughout
+    for (int i = at(";■true"); i < at("\n"); ++i)
+        EXPECT_EQ(StyleAt(document, i), green) << i;
+    // "(and": the bracket grey, the operator navy
+    const int and_ = at("    (and") + 4;
+    EXPECT_EQ(StyleAt(document, and_), grey);
+    EXPECT_EQ(StyleAt(document, and_ + 1), navy);
+    EXPECT_EQ(StyleAt(document, and_ + 3), navy);
+    EXPECT_EQ(StyleAt(document, and_ - 1), plain);
+    const int fact = at("(true)", and_);
+    EXPECT_EQ(StyleAt(document, fact), grey);
+    EXPECT_EQ(StyleAt(document, fact + 1), blue);
+    EXPECT_EQ(StyleAt(document, fact + 5), grey);
+    EXPECT_EQ(StyleAt(document, at(";(true)")), green);
+    EXPECT_EQ(StyleAt(document, at("=>")), grey);
+
+    ScriptPreviewWindow uncoloured(PreviewText{text, false});
+    EXPECT_EQ(StyleAt(*uncoloured.TextArea()->document(), and_ + 1), plain);
+    EXPECT_EQ(uncoloured.TextArea()->toPlainText(), shown);
+}
+
+TEST(ScriptPreviewWindow, JapaneseTakesTwoLatinCells) {
+    // Comments align by their width in the script, where a Japanese
+    // character counts two; the font must draw it so, bold or not.
+    QFont font = ScriptPreviewWindow::ScriptFont();
+    for (bool bold : {false, true}) {
+        font.setBold(bold);
+        const QFontMetricsF metrics(font);
+        const qreal cell = metrics.horizontalAdvance(QLatin1Char('x'));
+        EXPECT_GT(cell, 0);
+        for (const QString& wide : {QStringLiteral("あ"), QStringLiteral("漢"),
+                                    QStringLiteral("％"), QStringLiteral("■")})
+            EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(wide), 2 * cell) << wide.toStdString();
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("ｶ")), cell);
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("(;")), 2 * cell);
+    }
+}
+
+// A project of `count` rules of 16 commands each in category 1.
+Project LargeProject(int count) {
+    Project p = InitialProject();
+    for (int n = 0; n < count; ++n) {
+        RuleEntry e;
+        e.title = QStringLiteral("ルール%1").arg(n);
+        e.marker = kMarkerRoot;
+        e.conditions =
+            QStringLiteral("0;町の人が生産できるとき;CannotEdit,can-train villager\r\n"
+                           "0;AND;Sys_And,and\r\n"
+                           "2;OR;Sys_Or,or\r\n"
+                           "3;木が100以上のとき;Res,wood-amount >= 100\r\n"
+                           "3;食料が50以上のとき;Res,food-amount >= 50\r\n"
+                           "2;NOT;Sys_Not,not\r\n"
+                           "6;町の人が%1人未満のとき;Unit,unit-type-count villager < %1\r\n"
+                           "2;1番の変数が0のとき;Goal,goal 1 0\r\n"
+                           "0;タイマー3が鳴ったとき;Timer,timer-triggered 3\r\n")
+                .arg(n % 100);
+        QStringList events;
+        for (int i = 0; i < 7; ++i)
+            events << QStringLiteral("(train villager)     ;町の人を%1人生産する").arg(i + 1);
+        e.actions = events.join(QStringLiteral("\r\n"));
+        p.CategoryAt(1).entries << e;
+    }
+    return p;
+}
+
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class FrmPerBuild : public testing::Test {
+protected:
+    void SetUp() override {
+        QFile old(folder_.filePath(QStringLiteral("mybot.per")));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(kOld);
+        old.close();
+        dialog_.show();
+    }
+
+    // Starts a build and stops it at once, by `stop`.
+    void StartAndStop(const std::function<void()>& stop) {
+        QSignalSpy finished(&dialog_, &FrmPer::BuildFinished);
+        dialog_.StartButton()->click();
+        ASSERT_TRUE(dialog_.IsBuilding());
+        stop();
+        ASSERT_TRUE(finished.wait(10000));
+        EXPECT_FALSE(dialog_.IsBuilding());
+        EXPECT_EQ(dialog_.StatusLabel()->text(), kBuildCancelled);
+        EXPECT_TRUE(dialog_.isVisible());
+        EXPECT_TRUE(dialogs_.informed.isEmpty());
+        // nothing written, nothing left looking done
+        EXPECT_EQ(Read(folder_.filePath(QStringLiteral("mybot.per"))), kOld);
+        EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("mybot.ai"))));
+        EXPECT_EQ(dialog_.RuleProgressBar()->value(), 0);
+        EXPECT_EQ(dialog_.RowProgressBar()->value(), 0);
+        EXPECT_TRUE(dialog_.StartButton()->isVisible());
+        EXPECT_TRUE(dialog_.StartButton()->isEnabled());
+        EXPECT_TRUE(dialog_.NameBox()->isEnabled());
+        EXPECT_EQ(dialog_.CancelButton()->text(), QStringLiteral("キャンセル"));
+    }
+
+    const QByteArray kOld = "old script\r\n";
+    const Project project_ = LargeProject(1000);
+    QTemporaryDir folder_;
+    FakeDialogs dialogs_;
+    FrmPer dialog_{dialogs_, project_, QString(), folder_.path(), {}};
+};
+
+TEST_F(FrmPerBuild, CancelWritesNothingAndTheNextStartWritesWhatTheCommandLineWrites) {
+    StartAndStop([&] { dialog_.CancelButton()->click(); });
+
+    QSignalSpy finished(&dialog_, &FrmPer::BuildFinished);
+    dialog_.StartButton()->click();
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_EQ(dialog_.StatusLabel()->text(), kBuildSucceeded);
+    EXPECT_EQ(dialog_.RuleProgressBar()->value(), dialog_.RuleProgressBar()->maximum());
+
+    QTemporaryDir cliFolder;
+    const QString projectPath = cliFolder.filePath(QStringLiteral("large.rwp"));
+    ASSERT_TRUE(SaveProjectFile(project_, projectPath, false).ok);
+    ASSERT_FALSE(qEnvironmentVariable("RW_CLI").isEmpty());
+    QProcess cli;
+    cli.start(qEnvironmentVariable("RW_CLI"),
+              {QStringLiteral("build"), projectPath, QStringLiteral("--out"), cliFolder.path()});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QByteArray expected = Read(cliFolder.filePath(QStringLiteral("mybot.per")));
+    EXPECT_GT(expected.size(), 1000 * 1000);
+    EXPECT_EQ(Read(folder_.filePath(QStringLiteral("mybot.per"))), expected);
+    EXPECT_TRUE(QFile::exists(folder_.filePath(QStringLiteral("mybot.ai"))));
+}
+
+TEST_F(FrmPerBuild, ClosingTheWindowDuringABuildCancelsIt) {
+    StartAndStop([&] { dialog_.close(); });
+    StartAndStop([&] { QTest::keyClick(&dialog_, Qt::Key_Escape); });
+    // once nothing runs, the close box closes
+    dialog_.close();
+    EXPECT_FALSE(dialog_.isVisible());
+}
+
+TEST_F(FrmPerBuild, ARefusedBuildLeavesTheBarsEmpty) {
+    Project unwritable = LargeProject(50);
+    unwritable.CategoryAt(1).entries[49].title = QStringLiteral("€");
+    FrmPer dialog(dialogs_, unwritable, QString(), folder_.path(), {});
+    QSignalSpy finished(&dialog, &FrmPer::BuildFinished);
+    dialog.StartButton()->click();
+    ASSERT_TRUE(finished.wait(10000));
+    ASSERT_EQ(dialogs_.informed.size(), 1);
+    EXPECT_TRUE(dialogs_.informed[0].text.contains(QStringLiteral("€")));
+    EXPECT_EQ(dialog.RuleProgressBar()->value(), 0);
+    EXPECT_EQ(dialog.RowProgressBar()->value(), 0);
+    EXPECT_EQ(Read(folder_.filePath(QStringLiteral("mybot.per"))), kOld);
 }
 
 } // namespace

@@ -13,9 +13,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -125,8 +126,11 @@ TEST_F(EnvironmentSettingsTest, GenerationAndPreviewWriteWithThePreferences) {
         << preview.toStdString();
 
     dialogs_.onRun = [&](QDialog& dialog) {
-        if (auto* per = qobject_cast<FrmPer*>(&dialog))
+        if (auto* per = qobject_cast<FrmPer*>(&dialog)) {
+            QSignalSpy finished(per, &FrmPer::BuildFinished);
             per->StartButton()->click();
+            EXPECT_TRUE(finished.wait(10000));
+        }
         return int(QDialog::Rejected);
     };
     Trigger("file.buildPer");

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 
 namespace rw {
@@ -63,7 +64,9 @@ TEST_F(WindowSessionTest, ScriptOfAProjectMadeInTheWindowEqualsTheCommandLines) 
             editor->ConfirmButton()->click(); // 木が100以上のとき
         } else if (auto* per = qobject_cast<FrmPer*>(&dialog)) {
             per->NameBox()->setText(QStringLiteral("session"));
+            QSignalSpy finished(per, &FrmPer::BuildFinished);
             per->StartButton()->click();
+            EXPECT_TRUE(finished.wait(10000));
         }
         return int(QDialog::Rejected);
     };

@@ -24,10 +24,11 @@ void ShowScriptCommand(MainWindow& window, Dialogs& dialogs) {
     window.SetMessage(kPreviewUpdatingMessage);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const PreviewText text = window.Work().Preview(LoadEnvironmentSettings());
-    // The busy cursor ends with the work: the window itself is for reading.
-    QApplication::restoreOverrideCursor();
     window.SetMessage(QString());
     ScriptPreviewWindow preview(text, &window);
+    // Laying out a long script is part of the wait: the cursor stays busy
+    // until the window is there to read.
+    preview.EndBusyCursorWhenShown();
     dialogs.Run(preview);
 }
 

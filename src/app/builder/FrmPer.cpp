@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace rw {
@@ -56,9 +57,9 @@ FrmPer::FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder
     gameFolder_ = ReadOnlyBox(WithSeparator(aiFolder));
     userChoice_ = new QRadioButton(QStringLiteral("ユーザー設定 (.per,.aiを生成)"));
     userFolder_ = ReadOnlyBox(WithSeparator(programFolder));
-    auto* browse = new QPushButton(QStringLiteral("....."));
-    browse->setObjectName(QStringLiteral("browse"));
-    connect(browse, &QPushButton::clicked, this, &FrmPer::Browse);
+    browse_ = new QPushButton(QStringLiteral("....."));
+    browse_->setObjectName(QStringLiteral("browse"));
+    connect(browse_, &QPushButton::clicked, this, &FrmPer::Browse);
 
     auto* target = new QGroupBox(QStringLiteral("出力先"));
     auto* targetGrid = new QGridLayout(target);
@@ -68,7 +69,7 @@ FrmPer::FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder
     targetGrid->addWidget(userChoice_, 2, 0, 1, 3);
     targetGrid->addWidget(new QLabel(QStringLiteral("出力先")), 3, 0);
     targetGrid->addWidget(userFolder_, 3, 1);
-    targetGrid->addWidget(browse, 3, 2);
+    targetGrid->addWidget(browse_, 3, 2);
 
     name_ = new QLineEdit(QStringLiteral("mybot"));
     version_ = new QLineEdit(QStringLiteral("1.0"));
@@ -99,6 +100,9 @@ FrmPer::FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder
     start_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("キャンセル"));
     connect(start_, &QPushButton::clicked, this, &FrmPer::StartBuild);
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setInterval(kProgressIntervalMs);
+    connect(progressTimer_, &QTimer::timeout, this, &FrmPer::ShowProgress);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -133,38 +137,103 @@ void FrmPer::Browse() {
                                QStringLiteral("確認"), Notice::Icon::Warning});
 }
 
+FrmPer::~FrmPer() {
+    // Stops and joins a build still running before the widgets go.
+    job_.reset();
+}
+
 void FrmPer::StartBuild() {
+    if (job_)
+        return;
     start_->setEnabled(false);
     const QString folder = gameChoice_->isChecked() ? gameFolder_->text() : userFolder_->text();
+    target_ = AiFilePaths(folder, name_->text());
+    if (!target_.Ok()) {
+        Finish(target_);
+        return;
+    }
 
+    SetInputsEnabled(false);
     if (setMessage_)
         setMessage_(kBuildingMessage);
     status_->setText(kBuildingMessage);
-    BuildProgress progress;
-    progress.rule = [this](int index, int count, const QString& title) {
-        ruleProgress_->setRange(0, count);
-        ruleProgress_->setValue(index);
-        status_->setText(title + kRuleBuildingSuffix);
-        // Once per rule, so that the dialog repaints during a long build.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
-    progress.row = [this](int value, int maximum) {
-        rowProgress_->setRange(0, maximum);
-        rowProgress_->setValue(value);
-    };
-    const OutputResult result = WriteAiFiles(project_, folder, name_->text(), progress, settings_);
+    // The build reads a copy, on a thread of its own; the widgets show where
+    // it is only as often as the eye can follow.
+    job_ = std::make_unique<BuildJob>(project_, settings_);
+    job_->Start(
+        [this] { QMetaObject::invokeMethod(this, &FrmPer::BuildEnded, Qt::QueuedConnection); });
+    progressTimer_->start();
+}
 
+void FrmPer::BuildEnded() {
+    if (!job_)
+        return;
+    progressTimer_->stop();
+    const bool cancelled = job_->IsCancelled();
+    ScriptBuild build = job_->TakeResult();
+    job_.reset();
+    // A cancel that came in after the last rule still wins: nothing has
+    // been written yet.
+    if (cancelled && build.Ok()) {
+        build.bytes.clear();
+        build.cancelled = true;
+    }
+    SetInputsEnabled(true);
+    Finish(WriteScript(target_, build));
+}
+
+void FrmPer::SetInputsEnabled(bool enabled) {
+    // Where the script goes cannot change under a running build.
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{userChoice_, browse_, name_, version_, autoIncrement_})
+        input->setEnabled(enabled);
+    gameChoice_->setEnabled(enabled && !gameFolder_->text().isEmpty());
+}
+
+void FrmPer::ShowProgress() {
+    if (!job_)
+        return;
+    const BuildJob::Progress now = job_->Current();
+    if (now.ruleCount == 0)
+        return;
+    ruleProgress_->setRange(0, now.ruleCount);
+    ruleProgress_->setValue(now.rule);
+    rowProgress_->setRange(0, now.rowCount);
+    rowProgress_->setValue(now.row);
+    status_->setText(now.title + kRuleBuildingSuffix);
+}
+
+void FrmPer::Finish(const OutputResult& result) {
     if (result.Ok()) {
+        ruleProgress_->setValue(ruleProgress_->maximum());
         status_->setText(kBuildSucceeded);
         cancel_->setText(QStringLiteral("完了"));
         start_->hide();
     } else {
-        status_->setText(QStringLiteral("なにも実行されていません"));
-        dialogs_.Inform(result.notice);
+        // Bars left full would say the script was written.
+        for (QProgressBar* bar : {ruleProgress_, rowProgress_}) {
+            bar->setRange(0, 1);
+            bar->setValue(0);
+        }
+        status_->setText(result.cancelled ? kBuildCancelled
+                                          : QStringLiteral("なにも実行されていません"));
+        if (!result.cancelled)
+            dialogs_.Inform(result.notice);
     }
     start_->setEnabled(true);
     if (setMessage_)
         setMessage_(QString());
+    emit BuildFinished();
+}
+
+void FrmPer::reject() {
+    // キャンセル, Esc and the close box stop a running build first; the
+    // dialog closes on the next request.
+    if (job_) {
+        job_->Cancel();
+        return;
+    }
+    QDialog::reject();
 }
 
 } // namespace rw

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "builder/BuildJob.h"
 #include "builder/EnvironmentSettings.h"
+#include "builder/OutputFiles.h"
 #include "model/Project.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -13,6 +16,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 namespace rw {
 
@@ -27,6 +31,7 @@ public:
     FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder,
            const QString& programFolder, std::function<void(const QString&)> setMessage,
            QWidget* parent = nullptr);
+    ~FrmPer() override;
 
     QRadioButton* GameChoice() const { return gameChoice_; }
     QRadioButton* UserChoice() const { return userChoice_; }
@@ -36,14 +41,31 @@ public:
     QLabel* StatusLabel() const { return status_; }
     QPushButton* StartButton() const { return start_; }
     QPushButton* CancelButton() const { return cancel_; }
+    QProgressBar* RuleProgressBar() const { return ruleProgress_; }
+    QProgressBar* RowProgressBar() const { return rowProgress_; }
+    bool IsBuilding() const { return job_ != nullptr; }
 
     // The user's preferences the script is written with (defaults until set).
     void SetEnvironment(const EnvironmentSettings& settings) { settings_ = settings; }
 
     void Browse();
     void StartBuild();
+    // While a build runs: cancels it and keeps the dialog open.
+    void reject() override;
+
+signals:
+    // A build has ended: written, refused or cancelled.
+    void BuildFinished();
 
 private:
+    // How often a running build is shown.
+    static constexpr int kProgressIntervalMs = 16;
+
+    void SetInputsEnabled(bool enabled);
+    void ShowProgress();
+    void BuildEnded();
+    void Finish(const OutputResult& result);
+
     Dialogs& dialogs_;
     const Project& project_;
     std::function<void(const QString&)> setMessage_;
@@ -52,6 +74,7 @@ private:
     QRadioButton* userChoice_;
     QLineEdit* gameFolder_;
     QLineEdit* userFolder_;
+    QPushButton* browse_;
     QLineEdit* name_;
     QLineEdit* version_;
     QCheckBox* autoIncrement_;
@@ -60,6 +83,9 @@ private:
     QProgressBar* rowProgress_;
     QPushButton* start_;
     QPushButton* cancel_;
+    QTimer* progressTimer_;
+    std::unique_ptr<BuildJob> job_;
+    OutputResult target_; // where the running build goes
 };
 
 } // namespace rw

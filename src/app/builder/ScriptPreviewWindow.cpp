@@ -1,31 +1,101 @@
 #include "builder/ScriptPreviewWindow.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QSyntaxHighlighter>
 #include <QTextCursor>
-#include <QTextEdit>
+#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace rw {
+
+namespace {
+
+// Colours each line by itself: no colour reaches across a line break, so a
+// line's runs are those of the whole text that fall on it.
+class ScriptHighlighter : public QSyntaxHighlighter {
+public:
+    explicit ScriptHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {}
+
+protected:
+    void highlightBlock(const QString& line) override {
+        for (const ColourRange& run : ColourRuns(line))
+            setFormat(run.start, run.length, FormatOf(run));
+    }
+
+private:
+    QTextCharFormat FormatOf(const ColourRange& run) {
+        for (const auto& [style, format] : formats_)
+            if (style.bold == run.bold && style.rgb == run.rgb)
+                return format;
+        QTextCharFormat format;
+        format.setForeground(QColor::fromRgb(QRgb(run.rgb)));
+        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        formats_.append({run, format});
+        return format;
+    }
+
+    QList<std::pair<ColourRange, QTextCharFormat>> formats_;
+};
+
+} // namespace
+
+QFont ScriptPreviewWindow::ScriptFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Noto Sans Mono CJK draws its Japanese characters two cells wide;
+    // common fixed fonts fall back to proportional glyphs for them.
+    font.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"), font.family()});
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
+    return font;
+}
 
 ScriptPreviewWindow::ScriptPreviewWindow(const PreviewText& text, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Preview by ZuzAdidodi"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    text_ = new QTextEdit;
+    text_ = new QPlainTextEdit;
     text_->setReadOnly(true);
-    text_->setLineWrapMode(QTextEdit::NoWrap);
-    // Scripts line their comments up in one column.
-    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    if (text.rich)
-        text_->setHtml(text.content);
-    else
-        text_->setPlainText(text.content);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setFont(ScriptFont());
+    QString content = text.content;
+    content.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text_->setPlainText(content);
+    if (text.coloured) {
+        auto* highlighter = new ScriptHighlighter(text_->document());
+        // Colour now rather than after the window shows, so that it never
+        // appears plain first.
+        highlighter->rehighlight();
+    }
     text_->moveCursor(QTextCursor::Start);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(text_);
     resize(760, 520);
+}
+
+ScriptPreviewWindow::~ScriptPreviewWindow() {
+    EndBusyCursor();
+}
+
+void ScriptPreviewWindow::EndBusyCursorWhenShown() {
+    busyCursor_ = true;
+}
+
+void ScriptPreviewWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (busyCursor_)
+        QTimer::singleShot(0, this, &ScriptPreviewWindow::EndBusyCursor);
+}
+
+void ScriptPreviewWindow::EndBusyCursor() {
+    if (!busyCursor_)
+        return;
+    busyCursor_ = false;
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace rw

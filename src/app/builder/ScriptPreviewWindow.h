@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace rw {
 
@@ -14,11 +14,26 @@ class ScriptPreviewWindow : public QDialog {
     Q_OBJECT
 public:
     explicit ScriptPreviewWindow(const PreviewText& text, QWidget* parent = nullptr);
+    ~ScriptPreviewWindow() override;
 
-    QTextEdit* TextArea() const { return text_; }
+    QPlainTextEdit* TextArea() const { return text_; }
+
+    // The application's busy cursor, set by the caller, ends once the
+    // window is on the screen (or when it goes, if it never showed).
+    void EndBusyCursorWhenShown();
+
+    // The font of the text area: one in which a Japanese character takes
+    // exactly two Latin cells, as its width in the script counts it.
+    static QFont ScriptFont();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    QTextEdit* text_;
+    void EndBusyCursor();
+
+    QPlainTextEdit* text_;
+    bool busyCursor_ = false;
 };
 
 } // namespace rw

@@ -48,8 +48,7 @@ Notice CheckAiName(const QString& name) {
     return {};
 }
 
-OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
-                          const BuildProgress& progress, const EnvironmentSettings& settings) {
+OutputResult AiFilePaths(const QString& folder, const QString& name) {
     OutputResult result;
     result.notice = CheckAiName(name);
     if (!result.Ok())
@@ -64,10 +63,16 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
     const QDir dir(dirPath);
     result.aiPath = dir.filePath(name + QLatin1String(".ai"));
     result.perPath = dir.filePath(name + QLatin1String(".per"));
+    return result;
+}
 
-    const ScriptBuild build = ZuzAdidodi(project, progress, settings);
+OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
+    OutputResult result = target;
+    if (!result.Ok())
+        return result;
     if (!build.Ok()) {
         result.notice = build.notice;
+        result.cancelled = build.cancelled;
         return result;
     }
 
@@ -87,6 +92,14 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
         ai.close();
     }
     return result;
+}
+
+OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
+                          const BuildProgress& progress, const EnvironmentSettings& settings) {
+    const OutputResult target = AiFilePaths(folder, name);
+    if (!target.Ok())
+        return target;
+    return WriteScript(target, ZuzAdidodi(project, progress, settings));
 }
 
 } // namespace rw

@@ -16,9 +16,19 @@ struct OutputResult {
     Notice notice; // empty on success
     QString aiPath;
     QString perPath;
+    bool cancelled = false; // the build was stopped: nothing was written
 
-    bool Ok() const { return notice.IsEmpty(); }
+    bool Ok() const { return notice.IsEmpty() && !cancelled; }
 };
+
+// Where folder/name.ai and folder/name.per go, or why they cannot go there
+// (a name that is no plain file name, a folder that does not exist).
+OutputResult AiFilePaths(const QString& folder, const QString& name);
+
+// Writes a finished build to the paths of `target`: replaces the .per in one
+// step, then creates the .ai when it is missing. A build that was refused
+// or cancelled writes nothing and hands its outcome on.
+OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build);
 
 // What "開始" does: builds the script, then creates folder/name.ai when it
 // is missing (an existing one is left as it is) and replaces folder/name.per

@@ -129,7 +129,7 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
     }
     for (EventRow& row : events) {
         row.width = Cp932Width(row.command);
-        column_ = std::max(column_, row.width + 4);
+        column_ = std::max(column_, std::min(row.width + 4, widestColumn_));
     }
 
     // Condition rows, closing open operators whenever an entry stands
@@ -173,22 +173,20 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
         if (progress)
             progress(i + 1, rowCount);
         ScriptRow& row = rows[i];
-        QString indented;
-        indented.reserve(row.text.size() + 4 * (level + 2));
-        if (row.step < 0) {
+        if (row.step < 0)
             --level;
-            AppendIndent(indented, level);
-        } else {
-            AppendIndent(indented, level);
-            if (row.step > 0)
-                ++level;
-        }
+        const int shown = std::min(level, deepestIndent_);
+        QString indented;
+        indented.reserve(row.text.size() + 4 * (shown + 1));
+        AppendIndent(indented, shown);
+        if (row.step > 0)
+            ++level;
         indented.append(row.text);
         row.text = std::move(indented);
         if (row.comment == kPlaceholderCaption)
             row.comment.clear();
         row.width = Cp932Width(row.text);
-        column_ = std::max(column_, row.width);
+        column_ = std::max(column_, std::min(row.width, widestColumn_));
     }
 
     // Writing.

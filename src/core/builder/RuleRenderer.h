@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <limits>
 
 namespace rw {
 
@@ -26,6 +27,17 @@ public:
 
     int CommentColumn() const { return column_; }
 
+    // Rows deeper than `deepestIndent` levels are indented no further, and
+    // no row pushes the comment column past `widestColumn` (a wider row has
+    // its comment right after its text). With these bounds the text grows
+    // in proportion to the rule however deep or wide the rule is; without
+    // them (the script's own layout) every level costs four more spaces on
+    // each of its rows.
+    void SetLayoutLimits(int deepestIndent, int widestColumn) {
+        deepestIndent_ = deepestIndent;
+        widestColumn_ = widestColumn;
+    }
+
     // Appends the rule from "(defrule" to its closing ")" (CR LF included).
     // Nothing before or after it: the caller places execution conditions.
     // `category` (1 to 7) is named by the debug chat; 0 names none.
@@ -34,6 +46,8 @@ public:
 
 private:
     int column_;
+    int deepestIndent_ = std::numeric_limits<int>::max();
+    int widestColumn_ = std::numeric_limits<int>::max();
     EnvironmentSettings settings_;
 };
 

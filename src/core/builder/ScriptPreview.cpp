@@ -6,15 +6,12 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
+#include <vector>
+
 namespace rw {
 
 namespace {
-
-struct Style {
-    bool bold = false;
-    uint32_t rgb = 0;
-    bool operator==(const Style&) const = default;
-};
 
 void ColourKeywords(const QString& text, std::initializer_list<const char*> keywords, bool bold,
                     uint32_t rgb, QList<ColourRange>& ranges) {
@@ -90,6 +87,7 @@ PreviewScope PreviewScopeAt(const Project& project, int category, int position) 
 QString ScriptBuilder(const PreviewScope& scope, const EnvironmentSettings& settings) {
     QString text = scope.script;
     RuleRenderer renderer(kPreviewCommentColumn, settings);
+    renderer.SetLayoutLimits(kPreviewDeepestIndent, kPreviewWidestColumn);
     for (const RuleEntry* rule : scope.rules)
         renderer.Render(*rule, text, {}, scope.category);
     AppendEndIfs(scope.script, text);
@@ -119,37 +117,47 @@ QList<ColourRange> ColSet(const QString& text) {
     return ranges;
 }
 
-QString ColouredText(const QString& text) {
-    std::vector<Style> styles(size_t(text.size()));
-    for (const ColourRange& range : ColSet(text))
-        for (int i = range.start; i < range.start + range.length; ++i)
-            styles[size_t(i)] = Style{range.bold, range.rgb};
+QList<ColourRange> ColourRuns(const QString& text) {
+    const QList<ColourRange> ranges = ColSet(text);
+    // The range that styles each character last; -1 for none.
+    std::vector<int> last(size_t(text.size()), -1);
+    for (int r = 0; r < int(ranges.size()); ++r)
+        std::fill_n(last.begin() + ranges[r].start, ranges[r].length, r);
+    QList<ColourRange> runs;
+    for (int i = 0; i < int(text.size()); ++i) {
+        const int r = last[size_t(i)];
+        if (r < 0)
+            continue;
+        const ColourRange& range = ranges[r];
+        if (!runs.isEmpty()) {
+            ColourRange& previous = runs.back();
+            if (previous.start + previous.length == i && previous.bold == range.bold &&
+                previous.rgb == range.rgb) {
+                ++previous.length;
+                continue;
+            }
+        }
+        runs.append(ColourRange{i, 1, range.bold, range.rgb});
+    }
+    return runs;
+}
 
+QString ColouredText(const QString& text) {
     QString html;
     html.reserve(text.size() * 3);
     html += QLatin1String("<html><body><pre>");
-    qsizetype i = 0;
-    while (i < text.size()) {
-        qsizetype j = i + 1;
-        while (j < text.size() && styles[size_t(j)] == styles[size_t(i)])
-            ++j;
-        // Keep a CR LF pair in one run so it becomes one line break.
-        if (j < text.size() && text[j - 1] == QLatin1Char('\r') && text[j] == QLatin1Char('\n'))
-            ++j;
-        const Style& style = styles[size_t(i)];
-        const QStringView piece = QStringView(text).mid(i, j - i);
-        if (style == Style{}) {
-            AppendEscaped(html, piece);
-        } else {
-            html += QStringLiteral("<span style=\"color:#%1;%2\">")
-                        .arg(style.rgb, 6, 16, QLatin1Char('0'))
-                        .arg(style.bold ? QLatin1String("font-weight:bold")
-                                        : QLatin1String("font-weight:normal"));
-            AppendEscaped(html, piece);
-            html += QLatin1String("</span>");
-        }
-        i = j;
+    qsizetype at = 0;
+    for (const ColourRange& run : ColourRuns(text)) {
+        AppendEscaped(html, QStringView(text).mid(at, run.start - at));
+        html += QStringLiteral("<span style=\"color:#%1;%2\">")
+                    .arg(run.rgb, 6, 16, QLatin1Char('0'))
+                    .arg(run.bold ? QLatin1String("font-weight:bold")
+                                  : QLatin1String("font-weight:normal"));
+        AppendEscaped(html, QStringView(text).mid(run.start, run.length));
+        html += QLatin1String("</span>");
+        at = run.start + run.length;
     }
+    AppendEscaped(html, QStringView(text).mid(at));
     html += QLatin1String("</pre></body></html>");
     return html;
 }
@@ -160,21 +168,15 @@ PreviewText PreviewCommand(Project& project, int category, int position, bool co
     const QString plain = ScriptBuilder(scope, settings);
     const bool ruleNode = !scope.rules.isEmpty() && position >= 2 &&
                           !EntryAt(project.CategoryAt(category), position)->IsGroupStart();
-    if (!ruleNode)
-        return colourOn ? PreviewText{ColouredText(plain), true} : PreviewText{plain, false};
-
-    RuleEntry& rule = *EntryAt(project.CategoryAt(category), position);
-    if (!colourOn) {
+    if (ruleNode) {
+        RuleEntry& rule = *EntryAt(project.CategoryAt(category), position);
+        // The coloured form is kept only while the plain text it was made
+        // from is unchanged.
+        if (colourOn && (rule.scriptText != plain || rule.scriptColours.isEmpty()))
+            rule.scriptColours = ColouredText(plain);
         rule.scriptText = plain;
-        return {plain, false};
     }
-    // Colouring a long rule is slow; reuse the coloured text while the
-    // rule's script is unchanged.
-    if (rule.scriptText != plain || rule.scriptColours.isEmpty()) {
-        rule.scriptText = plain;
-        rule.scriptColours = ColouredText(plain);
-    }
-    return {rule.scriptColours, true};
+    return {plain, colourOn};
 }
 
 } // namespace rw

@@ -11,6 +11,11 @@
 namespace rw {
 
 inline constexpr int kPreviewCommentColumn = 30;
+// A preview is for reading: rules far deeper or wider than the editor makes
+// (a damaged or hand-made file) are shown within these bounds rather than
+// as megabytes of blanks. See RuleRenderer::SetLayoutLimits.
+inline constexpr int kPreviewDeepestIndent = 32;
+inline constexpr int kPreviewWidestColumn = 256;
 
 // The status-bar message while a preview is being made.
 inline const QString kPreviewUpdatingMessage = QStringLiteral("スクリプトを更新しています....");
@@ -30,7 +35,8 @@ PreviewScope PreviewScopeAt(const Project& project, int category, int position);
 
 // The plain preview text: the scope's load conditions, its rules back to
 // back from comment column 30, then one "#end-if" per load condition.
-// `settings` shape the rules as they shape the written script.
+// `settings` shape the rules as they shape the written script. Its length
+// is bounded by a fixed multiple of the length of the rules.
 QString ScriptBuilder(const PreviewScope& scope, const EnvironmentSettings& settings = {});
 
 // One run of styled characters, in UTF-16 units of the text.
@@ -47,15 +53,21 @@ struct ColourRange {
 // range wins where two overlap): operators, keywords, brackets, comments.
 QList<ColourRange> ColSet(const QString& text);
 
-// The coloured preview as rich text (HTML a text area shows as it is),
-// the form the rule's colour cache stores. ASCII markup plus the text's
-// own characters, so it survives saving and loading unchanged.
+// What ColSet leaves once every later range has overridden the earlier
+// ones: styled runs in text order, none overlapping, neighbours of the same
+// style joined. Characters outside every run keep the plain style.
+QList<ColourRange> ColourRuns(const QString& text);
+
+// The coloured preview as rich text (HTML), the form the rule's colour cache
+// stores. ASCII markup plus the text's own characters, so it survives
+// saving and loading unchanged.
 QString ColouredText(const QString& text);
 
-// What the preview window shows.
+// What the preview window shows: the plain text, coloured by ColourRuns
+// when colour is on.
 struct PreviewText {
     QString content;
-    bool rich = false; // content is ColouredText, else plain text
+    bool coloured = false;
 };
 
 // The preview command on tree position `position` of category 1 to 7.

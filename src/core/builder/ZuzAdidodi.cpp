@@ -111,6 +111,11 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
     const int count = int(entries.size());
     for (int i = 0; i < count; ++i) {
         const BuildEntry& entry = entries[i];
+        if (progress.cancelled && progress.cancelled()) {
+            build.bytes.clear();
+            build.cancelled = true;
+            return build;
+        }
         if (progress.rule)
             progress.rule(i + 1, count, entry.rule->title);
         rule.resize(0);

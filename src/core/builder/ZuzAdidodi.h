@@ -15,6 +15,7 @@ namespace rw {
 inline const QString kBuildingMessage = QStringLiteral("AIを生成中....");
 inline const QString kRuleBuildingSuffix = QStringLiteral("生成中...");
 inline const QString kBuildSucceeded = QStringLiteral("スクリプトファイルは正常に生成されました！");
+inline const QString kBuildCancelled = QStringLiteral("生成をキャンセルしました");
 
 // The comment column every script starts from.
 inline constexpr int kScriptCommentColumn = 80;
@@ -24,14 +25,17 @@ struct BuildProgress {
     std::function<void(int index, int count, const QString& title)> rule;
     // Within a rule: first over its conditions, then over its script rows.
     RowProgress row;
+    // Asked before each rule; true stops the build with nothing built.
+    std::function<bool()> cancelled;
 };
 
 struct ScriptBuild {
     QByteArray bytes; // the whole script in code page 932, CR LF line ends
     Notice notice;    // why nothing can be written; empty on success
     int ruleCount = 0;
+    bool cancelled = false; // stopped on request: no bytes, no notice
 
-    bool Ok() const { return notice.IsEmpty(); }
+    bool Ok() const { return notice.IsEmpty() && !cancelled; }
     // The script as text (decoded from the bytes; for tests and views).
     QString Text() const;
 };

@@ -89,6 +89,22 @@ TEST(OutputFiles, WriteFailuresAreReportedWithThePath) {
         << r.notice.text.toStdString();
 }
 
+TEST(OutputFiles, ACancelledBuildWritesNothing) {
+    QTemporaryDir dir;
+    Write(dir.filePath("mybot.per"), "old");
+    int rules = 0;
+    BuildProgress progress;
+    progress.rule = [&](int, int, const QString&) { ++rules; };
+    progress.cancelled = [&] { return rules == 1; }; // stops before the second rule
+    const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), "mybot", progress);
+    EXPECT_FALSE(r.Ok());
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_TRUE(r.notice.IsEmpty());
+    EXPECT_EQ(rules, 1);
+    EXPECT_EQ(Read(dir.filePath("mybot.per")), "old");
+    EXPECT_FALSE(QFile::exists(dir.filePath("mybot.ai")));
+}
+
 // On a disk that takes no more bytes the old script stays whole, and no .ai
 // is left behind that would make the game list an AI without a script.
 TEST(OutputFiles, FullDiskKeepsTheOldScriptAndMakesNoAi) {

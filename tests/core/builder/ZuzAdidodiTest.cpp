@@ -234,6 +234,19 @@ TEST(ZuzAdidodi, ReportsRulesAndRows) {
                                  "1/4", "2/4", "3/4", "4/4"}));
 }
 
+TEST(ZuzAdidodi, StopsBeforeTheNextRuleWhenCancelled) {
+    QStringList seen;
+    BuildProgress progress;
+    progress.rule = [&](int i, int, const QString&) { seen << QString::number(i); };
+    progress.cancelled = [&] { return seen.size() == 1; };
+    const ScriptBuild b = ZuzAdidodi(ExampleProject(), progress);
+    EXPECT_EQ(seen, QStringList{"1"});
+    EXPECT_TRUE(b.cancelled);
+    EXPECT_FALSE(b.Ok());
+    EXPECT_TRUE(b.notice.IsEmpty());
+    EXPECT_TRUE(b.bytes.isEmpty());
+}
+
 TEST(Cp932Writer, AgreesWithTheCodecAndStopsAtUnwritableText) {
     const QString text = "abc ｶﾀｶﾅ 漢字～－￥ ①Ⅱ ％\r\n";
     QByteArray out = "x";

@@ -1,0 +1,165 @@
+// Script generation through the dialog and the coloured preview window,
+// offscreen, against the builder called directly on the same project.
+
+#include "builder/FrmPer.h"
+#include "builder/OutputFiles.h"
+#include "builder/ScriptPreview.h"
+#include "builder/ScriptPreviewWindow.h"
+#include "builder/ZuzAdidodi.h"
+#include "shell/Dialogs.h"
+#include "storage/NewProject.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace rw;
+
+class QuietDialogs : public Dialogs {
+public:
+    Answer Ask(const Notice&, Buttons) override { return Answer::No; }
+    void Inform(const Notice&) override {}
+    QString OpenFile(const FileRequest&) override { return {}; }
+    QString SaveFile(const FileRequest&) override { return {}; }
+    QString PickFolder(const QString&, const QString&) override { return {}; }
+    int Run(QDialog&) override { return 0; }
+};
+
+// A rule of 16 commands: 9 condition entries under nested operators and 7
+// event lines, with Japanese captions and comments.
+RuleEntry BigRule(int n) {
+    RuleEntry e;
+    e.title = QStringLiteral("ルール%1 町の人を生産").arg(n);
+    e.marker = kMarkerRoot;
+    e.conditions = QStringLiteral("0;町の人が生産できるとき;CannotEdit,can-train villager\r\n"
+                                  "0;AND;Sys_And,and\r\n"
+                                  "2;OR;Sys_Or,or\r\n"
+                                  "3;木が100以上のとき;Res,wood-amount >= 100\r\n"
+                                  "3;食料が50以上のとき;Res,food-amount >= 50\r\n"
+                                  "2;NOT;Sys_Not,not\r\n"
+                                  "6;町の人が%1人未満のとき;Unit,unit-type-count villager < %1\r\n"
+                                  "2;1番の変数が0のとき;Goal,goal 1 0\r\n"
+                                  "0;タイマー3が鳴ったとき;Timer,timer-triggered 3\r\n")
+                       .arg(n % 100);
+    QStringList events;
+    for (int i = 0; i < 7; ++i)
+        events << QStringLiteral("(train villager)     ;町の人を%1人生産する").arg(i + 1);
+    e.actions = events.join(QStringLiteral("\r\n"));
+    return e;
+}
+
+// Category 1 holds every rule in its root group.
+Project RootProject(int rules) {
+    Project p = InitialProject();
+    for (int i = 0; i < rules; ++i)
+        p.CategoryAt(1).entries << BigRule(i);
+    return p;
+}
+
+const Project& Large() {
+    static const Project project = RootProject(1000);
+    return project;
+}
+
+QuietDialogs& Quiet() {
+    static QuietDialogs dialogs;
+    return dialogs;
+}
+
+// Runs the event loop until `done` holds; false after `limitMs`.
+template <typename Done> bool WaitFor(Done done, int limitMs = 60000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+void BM_BuilderInProcess(benchmark::State& state) {
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        const OutputResult result = WriteAiFiles(Large(), folder.path(), QStringLiteral("mybot"));
+        if (!result.Ok())
+            state.SkipWithError("build failed");
+    }
+}
+BENCHMARK(BM_BuilderInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From a click on "開始" to the success message in the status label.
+void BM_GenerateThroughDialog(benchmark::State& state) {
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FrmPer dialog(Quiet(), Large(), QString(), folder.path(), {});
+        dialog.show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        dialog.StartButton()->click();
+        if (!WaitFor([&] { return !dialog.IsBuilding(); }) ||
+            dialog.StatusLabel()->text() != kBuildSucceeded)
+            state.SkipWithError("the build did not finish");
+    }
+}
+BENCHMARK(BM_GenerateThroughDialog)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From a click on "キャンセル" during a build to the dialog saying so. The
+// project is large enough that the build is still running when it comes.
+void BM_CancelLatency(benchmark::State& state) {
+    static const Project huge = RootProject(5000);
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FrmPer dialog(Quiet(), huge, QString(), folder.path(), {});
+        dialog.show();
+        QApplication::processEvents();
+        dialog.StartButton()->click();
+        QElapsedTimer running;
+        running.start();
+        WaitFor([&] { return running.elapsed() >= 10; });
+        state.ResumeTiming();
+        dialog.CancelButton()->click();
+        if (!WaitFor([&] { return !dialog.IsBuilding(); }) ||
+            dialog.StatusLabel()->text() != kBuildCancelled)
+            state.SkipWithError("the build was not cancelled");
+    }
+}
+BENCHMARK(BM_CancelLatency)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// From the preview command to the window laid out on the screen.
+void BM_ColouredPreview(benchmark::State& state) {
+    Project project = RootProject(int(state.range(0)));
+    // The root node for many rules, the rule itself for one.
+    const int position = state.range(0) == 1 ? 2 : 1;
+    for (auto _ : state) {
+        // Colour afresh each time, as after an edit of the rule.
+        project.CategoryAt(1).entries[0].scriptColours.clear();
+        const PreviewText text = PreviewCommand(project, 1, position, true);
+        ScriptPreviewWindow window(text);
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.TextArea()->document());
+    }
+}
+BENCHMARK(BM_ColouredPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
