@@ -54,6 +54,10 @@ QWidget* GroupChoicesView::MakeBoxes(GroupSection section) {
     frame->setProperty(kSectionProperty, int(section));
     frame->installEventFilter(this);
     auto* layout = new QGridLayout(frame);
+    // Rows close together, so that all four sections fit beside the lists
+    // on a screen 768 pixels high.
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setVerticalSpacing(0);
     const QStringList& captions = ChoiceCaptions(section);
     const int columns = info.count > 5 ? 2 : 1;
     for (int i = 0; i < info.count; ++i) {

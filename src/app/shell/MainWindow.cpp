@@ -9,7 +9,9 @@
 #include "shell/CommandMap.h"
 #include "shell/GameInstallation.h"
 #include "shell/Icons.h"
+#include "shell/Preferences.h"
 #include "shell/WindowCommands.h"
+#include "shell/WindowPlacement.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/TemplateOpenDialog.h"
@@ -24,11 +26,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace rw {
@@ -41,6 +45,17 @@ const QString kProjectSuffix = QStringLiteral("rwp");
 
 const std::array<const char16_t*, kCategoryCount> kTabCaptions = {
     u"建物", u"研究", u"ユニット", u"資源", u"攻撃", u"範囲", u"フリー"};
+
+// The size the window opens at when the screen has room for it.
+const QSize kPreferredSize(1120, 760);
+
+QScrollArea* Scrolled(QWidget* page) {
+    auto* area = new QScrollArea;
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
 
 // The wait cursor for the length of a scope.
 class WaitCursor {
@@ -62,7 +77,14 @@ MainWindow::MainWindow(Dialogs& dialogs, QString programFolder, std::unique_ptr<
     BuildCentre();
     BuildMenuBar();
     BuildStatusBar();
-    resize(1120, 760);
+    // A toolbar narrower than its buttons hides some behind a "»" menu;
+    // these hold commands found nowhere else, so they keep their full width
+    // and the page around them scrolls instead.
+    for (QToolBar* bar : centralWidget()->findChildren<QToolBar*>()) {
+        bar->ensurePolished();
+        bar->setMinimumWidth(bar->sizeHint().width());
+    }
+    resize(kPreferredSize);
 }
 
 MainWindow::~MainWindow() {
@@ -153,12 +175,14 @@ void MainWindow::BuildCentre() {
                 work_.RememberPopupSection(id);
                 choicesPopup_->exec(at);
             });
-    rulePage_ = BuildRulePage();
+    groupPage_ = Scrolled(groupView_);
+    rulePage_ = Scrolled(BuildRulePage());
     detail_ = new QStackedWidget;
-    detail_->addWidget(groupView_);
+    detail_->addWidget(groupPage_);
     detail_->addWidget(rulePage_);
 
     auto* split = new QSplitter(Qt::Horizontal);
+    mainSplitter_ = split;
     split->setObjectName(QStringLiteral("splitter.main"));
     split->setChildrenCollapsible(false);
     split->addWidget(ruleColumn_);
@@ -183,6 +207,7 @@ QWidget* MainWindow::BuildRulePage() {
     options_ = new RuleOptionsBar(*this);
 
     auto* split = new QSplitter(Qt::Vertical);
+    ruleSplitter_ = split;
     split->setObjectName(QStringLiteral("splitter.rule"));
     split->setChildrenCollapsible(false);
     split->addWidget(conditionFrame_);
@@ -233,9 +258,7 @@ ConditionTree* MainWindow::Conditions() const {
 
 void MainWindow::Start() {
     status_[2]->setText(QStringLiteral("Ver") + AboutDialog::kVersion);
-    if (const QScreen* screen = QGuiApplication::primaryScreen();
-        screen && screen->geometry().width() <= 800)
-        move(0, 0);
+    PlaceWindow();
 
     if (game_)
         aiFolder_ = GameInstallation(*game_).AiFolder();
@@ -265,6 +288,37 @@ void MainWindow::Start() {
     }
     openFolder_ = templateFolders_.besideProgram ? programFolder_ : QDir::homePath();
     Refresh();
+}
+
+void MainWindow::PlaceWindow() {
+    const WindowMemory memory = LoadWindowMemory();
+    if (const QScreen* where = screen()) {
+        const WindowPlacement placed =
+            PlaceMainWindow(where->geometry(), where->availableGeometry(), memory.frame,
+                            kPreferredSize, memory.geometry);
+        resize(placed.clientSize);
+        move(placed.framePosition);
+    }
+    if (memory.maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    mainSplitter_->restoreState(memory.mainSplitter);
+    ruleSplitter_->restoreState(memory.ruleSplitter);
+}
+
+void MainWindow::RememberWindow() const {
+    WindowMemory memory = LoadWindowMemory();
+    memory.geometry = normalGeometry();
+    memory.maximised = isMaximized();
+    // The frame is measured only where it is the usual one.
+    if (isVisible() && !isMaximized() && !isFullScreen()) {
+        const QRect frame = frameGeometry();
+        const QRect client = geometry();
+        memory.frame = QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                frame.right() - client.right(), frame.bottom() - client.bottom());
+    }
+    memory.mainSplitter = mainSplitter_->saveState();
+    memory.ruleSplitter = ruleSplitter_->saveState();
+    SaveWindowMemory(memory);
 }
 
 // --- reading the workspace back -------------------------------------------------
@@ -298,7 +352,7 @@ void MainWindow::Refresh() {
         conditionFrame_->Refresh();
         options_->Refresh();
     } else {
-        detail_->setCurrentWidget(groupView_);
+        detail_->setCurrentWidget(groupPage_);
         groupView_->Show(work_.Choices());
     }
     eventPanels_->Refresh();
@@ -429,10 +483,12 @@ bool MainWindow::SaveProjectAs() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (ConfirmDiscard())
+    if (ConfirmDiscard()) {
+        RememberWindow();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 } // namespace rw

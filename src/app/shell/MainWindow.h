@@ -15,6 +15,8 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QScrollArea;
+class QSplitter;
 class QStackedWidget;
 class QTabBar;
 
@@ -70,6 +72,10 @@ public:
     RuleOptionsBar* Options() const { return options_; }
     QLabel* StatusPanel(int number) const { return status_[number - 1]; }
     bool RuleViewShown() const;
+    // The scroll areas around the group choices and the rule page: a
+    // screen too small for either scrolls it rather than cutting it off.
+    QScrollArea* GroupPage() const { return groupPage_; }
+    QScrollArea* RulePage() const { return rulePage_; }
 
     // Re-reads everything the window shows from the workspace.
     void Refresh();
@@ -96,6 +102,9 @@ private:
     void BuildCentre();
     void BuildStatusBar();
     QWidget* BuildRulePage();
+    // Opens the window where it was left, or where it fits the screen.
+    void PlaceWindow();
+    void RememberWindow() const;
     void Show(const Notice& notice);
 
     // The file commands.
@@ -116,9 +125,12 @@ private:
 
     QTabBar* tabs_ = nullptr;
     RuleColumn* ruleColumn_ = nullptr;
+    QSplitter* mainSplitter_ = nullptr;
+    QSplitter* ruleSplitter_ = nullptr;
     QStackedWidget* detail_ = nullptr;
     GroupChoicesView* groupView_ = nullptr;
-    QWidget* rulePage_ = nullptr;
+    QScrollArea* groupPage_ = nullptr;
+    QScrollArea* rulePage_ = nullptr;
     ConditionFrame* conditionFrame_ = nullptr;
     EventPanels* eventPanels_ = nullptr;
     RuleOptionsBar* options_ = nullptr;

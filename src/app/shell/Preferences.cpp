@@ -11,6 +11,12 @@ const QString kApplication = QStringLiteral("Rulewright");
 const QString kProjectHeader = QStringLiteral("environment/projectHeader");
 const QString kComments = QStringLiteral("environment/comments");
 const QString kDebugChat = QStringLiteral("environment/debugChat");
+const QString kWindowGroup = QStringLiteral("window");
+const QString kGeometry = QStringLiteral("window/geometry");
+const QString kFrame = QStringLiteral("window/frame");
+const QString kMaximised = QStringLiteral("window/maximised");
+const QString kMainSplitter = QStringLiteral("window/mainSplitter");
+const QString kRuleSplitter = QStringLiteral("window/ruleSplitter");
 
 } // namespace
 
@@ -30,6 +36,50 @@ void SaveEnvironmentSettings(const EnvironmentSettings& settings) {
     store.setValue(kProjectHeader, settings.projectHeader);
     store.setValue(kComments, settings.comments);
     store.setValue(kDebugChat, settings.debugChat);
+}
+
+WindowMemory LoadWindowMemory() {
+    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation,
+                          kApplication);
+    WindowMemory memory;
+    const QRect geometry = store.value(kGeometry).toRect();
+    if (geometry.isValid())
+        memory.geometry = geometry;
+    const QVariantList frame = store.value(kFrame).toList();
+    if (frame.size() == 4) {
+        // A frame is a few pixels; anything else is not one.
+        QList<int> sides;
+        for (const QVariant& side : frame) {
+            bool ok = false;
+            const int value = side.toInt(&ok);
+            if (ok && value >= 0 && value <= 100)
+                sides << value;
+        }
+        if (sides.size() == 4)
+            memory.frame = QMargins(sides[0], sides[1], sides[2], sides[3]);
+    }
+    memory.maximised = store.value(kMaximised, false).toBool();
+    memory.mainSplitter = store.value(kMainSplitter).toByteArray();
+    memory.ruleSplitter = store.value(kRuleSplitter).toByteArray();
+    return memory;
+}
+
+void SaveWindowMemory(const WindowMemory& memory) {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    if (memory.geometry)
+        store.setValue(kGeometry, *memory.geometry);
+    else
+        store.remove(kGeometry);
+    store.setValue(kFrame, QVariantList{memory.frame.left(), memory.frame.top(),
+                                        memory.frame.right(), memory.frame.bottom()});
+    store.setValue(kMaximised, memory.maximised);
+    store.setValue(kMainSplitter, memory.mainSplitter);
+    store.setValue(kRuleSplitter, memory.ruleSplitter);
+}
+
+void ForgetWindowMemory() {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+    store.remove(kWindowGroup);
 }
 
 QString PreferencesLocation() {

@@ -2,7 +2,12 @@
 
 #include "builder/EnvironmentSettings.h"
 
+#include <QByteArray>
+#include <QMargins>
+#include <QRect>
 #include <QString>
+
+#include <optional>
 
 namespace rw {
 
@@ -12,6 +17,21 @@ namespace rw {
 // in a project file: they follow the user, not the AI being written.
 EnvironmentSettings LoadEnvironmentSettings();
 void SaveEnvironmentSettings(const EnvironmentSettings& settings);
+
+// The main window as it was left: its client rectangle (as when not
+// maximised), the frame the window system drew around it, whether it was
+// maximised, and the positions of its two splitters.
+struct WindowMemory {
+    std::optional<QRect> geometry;
+    QMargins frame{4, 30, 4, 4}; // a guess until a window has been seen
+    bool maximised = false;
+    QByteArray mainSplitter;
+    QByteArray ruleSplitter;
+};
+WindowMemory LoadWindowMemory();
+void SaveWindowMemory(const WindowMemory& memory);
+// Forgets the window, as on the first run.
+void ForgetWindowMemory();
 
 // Where the preferences are kept, for messages and documentation.
 QString PreferencesLocation();
