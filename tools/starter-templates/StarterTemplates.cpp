@@ -131,6 +131,41 @@ void GathererShares(TemplateAuthor& a, Shares dark, Shares feudal, Shares castle
     a.Age(kCastle, QStringLiteral(">="));
 }
 
+struct AttackPlan {
+    QString fromAge;
+    int groups, minimum, maximum; // attack groups and their sizes
+    int soldiers;                 // the land army that sets off
+    int firstWait, wait;          // seconds, from the age on and between attacks
+};
+
+// Attack groups from an age on, and an attack with the whole land army each
+// time timer 1 runs out while the army is big enough.
+void TimedAttacks(TemplateAuthor& a, const AttackPlan& plan) {
+    a.NameTimer(1, QStringLiteral("ATTACK-TIMER"), QStringLiteral("攻撃の間隔"));
+    a.Category(kAttackCategory);
+    a.Rule(QStringLiteral("攻撃グループを決める（%1組、%2～%3人）")
+               .arg(plan.groups)
+               .arg(plan.minimum)
+               .arg(plan.maximum));
+    a.AttackGroups(plan.groups, plan.minimum, plan.maximum);
+    a.Age(plan.fromAge, QStringLiteral(">="));
+    a.RunOnce();
+    a.Rule(QStringLiteral("陸軍が%1人以上なら全軍で攻撃（タイマー1ごと）").arg(plan.soldiers));
+    a.AttackPercent(100);
+    a.TimerTriggered(1);
+    a.Population(kLandSoldiers, QStringLiteral(">="), plan.soldiers);
+
+    a.Category(kFreeCategory);
+    a.Rule(QStringLiteral("攻撃タイマーを始める（%1に入ったら）").arg(plan.fromAge));
+    a.StartTimer(1, plan.firstWait);
+    a.Age(plan.fromAge, QStringLiteral(">="));
+    a.RunOnce();
+    a.Rule(QStringLiteral("攻撃タイマーをかけ直す（%1秒ごと）").arg(plan.wait));
+    a.StopTimer(1);
+    a.StartTimer(1, plan.wait);
+    a.TimerTriggered(1);
+}
+
 // A sound economy through all four ages and nothing else.
 Project BasicEconomy() {
     TemplateAuthor a(QStringLiteral("基本の内政"));
@@ -190,7 +225,6 @@ Project BasicEconomy() {
 Project CastleAgeRush() {
     TemplateAuthor a(QStringLiteral("城主の時代ラッシュ"));
     a.ConfirmInitSettings(false, false);
-    a.NameTimer(1, QStringLiteral("ATTACK-TIMER"), QStringLiteral("攻撃の間隔"));
 
     a.Category(kBuildingCategory);
     Houses(a);
@@ -245,25 +279,56 @@ Project CastleAgeRush() {
 
     GathererShares(a, {40, 60, 0, 0}, {30, 45, 25, 0}, {25, 40, 35, 0});
 
-    a.Category(kAttackCategory);
-    a.Rule(QStringLiteral("攻撃グループを決める（2組、6～15人）"));
-    a.AttackGroups(2, 6, 15);
-    a.Age(kCastle, QStringLiteral(">="));
-    a.RunOnce();
-    a.Rule(QStringLiteral("陸軍が12人以上なら全軍で攻撃（タイマー1ごと）"));
-    a.AttackPercent(100);
-    a.TimerTriggered(1);
-    a.Population(kLandSoldiers, QStringLiteral(">="), 12);
+    TimedAttacks(a, {kCastle, 2, 6, 15, 12, 60, 90});
+    return a.Finish();
+}
 
-    a.Category(kFreeCategory);
-    a.Rule(QStringLiteral("攻撃タイマーを始める（城主の時代に入ったら）"));
-    a.StartTimer(1, 60);
-    a.Age(kCastle, QStringLiteral(">="));
-    a.RunOnce();
-    a.Rule(QStringLiteral("攻撃タイマーをかけ直す（90秒ごと）"));
-    a.StopTimer(1);
-    a.StartTimer(1, 90);
-    a.TimerTriggered(1);
+// Few villagers and an early feudal age, then archers from two ranges that
+// attack in small groups; the castle age follows once the rush is out.
+Project FeudalArcherRush() {
+    TemplateAuthor a(QStringLiteral("領主の時代の射手ラッシュ"));
+    a.ConfirmInitSettings(false, false);
+
+    a.Category(kBuildingCategory);
+    Houses(a);
+    DropSites(a, 2);
+    a.Group(QStringLiteral("軍事施設"));
+    a.Rule(QStringLiteral("戦士育成所を建てる（射手育成所に必要）"));
+    a.Build(QStringLiteral("戦士育成所"));
+    a.Population(kCivilians, QStringLiteral(">="), 14);
+    a.BuildingCount(QStringLiteral("戦士育成所"), QStringLiteral("<"), 1);
+    a.Rule(QStringLiteral("射手育成所を建てる（領主の時代、2つまで）"));
+    a.Build(QStringLiteral("射手育成所"));
+    a.Age(kFeudal, QStringLiteral(">="));
+    a.BuildingCount(QStringLiteral("射手育成所"), QStringLiteral("<"), 2);
+    OneBuilding(a, QStringLiteral("鉄工所を建てる（矢羽根と城主の時代に必要）"),
+                QStringLiteral("鉄工所"), kFeudal);
+
+    a.Category(kResearchCategory);
+    a.Group(QStringLiteral("時代の進化"));
+    AgeUp(a, kFeudal, 19);
+    AgeUp(a, kCastle, 28);
+    a.Group(QStringLiteral("研究"));
+    Technology(a, QStringLiteral("両刃斧を研究（木の収集が速くなる）"), QStringLiteral("伐採所"),
+               QStringLiteral("両刃斧"));
+    Technology(a, QStringLiteral("矢羽根を研究（射手の射程と攻撃力）"), QStringLiteral("鉄工所"),
+               QStringLiteral("矢羽根"));
+    Technology(a, QStringLiteral("射手用胸当てを研究（射手の防御力）"), QStringLiteral("鉄工所"),
+               QStringLiteral("射手用胸当て"));
+    a.Rule(QStringLiteral("機織りを研究（領主の時代から）"));
+    a.Research(kTownCentre, QStringLiteral("機織り"));
+    a.Age(kFeudal, QStringLiteral(">="));
+
+    a.Category(kUnitCategory);
+    Villagers(a, 19, 30);
+    a.Group(QStringLiteral("領主の時代の射手"));
+    a.Rule(QStringLiteral("射手を生産（領主の時代、20人まで）"));
+    a.Train(QStringLiteral("射手グループ"), QStringLiteral("射手系"));
+    a.Age(kFeudal, QStringLiteral(">="));
+    a.UnitCount(QStringLiteral("射手グループ"), QStringLiteral("射手系"), QStringLiteral("<"), 20);
+
+    GathererShares(a, {45, 55, 0, 0}, {35, 35, 30, 0}, {30, 40, 30, 0});
+    TimedAttacks(a, {kFeudal, 1, 5, 12, 8, 30, 60});
     return a.Finish();
 }
 
@@ -356,6 +421,7 @@ QList<StarterTemplate> StarterTemplates() {
         {QStringLiteral("基本の内政"), BasicEconomy()},
         {QStringLiteral("城主の時代ラッシュ"), CastleAgeRush()},
         {QStringLiteral("守りの固い城"), StrongCastle()},
+        {QStringLiteral("領主の時代の射手ラッシュ"), FeudalArcherRush()},
     };
 }
 

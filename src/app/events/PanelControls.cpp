@@ -31,8 +31,12 @@ void BindBox(EditorHost& host, QLineEdit* box, PanelControl control) {
     QObject::connect(box, &QLineEdit::editingFinished, box, [&host, box, control] {
         if (host.Refreshing() || !box->isVisible())
             return;
-        const Notice notice =
-            host.Report([&host, control] { return host.Work().PanelFocusLost(control); });
+        const Notice notice = host.Report([&host, control] {
+            const Notice said = host.Work().PanelFocusLost(control);
+            // What was typed into the box is one step of the history.
+            host.Work().FinishEdit();
+            return said;
+        });
         // A box that refused what was typed takes the focus back, so that
         // the user can put it right at once.
         if (!notice.IsEmpty() && box->isVisible()) {

@@ -95,6 +95,8 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     connect(titleBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
         host_.Do([this, text] { host_.Work().Rename(text); });
     });
+    // A title typed is one step of the history, however many keys it took.
+    connect(titleBox_, &QLineEdit::editingFinished, this, [this] { host_.Work().FinishEdit(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

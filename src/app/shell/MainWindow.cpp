@@ -139,6 +139,7 @@ void MainWindow::BuildMenuBar() {
     add(fresh, {"file.newEmpty", "file.newFromTemplate"});
     add(file, {"file.open", "", "file.save", "file.saveAs", "", "file.saveTemplate", "",
                "file.buildPer", "", "file.exit"});
+    add(menu("menu.edit", QStringLiteral("編集(&E)")), {"edit.undo", "edit.redo"});
     add(menu("menu.view", QStringLiteral("表示(&V)")), {"view.colourPreview", "view.autoRename"});
     QMenu* rules = ruleColumn_->Menu();
     add(rules, {"", "rule.showScript"});
@@ -363,6 +364,12 @@ void MainWindow::Refresh() {
     const bool templates = work_.TemplatesEnabled();
     commands_->SetEnabled(QStringLiteral("file.saveTemplate"), templates);
     commands_->SetEnabled(QStringLiteral("file.newFromTemplate"), templates);
+    QAction* undo = Action(QStringLiteral("edit.undo"));
+    undo->setText(work_.UndoText());
+    undo->setEnabled(work_.CanUndo());
+    QAction* redo = Action(QStringLiteral("edit.redo"));
+    redo->setText(work_.RedoText());
+    redo->setEnabled(work_.CanRedo());
     Action(QStringLiteral("view.colourPreview"))->setChecked(work_.ColourPreview());
     Action(QStringLiteral("view.autoRename"))->setChecked(work_.AutoRename());
     status_[0]->setText(work_.RuleCountText());

@@ -27,6 +27,14 @@ void AddWindowCommands(MainWindow& window, CommandMap& commands) {
                      window.Refresh();
                  });
 
+    QAction* undo = commands.Add(QStringLiteral("edit.undo"), QStringLiteral("元に戻す(&U)"),
+                                 [&window, &work] { window.Do([&work] { work.Undo(); }); });
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = commands.Add(QStringLiteral("edit.redo"), QStringLiteral("やり直し(&R)"),
+                                 [&window, &work] { window.Do([&work] { work.Redo(); }); });
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+
     QAction* colour = commands.Add(
         QStringLiteral("view.colourPreview"), QStringLiteral("スクリプトをカラー表示"),
         [&window, &work] { window.Do([&work] { work.SetColourPreview(!work.ColourPreview()); }); });

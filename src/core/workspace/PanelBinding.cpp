@@ -67,6 +67,25 @@ bool IsResourceControl(PanelControl control) {
     }
 }
 
+bool IsTypedControl(PanelControl control) {
+    switch (control) {
+    case PanelControl::VariableValue:
+    case PanelControl::WoodBox:
+    case PanelControl::FoodBox:
+    case PanelControl::GoldBox:
+    case PanelControl::StoneBox:
+    case PanelControl::MarketAmount:
+    case PanelControl::AttackPercent:
+    case PanelControl::GroupCount:
+    case PanelControl::GroupMin:
+    case PanelControl::GroupMax:
+    case PanelControl::Distance:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool IsOptionControl(PanelControl control) {
     switch (control) {
     case PanelControl::VariablePicker:

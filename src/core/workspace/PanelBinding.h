@@ -38,6 +38,8 @@ FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control);
 
 bool IsResourceControl(PanelControl control);
 bool IsOptionControl(PanelControl control);
+// The boxes a value is typed into (an allocation spinner sends to its box).
+bool IsTypedControl(PanelControl control);
 
 // The view of the category's panel and the rule options.
 PanelView MakePanelView(int category, const PanelState& panels, const RuleOptions& options,

@@ -24,7 +24,7 @@ Workspace::Workspace() {
         MarkModified();
     });
     SwitchCategory(1);
-    modified_ = false;
+    MarkSaved();
 }
 
 Workspace::~Workspace() = default;
@@ -32,6 +32,7 @@ Workspace::~Workspace() = default;
 // --- the project and the file ------------------------------------------------
 
 void Workspace::ChangeProject(const std::function<void(Project&)>& change) {
+    const Step step(*this, QStringLiteral("設定の変更"));
     const Project before = project_;
     change(project_);
     if (project_ == before)
@@ -59,9 +60,13 @@ void Workspace::ResetAfterLoad(bool resetSelections) {
 }
 
 void Workspace::NewEmptyProject() {
-    ClearAllCategories(project_);
-    currentPath_.clear();
-    ResetAfterLoad(true);
+    {
+        const Step step(*this, QStringLiteral("空のプロジェクト"));
+        ClearAllCategories(project_);
+        currentPath_.clear();
+        ResetAfterLoad(true);
+    }
+    MarkSaved();
 }
 
 Notice Workspace::Open(const QString& path) {
@@ -71,6 +76,8 @@ Notice Workspace::Open(const QString& path) {
     project_ = std::move(*result.project);
     currentPath_ = path;
     ResetAfterLoad(true);
+    history_.Clear();
+    MarkSaved();
     return {};
 }
 
@@ -79,7 +86,7 @@ SaveOutcome Workspace::Save() {
         return SaveOutcome{false, true, {}};
     const SaveResult result = SaveProjectFile(project_, currentPath_, false);
     if (result.ok)
-        modified_ = false;
+        MarkSaved();
     return SaveOutcome{result.ok, false, result.notice};
 }
 
@@ -93,7 +100,7 @@ SaveOutcome Workspace::SaveAs(const QString& path, bool overwriteAllowed) {
     if (!result.ok)
         return SaveOutcome{false, false, result.notice};
     currentPath_ = path;
-    modified_ = false;
+    MarkSaved();
     return SaveOutcome{true, false, {}};
 }
 
@@ -101,9 +108,13 @@ Notice Workspace::NewFromTemplate(const TemplateFolders& folders, const QString&
     LoadResult result = LoadTemplate(folders, name);
     if (!result.project)
         return result.notice;
-    project_ = std::move(*result.project);
-    currentPath_.clear();
-    ResetAfterLoad(false);
+    {
+        const Step step(*this, QStringLiteral("テンプレートから"));
+        project_ = std::move(*result.project);
+        currentPath_.clear();
+        ResetAfterLoad(false);
+    }
+    MarkSaved();
     return {};
 }
 
@@ -212,6 +223,7 @@ void Workspace::ReloadConditionsKeepingSelection() {
 }
 
 void Workspace::InsertRule() {
+    const Step step(*this, QStringLiteral("ルールの挿入"));
     RuleEntry rule = NewRuleEntry(category_, panelState_.attack.percent);
     const int position = InsertEntry(CurrentCategoryRef(), tree_, selected_, std::move(rule));
     MarkModified();
@@ -220,11 +232,13 @@ void Workspace::InsertRule() {
 }
 
 void Workspace::AddRule() {
+    const Step step(*this, QStringLiteral("ルールの追加"));
     selected_ = HoldingGroup(tree_, selected_);
     InsertRule();
 }
 
 void Workspace::AddGroup() {
+    const Step step(*this, QStringLiteral("グループの追加"));
     const int position = AppendGroup(CurrentCategoryRef(), NewGroupEntry());
     MarkModified();
     RebuildTree();
@@ -232,6 +246,8 @@ void Workspace::AddGroup() {
 }
 
 Notice Workspace::Delete() {
+    const Step step(*this, SelectedKind() == NodeKind::Group ? QStringLiteral("グループの削除")
+                                                             : QStringLiteral("ルールの削除"));
     const DeleteOutcome outcome = DeleteNode(CurrentCategoryRef(), tree_, selected_);
     if (!outcome.changed)
         return outcome.notice;
@@ -247,6 +263,7 @@ Notice Workspace::Delete() {
 }
 
 void Workspace::Rename(const QString& text) {
+    const Step step(*this, QStringLiteral("タイトルの変更"), RenameKey());
     titleBox_ = text;
     if (!RenameNode(CurrentCategoryRef(), selected_, text))
         return;
@@ -256,6 +273,7 @@ void Workspace::Rename(const QString& text) {
 }
 
 void Workspace::MoveUp() {
+    const Step step(*this, QStringLiteral("優先度を上げる"));
     if (const std::optional<int> to = MoveRuleUp(CurrentCategoryRef(), tree_, selected_)) {
         MarkModified();
         RebuildTree();
@@ -264,6 +282,7 @@ void Workspace::MoveUp() {
 }
 
 void Workspace::MoveDown() {
+    const Step step(*this, QStringLiteral("優先度を下げる"));
     if (const std::optional<int> to = MoveRuleDown(CurrentCategoryRef(), tree_, selected_)) {
         MarkModified();
         RebuildTree();
@@ -278,6 +297,7 @@ Notice Workspace::CopyRule() {
 }
 
 Notice Workspace::CutRule() {
+    const Step step(*this, QStringLiteral("ルールの切り取り"));
     // Only a rule can be cut; a group would go with its rules.
     if (SelectedKind() != NodeKind::Rule)
         return {};
@@ -286,6 +306,7 @@ Notice Workspace::CutRule() {
 }
 
 void Workspace::PasteRule() {
+    const Step step(*this, QStringLiteral("ルールの貼り付け"));
     const std::optional<int> position =
         ruleClipboard_.Paste(CurrentCategoryRef(), tree_, selected_);
     if (!position)
@@ -330,6 +351,7 @@ void Workspace::StoreChoices() {
 }
 
 void Workspace::SetChoice(GroupSection section, int index, int state) {
+    const Step step(*this, QStringLiteral("実行条件の変更"));
     if (SelectedKind() == NodeKind::Rule)
         return;
     choices_.SetState(section, index, state);
@@ -346,6 +368,7 @@ void Workspace::RunGroupPopup(GroupPopupCommand command) {
 }
 
 void Workspace::RunGroupPopup(GroupSection section, GroupPopupCommand command) {
+    const Step step(*this, QStringLiteral("実行条件の変更"));
     if (SelectedKind() == NodeKind::Rule)
         return;
     switch (command) {
@@ -381,6 +404,7 @@ void Workspace::AfterConditionChange() {
 }
 
 void Workspace::InsertOperator(int kind) {
+    const Step step(*this, QStringLiteral("演算子の挿入"));
     const ConditionEntry* entry = conditions_.SelectedEntry();
     if (SelectedKind() != NodeKind::Rule || !entry)
         return;
@@ -389,6 +413,7 @@ void Workspace::InsertOperator(int kind) {
 }
 
 void Workspace::RewriteOperator(int kind) {
+    const Step step(*this, QStringLiteral("演算子の書き換え"));
     if (SelectedKind() != NodeKind::Rule || !conditions_.CanRewriteOperator(kind))
         return;
     conditions_.RewriteOperator(kind);
@@ -396,6 +421,7 @@ void Workspace::RewriteOperator(int kind) {
 }
 
 void Workspace::CutCondition(CommandSource source) {
+    const Step step(*this, QStringLiteral("条件の切り取り"));
     if (SelectedKind() != NodeKind::Rule)
         return;
     if (source == CommandSource::Toolbar)
@@ -412,6 +438,7 @@ void Workspace::CopyCondition() {
 }
 
 void Workspace::PasteCondition(CommandSource source) {
+    const Step step(*this, QStringLiteral("条件の貼り付け"));
     if (SelectedKind() != NodeKind::Rule)
         return;
     if (source == CommandSource::Toolbar)
@@ -422,6 +449,7 @@ void Workspace::PasteCondition(CommandSource source) {
 }
 
 void Workspace::OverwriteCondition() {
+    const Step step(*this, QStringLiteral("条件の書き換え"));
     if (SelectedKind() != NodeKind::Rule)
         return;
     conditions_.PasteIns(conditionClipboard_);
@@ -429,6 +457,7 @@ void Workspace::OverwriteCondition() {
 }
 
 void Workspace::DeleteCondition(CommandSource source) {
+    const Step step(*this, QStringLiteral("条件の削除"));
     if (SelectedKind() != NodeKind::Rule)
         return;
     if (source == CommandSource::Toolbar)
@@ -439,6 +468,7 @@ void Workspace::DeleteCondition(CommandSource source) {
 }
 
 Notice Workspace::UndoConditions() {
+    const Step step(*this, QStringLiteral("条件を元に戻す"));
     if (SelectedKind() != NodeKind::Rule)
         return {};
     const Notice notice = conditions_.UndoConditions();
@@ -465,6 +495,7 @@ bool Workspace::OpenConditionEditorForChange() {
 }
 
 Notice Workspace::ConfirmConditionEditor() {
+    const Step step(*this, QStringLiteral("条件の編集"));
     if (!SelectedIsRule())
         return {};
     const Notice notice = conditionEditor_.Confirm(conditions_);
@@ -478,6 +509,7 @@ void Workspace::CancelConditionEditor() {
 }
 
 void Workspace::EditConditions(const std::function<void(ConditionList&)>& edit) {
+    const Step step(*this, QStringLiteral("条件の編集"));
     if (SelectedKind() != NodeKind::Rule)
         return;
     edit(conditions_);
@@ -492,6 +524,7 @@ void Workspace::RefreshPanel() {
 }
 
 Notice Workspace::ChangePanel(PanelControl control, const QString& value) {
+    const Step step(*this, QStringLiteral("イベントの変更"), PanelKey(control));
     if (loading_)
         return {};
     const ControlChange change = ApplyControl(panelState_, options_, control, value);
@@ -513,6 +546,7 @@ Notice Workspace::ChangePanel(PanelControl control, const QString& value) {
 }
 
 Notice Workspace::PanelFocusLost(PanelControl control) {
+    const Step step(*this, QStringLiteral("イベントの変更"), PanelKey(control));
     if (loading_)
         return {};
     const FocusLossChange change = ApplyFocusLoss(panelState_, control);
@@ -604,6 +638,7 @@ FreeEventToolbarState Workspace::FreeEventToolbar() const {
 }
 
 Notice Workspace::OpenFreeEventForAdd() {
+    const Step step(*this, QStringLiteral("イベントの追加"));
     if (category_ != kFreeCategory || !SelectedIsRule())
         return {};
     const Notice notice = freeCommands_.OpenForAdd(CommandCount(), project_);
@@ -613,6 +648,7 @@ Notice Workspace::OpenFreeEventForAdd() {
 }
 
 bool Workspace::OpenFreeEventForChange() {
+    const Step step(*this, QStringLiteral("イベントの編集"));
     if (category_ != kFreeCategory || !SelectedIsRule())
         return false;
     if (freeCommands_.OpenForChange(project_))
@@ -622,6 +658,7 @@ bool Workspace::OpenFreeEventForChange() {
 }
 
 Notice Workspace::ConfirmFreeEvent() {
+    const Step step(*this, QStringLiteral("イベントの編集"));
     const FreeEventConfirmOutcome outcome = freeCommands_.Confirm();
     if (outcome.accepted)
         AfterFreeEventCommand();
@@ -629,16 +666,19 @@ Notice Workspace::ConfirmFreeEvent() {
 }
 
 void Workspace::CancelFreeEvent() {
+    const Step step(*this, QStringLiteral("イベントの編集"));
     freeCommands_.Cancel();
     AfterFreeEventCommand();
 }
 
 void Workspace::CloseFreeEventEditor() {
+    const Step step(*this, QStringLiteral("イベントの編集"));
     freeCommands_.CloseBox();
     AfterFreeEventCommand();
 }
 
 void Workspace::CutFreeEvent() {
+    const Step step(*this, QStringLiteral("イベントの切り取り"));
     if (category_ != kFreeCategory || !SelectedIsRule())
         return;
     freeCommands_.Cut();
@@ -653,6 +693,7 @@ void Workspace::CopyFreeEvent() {
 }
 
 Notice Workspace::PasteFreeEvent() {
+    const Step step(*this, QStringLiteral("イベントの貼り付け"));
     if (category_ != kFreeCategory || !SelectedIsRule())
         return {};
     const Notice notice = freeCommands_.Paste(CommandCount());
@@ -661,6 +702,7 @@ Notice Workspace::PasteFreeEvent() {
 }
 
 void Workspace::DeleteFreeEvent() {
+    const Step step(*this, QStringLiteral("イベントの削除"));
     if (category_ != kFreeCategory || !SelectedIsRule())
         return;
     freeCommands_.Delete();
@@ -669,6 +711,88 @@ void Workspace::DeleteFreeEvent() {
 
 void Workspace::CopyRelatedCondition() {
     freeCommands_.CopyRelatedCondition(conditionClipboard_);
+}
+
+// --- undo and redo -------------------------------------------------------------
+
+Workspace::Step::Step(Workspace& work, const QString& name, const QString& mergeKey)
+    : work_(work) {
+    if (work_.stepDepth_++ > 0)
+        return;
+    // A copy shares the project's data until the command changes it.
+    work_.stepBefore_ = work_.project_;
+    work_.stepPlace_ = work_.CurrentPlace();
+    work_.stepName_ = name;
+    work_.stepMergeKey_ = mergeKey;
+}
+
+Workspace::Step::~Step() {
+    if (--work_.stepDepth_ > 0)
+        return;
+    work_.history_.Record(work_.stepName_, work_.stepBefore_, work_.project_, work_.stepPlace_,
+                          work_.CurrentPlace(), work_.stepMergeKey_);
+    work_.stepBefore_ = Project{};
+}
+
+ProjectHistory::Place Workspace::CurrentPlace() const {
+    const int condition = SelectedKind() == NodeKind::Rule ? conditions_.Selected() : 0;
+    return ProjectHistory::Place{category_, selected_, condition, currentPath_};
+}
+
+QString Workspace::RenameKey() const {
+    return QStringLiteral("title %1 %2").arg(category_).arg(selected_);
+}
+
+QString Workspace::PanelKey(PanelControl control) const {
+    // Typing into one box is one step; a choice in a picker is a step of its own.
+    if (!IsTypedControl(control))
+        return {};
+    return QStringLiteral("panel %1 %2 %3").arg(category_).arg(selected_).arg(int(control));
+}
+
+void Workspace::MarkSaved() {
+    savedVersion_ = history_.Version();
+    modified_ = false;
+}
+
+QString Workspace::UndoText() const {
+    return history_.CanUndo() ? QStringLiteral("元に戻す(&U): ") + history_.UndoName()
+                              : QStringLiteral("元に戻す(&U)");
+}
+
+QString Workspace::RedoText() const {
+    return history_.CanRedo() ? QStringLiteral("やり直し(&R): ") + history_.RedoName()
+                              : QStringLiteral("やり直し(&R)");
+}
+
+void Workspace::Undo() {
+    if (stepDepth_ > 0)
+        return;
+    if (const std::optional<ProjectHistory::Place> place = history_.Undo(project_))
+        ShowPlace(*place);
+}
+
+void Workspace::Redo() {
+    if (stepDepth_ > 0)
+        return;
+    if (const std::optional<ProjectHistory::Place> place = history_.Redo(project_))
+        ShowPlace(*place);
+}
+
+void Workspace::FinishEdit() {
+    history_.CloseStep();
+}
+
+void Workspace::ShowPlace(const ProjectHistory::Place& place) {
+    modified_ = history_.Version() != savedVersion_;
+    currentPath_ = place.path;
+    category_ = std::clamp(place.category, 1, kCategoryCount);
+    RebuildTree();
+    SelectNode(place.selected);
+    if (SelectedKind() == NodeKind::Rule && place.condition >= 1 &&
+        place.condition <= conditions_.Size())
+        conditions_.Select(place.condition);
+    RefreshPanel();
 }
 
 } // namespace rw

@@ -17,6 +17,7 @@
 #include "rules/RuleList.h"
 #include "storage/Templates.h"
 #include "workspace/PanelView.h"
+#include "workspace/ProjectHistory.h"
 
 #include <QByteArray>
 #include <QString>
@@ -231,7 +232,43 @@ public:
     // "(…)の条件をコピー": the related condition into the condition clipboard.
     void CopyRelatedCondition();
 
+    // --- undo and redo ------------------------------------------------------------
+
+    // Every command that changes the project is one step of the history;
+    // opening a file clears it. Undo and redo restore the project and show
+    // where the change was made.
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    // The menu texts, naming the step: "元に戻す(&U): ルールの削除".
+    QString UndoText() const;
+    QString RedoText() const;
+    void Undo();
+    void Redo();
+    // Typing into the title box or a number box is one step until the box
+    // is left: the window reports that here.
+    void FinishEdit();
+    const ProjectHistory& History() const { return history_; }
+
 private:
+    // One step of the history around a command: the project as the
+    // outermost command found it, recorded when that command ends.
+    class Step {
+    public:
+        Step(Workspace& work, const QString& name, const QString& mergeKey = QString());
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        Workspace& work_;
+    };
+
+    ProjectHistory::Place CurrentPlace() const;
+    void ShowPlace(const ProjectHistory::Place& place);
+    QString RenameKey() const;
+    QString PanelKey(PanelControl control) const;
+    void MarkSaved();
+
     Category& CurrentCategoryRef() { return project_.CategoryAt(category_); }
     RuleEntry* SelectedEntryRef();
     void RebuildTree();
@@ -276,6 +313,14 @@ private:
     RuleOptions options_;
     ResourceKindGuard resourceGuard_;
     PanelView panel_;
+
+    ProjectHistory history_;
+    int savedVersion_ = 0;
+    int stepDepth_ = 0;
+    Project stepBefore_;
+    ProjectHistory::Place stepPlace_;
+    QString stepName_;
+    QString stepMergeKey_;
 };
 
 } // namespace rw
