@@ -68,6 +68,19 @@ BENCHMARK(BM_ZuzAdidodi)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
+// The same build with the debug chat added to every rule and no comments.
+void BM_ZuzAdidodiDebugChatNoComments(benchmark::State& state) {
+    const Project p = BigProject(int(state.range(0)));
+    EnvironmentSettings settings;
+    settings.comments = false;
+    settings.debugChat = true;
+    for (auto _ : state) {
+        const ScriptBuild b = ZuzAdidodi(p, {}, settings);
+        benchmark::DoNotOptimize(b.bytes.constData());
+    }
+}
+BENCHMARK(BM_ZuzAdidodiDebugChatNoComments)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 void BM_ColouredRulePreview(benchmark::State& state) {
     Project p = InitialProject();
     p.CategoryAt(1).entries << BigRule(1);

@@ -82,9 +82,4 @@ void ForgetWindowMemory() {
     store.remove(kWindowGroup);
 }
 
-QString PreferencesLocation() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication)
-        .fileName();
-}
-
 } // namespace rw

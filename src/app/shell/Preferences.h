@@ -13,7 +13,7 @@ namespace rw {
 
 // The user's own preferences, kept by the platform's settings store under
 // "Rulewright/Rulewright" (on Linux ~/.config/Rulewright/Rulewright.conf, on
-// Windows the registry under HKEY_CURRENT_USER\Software\Rulewright), never
+// Windows the registry key HKEY_CURRENT_USER\Software\Rulewright\Rulewright), never
 // in a project file: they follow the user, not the AI being written.
 EnvironmentSettings LoadEnvironmentSettings();
 void SaveEnvironmentSettings(const EnvironmentSettings& settings);
@@ -23,7 +23,7 @@ void SaveEnvironmentSettings(const EnvironmentSettings& settings);
 // maximised, and the positions of its two splitters.
 struct WindowMemory {
     std::optional<QRect> geometry;
-    QMargins frame{4, 30, 4, 4}; // a guess until a window has been seen
+    QMargins frame{8, 40, 8, 8}; // a generous guess until a window has been seen
     bool maximised = false;
     QByteArray mainSplitter;
     QByteArray ruleSplitter;
@@ -32,8 +32,5 @@ WindowMemory LoadWindowMemory();
 void SaveWindowMemory(const WindowMemory& memory);
 // Forgets the window, as on the first run.
 void ForgetWindowMemory();
-
-// Where the preferences are kept, for messages and documentation.
-QString PreferencesLocation();
 
 } // namespace rw

@@ -49,11 +49,13 @@ void AddWindowCommands(MainWindow& window, CommandMap& commands) {
     commands.Add(QStringLiteral("settings.project"), QStringLiteral("プロジェクトの設定(&P)..."),
                  [&window, &dialogs] {
                      ProjectSettingsCommand(window, dialogs);
+                     window.Work().FinishEdit();
                      window.Refresh();
                  });
     commands.Add(QStringLiteral("settings.startup"), QStringLiteral("初期化設定(&S)..."),
                  [&window, &dialogs] {
                      InitSettingsCommand(window, dialogs);
+                     window.Work().FinishEdit();
                      window.Refresh();
                  });
 

@@ -32,7 +32,8 @@ Workspace::~Workspace() = default;
 // --- the project and the file ------------------------------------------------
 
 void Workspace::ChangeProject(const std::function<void(Project&)>& change) {
-    const Step step(*this, QStringLiteral("設定の変更"));
+    // A dialog's changes, one per key typed, are one step until it closes.
+    const Step step(*this, QStringLiteral("設定の変更"), QStringLiteral("settings"));
     const Project before = project_;
     change(project_);
     if (project_ == before)

@@ -210,6 +210,15 @@ TEST_F(HistoryTest, TypingIsOneStepUntilTheBoxIsLeft) {
     ws.Undo();
     EXPECT_EQ(ws.SelectedEntry()->title, before);
 
+    // A settings dialog's changes are one step until it closes.
+    const QByteArray unnamed = Bytes(ws.CurrentProject());
+    for (const char* title : {"a", "ab", "abc"})
+        ws.ChangeProject([&](Project& p) { p.title = QString::fromUtf8(title); });
+    ws.ChangeProject([](Project& p) { p.author = QStringLiteral("me"); });
+    ws.FinishEdit();
+    ws.Undo();
+    EXPECT_EQ(Bytes(ws.CurrentProject()), unnamed);
+
     ws.SwitchCategory(5);
     ws.AddRule();
     ws.ChangePanel(PanelControl::AttackKind, QStringLiteral("2"));
