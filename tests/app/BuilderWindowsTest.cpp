@@ -148,6 +148,37 @@ TEST_F(BuilderWindowsTest, ProjectSettingsEditTheProjectAndRefillTheVariablePick
     EXPECT_TRUE(found);
 }
 
+TEST_F(BuilderWindowsTest, ProjectSettingsRefuseANameTheScriptCannotCarry) {
+    dialogs_.onRun = [&](QDialog& dialog) {
+        auto* settings = qobject_cast<ProjectSettingsDialog*>(&dialog);
+        if (!settings)
+            return int(QDialog::Rejected);
+        QLineEdit* name = settings->NameBox(0);
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("MY VAR"));
+        // "MY" was a sound name on the way; the blank is not stored.
+        EXPECT_EQ(CurrentProject().variables[1].constName, QStringLiteral("MY"));
+        EXPECT_FALSE(settings->NameProblem(0)->text().isEmpty());
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_EQ(name->text(), QStringLiteral("MEMORY_1"));
+        EXPECT_EQ(settings->List(0)->topLevelItem(0)->text(1), QStringLiteral("MEMORY_1"));
+        EXPECT_TRUE(settings->NameProblem(0)->text().isEmpty());
+
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("food"));
+        QTest::keyClick(name, Qt::Key_Return);
+        return int(QDialog::Accepted);
+    };
+    Trigger("settings.project");
+    EXPECT_EQ(CurrentProject().variables[1].constName, QStringLiteral("MEMORY_1"));
+    ASSERT_EQ(dialogs_.informed.size(), 2);
+    EXPECT_EQ(dialogs_.informed[0].text,
+              QStringLiteral("名前は英字で始め、英字・数字・「-」・「_」だけで付けてください"));
+    EXPECT_EQ(dialogs_.informed[1].text,
+              QStringLiteral("「food」はゲームの語なので名前に使えません"));
+}
+
 TEST_F(BuilderWindowsTest, InitSettingsApplyOnOkOnly) {
     const StartupRule before = CurrentProject().startupRules[0];
     dialogs_.onRun = [&](QDialog& dialog) {

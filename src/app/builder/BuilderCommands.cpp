@@ -33,7 +33,7 @@ void ShowScriptCommand(MainWindow& window, Dialogs& dialogs) {
 }
 
 void ProjectSettingsCommand(MainWindow& window, Dialogs& dialogs) {
-    ProjectSettingsDialog dialog(window.Work(), &window);
+    ProjectSettingsDialog dialog(window.Work(), dialogs, &window);
     dialogs.Run(dialog);
 }
 

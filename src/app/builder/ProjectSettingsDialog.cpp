@@ -1,5 +1,6 @@
 #include "builder/ProjectSettingsDialog.h"
 
+#include "shell/Dialogs.h"
 #include "workspace/Workspace.h"
 
 #include <QDialogButtonBox>
@@ -15,8 +16,8 @@
 
 namespace rw {
 
-ProjectSettingsDialog::ProjectSettingsDialog(Workspace& work, QWidget* parent)
-    : QDialog(parent), work_(work) {
+ProjectSettingsDialog::ProjectSettingsDialog(Workspace& work, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), work_(work), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("プロジェクトの設定"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -91,6 +92,9 @@ QWidget* ProjectSettingsDialog::BuildPage(int index, Table table) {
     page.label = new QLabel(QStringLiteral("編集"));
     page.name = new QLineEdit;
     page.help = new QLineEdit;
+    page.problem = new QLabel;
+    page.problem->setStyleSheet(QStringLiteral("color: #c00000;"));
+    page.problem->setWordWrap(true);
 
     connect(page.list, &QTreeWidget::currentItemChanged, this,
             [this, index](QTreeWidgetItem* item) {
@@ -98,7 +102,8 @@ QWidget* ProjectSettingsDialog::BuildPage(int index, Table table) {
                     LoadRow(index, pages_[index].list->indexOfTopLevelItem(item) + 1);
             });
     connect(page.name, &QLineEdit::textEdited, this,
-            [this, index](const QString& text) { EditRow(index, 0, text); });
+            [this, index](const QString& text) { EditName(index, text); });
+    connect(page.name, &QLineEdit::editingFinished, this, [this, index] { FinishName(index); });
     connect(page.help, &QLineEdit::textEdited, this,
             [this, index](const QString& text) { EditRow(index, 1, text); });
 
@@ -110,6 +115,7 @@ QWidget* ProjectSettingsDialog::BuildPage(int index, Table table) {
     edit->addWidget(page.name, 1);
     edit->addWidget(page.help, 2);
     column->addLayout(edit);
+    column->addWidget(page.problem);
     return widget;
 }
 
@@ -130,6 +136,50 @@ void ProjectSettingsDialog::LoadRow(int index, int slot) {
     page.label->setText(QStringLiteral("No.") + QString::number(slot));
     page.name->setText(page.table.read(slot, 0));
     page.help->setText(page.table.read(slot, 1));
+    page.nameBefore = page.name->text();
+    page.problem->clear();
+}
+
+int ProjectSettingsDialog::CurrentSlot(int index) const {
+    const Page& page = pages_[index];
+    QTreeWidgetItem* item = page.list->currentItem();
+    return item ? page.list->indexOfTopLevelItem(item) + 1 : 0;
+}
+
+void ProjectSettingsDialog::EditName(int index, const QString& text) {
+    Page& page = pages_[index];
+    const int slot = CurrentSlot(index);
+    if (slot == 0)
+        return;
+    const ConstKind kind = index == 0 ? ConstKind::Variable : ConstKind::Timer;
+    const Notice refused = work_.RenameConst(kind, slot, text);
+    page.problem->setText(refused.text);
+    if (refused.IsEmpty())
+        page.list->currentItem()->setText(1, text);
+}
+
+void ProjectSettingsDialog::FinishName(int index) {
+    Page& page = pages_[index];
+    const int slot = CurrentSlot(index);
+    // A name stored as it stands is left alone, even one a file brought in
+    // that the script cannot carry: only what is typed is refused.
+    if (slot == 0 || page.name->text() == page.table.read(slot, 0)) {
+        page.nameBefore = page.name->text();
+        return;
+    }
+    const ConstKind kind = index == 0 ? ConstKind::Variable : ConstKind::Timer;
+    const Notice refused = work_.RenameConst(kind, slot, page.name->text());
+    if (!refused.IsEmpty()) {
+        // The name typed was never stored; the slot goes back to the name it
+        // had before (or, should that no longer be possible, keeps the last
+        // one stored).
+        work_.RenameConst(kind, slot, page.nameBefore);
+        page.name->setText(page.table.read(slot, 0));
+        page.list->currentItem()->setText(1, page.name->text());
+        page.problem->clear();
+        dialogs_.Inform(refused);
+    }
+    page.nameBefore = page.name->text();
 }
 
 void ProjectSettingsDialog::EditRow(int index, int column, const QString& text) {

@@ -11,20 +11,26 @@ class QTreeWidget;
 
 namespace rw {
 
+class Dialogs;
 class Workspace;
 
 // "プロジェクトの設定": the names and help texts of the variables and
-// timers, the AI's title and author. Every edit goes into the project at once.
+// timers, the AI's title and author. Every edit goes into the project at once,
+// except a name the script cannot carry: it is never stored, the rule it
+// breaks is shown under the boxes, and when the box is left the user is told
+// and the box goes back to the name the slot had.
 class ProjectSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ProjectSettingsDialog(Workspace& work, QWidget* parent = nullptr);
+    ProjectSettingsDialog(Workspace& work, Dialogs& dialogs, QWidget* parent = nullptr);
 
     QTabWidget* Tabs() const { return tabs_; }
     // Page 0 holds the variables, page 1 the timers.
     QTreeWidget* List(int page) const { return pages_[page].list; }
     QLabel* NumberLabel(int page) const { return pages_[page].label; }
     QLineEdit* NameBox(int page) const { return pages_[page].name; }
+    // The rule a name being typed breaks; empty while the name is sound.
+    QLabel* NameProblem(int page) const { return pages_[page].problem; }
     QLineEdit* HelpBox(int page) const { return pages_[page].help; }
     QLineEdit* TitleBox() const { return title_; }
     QLineEdit* AuthorBox() const { return author_; }
@@ -42,6 +48,8 @@ private:
         QLabel* label = nullptr;
         QLineEdit* name = nullptr;
         QLineEdit* help = nullptr;
+        QLabel* problem = nullptr;
+        QString nameBefore; // the slot's name when the row was loaded
         bool loading = false;
     };
 
@@ -49,8 +57,12 @@ private:
     void FillPage(int index);
     void LoadRow(int index, int slot);
     void EditRow(int index, int column, const QString& text);
+    void EditName(int index, const QString& text);
+    void FinishName(int index);
+    int CurrentSlot(int index) const;
 
     Workspace& work_;
+    Dialogs& dialogs_;
     QTabWidget* tabs_;
     Page pages_[2];
     QLineEdit* title_;

@@ -152,6 +152,10 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
             rows.append(ScriptRow{QLatin1Char('(') + entry.script, {}, +1});
             ++open;
+        } else if (entry.script.trimmed().isEmpty()) {
+            // "()" would make the game refuse the whole script; an empty
+            // fact holds, as its place in the tree suggests.
+            rows.append(ScriptRow{QStringLiteral("(true)"), entry.cap, 0});
         } else {
             rows.append(
                 ScriptRow{QLatin1Char('(') + entry.script + QLatin1Char(')'), entry.cap, 0});

@@ -2,6 +2,7 @@
 
 #include "model/Numeric.h"
 #include "model/Project.h"
+#include "vocabulary/ScriptWords.h"
 #include "vocabulary/Vocabulary.h"
 
 #include <optional>
@@ -19,40 +20,12 @@ QStringList Numbers(int from, int to) {
 
 const QStringList kOperators = {">=", "<=", ">", "<", "==", "!="};
 
-const QStringList kPlayerWords = {"my-player-number",
-                                  "any-ally",
-                                  "any-computer",
-                                  "any-computer-ally",
-                                  "any-computer-enemy",
-                                  "any-computer-neutral",
-                                  "any-enemy",
-                                  "any-human",
-                                  "any-human-ally",
-                                  "any-human-enemy",
-                                  "any-human-neutral",
-                                  "any-neutral",
-                                  "every-ally",
-                                  "every-computer",
-                                  "every-enemy",
-                                  "every-human",
-                                  "every-neutral",
-                                  "1",
-                                  "2",
-                                  "3",
-                                  "4",
-                                  "5",
-                                  "6",
-                                  "7",
-                                  "8"};
-
-const QStringList kAmountWords = {"wood-amount", "food-amount", "gold-amount", "stone-amount"};
+const QStringList& kPlayerWords = PlayerWords();
+const QStringList& kAmountWords = AmountWords();
 const QStringList kResearchStateWords = {"research-completed ", "research-available ",
                                          "can-research ", "can-afford-research "};
-const QStringList kPopulationWords = {
-    "population",           "civilian-population",  "soldier-count",
-    "attack-soldier-count", "defend-soldier-count", "warboat-count",
-    "attack-warboat-count", "defend-warboat-count", "housing-headroom"};
-const QStringList kAgeWords = {"dark-age", "feudal-age", "castle-age", "imperial-age"};
+const QStringList& kPopulationWords = PopulationWords();
+const QStringList& kAgeWords = AgeWords();
 const QStringList kClockWords = {"game-time ", "current-age-time "};
 const QStringList kDistanceWords = {"wood ", "food ", "gold ", "stone "};
 

@@ -43,6 +43,22 @@ void Workspace::ChangeProject(const std::function<void(Project&)>& change) {
     SelectNode(std::min(selected_, tree_.Size()));
 }
 
+Notice Workspace::RenameConst(ConstKind kind, int slot, const QString& name) {
+    const int count = kind == ConstKind::Variable ? kVariableSlots : kTimerSlots;
+    if (slot < 1 || slot >= count)
+        return {};
+    const QString problem = CheckConstName(project_, kind, slot, name);
+    if (!problem.isEmpty())
+        return Notice{problem, QStringLiteral("プロジェクトの設定"), Notice::Icon::Warning};
+    QString& stored = kind == ConstKind::Variable ? project_.variables[slot].constName
+                                                  : project_.timers[slot].name;
+    if (stored != name) {
+        stored = name;
+        MarkModified();
+    }
+    return {};
+}
+
 QString Workspace::Caption() const {
     return CaptionText(currentPath_);
 }

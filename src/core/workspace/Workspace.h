@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/ConstNames.h"
 #include "builder/ScriptPreview.h"
 #include "conditions/CommandLimit.h"
 #include "conditions/ConditionClipboard.h"
@@ -64,6 +65,11 @@ public:
     // initialisation settings): run them through here so that the change is
     // marked and the views that depend on the project follow.
     void ChangeProject(const std::function<void(Project&)>& change);
+
+    // Renames variable (1 to 40) or timer (1 to 10) `slot`. A name the
+    // script cannot carry is refused: the project keeps the old name and the
+    // notice names the rule the new one breaks.
+    Notice RenameConst(ConstKind kind, int slot, const QString& name);
 
     QString CurrentPath() const { return currentPath_; }
     QString Caption() const; // "Rulewright" or "Rulewright (path)"

@@ -96,7 +96,7 @@ TEST(EnvironmentSettings, WithoutCommentsNoRowIsPaddedOrCommented) {
         }
         // An empty event row is an empty line, not four blanks.
         EXPECT_TRUE(rules.contains(
-            "(defrule\r\n    ()\r\n=>\r\n" +
+            "(defrule\r\n    (true)\r\n=>\r\n" +
             (chat ? "    " + DebugChatCommand(2, "空") + "\r\n" : QString()) + "\r\n)\r\n"));
         EXPECT_TRUE(rules.contains("    (chat-to-all \"a;b\")\r\n)"));
     }

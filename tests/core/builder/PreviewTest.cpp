@@ -212,7 +212,7 @@ TEST(Preview, RuleColoursAreCachedUntilTheScriptChanges) {
     rule.conditions.clear();
     PreviewCommand(p, 1, 3, true);
     EXPECT_EQ(rule.scriptColours, ColouredText(rule.scriptText));
-    EXPECT_TRUE(rule.scriptText.contains("\r\n    ()\r\n=>"));
+    EXPECT_TRUE(rule.scriptText.contains("\r\n    (true)\r\n=>"));
 
     // a group preview touches no cache
     const Project before = p;

@@ -196,8 +196,12 @@ INSTANTIATE_TEST_SUITE_P(
         // empty actions: one event row of padding only
         RenderCase{"EmptyActions", "t", "", "0;a;k,a\r\n",
                    "(defrule|;■t\n    (a)|;a\n=>\n    |\n)"},
-        // empty conditions: one entry with every part empty
-        RenderCase{"EmptyConditions", "t", "(x);c", "", "(defrule|;■t\n    ()\n=>\n    (x)|;c\n)"},
+        // empty conditions: one entry with every part empty, written as a
+        // fact that holds (the game refuses "()")
+        RenderCase{"EmptyConditions", "t", "(x);c", "",
+                   "(defrule|;■t\n    (true)\n=>\n    (x)|;c\n)"},
+        RenderCase{"EmptyFactUnderAnOperator", "t", "(x);c", "0;AND;Sys_And,and\r\n1;a;k, \r\n",
+                   "(defrule|;■t\n    (and\n        (true)|;a\n    )\n=>\n    (x)|;c\n)"},
         // a ";" inside the command: the comment starts there, the command
         // still ends at the first ")"
         RenderCase{"SemicolonInCommand", "t", "(chat-to-all \"a;b\") ;c", "0;a;k,a\r\n",

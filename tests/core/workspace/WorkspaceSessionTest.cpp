@@ -170,6 +170,19 @@ TEST(WorkspaceSession, PanelBoxesPassOnlyWholeNumbers) {
     EXPECT_EQ(ws.SelectedEntry()->panel2, "0");
 }
 
+TEST(WorkspaceSession, RenamingRefusesNamesTheScriptCannotCarry) {
+    Workspace ws;
+    const Notice refused = ws.RenameConst(ConstKind::Timer, 2, "TIMER_1");
+    EXPECT_EQ(refused.text, "名前「TIMER_1」はタイマー1と同じです。変数とタイマーの名前は重ならない"
+                            "ようにしてください");
+    EXPECT_EQ(refused.icon, Notice::Icon::Warning);
+    EXPECT_EQ(ws.CurrentProject().timers[2].name, "TIMER_2");
+    EXPECT_FALSE(ws.IsModified());
+    EXPECT_TRUE(ws.RenameConst(ConstKind::Variable, 40, "ENEMY-ARMY").IsEmpty());
+    EXPECT_EQ(ws.CurrentProject().variables[40].constName, "ENEMY-ARMY");
+    EXPECT_TRUE(ws.IsModified());
+}
+
 // Fills the selected rule with top-level facts until it holds `count` entries.
 void FillConditions(Workspace& ws, int count) {
     ws.EditConditions([count](ConditionList& list) {
