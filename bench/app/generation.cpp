@@ -18,6 +18,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
 using namespace rw;
@@ -144,13 +146,49 @@ void BM_ColouredPreview(benchmark::State& state) {
         // Colour afresh each time, as after an edit of the rule.
         project.CategoryAt(1).entries[0].scriptColours.clear();
         const PreviewText text = PreviewCommand(project, 1, position, true);
-        ScriptPreviewWindow window(text);
-        window.show();
+        auto window = std::make_unique<ScriptPreviewWindow>(text);
+        window->show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window.TextArea()->document());
+        benchmark::DoNotOptimize(window->TextArea()->document());
+        // Closing the window is not part of opening it.
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
     }
 }
 BENCHMARK(BM_ColouredPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A rule of 5000 nested operators, as only a hand-made file holds one.
+void BM_DeepRulePreview(benchmark::State& state) {
+    Project project = InitialProject();
+    RuleEntry deep;
+    deep.title = QStringLiteral("deep");
+    deep.marker = kMarkerRoot;
+    deep.actions = QStringLiteral("(attack-now);攻撃する");
+    for (int i = 0; i < state.range(0); ++i)
+        deep.conditions += QStringLiteral("%1;AND;Sys_And,and\r\n").arg(i);
+    deep.conditions +=
+        QStringLiteral("%1;(上書きしてください);Overwrite,true\r\n").arg(state.range(0));
+    project.CategoryAt(1).entries << deep;
+    for (auto _ : state) {
+        project.CategoryAt(1).entries[0].scriptColours.clear();
+        const PreviewText text = PreviewCommand(project, 1, 2, true);
+        auto window = std::make_unique<ScriptPreviewWindow>(text);
+        window->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window->TextArea()->document());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_DeepRulePreview)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Complexity(benchmark::oN);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
@@ -21,7 +22,8 @@ public:
 
 protected:
     void highlightBlock(const QString& line) override {
-        for (const ColourRange& run : ColourRuns(line))
+        const bool lineBreakFollows = currentBlock().next().isValid();
+        for (const ColourRange& run : ColourRuns(line, lineBreakFollows))
             setFormat(run.start, run.length, FormatOf(run));
     }
 

@@ -117,27 +117,78 @@ QList<ColourRange> ColSet(const QString& text) {
     return ranges;
 }
 
-QList<ColourRange> ColourRuns(const QString& text) {
-    const QList<ColourRange> ranges = ColSet(text);
-    // The range that styles each character last; -1 for none.
-    std::vector<int> last(size_t(text.size()), -1);
-    for (int r = 0; r < int(ranges.size()); ++r)
-        std::fill_n(last.begin() + ranges[r].start, ranges[r].length, r);
-    QList<ColourRange> runs;
-    for (int i = 0; i < int(text.size()); ++i) {
-        const int r = last[size_t(i)];
-        if (r < 0)
+QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows) {
+    // One pass that gives every character the style ColSet's ranges leave
+    // on it. What keeps the steps' order: the brackets and "=>" (step 3)
+    // are never part of a keyword (step 2) or of an operator's letters
+    // (step 1), a keyword never contains the "(" an operator starts with,
+    // and a comment (step 4) ends every other match it starts inside.
+    enum : uint8_t { kPlain, kOperator, kKeyword, kBracket, kComment };
+    static const QLatin1String kOperators[] = {
+        QLatin1String("and"), QLatin1String("or"),  QLatin1String("nand"), QLatin1String("nor"),
+        QLatin1String("not"), QLatin1String("xor"), QLatin1String("xnor")};
+    static const QLatin1String kKeywords[] = {QLatin1String("defrule"),
+                                              QLatin1String("true"),
+                                              QLatin1String("false"),
+                                              QLatin1String("#load-if-not-defined"),
+                                              QLatin1String("#load-if-defined"),
+                                              QLatin1String("#end-if")};
+    const qsizetype size = text.size();
+    std::vector<uint8_t> style(size_t(size), kPlain);
+    auto mark = [&](qsizetype from, qsizetype length, uint8_t what) {
+        std::fill_n(style.begin() + from, length, what);
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        const QStringView rest = text.mid(i);
+        switch (text[i].unicode()) {
+        case ';': {
+            if (i + 1 == size && !lineBreakFollows)
+                break;
+            qsizetype end = text.indexOf(QLatin1String("\r\n"), i);
+            if (end < 0)
+                end = size;
+            mark(i, end - i, kComment);
+            i = end - 1;
             continue;
-        const ColourRange& range = ranges[r];
-        if (!runs.isEmpty()) {
-            ColourRange& previous = runs.back();
-            if (previous.start + previous.length == i && previous.bold == range.bold &&
-                previous.rgb == range.rgb) {
-                ++previous.length;
-                continue;
-            }
         }
-        runs.append(ColourRange{i, 1, range.bold, range.rgb});
+        case '(':
+            for (const QLatin1String& op : kOperators)
+                if (rest.mid(1).startsWith(op))
+                    mark(i + 1, op.size(), kOperator);
+            style[size_t(i)] = kBracket;
+            continue;
+        case ')':
+            style[size_t(i)] = kBracket;
+            continue;
+        case '=':
+            if (rest.startsWith(QLatin1String("=>")))
+                mark(i, 2, kBracket);
+            continue;
+        default:
+            break;
+        }
+        for (const QLatin1String& keyword : kKeywords)
+            if (rest.startsWith(keyword))
+                mark(i, keyword.size(), kKeyword);
+    }
+
+    static const ColourRange kStyles[] = {{0, 0, false, 0},
+                                          {0, 0, true, 0x000080},
+                                          {0, 0, true, 0x0000FF},
+                                          {0, 0, true, 0x808080},
+                                          {0, 0, false, 0x209D42}};
+    QList<ColourRange> runs;
+    for (qsizetype i = 0; i < size;) {
+        qsizetype j = i + 1;
+        while (j < size && style[size_t(j)] == style[size_t(i)])
+            ++j;
+        if (style[size_t(i)] != kPlain) {
+            ColourRange run = kStyles[style[size_t(i)]];
+            run.start = int(i);
+            run.length = int(j - i);
+            runs.append(run);
+        }
+        i = j;
     }
     return runs;
 }

@@ -55,8 +55,10 @@ QList<ColourRange> ColSet(const QString& text);
 
 // What ColSet leaves once every later range has overridden the earlier
 // ones: styled runs in text order, none overlapping, neighbours of the same
-// style joined. Characters outside every run keep the plain style.
-QList<ColourRange> ColourRuns(const QString& text);
+// style joined; characters outside every run keep the plain style. Made in
+// one pass over the text. A ";" that ends the text starts no comment unless
+// `lineBreakFollows` (the text is one line of a longer one).
+QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows = false);
 
 // The coloured preview as rich text (HTML), the form the rule's colour cache
 // stores. ASCII markup plus the text's own characters, so it survives

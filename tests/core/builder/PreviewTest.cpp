@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
 using namespace rw;
 using rw::test::Group;
 using rw::test::Rule;
@@ -111,8 +114,50 @@ TEST(Preview, ColourRunsAreTheLastStyleOfEachCharacter) {
                                         {20, 1, true, 0x808080},
                                         {21, 4, true, 0x0000FF},
                                         {25, 3, true, 0x808080}}));
-    EXPECT_TRUE(ColourRuns("plain words").isEmpty());
-    EXPECT_TRUE(ColourRuns("").isEmpty());
+    EXPECT_TRUE(ColourRuns(u"plain words").isEmpty());
+    EXPECT_TRUE(ColourRuns(u"").isEmpty());
+}
+
+// ColSet's ranges applied one after another, as runs: what ColourRuns
+// must come to in its single pass.
+QList<ColourRange> LayeredRuns(const QString& text, qsizetype length) {
+    std::vector<ColourRange> styleOf(size_t(text.size()));
+    for (const ColourRange& r : ColSet(text))
+        for (int i = r.start; i < r.start + r.length; ++i)
+            styleOf[size_t(i)] = r;
+    QList<ColourRange> runs;
+    for (int i = 0; i < length; ++i) {
+        const ColourRange& s = styleOf[size_t(i)];
+        if (s.rgb == 0 && !s.bold)
+            continue;
+        if (!runs.isEmpty() && runs.back().start + runs.back().length == i &&
+            runs.back().rgb == s.rgb && runs.back().bold == s.bold)
+            ++runs.back().length;
+        else
+            runs.append(ColourRange{i, 1, s.bold, s.rgb});
+    }
+    return runs;
+}
+
+TEST(Preview, ColourRunsAgreeWithTheLayeredColouring) {
+    const char* const pieces[] = {"(",       ")",       "=",        ">",         ";",     "\r\n",
+                                  "\r",      "\n",      " ",        "a",         "and",   "or",
+                                  "n",       "x",       "ot",       "true",      "tru",   "e",
+                                  "false",   "defrule", "#",        "#load-if-", "not-",  "defined",
+                                  "#end-if", "日本",    "(nothing", "(xnor",     "(nand", "=>"};
+    std::mt19937 random(14);
+    std::uniform_int_distribution<size_t> pick(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> length(0, 24);
+    for (int n = 0; n < 3000; ++n) {
+        QString text;
+        for (int k = length(random); k > 0; --k)
+            text += QString::fromUtf8(pieces[pick(random)]);
+        ASSERT_EQ(ColourRuns(text), LayeredRuns(text, text.size())) << text.toStdString();
+        // one line of a longer text colours as it does inside that text
+        if (!text.contains('\r') && !text.contains('\n'))
+            ASSERT_EQ(ColourRuns(text, true), LayeredRuns(text + "\r\n", text.size()))
+                << text.toStdString();
+    }
 }
 
 TEST(Preview, ColouredTextSurvivesSavingAndLoading) {
