@@ -10,6 +10,7 @@ int RunDump(const QStringList& args);
 int RunPack(const QStringList& args);
 int RunBuild(const QStringList& args);
 int RunPreview(const QStringList& args);
+int RunCheck(const QStringList& args);
 
 // Writes UTF-8 text to standard output / standard error as it stands.
 void Out(const QString& text);

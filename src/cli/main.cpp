@@ -31,9 +31,10 @@ const char kUsage[] =
     "  build FILE --out DIR [--name NAME] write DIR/NAME.ai and DIR/NAME.per\n"
     "  preview FILE --category K [--position P]\n"
     "                                     print the script preview of a tree position\n"
+    "  check FILE [--name NAME]           list what in the script the game would refuse\n"
     "\n"
     "Run 'rulewright-cli COMMAND --help' for a command's options.\n"
-    "Exit status: 0 success, 1 input refused, 2 usage error.\n";
+    "Exit status: 0 success, 1 input refused (check: problems found), 2 usage error.\n";
 
 } // namespace
 
@@ -58,6 +59,8 @@ int main(int argc, char** argv) {
         return rw::cli::RunBuild(args);
     if (command == QLatin1String("preview"))
         return rw::cli::RunPreview(args);
+    if (command == QLatin1String("check"))
+        return rw::cli::RunCheck(args);
     rw::cli::Err(QStringLiteral("rulewright-cli: unknown command \"%1\"\n\n").arg(command) +
                  QString::fromLatin1(kUsage));
     return 2;

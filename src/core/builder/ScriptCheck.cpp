@@ -1,0 +1,450 @@
+#include "builder/ScriptCheck.h"
+
+#include "builder/ConstNames.h"
+#include "builder/ScriptHeader.h"
+#include "builder/ZuzAdidodi.h"
+#include "model/ConditionLine.h"
+#include "model/Cp932.h"
+#include "model/Numeric.h"
+#include "vocabulary/ScriptWords.h"
+
+#include <QSet>
+
+namespace rw {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// NUL, CR, LF and the other C0 controls end or garble a line of the script;
+// a tab is only a blank.
+bool HasControlCharacter(QStringView text) {
+    for (QChar c : text)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
+            return true;
+    return false;
+}
+
+QString Unwritable(QStringView text) {
+    const qsizetype i = FirstNonCp932(text);
+    if (i < 0)
+        return {};
+    const qsizetype len =
+        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+    return text.mid(i, len).toString();
+}
+
+// An expression of the script: a word, a quoted text or a parenthesised list.
+struct Node {
+    enum class Kind { Word, Text, List } kind = Kind::Word;
+    QString text; // the word or the text between the quotes
+    QList<Node> items;
+};
+
+// Reads expressions; ";" outside a quoted text starts a comment to the end of
+// the line. Fills `error` and stops at the first fault.
+class Reader {
+public:
+    explicit Reader(QStringView source) : s_(source) {}
+
+    QList<Node> ReadAll(QString& error) {
+        QList<Node> nodes;
+        while (error.isEmpty() && SkipBlank())
+            nodes.append(ReadNode(error));
+        return nodes;
+    }
+
+private:
+    // Skips blanks and comments; false at the end.
+    bool SkipBlank() {
+        while (i_ < s_.size()) {
+            const QChar c = s_[i_];
+            if (c == QLatin1Char(';')) {
+                while (i_ < s_.size() && s_[i_] != QLatin1Char('\n') && s_[i_] != QLatin1Char('\r'))
+                    ++i_;
+            } else if (c.isSpace()) {
+                ++i_;
+            } else {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    Node ReadNode(QString& error) {
+        Node node;
+        const QChar c = s_[i_];
+        if (c == QLatin1Char(')')) {
+            error = QStringLiteral("括弧が合っていません");
+            ++i_;
+            return node;
+        }
+        if (c == QLatin1Char('"')) {
+            const qsizetype close = s_.indexOf(QLatin1Char('"'), i_ + 1);
+            if (close < 0) {
+                error = QStringLiteral("引用符が閉じていません");
+                i_ = s_.size();
+                return node;
+            }
+            node.kind = Node::Kind::Text;
+            node.text = s_.mid(i_ + 1, close - i_ - 1).toString();
+            i_ = close + 1;
+            return node;
+        }
+        if (c == QLatin1Char('(')) {
+            ++i_;
+            node.kind = Node::Kind::List;
+            for (;;) {
+                if (!SkipBlank()) {
+                    error = QStringLiteral("括弧が合っていません");
+                    return node;
+                }
+                if (s_[i_] == QLatin1Char(')')) {
+                    ++i_;
+                    return node;
+                }
+                node.items.append(ReadNode(error));
+                if (!error.isEmpty())
+                    return node;
+            }
+        }
+        const qsizetype start = i_;
+        while (i_ < s_.size() && !s_[i_].isSpace() && s_[i_] != QLatin1Char('(') &&
+               s_[i_] != QLatin1Char(')') && s_[i_] != QLatin1Char('"') &&
+               s_[i_] != QLatin1Char(';'))
+            ++i_;
+        node.text = s_.mid(start, i_ - start).toString();
+        return node;
+    }
+
+    QStringView s_;
+    qsizetype i_ = 0;
+};
+
+bool LooksNumeric(const QString& word) {
+    qsizetype i = 0;
+    if (i < word.size() && (word[i] == QLatin1Char('-') || word[i] == QLatin1Char('+')))
+        ++i;
+    if (i < word.size() && word[i] == QLatin1Char('.'))
+        ++i;
+    return i < word.size() && word[i].isDigit();
+}
+
+enum class Context { Fact, Action, Rule };
+
+class Checker {
+public:
+    Checker(const Project& project, QList<ScriptProblem>& problems)
+        : project_(project), problems_(problems) {
+        // Sound names are constants the script may use wherever a number goes.
+        for (int i = 1; i <= kScriptVariables; ++i)
+            AddConstant(ConstKind::Variable, i);
+        for (int i = 1; i <= kScriptTimers; ++i)
+            AddConstant(ConstKind::Timer, i);
+    }
+
+    void Settings() {
+        const QString where = QStringLiteral("プロジェクトの設定");
+        SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("AIのタイトル"),
+                   project_.title);
+        SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("作者"), project_.author);
+        for (int i = 1; i <= kScriptVariables; ++i)
+            Name(where + QStringLiteral("/変数/No.") + QString::number(i), ConstKind::Variable, i);
+        for (int i = 1; i <= kScriptTimers; ++i)
+            Name(where + QStringLiteral("/タイマー/No.") + QString::number(i), ConstKind::Timer, i);
+    }
+
+    void StartupRules() {
+        for (int slot = 0; slot < 2; ++slot) {
+            where_ = QStringLiteral("初期化設定/ルール") + QString::number(slot + 1);
+            const QString& text = project_.startupRules[slot].text;
+            if (const QString c = Unwritable(text); !c.isEmpty())
+                Report(QStringLiteral("Shift_JISで書けない文字「%1」があります").arg(c));
+            QString error;
+            const QList<Node> nodes = Reader(text).ReadAll(error);
+            if (!error.isEmpty()) {
+                Report(QStringLiteral("初期化ルールの") + error);
+                continue;
+            }
+            subject_ = QStringLiteral("初期化ルール");
+            for (const Node& node : nodes)
+                Expression(node, Context::Rule);
+        }
+    }
+
+    void Rules() {
+        for (int k = 1; k <= kCategoryCount; ++k) {
+            const Category& category = project_.CategoryAt(k);
+            const QString caption = CategoryCaption(k);
+            const QString& rootScript = project_.rootConditions[k - 1].conditionScript;
+            QString group = category.rootCaption;
+            const QString* script = &rootScript;
+            bool rootChecked = false;
+            const RuleEntry* groupEntry = nullptr;
+            bool groupChecked = false;
+            for (const RuleEntry& entry : category.entries) {
+                if (entry.IsGroupStart()) {
+                    groupEntry = &entry;
+                    groupChecked = false;
+                    group = entry.title;
+                    script = &entry.groupConditionScript;
+                    continue;
+                }
+                // A root rule belongs to the root group wherever it stands.
+                const bool root = entry.IsRootRule() || !groupEntry;
+                const QString groupName = Shown(root ? category.rootCaption : group);
+                if (root ? !rootChecked : !groupChecked) {
+                    LoadConditions(caption + QLatin1Char('/') + groupName,
+                                   root ? rootScript : *script);
+                    (root ? rootChecked : groupChecked) = true;
+                }
+                Rule(caption + QLatin1Char('/') + groupName + QLatin1Char('/') + Shown(entry.title),
+                     entry);
+            }
+        }
+    }
+
+private:
+    void AddConstant(ConstKind kind, int slot) {
+        if (CheckConstName(project_, kind, slot, ConstName(project_, kind, slot)).isEmpty())
+            constants_.insert(ConstName(project_, kind, slot));
+    }
+
+    void Report(const QString& text) { problems_.append({where_, text}); }
+
+    void SingleLine(const QString& where, const QString& what, const QString& text) {
+        where_ = where;
+        if (HasControlCharacter(text))
+            Report(what + QStringLiteral("に制御文字があります"));
+        if (const QString c = Unwritable(text); !c.isEmpty())
+            Report(what + QStringLiteral("にShift_JISで書けない文字「%1」があります").arg(c));
+    }
+
+    void Name(const QString& where, ConstKind kind, int slot) {
+        where_ = where;
+        const QString problem =
+            CheckConstName(project_, kind, slot, ConstName(project_, kind, slot));
+        if (!problem.isEmpty())
+            Report(problem);
+    }
+
+    void LoadConditions(const QString& where, const QString& script) {
+        where_ = where;
+        if (script.isEmpty())
+            return;
+        QString body = script;
+        if (body.endsWith(kCrLf))
+            body.chop(2);
+        else
+            Report(QStringLiteral("実行条件が改行で終わっていません"));
+        for (const QString& line : body.split(kCrLf)) {
+            const QString word = line.section(QLatin1Char(' '), 1);
+            const bool known = line.startsWith(QLatin1String("#load-if-defined ")) ||
+                               line.startsWith(QLatin1String("#load-if-not-defined "));
+            if (!known || line.count(QLatin1Char('#')) != 1 || HasControlCharacter(line))
+                Report(QStringLiteral("実行条件の行「%1」を読めません").arg(Shown(line)));
+            else if (!IsGameSettingSymbol(word))
+                Report(QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません")
+                           .arg(line, word));
+        }
+    }
+
+    void Rule(const QString& where, const RuleEntry& rule) {
+        where_ = where;
+        if (HasControlCharacter(rule.title))
+            Report(QStringLiteral("ルール名に制御文字があります"));
+        if (const QString c = Unwritable(rule.title); !c.isEmpty())
+            Report(QStringLiteral("ルール名にShift_JISで書けない文字「%1」があります").arg(c));
+
+        const QStringList lines = SplitConditionLines(rule.conditions);
+        const QStringList events = rule.actions.split(kCrLf);
+        const int commands = int(lines.size() + events.size());
+        if (commands > kMaxCommands)
+            Report(QStringLiteral("命令が%1個あります（1つのルールに16個まで）").arg(commands));
+
+        QList<ConditionLine> entries;
+        for (const QString& line : lines)
+            entries.append(ReadConditionLine(line));
+        for (int i = 0; i < entries.size(); ++i)
+            Condition(entries, i);
+        for (const QString& line : events)
+            Event(line);
+    }
+
+    void Condition(const QList<ConditionLine>& entries, int i) {
+        const ConditionLine& entry = entries[i];
+        if (HasControlCharacter(entry.cap))
+            Report(QStringLiteral("条件「%1」の説明に制御文字があります").arg(Shown(entry.cap)));
+        if (const QString c = Unwritable(entry.cap + entry.script); !c.isEmpty())
+            Report(QStringLiteral("条件「%1」にShift_JISで書けない文字「%2」があります")
+                       .arg(Shown(entry.cap), c));
+        if (entry.editdat.startsWith(QLatin1String("Sys"))) {
+            int children = 0;
+            for (const ConditionLine& other : entries)
+                children += other.pw == i + 1 ? 1 : 0;
+            const QString op = entry.script.toUpper();
+            if (!IsLogicalOperatorWord(entry.script))
+                Report(QStringLiteral("演算子「%1」はゲームにありません").arg(Shown(entry.script)));
+            else if (children == 0)
+                Report(QStringLiteral("演算子「%1」の下に条件がありません").arg(op));
+            else if (entry.script == QLatin1String("not") && children > 1)
+                Report(
+                    QStringLiteral("演算子「NOT」の下に条件が%1個あります（1個だけにしてください）")
+                        .arg(children));
+            return;
+        }
+        if (entry.script.trimmed().isEmpty()) {
+            Report(entries.size() == 1 && entry.cap.isEmpty() && entry.editdat.isEmpty()
+                       ? QStringLiteral("条件がありません（(true)として書き出します）")
+                       : QStringLiteral("条件「%1」が空です（(true)として書き出します）")
+                             .arg(Shown(entry.cap)));
+            return;
+        }
+        subject_ = QStringLiteral("条件「(%1)」").arg(Shown(entry.script));
+        One(QLatin1Char('(') + entry.script + QLatin1Char(')'), Context::Fact);
+    }
+
+    void Event(const QString& line) {
+        // What the builder keeps of the line: from the first non-blank up to
+        // and including the first ")".
+        qsizetype start = 0;
+        while (start < line.size() && line[start] == QLatin1Char(' '))
+            ++start;
+        const qsizetype close = line.indexOf(QLatin1Char(')'), start);
+        const QString command = close < 0 ? QString() : line.mid(start, close - start + 1);
+        if (HasControlCharacter(line))
+            Report(QStringLiteral("イベントの行「%1」に制御文字があります").arg(Shown(line)));
+        if (const QString c = Unwritable(line); !c.isEmpty())
+            Report(QStringLiteral("イベントの行「%1」にShift_JISで書けない文字「%2」があります")
+                       .arg(Shown(line), c));
+        if (command.isEmpty()) {
+            Report(line.trimmed().isEmpty()
+                       ? QStringLiteral("イベントの行が空です")
+                       : QStringLiteral("イベントの行「%1」に命令がありません").arg(Shown(line)));
+            return;
+        }
+        subject_ = QStringLiteral("イベント「%1」").arg(Shown(command));
+        One(command, Context::Action);
+    }
+
+    // A text that must hold exactly one parenthesised expression.
+    void One(const QString& text, Context context) {
+        QString error;
+        const QList<Node> nodes = Reader(text).ReadAll(error);
+        if (!error.isEmpty()) {
+            Report(subject_ + QStringLiteral("の") + error);
+            return;
+        }
+        if (nodes.size() != 1 || nodes.front().kind != Node::Kind::List) {
+            Report(subject_ + QStringLiteral("の括弧が合っていません"));
+            return;
+        }
+        Expression(nodes.front(), context);
+    }
+
+    void Expression(const Node& node, Context context) {
+        if (node.kind != Node::Kind::List) {
+            Report(subject_ + QStringLiteral("の「%1」は括弧の外にあります").arg(Shown(node.text)));
+            return;
+        }
+        if (node.items.isEmpty() || node.items.front().kind != Node::Kind::Word) {
+            Report(subject_ + QStringLiteral("に語のない括弧があります"));
+            return;
+        }
+        const QString head = node.items.front().text;
+        if (context == Context::Rule) {
+            Defrule(node);
+            return;
+        }
+        if (context == Context::Fact && IsLogicalOperatorWord(head)) {
+            if (node.items.size() < 2)
+                Report(subject_ + QStringLiteral("の演算子「%1」に条件がありません").arg(head));
+            for (qsizetype i = 1; i < node.items.size(); ++i)
+                Expression(node.items[i], Context::Fact);
+            return;
+        }
+        const bool fact = context == Context::Fact;
+        if (fact ? !IsFactWord(head) : !IsCommandWord(head)) {
+            Report(subject_ +
+                   QStringLiteral("の「%1」はゲームの%2にありません")
+                       .arg(head, fact ? QStringLiteral("条件") : QStringLiteral("命令")));
+            return;
+        }
+        for (qsizetype i = 1; i < node.items.size(); ++i)
+            Argument(node.items[i], !fact && IsChatCommandWord(head));
+    }
+
+    // (defrule facts... => actions...)
+    void Defrule(const Node& node) {
+        if (node.items.front().text != QLatin1String("defrule")) {
+            Report(subject_ +
+                   QStringLiteral("の「%1」はdefruleではありません").arg(node.items.front().text));
+            return;
+        }
+        bool actions = false;
+        int facts = 0, commands = 0;
+        for (qsizetype i = 1; i < node.items.size(); ++i) {
+            const Node& item = node.items[i];
+            if (item.kind == Node::Kind::Word && item.text == QLatin1String("=>") && !actions) {
+                actions = true;
+                continue;
+            }
+            Expression(item, actions ? Context::Action : Context::Fact);
+            (actions ? commands : facts) += 1;
+        }
+        if (!actions || facts == 0 || commands == 0)
+            Report(subject_ + QStringLiteral("の形がdefruleになっていません"));
+    }
+
+    void Argument(const Node& node, bool textAllowed) {
+        switch (node.kind) {
+        case Node::Kind::List:
+            Report(subject_ + QStringLiteral("の中に括弧があります"));
+            return;
+        case Node::Kind::Text:
+            if (!textAllowed)
+                Report(subject_ +
+                       QStringLiteral("に文字列「\"%1\"」は書けません").arg(Shown(node.text)));
+            return;
+        case Node::Kind::Word:
+            break;
+        }
+        const QString& word = node.text;
+        if (LooksNumeric(word)) {
+            if (!IsScriptNumber(word))
+                Report(subject_ + QStringLiteral("の数値「%1」をゲームは読めません（読めるのは"
+                                                 "%2～%3の整数です）")
+                                      .arg(word, QString::number(kScriptNumberMin),
+                                           QString::number(kScriptNumberMax)));
+        } else if (!IsArgumentWord(word) && !constants_.contains(word)) {
+            Report(subject_ + QStringLiteral("の「%1」はゲームの語にありません").arg(word));
+        }
+    }
+
+    // A text as the user is shown it: control characters made visible.
+    static QString Shown(const QString& text) {
+        QString shown;
+        for (QChar c : text)
+            shown += c.unicode() < 0x20 ? QChar(0x2400 + c.unicode()) : c;
+        return shown;
+    }
+
+    const Project& project_;
+    QList<ScriptProblem>& problems_;
+    QSet<QString> constants_;
+    QString where_;
+    QString subject_;
+};
+
+} // namespace
+
+QList<ScriptProblem> CheckScript(const Project& project) {
+    QList<ScriptProblem> problems;
+    Checker checker(project, problems);
+    checker.Settings();
+    checker.StartupRules();
+    checker.Rules();
+    return problems;
+}
+
+} // namespace rw
