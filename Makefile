@@ -1,16 +1,19 @@
 # make run  - install what is missing, build, start the editor
 # make test - install what is missing, build, run every test (core tests also under ASan/UBSan)
+# make fuzz - run each fuzz target for FUZZ_TIME seconds (clang, libFuzzer); see below
 # make install, make package - see below
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev ccache fonts-noto-cjk \
            qt6-translations-l10n
+# Only make fuzz needs these.
+FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test run bench install package clean
+.PHONY: deps build test run bench fuzz install package clean
 
 deps:
-	@missing=""; for p in $(PACKAGES); do \
+	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -34,6 +37,23 @@ run: build
 
 bench: build
 	@for b in build/default/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# make fuzz [FUZZ_TIME=60] - each target in turn, one process at a time, from the seed
+# corpus in tests/fuzz/corpus; new inputs go to build/fuzz/corpus, crashes to
+# build/fuzz/crashes (keep a mended one in tests/fuzz/crashes so make test replays it).
+FUZZ_TIME ?= 60
+FUZZ_TARGETS = project_file project_json condition_list
+fuzz:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target fuzz_targets
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/corpus/$$t build/fuzz/crashes/$$t; \
+	  echo "== $$t for $(FUZZ_TIME) s"; \
+	  build/fuzz/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	    -dict=tests/fuzz/dict/$$t.dict -artifact_prefix=build/fuzz/crashes/$$t/ \
+	    build/fuzz/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
+	done
 
 # make install [PREFIX=/usr/local] [DESTDIR=staging]
 PREFIX ?= /usr/local

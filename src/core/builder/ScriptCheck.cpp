@@ -6,6 +6,7 @@
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/Numeric.h"
+#include "model/ScriptLines.h"
 #include "vocabulary/ScriptWords.h"
 
 #include <QSet>
@@ -257,7 +258,10 @@ private:
             Report(QStringLiteral("ルール名にShift_JISで書けない文字「%1」があります").arg(c));
 
         const QStringList lines = SplitConditionLines(rule.conditions);
-        const QStringList events = rule.actions.split(kCrLf);
+        // Event lines end where the event list and the builder end them.
+        QStringList events;
+        for (const QStringView line : SplitLines(rule.actions))
+            events.append(line.toString());
         const int commands = int(lines.size() + events.size());
         if (commands > kMaxCommands)
             Report(QStringLiteral("命令が%1個あります（1つのルールに16個まで）").arg(commands));

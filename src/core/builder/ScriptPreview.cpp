@@ -3,6 +3,7 @@
 #include "builder/RuleRenderer.h"
 #include "model/CategoryTree.h"
 #include "model/Cp932.h"
+#include "model/ScriptLines.h"
 
 #include <QVarLengthArray>
 
@@ -85,7 +86,9 @@ PreviewScope PreviewScopeAt(const Project& project, int category, int position) 
 }
 
 QString ScriptBuilder(const PreviewScope& scope, const EnvironmentSettings& settings) {
-    QString text = scope.script;
+    // The load conditions' lines end as the script's do.
+    QString text;
+    AppendCrLfLines(text, scope.script);
     RuleRenderer renderer(kPreviewCommentColumn, settings);
     renderer.SetLayoutLimits(kPreviewDeepestIndent, kPreviewWidestColumn);
     for (const RuleEntry* rule : scope.rules)

@@ -1,5 +1,6 @@
 #include "BuilderTestUtil.h"
 
+#include "builder/ScriptCheck.h"
 #include "builder/ScriptPreview.h"
 #include "builder/ZuzAdidodi.h"
 #include "events/PanelRules.h"
@@ -98,6 +99,23 @@ TEST(ControlCharacters, EventListScriptAndPreviewSplitEventsAlike) {
         EXPECT_TRUE(lines[arrow + 2].endsWith(QStringLiteral(";攻撃する")));
         EXPECT_EQ(lines[arrow + 3], QStringLiteral(")"));
     }
+}
+
+// The check reports what the builder had to mend, and agrees with it that a
+// lone LF between event lines is a line break, not a character in a line.
+TEST(ControlCharacters, CheckReportsThemInTextsOfOneLine) {
+    QStringList lines;
+    for (const ScriptProblem& problem : CheckScript(Damaged()))
+        lines << problem.Line();
+    const QString rule = QStringLiteral("建物/建物グループ/家␍␊=>␍␊(attack-now): ");
+    EXPECT_TRUE(lines.contains(rule + QStringLiteral("ルール名に制御文字があります")));
+    EXPECT_TRUE(lines.contains(rule + QStringLiteral("条件「x␍y」の説明に制御文字があります")));
+    EXPECT_TRUE(lines.contains(
+        rule + QStringLiteral("イベントの行「(build house) ;建設␀」に制御文字があります")));
+    EXPECT_TRUE(
+        lines.contains(QStringLiteral("プロジェクトの設定/ヘッダ: 作者に制御文字があります")));
+    for (const QString& line : lines)
+        EXPECT_FALSE(line.startsWith(QStringLiteral("攻撃/"))) << line.toStdString();
 }
 
 } // namespace

@@ -102,8 +102,11 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"noCommand", "build house;x", kCanBuild,
                  "イベントの行「build house;x」に命令がありません"},
         RuleCase{"emptyCommand", "();x", kCanBuild, "イベント「()」に語のない括弧があります"},
-        RuleCase{"controlInComment", "(build house);家\n建設", kCanBuild,
-                 "イベントの行「(build house);家␊建設」に制御文字があります"},
+        RuleCase{"controlInComment", "(build house);家\x07建設", kCanBuild,
+                 "イベントの行「(build house);家␇建設」に制御文字があります"},
+        // A lone LF ends an event line, as in the event list and the script.
+        RuleCase{"lineFeedEndsAnEvent", "(build house);家\n建設", kCanBuild,
+                 "イベントの行「建設」に命令がありません"},
         RuleCase{"controlInCaption", kHouse, "0;家\r;CannotEdit,can-build house\r\n",
                  "条件「家␍」の説明に制御文字があります"},
         RuleCase{"seventeen", kHouse,
