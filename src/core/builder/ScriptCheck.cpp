@@ -438,6 +438,19 @@ private:
 
 } // namespace
 
+Notice ScriptProblemsQuestion(const QList<ScriptProblem>& problems) {
+    constexpr int kShown = 20;
+    QString text = QStringLiteral("生成するスクリプトに%1件の問題があります。ゲームがこのAIを"
+                                  "読み込めないことがあります。\n\n")
+                       .arg(problems.size());
+    for (int i = 0; i < problems.size() && i < kShown; ++i)
+        text += problems[i].Line() + QLatin1Char('\n');
+    if (problems.size() > kShown)
+        text += QStringLiteral("ほか%1件\n").arg(problems.size() - kShown);
+    text += QStringLiteral("\nこのまま生成しますか？");
+    return Notice{text, QStringLiteral("スクリプトの確認"), Notice::Icon::Warning};
+}
+
 QList<ScriptProblem> CheckScript(const Project& project) {
     QList<ScriptProblem> problems;
     Checker checker(project, problems);

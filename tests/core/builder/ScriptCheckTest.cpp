@@ -150,5 +150,18 @@ TEST(ScriptCheck, SettingsAndInitialisationRules) {
                           "（読めるのは-2147483648～2147483647の整数です）"}));
 }
 
+TEST(ScriptCheck, TheQuestionShowsTwentyLinesAndCountsTheRest) {
+    QList<ScriptProblem> problems;
+    for (int i = 1; i <= 25; ++i)
+        problems.append({QStringLiteral("建物/g/r%1").arg(i), QStringLiteral("p")});
+    const Notice question = ScriptProblemsQuestion(problems);
+    EXPECT_EQ(question.title, "スクリプトの確認");
+    EXPECT_EQ(question.icon, Notice::Icon::Warning);
+    EXPECT_TRUE(question.text.startsWith("生成するスクリプトに25件の問題があります。"));
+    EXPECT_TRUE(question.text.contains("建物/g/r20: p\nほか5件\n"));
+    EXPECT_FALSE(question.text.contains("r21"));
+    EXPECT_TRUE(question.text.endsWith("\n\nこのまま生成しますか？"));
+}
+
 } // namespace
 } // namespace rw
