@@ -1,6 +1,7 @@
 #include "Arguments.h"
 #include "Commands.h"
 
+#include "storage/LineBreakers.h"
 #include "storage/ProjectFile.h"
 #include "storage/ProjectJson.h"
 
@@ -14,6 +15,7 @@ const char kPackUsage[] =
     "\n"
     "Writes the JSON project (as printed by dump; \"-\" reads standard input) to FILE\n"
     "as a project file, or as a template with --template. FILE is replaced.\n"
+    "A NUL anywhere, or a line break in a one-line field, is refused.\n"
     "Exit status: 0 success, 1 input refused, 2 usage error.\n";
 } // namespace
 
@@ -46,6 +48,15 @@ int RunPack(const QStringList& args) {
     const JsonReadResult read = ProjectFromJson(json);
     if (!read.project) {
         Err(input + QStringLiteral(": ") + read.error + QLatin1Char('\n'));
+        return 1;
+    }
+    // A line break or NUL in a one-line field would break the script line
+    // it becomes; refuse it here, where the text can still be mended.
+    const QList<LineBreakerFound> breakers = FindLineBreakers(*read.project);
+    if (!breakers.isEmpty()) {
+        const LineBreakerFound& first = breakers.first();
+        Err(input + QStringLiteral(": ") + first.jsonPlace +
+            QStringLiteral(": control character %1 in a one-line field\n").arg(first.character));
         return 1;
     }
     const SaveResult saved = SaveProjectFile(*read.project, output, asTemplate);

@@ -96,6 +96,18 @@ TEST_F(DumpPack, RefusedInputExitsWithOneAndSaysWhere) {
     EXPECT_TRUE(run.err.contains(CorruptFileNotice().text));
 }
 
+TEST_F(DumpPack, LineBreaksInOneLineFieldsAreRefusedNamingThePlace) {
+    Project p = InitialProject();
+    p.CategoryAt(5).entries << NewRuleEntry(5, QStringLiteral("100"));
+    p.CategoryAt(5).entries[0].chatText = QStringLiteral("hello\n(attack-now)");
+    const QString input = WriteFile(QStringLiteral("in.json"), ProjectToJson(p, false));
+    const CliRun run = Cli({QStringLiteral("pack"), input, QStringLiteral("-o"), Path("x.rwp")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, input + QStringLiteral(": categories[4].entries[0].chatText: control "
+                                              "character LF in a one-line field\n"));
+    EXPECT_FALSE(QFile::exists(Path("x.rwp")));
+}
+
 TEST_F(DumpPack, UsageErrorsExitWithTwoAndHelpWithZero) {
     EXPECT_EQ(Cli({QStringLiteral("dump")}).exitCode, 2);
     EXPECT_EQ(Cli({QStringLiteral("dump"), "a", "b"}).exitCode, 2);

@@ -3,6 +3,7 @@
 #include "builder/ZuzAdidodi.h"
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
+#include "model/ScriptLines.h"
 
 #include <QVarLengthArray>
 
@@ -25,20 +26,6 @@ struct ScriptRow {
     int step = 0;
     int width = 0; // of the indented text
 };
-
-EventRow ReadEventRow(QStringView line) {
-    EventRow row;
-    qsizetype start = 0;
-    while (start < line.size() && line[start] == QLatin1Char(' '))
-        ++start;
-    const qsizetype close = line.indexOf(QLatin1Char(')'), start);
-    if (close >= 0)
-        row.command = line.mid(start, close - start + 1);
-    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
-    if (semicolon >= 0)
-        row.comment = line.mid(semicolon);
-    return row;
-}
 
 void AppendSpaces(QString& out, int count) {
     if (count > 0)
@@ -104,19 +91,12 @@ QString DebugChatCommand(int category, const QString& title) {
 
 void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress,
                           int category) {
-    // Event rows: split at CR LF; an empty field is one empty row.
+    // Event rows, split as the event list splits them; an empty field is
+    // one empty row.
     QVarLengthArray<EventRow, 16> events;
-    {
-        const QStringView actions(rule.actions);
-        qsizetype start = 0;
-        for (;;) {
-            const qsizetype end = actions.indexOf(kCrLf, start);
-            const QStringView line = end < 0 ? actions.mid(start) : actions.mid(start, end - start);
-            events.append(ReadEventRow(line));
-            if (end < 0)
-                break;
-            start = end + 2;
-        }
+    for (const QStringView line : SplitLines(rule.actions)) {
+        const EventLine read = ReadEventLine(line);
+        events.append(EventRow{read.command, read.comment});
     }
     // The chat is one more command; a rule that already holds as many as a
     // rule may hold goes without, so that the script stays loadable.
@@ -149,16 +129,17 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
             rows.append(ScriptRow{QStringLiteral(")"), {}, -1});
             --open;
         }
+        // A condition is one script line whatever its texts hold.
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
-            rows.append(ScriptRow{QLatin1Char('(') + entry.script, {}, +1});
+            rows.append(ScriptRow{QLatin1Char('(') + OneLine(entry.script), {}, +1});
             ++open;
         } else if (entry.script.trimmed().isEmpty()) {
             // "()" would make the game refuse the whole script; an empty
             // fact holds, as its place in the tree suggests.
             rows.append(ScriptRow{QStringLiteral("(true)"), entry.cap, 0});
         } else {
-            rows.append(
-                ScriptRow{QLatin1Char('(') + entry.script + QLatin1Char(')'), entry.cap, 0});
+            rows.append(ScriptRow{QLatin1Char('(') + OneLine(entry.script) + QLatin1Char(')'),
+                                  OneLine(entry.cap), 0});
         }
     }
     while (open > 0) {
@@ -196,7 +177,7 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
     if (comments) {
         AppendSpaces(out, column_ - int(head.size()));
         out.append(QStringLiteral(";■"));
-        out.append(rule.title);
+        AppendOneLine(out, rule.title);
     }
     out.append(kCrLf);
     for (const ScriptRow& row : rows) {
@@ -214,10 +195,10 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
         // leaving four blanks.
         if (comments || !row.command.isEmpty())
             out.append(QLatin1String("    "));
-        out.append(row.command);
+        AppendOneLine(out, row.command);
         if (comments) {
             AppendSpaces(out, column_ - row.width - 4);
-            out.append(row.comment);
+            AppendOneLine(out, row.comment);
         }
         out.append(kCrLf);
     }

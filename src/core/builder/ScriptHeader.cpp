@@ -1,5 +1,7 @@
 #include "builder/ScriptHeader.h"
 
+#include "model/ScriptLines.h"
+
 namespace rw {
 
 QString ScriptHeader(const Project& project) {
@@ -7,9 +9,9 @@ QString ScriptHeader(const Project& project) {
     QString text;
     text += QLatin1Char(';') + QString(50, QLatin1Char('/')) + crlf;
     text += QStringLiteral(";\r\n;\r\n");
-    text += QStringLiteral(";タイトル:") + project.title + crlf;
+    text += QStringLiteral(";タイトル:") + OneLine(project.title) + crlf;
     text += QStringLiteral(";\r\n");
-    text += QStringLiteral(";著作権:") + project.author + crlf;
+    text += QStringLiteral(";著作権:") + OneLine(project.author) + crlf;
     text += QStringLiteral(";\r\n;\r\n");
     text += QLatin1Char(';') + QString(49, QLatin1Char('/')) + crlf;
     return text;
@@ -18,8 +20,8 @@ QString ScriptHeader(const Project& project) {
 QString ScriptConstants(const Project& project) {
     QString text;
     auto line = [&text](const QString& name, int number) {
-        text += QLatin1String("(defconst ") + name + QLatin1Char(' ') + QString::number(number) +
-                QLatin1String(")\r\n");
+        text += QLatin1String("(defconst ") + OneLine(name) + QLatin1Char(' ') +
+                QString::number(number) + QLatin1String(")\r\n");
     };
     for (int i = 1; i <= kScriptVariables; ++i)
         line(project.variables[i].constName, i);

@@ -4,6 +4,7 @@
 #include "builder/ScriptHeader.h"
 #include "model/CategoryTree.h"
 #include "model/Cp932.h"
+#include "model/ScriptLines.h"
 
 namespace rw {
 
@@ -70,14 +71,6 @@ Notice CheckSettings(const Project& project) {
 
 } // namespace
 
-QString CategoryCaption(int number) {
-    static const char16_t* const kCaptions[kCategoryCount] = {
-        u"建物", u"研究", u"ユニット", u"資源", u"攻撃", u"範囲", u"フリー"};
-    if (number < 1 || number > kCategoryCount)
-        return {};
-    return QString::fromUtf16(kCaptions[number - 1]);
-}
-
 QString ScriptBuild::Text() const {
     return FromCp932(bytes);
 }
@@ -98,9 +91,10 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
     QByteArray& bytes = build.bytes;
     // A rule of a dozen rows padded to the comment column is about 1.5 kB.
     bytes.reserve(8192 + qsizetype(entries.size()) * 1536);
-    const QString opening = (settings.projectHeader ? ScriptHeader(project) : QString()) +
-                            ScriptConstants(project) + project.startupRules[0].text +
-                            project.startupRules[1].text;
+    QString opening =
+        (settings.projectHeader ? ScriptHeader(project) : QString()) + ScriptConstants(project);
+    AppendCrLfLines(opening, project.startupRules[0].text);
+    AppendCrLfLines(opening, project.startupRules[1].text);
     AppendCp932(opening, bytes);
 
     // Each rule is rendered into one reused buffer and encoded from there,
@@ -120,7 +114,7 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
             progress.rule(i + 1, count, entry.rule->title);
         rule.resize(0);
         rule += QLatin1String("\r\n");
-        rule += *entry.script;
+        AppendCrLfLines(rule, *entry.script);
         renderer.Render(*entry.rule, rule, progress.row, entry.category);
         AppendEndIfs(*entry.script, rule);
         const qsizetype bad = AppendCp932(rule, bytes);

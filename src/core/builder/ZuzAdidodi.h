@@ -48,7 +48,4 @@ struct ScriptBuild {
 ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {},
                        const EnvironmentSettings& settings = {});
 
-// The tab caption of category 1 to 7, for messages.
-QString CategoryCaption(int number);
-
 } // namespace rw

@@ -3,6 +3,7 @@
 #include "events/PanelPickers.h"
 #include "model/ConditionLine.h"
 #include "model/Numeric.h"
+#include "model/ScriptLines.h"
 
 #include <algorithm>
 
@@ -205,24 +206,15 @@ QString VariablePickerText(const Project& project, int k) {
 
 QList<EventListRow> EventListRows(const QString& actions) {
     QList<EventListRow> rows;
-    const QString text = actions + kCrLf;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        const qsizetype end = text.indexOf(kCrLf, start);
-        QStringView line = QStringView(text).mid(start, end - start);
-        start = end + 2;
-        while (!line.isEmpty() && line.front() == QLatin1Char(' '))
-            line = line.mid(1);
-        const qsizetype close = line.indexOf(QLatin1Char(')'));
-        const qsizetype semi = line.indexOf(QLatin1Char(';'));
-        rows.append({(close >= 0 ? line.left(close + 1) : line).toString(),
-                     semi >= 0 ? line.mid(semi).toString() : QString()});
+    for (const QStringView line : SplitLines(actions)) {
+        const EventLine read = ReadEventLine(line);
+        rows.append({read.command.toString(), read.comment.toString()});
     }
     return rows;
 }
 
 int EventListRowCount(const QString& actions) {
-    return int(actions.count(kCrLf)) + 1;
+    return int(SplitLines(actions).size());
 }
 
 int CommandCount(const RuleEntry& rule) {

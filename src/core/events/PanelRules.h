@@ -82,7 +82,8 @@ struct EventListRow {
     bool operator==(const EventListRow&) const = default;
 };
 
-// One row per line of actions, option lines included; leading blanks dropped.
+// One row per line of actions (as the script builder splits them), option
+// lines included; leading blanks dropped.
 QList<EventListRow> EventListRows(const QString& actions);
 int EventListRowCount(const QString& actions);
 

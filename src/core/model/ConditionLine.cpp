@@ -41,8 +41,8 @@ std::pair<QString, QString> SplitKindAndData(const QString& kindAndData) {
     if (first < 0)
         return {kindAndData, QString()};
     const qsizetype second = kindAndData.indexOf(QLatin1Char(','), first + 1);
-    return {kindAndData.left(first),
-            second < 0 ? kindAndData.mid(first + 1) : kindAndData.mid(first + 1, second - first - 1)};
+    return {kindAndData.left(first), second < 0 ? kindAndData.mid(first + 1)
+                                                : kindAndData.mid(first + 1, second - first - 1)};
 }
 
 int ReadPw(const QString& pw) {
@@ -66,9 +66,22 @@ QList<ConditionLine> ReadConditionLines(const QString& field) {
     return result;
 }
 
+namespace {
+
+// A part may hold CR LF (the reader makes one of "\r*\n" when it drops the
+// "*"). Written as it stands it would end the line early; written with a
+// "*" between, it reads back as the same text, since every "*" is dropped.
+QString Part(const QString& text) {
+    if (!text.contains(QLatin1String("\r\n")))
+        return text;
+    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\r*\n"));
+}
+
+} // namespace
+
 QString WriteConditionLine(const ConditionLine& line) {
-    return QString::number(line.pw) + QLatin1Char(';') + line.cap + QLatin1Char(';') +
-           line.editdat + QLatin1Char(',') + line.script + QLatin1String("\r\n");
+    return QString::number(line.pw) + QLatin1Char(';') + Part(line.cap) + QLatin1Char(';') +
+           Part(line.editdat) + QLatin1Char(',') + Part(line.script) + QLatin1String("\r\n");
 }
 
 QString WriteConditionLines(const QList<ConditionLine>& lines) {

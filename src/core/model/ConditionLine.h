@@ -37,7 +37,8 @@ int ReadPw(const QString& pw);
 ConditionLine ReadConditionLine(const QString& line);
 QList<ConditionLine> ReadConditionLines(const QString& field);
 
-// The stored form of one line, CR LF included.
+// The stored form of one line, CR LF included. Reading it back gives the
+// same line for every line the readers above produce.
 QString WriteConditionLine(const ConditionLine& line);
 QString WriteConditionLines(const QList<ConditionLine>& lines);
 

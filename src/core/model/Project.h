@@ -36,6 +36,8 @@ struct RuleEntry {
     QString& Field(int i);
     const QString& Field(int i) const;
     static const char* FieldName(int i);
+    // How the editor calls field i, for messages that point the user at it.
+    static QString FieldCaption(int i);
 
     bool IsGroupStart() const { return marker == QLatin1String("\\f"); }
     bool IsRootRule() const { return marker == QLatin1String("\\m"); }
@@ -102,6 +104,10 @@ struct Project {
 
     bool operator==(const Project&) const = default;
 };
+
+// The tab caption of category 1 to 7 ("建物" …), for messages; empty for
+// any other number.
+QString CategoryCaption(int number);
 
 // The all-zero execution-condition data of a group (six sections).
 QString DefaultGroupConditionData();

@@ -20,30 +20,6 @@ namespace {
 constexpr int kHeaderSize = 6;
 constexpr int kIntSize = 4;
 
-const char* const kTabCaptions[kCategoryCount] = {"建物", "研究", "ユニット", "資源",
-                                                  "攻撃", "範囲", "フリー"};
-
-// How a field is called in the editor, for messages that point the user at it.
-const char* const kFieldCaptions[RuleEntry::kFieldCount] = {"タイトル",
-                                                            "イベント",
-                                                            "変数番号",
-                                                            "一度だけ実行",
-                                                            "条件",
-                                                            "パネル設定1",
-                                                            "パネル設定2",
-                                                            "パネル設定3",
-                                                            "パネル設定4",
-                                                            "パネル設定5",
-                                                            "変数の値",
-                                                            "予備11",
-                                                            "予備12",
-                                                            "実行条件データ",
-                                                            "実行条件スクリプト",
-                                                            "テストメッセージ",
-                                                            "スクリプト",
-                                                            "色分けデータ",
-                                                            "種別"};
-
 bool IsAscii(QStringView text) {
     for (QChar c : text)
         if (c.unicode() >= 0x80)
@@ -222,7 +198,7 @@ Notice UnsavableAt(const QString& text, qsizetype index, const QString& place) {
 }
 
 QString CategoryPlace(int number) {
-    return QStringLiteral("カテゴリ%1").arg(Quoted(QString::fromUtf8(kTabCaptions[number - 1])));
+    return QStringLiteral("カテゴリ%1").arg(Quoted(CategoryCaption(number)));
 }
 
 } // namespace
@@ -254,7 +230,7 @@ Notice FindUnsavableText(const Project& project) {
                                                                   : QStringLiteral("ルール");
                         return QStringLiteral("%1の%2%3（%4番目）の%5")
                             .arg(CategoryPlace(c), kind, Quoted(entry.title),
-                                 QString::number(e + 1), QString::fromUtf8(kFieldCaptions[f]));
+                                 QString::number(e + 1), RuleEntry::FieldCaption(f));
                     }))
                     return found;
             }

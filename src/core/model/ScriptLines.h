@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+namespace rw {
+
+// Splits a multi-line field (a rule's event lines, a load-condition text)
+// into its lines. CR LF, a lone CR and a lone LF each end a line, so the
+// event list, the script and the preview all see the same lines. An empty
+// text is one empty line.
+QList<QStringView> SplitLines(QStringView text);
+
+// Characters that must never stand inside one line of a script: NUL, which
+// ends a text for many readers, and CR and LF, which end the line.
+bool BreaksLine(QChar c);
+
+// Index of the first such character, or -1.
+qsizetype FirstLineBreaker(QStringView text);
+
+// Appends a text that becomes part of one script line (a title, a caption,
+// a command, a name) with each CR LF, lone CR, lone LF and NUL written as
+// one space.
+void AppendOneLine(QString& out, QStringView text);
+QString OneLine(QStringView text);
+QString OneLine(const QString& text); // shares the text when it is clean
+
+// Appends a multi-line text with every line ended by CR LF, however its
+// lines were ended before, and NUL written as a space. A last line without
+// an ending keeps none.
+void AppendCrLfLines(QString& out, QStringView text);
+
+// One line of a rule's event field: the command from the first non-blank
+// up to and including the first ")" (empty without one), and the comment
+// from the first ";" to the end (empty without one).
+struct EventLine {
+    QStringView command;
+    QStringView comment;
+};
+EventLine ReadEventLine(QStringView line);
+
+} // namespace rw

@@ -1,0 +1,136 @@
+#include "storage/LineBreakers.h"
+
+#include "model/ScriptLines.h"
+
+namespace rw {
+
+namespace {
+
+enum class FieldKind { OneLine, Lines, ConditionLines };
+
+FieldKind KindOf(int field) {
+    switch (field) {
+    case 1:  // actions
+    case 14: // groupConditionScript
+    case 16: // scriptText
+    case 17: // scriptColours
+        return FieldKind::Lines;
+    case 4: // conditions
+        return FieldKind::ConditionLines;
+    default:
+        return FieldKind::OneLine;
+    }
+}
+
+QString Name(QChar c) {
+    if (c == QLatin1Char('\r'))
+        return QStringLiteral("CR");
+    if (c == QLatin1Char('\n'))
+        return QStringLiteral("LF");
+    return QStringLiteral("NUL");
+}
+
+// The first character of the text that the field's kind does not allow.
+std::optional<QChar> FirstBreaker(const QString& text, FieldKind kind) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!BreaksLine(c))
+            continue;
+        if (c.unicode() == 0 || kind == FieldKind::OneLine)
+            return c;
+        if (kind == FieldKind::Lines)
+            continue;
+        // Condition lines end with CR LF and hold no other CR or LF.
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
+            ++i;
+            continue;
+        }
+        return c;
+    }
+    return std::nullopt;
+}
+
+class Finder {
+public:
+    void Check(const QString& text, FieldKind kind, const QString& jsonPlace,
+               const QString& place) {
+        if (const std::optional<QChar> c = FirstBreaker(text, kind))
+            found.append(LineBreakerFound{jsonPlace, place, Name(*c)});
+    }
+    void Check(const QString& text, const QString& jsonPlace, const QString& place) {
+        Check(text, FieldKind::OneLine, jsonPlace, place);
+    }
+
+    QList<LineBreakerFound> found;
+};
+
+QString Slot(const char* array, int index, const char* key) {
+    return QStringLiteral("%1[%2].%3").arg(QLatin1String(array)).arg(index).arg(QLatin1String(key));
+}
+
+} // namespace
+
+QString LineBreakerFound::Message() const {
+    return QStringLiteral("%1に制御文字(%2)があります").arg(place, character);
+}
+
+QList<LineBreakerFound> FindLineBreakers(const Project& project) {
+    Finder f;
+    f.Check(project.title, QStringLiteral("title"), QStringLiteral("AIの名前"));
+    f.Check(project.author, QStringLiteral("author"), QStringLiteral("作者"));
+    for (int c = 1; c <= kCategoryCount; ++c) {
+        const Category& category = project.CategoryAt(c);
+        const QString categoryPlace = QStringLiteral("categories[%1]").arg(c - 1);
+        const QString tab = CategoryCaption(c);
+        const QString root = OneLine(category.rootCaption);
+        f.Check(category.rootCaption, categoryPlace + QStringLiteral(".rootCaption"),
+                tab + QStringLiteral(": ルートグループ名"));
+        QString group = root;
+        for (int e = 0; e < category.entries.size(); ++e) {
+            const RuleEntry& entry = category.entries[e];
+            QString where;
+            if (entry.IsGroupStart()) {
+                group = OneLine(entry.title);
+                where = tab + QLatin1Char('/') + group;
+            } else {
+                where = tab + QLatin1Char('/') + (entry.IsRootRule() ? root : group) +
+                        QLatin1Char('/') + OneLine(entry.title);
+            }
+            const QString entryPlace = categoryPlace + QStringLiteral(".entries[%1]").arg(e);
+            for (int i = 0; i < RuleEntry::kFieldCount; ++i)
+                f.Check(entry.Field(i), KindOf(i),
+                        entryPlace + QLatin1Char('.') + QLatin1String(RuleEntry::FieldName(i)),
+                        where + QStringLiteral(": ") + RuleEntry::FieldCaption(i));
+        }
+    }
+    for (int i = 0; i < kRootConditionSlots; ++i) {
+        const QString place = QStringLiteral("ルートグループの実行条件(%1番)").arg(i);
+        f.Check(project.rootConditions[i].conditionData, Slot("rootConditions", i, "conditionData"),
+                place);
+        f.Check(project.rootConditions[i].conditionScript, FieldKind::Lines,
+                Slot("rootConditions", i, "conditionScript"), place);
+    }
+    for (int i = 0; i < kStartupRuleSlots; ++i) {
+        const QString place = QStringLiteral("初期化設定(%1番)").arg(i);
+        f.Check(project.startupRules[i].options, Slot("startupRules", i, "options"), place);
+        f.Check(project.startupRules[i].text, FieldKind::Lines, Slot("startupRules", i, "text"),
+                place);
+    }
+    for (int i = 0; i < kTimerSlots; ++i) {
+        const QString place = QStringLiteral("タイマー%1").arg(i);
+        f.Check(project.timers[i].name, Slot("timers", i, "name"),
+                place + QStringLiteral("の名前"));
+        f.Check(project.timers[i].help, Slot("timers", i, "help"),
+                place + QStringLiteral("の説明"));
+    }
+    for (int i = 0; i < kVariableSlots; ++i) {
+        const QString place = QStringLiteral("変数%1").arg(i);
+        f.Check(project.variables[i].constName, Slot("variables", i, "constName"),
+                place + QStringLiteral("の名前"));
+        f.Check(project.variables[i].description, Slot("variables", i, "description"),
+                place + QStringLiteral("の説明"));
+    }
+    return f.found;
+}
+
+} // namespace rw

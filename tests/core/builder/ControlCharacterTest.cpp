@@ -1,0 +1,103 @@
+#include "BuilderTestUtil.h"
+
+#include "builder/ScriptPreview.h"
+#include "builder/ZuzAdidodi.h"
+#include "events/PanelRules.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace rw;
+using rw::test::Rule;
+
+namespace {
+
+const QString kNul(1, QChar(0));
+
+// Every line ends with CR LF, no CR or LF stands alone and there is no NUL.
+void ExpectCleanLines(const QString& text) {
+    EXPECT_FALSE(text.contains(QChar(0)));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\r')) {
+            EXPECT_TRUE(i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) << "CR at " << i;
+        }
+        if (text[i] == QLatin1Char('\n')) {
+            EXPECT_TRUE(i > 0 && text[i - 1] == QLatin1Char('\r')) << "LF at " << i;
+        }
+    }
+}
+
+QStringList ScriptLines(const QString& text) {
+    return text.split(QStringLiteral("\r\n"));
+}
+
+// A project whose one-line texts hold line breaks and NULs of every kind.
+Project Damaged() {
+    Project p = InitialProject();
+    p.title = QStringLiteral("AI\r\n(defrule");
+    p.author = QStringLiteral("me\nyou") + kNul;
+    p.variables[3].constName = QStringLiteral("GOLD\r");
+    p.startupRules[0].text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    p.rootConditions[0].conditionScript = QStringLiteral("#load-if-defined TINY-MAP\n");
+    p.CategoryAt(1).entries << Rule(QStringLiteral("家\r\n=>\r\n(attack-now)"),
+                                    QStringLiteral("(build house) ;建設") + kNul,
+                                    QStringLiteral("0;木が\n100;1,wood-amount") + kNul +
+                                        QStringLiteral(" >= 100\r\n0;x\ry;1,true\r\n"),
+                                    kMarkerRoot);
+    p.CategoryAt(5).entries << Rule(
+        QStringLiteral("攻撃"),
+        QStringLiteral("(set-strategic-number sn-percent-attack-soldiers "
+                       "100) ;守備軍の100％\n(attack-now);攻撃する"),
+        QStringLiteral("0;(上書きしてください);Overwrite,true\r\n"), kMarkerRoot);
+    return p;
+}
+
+TEST(ControlCharacters, NeverReachAScriptLine) {
+    const ScriptBuild build = ZuzAdidodi(Damaged());
+    ASSERT_TRUE(build.Ok()) << build.notice.text.toStdString();
+    const QString text = build.Text();
+    ExpectCleanLines(text);
+    const QStringList lines = ScriptLines(text);
+    EXPECT_EQ(lines.count(QStringLiteral("=>")), 2 + build.ruleCount) << "no rule gained an arrow";
+    EXPECT_TRUE(lines.contains(QStringLiteral(";タイトル:AI (defrule")));
+    EXPECT_TRUE(lines.contains(QStringLiteral(";著作権:me you ")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("(defconst GOLD  3)")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("#load-if-defined TINY-MAP")));
+    EXPECT_GE(
+        lines.indexOf(QRegularExpression(QStringLiteral("^\\(defrule +;■家 => \\(attack-now\\)$"))),
+        0);
+    EXPECT_GE(lines.indexOf(
+                  QRegularExpression(QStringLiteral("^    \\(wood-amount  >= 100\\) +;木が 100$"))),
+              0);
+    EXPECT_GE(lines.indexOf(QRegularExpression(QStringLiteral("^    \\(true\\) +;x y$"))), 0);
+}
+
+// The event list, the command count, the script and the preview agree on
+// where an event field's lines end, whatever ends them.
+TEST(ControlCharacters, EventListScriptAndPreviewSplitEventsAlike) {
+    const Project p = Damaged();
+    const RuleEntry& attack = p.CategoryAt(5).entries[0];
+    const QList<EventListRow> rows = EventListRows(attack.actions);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(EventListRowCount(attack.actions), 2);
+    EXPECT_EQ(rows[1].command, QStringLiteral("(attack-now)"));
+    EXPECT_EQ(rows[1].comment, QStringLiteral(";攻撃する"));
+
+    const QString script = ZuzAdidodi(p).Text();
+    Project copy = p;
+    const QString preview = PreviewCommand(copy, 5, 2, false).content;
+    ExpectCleanLines(preview);
+    for (const QString& text : {script, preview}) {
+        const QStringList lines = ScriptLines(text);
+        const qsizetype arrow = lines.lastIndexOf(QStringLiteral("=>"));
+        ASSERT_GE(arrow, 0);
+        EXPECT_TRUE(lines[arrow + 1].startsWith(QStringLiteral("    (set-strategic-number")));
+        EXPECT_TRUE(lines[arrow + 1].endsWith(QStringLiteral(";守備軍の100％")));
+        EXPECT_TRUE(lines[arrow + 2].startsWith(QStringLiteral("    (attack-now)")));
+        EXPECT_TRUE(lines[arrow + 2].endsWith(QStringLiteral(";攻撃する")));
+        EXPECT_EQ(lines[arrow + 3], QStringLiteral(")"));
+    }
+}
+
+} // namespace
