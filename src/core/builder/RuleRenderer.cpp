@@ -136,7 +136,7 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
         } else if (entry.script.trimmed().isEmpty()) {
             // "()" would make the game refuse the whole script; an empty
             // fact holds, as its place in the tree suggests.
-            rows.append(ScriptRow{QStringLiteral("(true)"), entry.cap, 0});
+            rows.append(ScriptRow{QStringLiteral("(true)"), OneLine(entry.cap), 0});
         } else {
             rows.append(ScriptRow{QLatin1Char('(') + OneLine(entry.script) + QLatin1Char(')'),
                                   OneLine(entry.cap), 0});

@@ -6,6 +6,7 @@
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/Numeric.h"
+#include "model/ScriptLines.h"
 #include "vocabulary/ScriptWords.h"
 
 #include <QSet>
@@ -14,15 +15,18 @@ namespace rw {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+// What a one-line text holds that a line of the script cannot: the builder
+// writes CR, LF and NUL as blanks (so the text reads differently), and
+// passes any other control character on as it is.
+enum class Controls { None, LineBreakers, Other };
 
-// NUL, CR, LF and the other C0 controls end or garble a line of the script;
-// a tab is only a blank.
-bool HasControlCharacter(QStringView text) {
+Controls ControlsIn(QStringView text) {
+    if (FirstLineBreaker(text) >= 0)
+        return Controls::LineBreakers;
     for (QChar c : text)
         if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
-            return true;
-    return false;
+            return Controls::Other;
+    return Controls::None;
 }
 
 QString Unwritable(QStringView text) {
@@ -214,8 +218,21 @@ private:
 
     void SingleLine(const QString& where, const QString& what, const QString& text) {
         where_ = where;
-        if (HasControlCharacter(text))
+        OneLineText(what, text);
+    }
+
+    // `what` names the text in the report: "ルール名", "条件「…」の説明" ...
+    void OneLineText(const QString& what, QStringView text) {
+        switch (ControlsIn(text)) {
+        case Controls::LineBreakers:
+            Report(what + QStringLiteral("の改行とNULは空白として書き出します"));
+            break;
+        case Controls::Other:
             Report(what + QStringLiteral("に制御文字があります"));
+            break;
+        case Controls::None:
+            break;
+        }
         if (const QString c = Unwritable(text); !c.isEmpty())
             Report(what + QStringLiteral("にShift_JISで書けない文字「%1」があります").arg(c));
     }
@@ -232,16 +249,18 @@ private:
         where_ = where;
         if (script.isEmpty())
             return;
-        QString body = script;
-        if (body.endsWith(kCrLf))
-            body.chop(2);
+        // Every line, the last too, must end: the rule's "(defrule" follows.
+        QList<QStringView> lines = SplitLines(script);
+        if (lines.last().isEmpty())
+            lines.removeLast();
         else
             Report(QStringLiteral("実行条件が改行で終わっていません"));
-        for (const QString& line : body.split(kCrLf)) {
+        for (const QStringView view : lines) {
+            const QString line = view.toString();
             const QString word = line.section(QLatin1Char(' '), 1);
             const bool known = line.startsWith(QLatin1String("#load-if-defined ")) ||
                                line.startsWith(QLatin1String("#load-if-not-defined "));
-            if (!known || line.count(QLatin1Char('#')) != 1 || HasControlCharacter(line))
+            if (!known || line.count(QLatin1Char('#')) != 1 || ControlsIn(line) != Controls::None)
                 Report(QStringLiteral("実行条件の行「%1」を読めません").arg(Shown(line)));
             else if (!IsGameSettingSymbol(word))
                 Report(QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません")
@@ -251,13 +270,11 @@ private:
 
     void Rule(const QString& where, const RuleEntry& rule) {
         where_ = where;
-        if (HasControlCharacter(rule.title))
-            Report(QStringLiteral("ルール名に制御文字があります"));
-        if (const QString c = Unwritable(rule.title); !c.isEmpty())
-            Report(QStringLiteral("ルール名にShift_JISで書けない文字「%1」があります").arg(c));
+        OneLineText(QStringLiteral("ルール名"), rule.title);
 
+        // Lines as the builder and the event list cut them.
         const QStringList lines = SplitConditionLines(rule.conditions);
-        const QStringList events = rule.actions.split(kCrLf);
+        const QList<QStringView> events = SplitLines(rule.actions);
         const int commands = int(lines.size() + events.size());
         if (commands > kMaxCommands)
             Report(QStringLiteral("命令が%1個あります（1つのルールに16個まで）").arg(commands));
@@ -267,17 +284,14 @@ private:
             entries.append(ReadConditionLine(line));
         for (int i = 0; i < entries.size(); ++i)
             Condition(entries, i);
-        for (const QString& line : events)
+        for (const QStringView line : events)
             Event(line);
     }
 
     void Condition(const QList<ConditionLine>& entries, int i) {
         const ConditionLine& entry = entries[i];
-        if (HasControlCharacter(entry.cap))
-            Report(QStringLiteral("条件「%1」の説明に制御文字があります").arg(Shown(entry.cap)));
-        if (const QString c = Unwritable(entry.cap + entry.script); !c.isEmpty())
-            Report(QStringLiteral("条件「%1」にShift_JISで書けない文字「%2」があります")
-                       .arg(Shown(entry.cap), c));
+        OneLineText(QStringLiteral("条件「%1」の説明").arg(Shown(entry.cap)), entry.cap);
+        OneLineText(QStringLiteral("条件「%1」の式").arg(Shown(entry.cap)), entry.script);
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
             int children = 0;
             for (const ConditionLine& other : entries)
@@ -304,19 +318,11 @@ private:
         One(QLatin1Char('(') + entry.script + QLatin1Char(')'), Context::Fact);
     }
 
-    void Event(const QString& line) {
-        // What the builder keeps of the line: from the first non-blank up to
-        // and including the first ")".
-        qsizetype start = 0;
-        while (start < line.size() && line[start] == QLatin1Char(' '))
-            ++start;
-        const qsizetype close = line.indexOf(QLatin1Char(')'), start);
-        const QString command = close < 0 ? QString() : line.mid(start, close - start + 1);
-        if (HasControlCharacter(line))
-            Report(QStringLiteral("イベントの行「%1」に制御文字があります").arg(Shown(line)));
-        if (const QString c = Unwritable(line); !c.isEmpty())
-            Report(QStringLiteral("イベントの行「%1」にShift_JISで書けない文字「%2」があります")
-                       .arg(Shown(line), c));
+    void Event(QStringView view) {
+        const QString line = view.toString();
+        // What the builder keeps of the line: the command up to its first ")".
+        const QString command = ReadEventLine(line).command.toString();
+        OneLineText(QStringLiteral("イベントの行「%1」").arg(Shown(line)), line);
         if (command.isEmpty()) {
             Report(line.trimmed().isEmpty()
                        ? QStringLiteral("イベントの行が空です")
