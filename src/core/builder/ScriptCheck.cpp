@@ -170,7 +170,7 @@ public:
                 Report(QStringLiteral("初期化ルールの") + error);
                 continue;
             }
-            subject_ = QStringLiteral("初期化ルール");
+            SetSubject(QStringLiteral("初期化ルール"), nullptr);
             for (const Node& node : nodes)
                 Expression(node, Context::Rule);
         }
@@ -216,25 +216,40 @@ private:
 
     void Report(const QString& text) { problems_.append({where_, text}); }
 
-    void SingleLine(const QString& where, const QString& what, const QString& text) {
-        where_ = where;
-        OneLineText(what, text);
+    // `text` fills the pattern's %1; it must outlive the subject's use.
+    void SetSubject(const QString& pattern, const QString* text) {
+        subjectPattern_ = pattern;
+        subjectText_ = text;
+    }
+    QString Subject() const {
+        return subjectText_ ? subjectPattern_.arg(Shown(*subjectText_)) : subjectPattern_;
     }
 
-    // `what` names the text in the report: "ルール名", "条件「…」の説明" ...
-    void OneLineText(const QString& what, QStringView text) {
-        switch (ControlsIn(text)) {
+    void SingleLine(const QString& where, const QString& what, const QString& text) {
+        where_ = where;
+        OneLineText(what, nullptr, text);
+    }
+
+    // `what` names the text in the report ("ルール名", "条件「%1」の説明"
+    // with `whose` for %1); it is made only when there is a problem.
+    void OneLineText(const QString& what, const QString* whose, QStringView text) {
+        const Controls controls = ControlsIn(text);
+        const QString bad = Unwritable(text);
+        if (controls == Controls::None && bad.isEmpty())
+            return;
+        const QString name = whose ? what.arg(Shown(*whose)) : what;
+        switch (controls) {
         case Controls::LineBreakers:
-            Report(what + QStringLiteral("の改行とNULは空白として書き出します"));
+            Report(name + QStringLiteral("の改行とNULは空白として書き出します"));
             break;
         case Controls::Other:
-            Report(what + QStringLiteral("に制御文字があります"));
+            Report(name + QStringLiteral("に制御文字があります"));
             break;
         case Controls::None:
             break;
         }
-        if (const QString c = Unwritable(text); !c.isEmpty())
-            Report(what + QStringLiteral("にShift_JISで書けない文字「%1」があります").arg(c));
+        if (!bad.isEmpty())
+            Report(name + QStringLiteral("にShift_JISで書けない文字「%1」があります").arg(bad));
     }
 
     void Name(const QString& where, ConstKind kind, int slot) {
@@ -270,7 +285,7 @@ private:
 
     void Rule(const QString& where, const RuleEntry& rule) {
         where_ = where;
-        OneLineText(QStringLiteral("ルール名"), rule.title);
+        OneLineText(QStringLiteral("ルール名"), nullptr, rule.title);
 
         // Lines as the builder and the event list cut them.
         const QStringList lines = SplitConditionLines(rule.conditions);
@@ -290,8 +305,8 @@ private:
 
     void Condition(const QList<ConditionLine>& entries, int i) {
         const ConditionLine& entry = entries[i];
-        OneLineText(QStringLiteral("条件「%1」の説明").arg(Shown(entry.cap)), entry.cap);
-        OneLineText(QStringLiteral("条件「%1」の式").arg(Shown(entry.cap)), entry.script);
+        OneLineText(QStringLiteral("条件「%1」の説明"), &entry.cap, entry.cap);
+        OneLineText(QStringLiteral("条件「%1」の式"), &entry.cap, entry.script);
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
             int children = 0;
             for (const ConditionLine& other : entries)
@@ -314,7 +329,7 @@ private:
                              .arg(Shown(entry.cap)));
             return;
         }
-        subject_ = QStringLiteral("条件「(%1)」").arg(Shown(entry.script));
+        SetSubject(QStringLiteral("条件「(%1)」"), &entry.script);
         One(QLatin1Char('(') + entry.script + QLatin1Char(')'), Context::Fact);
     }
 
@@ -322,14 +337,14 @@ private:
         const QString line = view.toString();
         // What the builder keeps of the line: the command up to its first ")".
         const QString command = ReadEventLine(line).command.toString();
-        OneLineText(QStringLiteral("イベントの行「%1」").arg(Shown(line)), line);
+        OneLineText(QStringLiteral("イベントの行「%1」"), &line, line);
         if (command.isEmpty()) {
             Report(line.trimmed().isEmpty()
                        ? QStringLiteral("イベントの行が空です")
                        : QStringLiteral("イベントの行「%1」に命令がありません").arg(Shown(line)));
             return;
         }
-        subject_ = QStringLiteral("イベント「%1」").arg(Shown(command));
+        SetSubject(QStringLiteral("イベント「%1」"), &command);
         One(command, Context::Action);
     }
 
@@ -338,11 +353,11 @@ private:
         QString error;
         const QList<Node> nodes = Reader(text).ReadAll(error);
         if (!error.isEmpty()) {
-            Report(subject_ + QStringLiteral("の") + error);
+            Report(Subject() + QStringLiteral("の") + error);
             return;
         }
         if (nodes.size() != 1 || nodes.front().kind != Node::Kind::List) {
-            Report(subject_ + QStringLiteral("の括弧が合っていません"));
+            Report(Subject() + QStringLiteral("の括弧が合っていません"));
             return;
         }
         Expression(nodes.front(), context);
@@ -350,11 +365,12 @@ private:
 
     void Expression(const Node& node, Context context) {
         if (node.kind != Node::Kind::List) {
-            Report(subject_ + QStringLiteral("の「%1」は括弧の外にあります").arg(Shown(node.text)));
+            Report(Subject() +
+                   QStringLiteral("の「%1」は括弧の外にあります").arg(Shown(node.text)));
             return;
         }
         if (node.items.isEmpty() || node.items.front().kind != Node::Kind::Word) {
-            Report(subject_ + QStringLiteral("に語のない括弧があります"));
+            Report(Subject() + QStringLiteral("に語のない括弧があります"));
             return;
         }
         const QString head = node.items.front().text;
@@ -364,14 +380,14 @@ private:
         }
         if (context == Context::Fact && IsLogicalOperatorWord(head)) {
             if (node.items.size() < 2)
-                Report(subject_ + QStringLiteral("の演算子「%1」に条件がありません").arg(head));
+                Report(Subject() + QStringLiteral("の演算子「%1」に条件がありません").arg(head));
             for (qsizetype i = 1; i < node.items.size(); ++i)
                 Expression(node.items[i], Context::Fact);
             return;
         }
         const bool fact = context == Context::Fact;
         if (fact ? !IsFactWord(head) : !IsCommandWord(head)) {
-            Report(subject_ +
+            Report(Subject() +
                    QStringLiteral("の「%1」はゲームの%2にありません")
                        .arg(head, fact ? QStringLiteral("条件") : QStringLiteral("命令")));
             return;
@@ -383,7 +399,7 @@ private:
     // (defrule facts... => actions...)
     void Defrule(const Node& node) {
         if (node.items.front().text != QLatin1String("defrule")) {
-            Report(subject_ +
+            Report(Subject() +
                    QStringLiteral("の「%1」はdefruleではありません").arg(node.items.front().text));
             return;
         }
@@ -399,17 +415,17 @@ private:
             (actions ? commands : facts) += 1;
         }
         if (!actions || facts == 0 || commands == 0)
-            Report(subject_ + QStringLiteral("の形がdefruleになっていません"));
+            Report(Subject() + QStringLiteral("の形がdefruleになっていません"));
     }
 
     void Argument(const Node& node, bool textAllowed) {
         switch (node.kind) {
         case Node::Kind::List:
-            Report(subject_ + QStringLiteral("の中に括弧があります"));
+            Report(Subject() + QStringLiteral("の中に括弧があります"));
             return;
         case Node::Kind::Text:
             if (!textAllowed)
-                Report(subject_ +
+                Report(Subject() +
                        QStringLiteral("に文字列「\"%1\"」は書けません").arg(Shown(node.text)));
             return;
         case Node::Kind::Word:
@@ -418,20 +434,23 @@ private:
         const QString& word = node.text;
         if (LooksNumeric(word)) {
             if (!IsScriptNumber(word))
-                Report(subject_ + QStringLiteral("の数値「%1」をゲームは読めません（読めるのは"
-                                                 "%2～%3の整数です）")
-                                      .arg(word, QString::number(kScriptNumberMin),
-                                           QString::number(kScriptNumberMax)));
+                Report(Subject() + QStringLiteral("の数値「%1」をゲームは読めません（読めるのは"
+                                                  "%2～%3の整数です）")
+                                       .arg(word, QString::number(kScriptNumberMin),
+                                            QString::number(kScriptNumberMax)));
         } else if (!IsArgumentWord(word) && !constants_.contains(word)) {
-            Report(subject_ + QStringLiteral("の「%1」はゲームの語にありません").arg(word));
+            Report(Subject() + QStringLiteral("の「%1」はゲームの語にありません").arg(word));
         }
     }
 
     // A text as the user is shown it: control characters made visible.
     static QString Shown(const QString& text) {
-        QString shown;
-        for (QChar c : text)
-            shown += c.unicode() < 0x20 ? QChar(0x2400 + c.unicode()) : c;
+        if (ControlsIn(text) == Controls::None)
+            return text;
+        QString shown = text;
+        for (QChar& c : shown)
+            if (c.unicode() < 0x20)
+                c = QChar(0x2400 + c.unicode());
         return shown;
     }
 
@@ -439,7 +458,10 @@ private:
     QList<ScriptProblem>& problems_;
     QSet<QString> constants_;
     QString where_;
-    QString subject_;
+    // What the current expression is called in a report, made only when
+    // there is something to report: most texts are clean.
+    QString subjectPattern_;
+    const QString* subjectText_ = nullptr;
 };
 
 } // namespace
