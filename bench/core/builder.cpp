@@ -1,3 +1,4 @@
+#include "builder/ScriptCheck.h"
 #include "builder/ScriptPreview.h"
 #include "builder/ZuzAdidodi.h"
 #include "storage/NewProject.h"
@@ -80,6 +81,21 @@ void BM_ZuzAdidodiDebugChatNoComments(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ZuzAdidodiDebugChatNoComments)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The check that runs before every generation, over the same projects.
+void BM_CheckScript(benchmark::State& state) {
+    const Project p = BigProject(int(state.range(0)));
+    for (auto _ : state) {
+        const QList<ScriptProblem> problems = CheckScript(p);
+        benchmark::DoNotOptimize(problems.constData());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_CheckScript)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 void BM_ColouredRulePreview(benchmark::State& state) {
     Project p = InitialProject();

@@ -98,6 +98,40 @@ TEST_F(BuilderWindowsTest, PerDialogWritesTheAiIntoTheUserFolder) {
     EXPECT_TRUE(per.readAll().contains("(defrule"));
 }
 
+TEST_F(BuilderWindowsTest, PerDialogAsksBeforeWritingAScriptWithProblems) {
+    Trigger("ruleTool.newRule");
+    window_->Work().ChangeProject([](Project& p) {
+        p.CategoryAt(1).entries.last().actions = QStringLiteral("(research ri-elite-berserker);x");
+    });
+    int finishedBuilds = 0;
+    dialogs_.onRun = [&](QDialog& dialog) {
+        auto* per = qobject_cast<FrmPer*>(&dialog);
+        if (!per)
+            return int(QDialog::Rejected);
+        QSignalSpy finished(per, &FrmPer::BuildFinished);
+        dialogs_.answers = {Dialogs::Answer::No};
+        per->StartButton()->click();
+        EXPECT_FALSE(per->IsBuilding());
+        EXPECT_TRUE(per->StartButton()->isEnabled());
+        dialogs_.answers = {Dialogs::Answer::Yes};
+        per->StartButton()->click();
+        EXPECT_TRUE(finished.wait(10000));
+        finishedBuilds = int(finished.size());
+        return int(QDialog::Rejected);
+    };
+    Trigger("file.buildPer");
+    ASSERT_EQ(dialogs_.asked.size(), 2);
+    const Notice& question = dialogs_.asked[0];
+    EXPECT_EQ(question.title, QStringLiteral("スクリプトの確認"));
+    EXPECT_TRUE(
+        question.text.contains(QStringLiteral("「ri-elite-berserker」はゲームの語にありません")));
+    EXPECT_TRUE(question.text.endsWith(QStringLiteral("このまま生成しますか？")));
+    EXPECT_EQ(finishedBuilds, 1);
+    QFile per(folder_.filePath(QStringLiteral("mybot.per")));
+    ASSERT_TRUE(per.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(per.readAll().contains("(research ri-elite-berserker)"));
+}
+
 TEST_F(BuilderWindowsTest, PerDialogWithoutRulesShowsTheRefusalAndCanStartAgain) {
     dialogs_.onRun = [&](QDialog& dialog) {
         auto* per = qobject_cast<FrmPer*>(&dialog);
@@ -400,6 +434,7 @@ TEST_F(FrmPerBuild, ARefusedBuildLeavesTheBarsEmpty) {
     unwritable.CategoryAt(1).entries[49].title = QStringLiteral("€");
     FrmPer dialog(dialogs_, unwritable, QString(), folder_.path(), {});
     QSignalSpy finished(&dialog, &FrmPer::BuildFinished);
+    dialogs_.answers = {Dialogs::Answer::Yes}; // past the check, which names the "€" too
     dialog.StartButton()->click();
     ASSERT_TRUE(finished.wait(10000));
     ASSERT_EQ(dialogs_.informed.size(), 1);

@@ -1,6 +1,7 @@
 #include "builder/FrmPer.h"
 
 #include "builder/OutputFiles.h"
+#include "builder/ScriptCheck.h"
 #include "shell/Dialogs.h"
 
 #include <QCheckBox>
@@ -144,6 +145,12 @@ FrmPer::~FrmPer() {
 
 void FrmPer::StartBuild() {
     if (job_)
+        return;
+    // The game refuses a whole AI for one fault it cannot read: say so first.
+    const QList<ScriptProblem> problems = CheckScript(project_);
+    if (!problems.isEmpty() &&
+        dialogs_.Ask(ScriptProblemsQuestion(problems), Dialogs::Buttons::YesNoDefaultNo) !=
+            Dialogs::Answer::Yes)
         return;
     start_->setEnabled(false);
     const QString folder = gameChoice_->isChecked() ? gameFolder_->text() : userFolder_->text();

@@ -13,7 +13,9 @@ namespace rw {
 // through here, so that tests can answer them without a screen.
 class Dialogs {
 public:
-    enum class Buttons { YesNo, YesNoCancel };
+    // YesNoDefaultNo: a question whose safe answer is No, so that Enter
+    // does not agree to it.
+    enum class Buttons { YesNo, YesNoCancel, YesNoDefaultNo };
     enum class Answer { Yes, No, Cancel };
 
     struct FileRequest {

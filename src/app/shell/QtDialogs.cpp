@@ -49,11 +49,11 @@ QString QtDialogs::QtFilter(const QString& filter) {
 
 Dialogs::Answer QtDialogs::Ask(const Notice& question, Buttons buttons) {
     QMessageBox box(ToQt(question.icon), question.title, question.text,
-                    buttons == Buttons::YesNo
-                        ? QMessageBox::Yes | QMessageBox::No
-                        : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    buttons == Buttons::YesNoCancel
+                        ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                        : QMessageBox::Yes | QMessageBox::No,
                     Parent());
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -63,7 +63,7 @@ Dialogs::Answer QtDialogs::Ask(const Notice& question, Buttons buttons) {
         break;
     }
     // Closing a Yes/No box with Escape is a No.
-    return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
 }
 
 void QtDialogs::Inform(const Notice& notice) {

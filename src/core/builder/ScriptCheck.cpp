@@ -15,15 +15,18 @@ namespace rw {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+// What a one-line text holds that a line of the script cannot: the builder
+// writes CR, LF and NUL as blanks (so the text reads differently), and
+// passes any other control character on as it is.
+enum class Controls { None, LineBreakers, Other };
 
-// NUL, CR, LF and the other C0 controls end or garble a line of the script;
-// a tab is only a blank.
-bool HasControlCharacter(QStringView text) {
+Controls ControlsIn(QStringView text) {
+    if (FirstLineBreaker(text) >= 0)
+        return Controls::LineBreakers;
     for (QChar c : text)
         if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
-            return true;
-    return false;
+            return Controls::Other;
+    return Controls::None;
 }
 
 QString Unwritable(QStringView text) {
@@ -167,7 +170,7 @@ public:
                 Report(QStringLiteral("初期化ルールの") + error);
                 continue;
             }
-            subject_ = QStringLiteral("初期化ルール");
+            SetSubject(QStringLiteral("初期化ルール"), nullptr);
             for (const Node& node : nodes)
                 Expression(node, Context::Rule);
         }
@@ -213,12 +216,40 @@ private:
 
     void Report(const QString& text) { problems_.append({where_, text}); }
 
+    // `text` fills the pattern's %1; it must outlive the subject's use.
+    void SetSubject(const QString& pattern, const QString* text) {
+        subjectPattern_ = pattern;
+        subjectText_ = text;
+    }
+    QString Subject() const {
+        return subjectText_ ? subjectPattern_.arg(Shown(*subjectText_)) : subjectPattern_;
+    }
+
     void SingleLine(const QString& where, const QString& what, const QString& text) {
         where_ = where;
-        if (HasControlCharacter(text))
-            Report(what + QStringLiteral("に制御文字があります"));
-        if (const QString c = Unwritable(text); !c.isEmpty())
-            Report(what + QStringLiteral("にShift_JISで書けない文字「%1」があります").arg(c));
+        OneLineText(what, nullptr, text);
+    }
+
+    // `what` names the text in the report ("ルール名", "条件「%1」の説明"
+    // with `whose` for %1); it is made only when there is a problem.
+    void OneLineText(const QString& what, const QString* whose, QStringView text) {
+        const Controls controls = ControlsIn(text);
+        const QString bad = Unwritable(text);
+        if (controls == Controls::None && bad.isEmpty())
+            return;
+        const QString name = whose ? what.arg(Shown(*whose)) : what;
+        switch (controls) {
+        case Controls::LineBreakers:
+            Report(name + QStringLiteral("の改行とNULは空白として書き出します"));
+            break;
+        case Controls::Other:
+            Report(name + QStringLiteral("に制御文字があります"));
+            break;
+        case Controls::None:
+            break;
+        }
+        if (!bad.isEmpty())
+            Report(name + QStringLiteral("にShift_JISで書けない文字「%1」があります").arg(bad));
     }
 
     void Name(const QString& where, ConstKind kind, int slot) {
@@ -233,16 +264,18 @@ private:
         where_ = where;
         if (script.isEmpty())
             return;
-        QString body = script;
-        if (body.endsWith(kCrLf))
-            body.chop(2);
+        // Every line, the last too, must end: the rule's "(defrule" follows.
+        QList<QStringView> lines = SplitLines(script);
+        if (lines.last().isEmpty())
+            lines.removeLast();
         else
             Report(QStringLiteral("実行条件が改行で終わっていません"));
-        for (const QString& line : body.split(kCrLf)) {
+        for (const QStringView view : lines) {
+            const QString line = view.toString();
             const QString word = line.section(QLatin1Char(' '), 1);
             const bool known = line.startsWith(QLatin1String("#load-if-defined ")) ||
                                line.startsWith(QLatin1String("#load-if-not-defined "));
-            if (!known || line.count(QLatin1Char('#')) != 1 || HasControlCharacter(line))
+            if (!known || line.count(QLatin1Char('#')) != 1 || ControlsIn(line) != Controls::None)
                 Report(QStringLiteral("実行条件の行「%1」を読めません").arg(Shown(line)));
             else if (!IsGameSettingSymbol(word))
                 Report(QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません")
@@ -252,16 +285,11 @@ private:
 
     void Rule(const QString& where, const RuleEntry& rule) {
         where_ = where;
-        if (HasControlCharacter(rule.title))
-            Report(QStringLiteral("ルール名に制御文字があります"));
-        if (const QString c = Unwritable(rule.title); !c.isEmpty())
-            Report(QStringLiteral("ルール名にShift_JISで書けない文字「%1」があります").arg(c));
+        OneLineText(QStringLiteral("ルール名"), nullptr, rule.title);
 
+        // Lines as the builder and the event list cut them.
         const QStringList lines = SplitConditionLines(rule.conditions);
-        // Event lines end where the event list and the builder end them.
-        QStringList events;
-        for (const QStringView line : SplitLines(rule.actions))
-            events.append(line.toString());
+        const QList<QStringView> events = SplitLines(rule.actions);
         const int commands = int(lines.size() + events.size());
         if (commands > kMaxCommands)
             Report(QStringLiteral("命令が%1個あります（1つのルールに16個まで）").arg(commands));
@@ -271,17 +299,14 @@ private:
             entries.append(ReadConditionLine(line));
         for (int i = 0; i < entries.size(); ++i)
             Condition(entries, i);
-        for (const QString& line : events)
+        for (const QStringView line : events)
             Event(line);
     }
 
     void Condition(const QList<ConditionLine>& entries, int i) {
         const ConditionLine& entry = entries[i];
-        if (HasControlCharacter(entry.cap))
-            Report(QStringLiteral("条件「%1」の説明に制御文字があります").arg(Shown(entry.cap)));
-        if (const QString c = Unwritable(entry.cap + entry.script); !c.isEmpty())
-            Report(QStringLiteral("条件「%1」にShift_JISで書けない文字「%2」があります")
-                       .arg(Shown(entry.cap), c));
+        OneLineText(QStringLiteral("条件「%1」の説明"), &entry.cap, entry.cap);
+        OneLineText(QStringLiteral("条件「%1」の式"), &entry.cap, entry.script);
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
             int children = 0;
             for (const ConditionLine& other : entries)
@@ -304,30 +329,22 @@ private:
                              .arg(Shown(entry.cap)));
             return;
         }
-        subject_ = QStringLiteral("条件「(%1)」").arg(Shown(entry.script));
+        SetSubject(QStringLiteral("条件「(%1)」"), &entry.script);
         One(QLatin1Char('(') + entry.script + QLatin1Char(')'), Context::Fact);
     }
 
-    void Event(const QString& line) {
-        // What the builder keeps of the line: from the first non-blank up to
-        // and including the first ")".
-        qsizetype start = 0;
-        while (start < line.size() && line[start] == QLatin1Char(' '))
-            ++start;
-        const qsizetype close = line.indexOf(QLatin1Char(')'), start);
-        const QString command = close < 0 ? QString() : line.mid(start, close - start + 1);
-        if (HasControlCharacter(line))
-            Report(QStringLiteral("イベントの行「%1」に制御文字があります").arg(Shown(line)));
-        if (const QString c = Unwritable(line); !c.isEmpty())
-            Report(QStringLiteral("イベントの行「%1」にShift_JISで書けない文字「%2」があります")
-                       .arg(Shown(line), c));
+    void Event(QStringView view) {
+        const QString line = view.toString();
+        // What the builder keeps of the line: the command up to its first ")".
+        const QString command = ReadEventLine(line).command.toString();
+        OneLineText(QStringLiteral("イベントの行「%1」"), &line, line);
         if (command.isEmpty()) {
             Report(line.trimmed().isEmpty()
                        ? QStringLiteral("イベントの行が空です")
                        : QStringLiteral("イベントの行「%1」に命令がありません").arg(Shown(line)));
             return;
         }
-        subject_ = QStringLiteral("イベント「%1」").arg(Shown(command));
+        SetSubject(QStringLiteral("イベント「%1」"), &command);
         One(command, Context::Action);
     }
 
@@ -336,11 +353,11 @@ private:
         QString error;
         const QList<Node> nodes = Reader(text).ReadAll(error);
         if (!error.isEmpty()) {
-            Report(subject_ + QStringLiteral("の") + error);
+            Report(Subject() + QStringLiteral("の") + error);
             return;
         }
         if (nodes.size() != 1 || nodes.front().kind != Node::Kind::List) {
-            Report(subject_ + QStringLiteral("の括弧が合っていません"));
+            Report(Subject() + QStringLiteral("の括弧が合っていません"));
             return;
         }
         Expression(nodes.front(), context);
@@ -348,11 +365,12 @@ private:
 
     void Expression(const Node& node, Context context) {
         if (node.kind != Node::Kind::List) {
-            Report(subject_ + QStringLiteral("の「%1」は括弧の外にあります").arg(Shown(node.text)));
+            Report(Subject() +
+                   QStringLiteral("の「%1」は括弧の外にあります").arg(Shown(node.text)));
             return;
         }
         if (node.items.isEmpty() || node.items.front().kind != Node::Kind::Word) {
-            Report(subject_ + QStringLiteral("に語のない括弧があります"));
+            Report(Subject() + QStringLiteral("に語のない括弧があります"));
             return;
         }
         const QString head = node.items.front().text;
@@ -362,14 +380,14 @@ private:
         }
         if (context == Context::Fact && IsLogicalOperatorWord(head)) {
             if (node.items.size() < 2)
-                Report(subject_ + QStringLiteral("の演算子「%1」に条件がありません").arg(head));
+                Report(Subject() + QStringLiteral("の演算子「%1」に条件がありません").arg(head));
             for (qsizetype i = 1; i < node.items.size(); ++i)
                 Expression(node.items[i], Context::Fact);
             return;
         }
         const bool fact = context == Context::Fact;
         if (fact ? !IsFactWord(head) : !IsCommandWord(head)) {
-            Report(subject_ +
+            Report(Subject() +
                    QStringLiteral("の「%1」はゲームの%2にありません")
                        .arg(head, fact ? QStringLiteral("条件") : QStringLiteral("命令")));
             return;
@@ -381,7 +399,7 @@ private:
     // (defrule facts... => actions...)
     void Defrule(const Node& node) {
         if (node.items.front().text != QLatin1String("defrule")) {
-            Report(subject_ +
+            Report(Subject() +
                    QStringLiteral("の「%1」はdefruleではありません").arg(node.items.front().text));
             return;
         }
@@ -397,17 +415,17 @@ private:
             (actions ? commands : facts) += 1;
         }
         if (!actions || facts == 0 || commands == 0)
-            Report(subject_ + QStringLiteral("の形がdefruleになっていません"));
+            Report(Subject() + QStringLiteral("の形がdefruleになっていません"));
     }
 
     void Argument(const Node& node, bool textAllowed) {
         switch (node.kind) {
         case Node::Kind::List:
-            Report(subject_ + QStringLiteral("の中に括弧があります"));
+            Report(Subject() + QStringLiteral("の中に括弧があります"));
             return;
         case Node::Kind::Text:
             if (!textAllowed)
-                Report(subject_ +
+                Report(Subject() +
                        QStringLiteral("に文字列「\"%1\"」は書けません").arg(Shown(node.text)));
             return;
         case Node::Kind::Word:
@@ -416,20 +434,23 @@ private:
         const QString& word = node.text;
         if (LooksNumeric(word)) {
             if (!IsScriptNumber(word))
-                Report(subject_ + QStringLiteral("の数値「%1」をゲームは読めません（読めるのは"
-                                                 "%2～%3の整数です）")
-                                      .arg(word, QString::number(kScriptNumberMin),
-                                           QString::number(kScriptNumberMax)));
+                Report(Subject() + QStringLiteral("の数値「%1」をゲームは読めません（読めるのは"
+                                                  "%2～%3の整数です）")
+                                       .arg(word, QString::number(kScriptNumberMin),
+                                            QString::number(kScriptNumberMax)));
         } else if (!IsArgumentWord(word) && !constants_.contains(word)) {
-            Report(subject_ + QStringLiteral("の「%1」はゲームの語にありません").arg(word));
+            Report(Subject() + QStringLiteral("の「%1」はゲームの語にありません").arg(word));
         }
     }
 
     // A text as the user is shown it: control characters made visible.
     static QString Shown(const QString& text) {
-        QString shown;
-        for (QChar c : text)
-            shown += c.unicode() < 0x20 ? QChar(0x2400 + c.unicode()) : c;
+        if (ControlsIn(text) == Controls::None)
+            return text;
+        QString shown = text;
+        for (QChar& c : shown)
+            if (c.unicode() < 0x20)
+                c = QChar(0x2400 + c.unicode());
         return shown;
     }
 
@@ -437,10 +458,26 @@ private:
     QList<ScriptProblem>& problems_;
     QSet<QString> constants_;
     QString where_;
-    QString subject_;
+    // What the current expression is called in a report, made only when
+    // there is something to report: most texts are clean.
+    QString subjectPattern_;
+    const QString* subjectText_ = nullptr;
 };
 
 } // namespace
+
+Notice ScriptProblemsQuestion(const QList<ScriptProblem>& problems) {
+    constexpr int kShown = 20;
+    QString text = QStringLiteral("生成するスクリプトに%1件の問題があります。ゲームがこのAIを"
+                                  "読み込めないことがあります。\n\n")
+                       .arg(problems.size());
+    for (int i = 0; i < problems.size() && i < kShown; ++i)
+        text += problems[i].Line() + QLatin1Char('\n');
+    if (problems.size() > kShown)
+        text += QStringLiteral("ほか%1件\n").arg(problems.size() - kShown);
+    text += QStringLiteral("\nこのまま生成しますか？");
+    return Notice{text, QStringLiteral("スクリプトの確認"), Notice::Icon::Warning};
+}
 
 QList<ScriptProblem> CheckScript(const Project& project) {
     QList<ScriptProblem> problems;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Notice.h"
 #include "model/Project.h"
 
 #include <QList>
@@ -29,5 +30,10 @@ struct ScriptProblem {
 // Problems come in the order the script holds them: settings, then the
 // initialisation rules, then the rules category by category.
 QList<ScriptProblem> CheckScript(const Project& project);
+
+// What the generation dialog asks before writing a script with problems:
+// the first twenty lines, how many more there are, and whether to generate
+// anyway. The safe answer is No.
+Notice ScriptProblemsQuestion(const QList<ScriptProblem>& problems);
 
 } // namespace rw

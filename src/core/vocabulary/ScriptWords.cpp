@@ -196,33 +196,33 @@ const QStringList& AgeWords() {
     return words;
 }
 
-bool IsFactWord(QStringView word) {
-    return FactWords().contains(word.toString());
+bool IsFactWord(const QString& word) {
+    return FactWords().contains(word);
 }
 
-bool IsLogicalOperatorWord(QStringView word) {
+bool IsLogicalOperatorWord(const QString& word) {
     static const QSet<QString> words = SetOf({"and", "or", "not", "nand", "nor", "xor", "xnor"});
-    return words.contains(word.toString());
+    return words.contains(word);
 }
 
-bool IsCommandWord(QStringView word) {
-    return CommandWords().contains(word.toString());
+bool IsCommandWord(const QString& word) {
+    return CommandWords().contains(word);
 }
 
-bool IsChatCommandWord(QStringView word) {
+bool IsChatCommandWord(const QString& word) {
     return word.startsWith(QLatin1String("chat-")) && IsCommandWord(word);
 }
 
-bool IsArgumentWord(QStringView word) {
-    return ArgumentWords().contains(word.toString());
+bool IsArgumentWord(const QString& word) {
+    return ArgumentWords().contains(word);
 }
 
-bool IsGameSettingSymbol(QStringView word) {
-    return GameSettingSymbols().contains(word.toString());
+bool IsGameSettingSymbol(const QString& word) {
+    return GameSettingSymbols().contains(word);
 }
 
-bool IsGameWord(QStringView word) {
-    return LowerCaseGameWords().contains(word.toString().toLower());
+bool IsGameWord(const QString& word) {
+    return LowerCaseGameWords().contains(word.toLower());
 }
 
 } // namespace rw

@@ -21,21 +21,21 @@ const QStringList& PopulationWords();
 const QStringList& AgeWords();
 
 // A keyword that opens a fact: "wood-amount", "can-build", "true" ...
-bool IsFactWord(QStringView word);
+bool IsFactWord(const QString& word);
 // "and", "or", "not", "nand", "nor", "xor", "xnor".
-bool IsLogicalOperatorWord(QStringView word);
+bool IsLogicalOperatorWord(const QString& word);
 // A keyword that opens an action: "build", "set-strategic-number" ...
-bool IsCommandWord(QStringView word);
+bool IsCommandWord(const QString& word);
 // The commands whose argument is a quoted text.
-bool IsChatCommandWord(QStringView word);
+bool IsChatCommandWord(const QString& word);
 // A symbol a fact or command takes: every table symbol as the program
 // writes it, player, age, resource and stance words, comparisons.
-bool IsArgumentWord(QStringView word);
+bool IsArgumentWord(const QString& word);
 // A symbol of the six game-setting tables ("TINY-MAP" ...), for
 // #load-if-defined.
-bool IsGameSettingSymbol(QStringView word);
+bool IsGameSettingSymbol(const QString& word);
 // Any of the words above, or of the language itself ("defrule",
 // "defconst" ...), whatever its case.
-bool IsGameWord(QStringView word);
+bool IsGameWord(const QString& word);
 
 } // namespace rw

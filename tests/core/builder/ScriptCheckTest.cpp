@@ -102,13 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"noCommand", "build house;x", kCanBuild,
                  "イベントの行「build house;x」に命令がありません"},
         RuleCase{"emptyCommand", "();x", kCanBuild, "イベント「()」に語のない括弧があります"},
-        RuleCase{"controlInComment", "(build house);家\x07建設", kCanBuild,
-                 "イベントの行「(build house);家␇建設」に制御文字があります"},
-        // A lone LF ends an event line, as in the event list and the script.
-        RuleCase{"lineFeedEndsAnEvent", "(build house);家\n建設", kCanBuild,
+        RuleCase{"controlInComment", "(build house);家\x01建設", kCanBuild,
+                 "イベントの行「(build house);家␁建設」に制御文字があります"},
+        // A lone line break ends an event line, as in the event list.
+        RuleCase{"loneLineBreak", "(build house);家\n建設", kCanBuild,
                  "イベントの行「建設」に命令がありません"},
-        RuleCase{"controlInCaption", kHouse, "0;家\r;CannotEdit,can-build house\r\n",
-                 "条件「家␍」の説明に制御文字があります"},
+        RuleCase{"lineBreakInCaption", kHouse, "0;家\r;CannotEdit,can-build house\r\n",
+                 "条件「家␍」の説明の改行とNULは空白として書き出します"},
         RuleCase{"seventeen", kHouse,
                  "0;a;k,true\r\n0;a;k,true\r\n0;a;k,true\r\n0;a;k,true\r\n0;a;k,true\r\n"
                  "0;a;k,true\r\n0;a;k,true\r\n0;a;k,true\r\n0;a;k,true\r\n0;a;k,true\r\n"
@@ -139,18 +139,31 @@ TEST(ScriptCheck, SettingsAndInitialisationRules) {
     p.timers[1].name = "MEMORY_1";
     p.startupRules[1].text.replace("sn-maximum-wood-drop-distance 20",
                                    "sn-maximum-wood-drop-distance 2.5");
-    EXPECT_EQ(
-        Lines(CheckScript(p)),
-        Lines(QStringList{"プロジェクトの設定/ヘッダ: AIのタイトルに制御文字があります",
-                          "プロジェクトの設定/ヘッダ: 作者にShift_JISで書けない文字「é」があります",
-                          "プロジェクトの設定/変数/No.1: 名前「MEMORY_1」はタイマー1と同じです。"
-                          "変数とタイマーの名前は重ならないようにしてください",
-                          "プロジェクトの設定/変数/No.3: "
-                          "名前は英字で始め、英字・数字・「-」・「_」だけで付けてください",
-                          "プロジェクトの設定/タイマー/No.1: 名前「MEMORY_1」は変数1と同じです。"
-                          "変数とタイマーの名前は重ならないようにしてください",
-                          "初期化設定/ルール2: 初期化ルールの数値「2.5」をゲームは読めません"
-                          "（読めるのは-2147483648～2147483647の整数です）"}));
+    EXPECT_EQ(Lines(CheckScript(p)),
+              Lines(QStringList{
+                  "プロジェクトの設定/ヘッダ: AIのタイトルの改行とNULは空白として書き出します",
+                  "プロジェクトの設定/ヘッダ: 作者にShift_JISで書けない文字「é」があります",
+                  "プロジェクトの設定/変数/No.1: 名前「MEMORY_1」はタイマー1と同じです。"
+                  "変数とタイマーの名前は重ならないようにしてください",
+                  "プロジェクトの設定/変数/No.3: "
+                  "名前は英字で始め、英字・数字・「-」・「_」だけで付けてください",
+                  "プロジェクトの設定/タイマー/No.1: 名前「MEMORY_1」は変数1と同じです。"
+                  "変数とタイマーの名前は重ならないようにしてください",
+                  "初期化設定/ルール2: 初期化ルールの数値「2.5」をゲームは読めません"
+                  "（読めるのは-2147483648～2147483647の整数です）"}));
+}
+
+TEST(ScriptCheck, TheQuestionShowsTwentyLinesAndCountsTheRest) {
+    QList<ScriptProblem> problems;
+    for (int i = 1; i <= 25; ++i)
+        problems.append({QStringLiteral("建物/g/r%1").arg(i), QStringLiteral("p")});
+    const Notice question = ScriptProblemsQuestion(problems);
+    EXPECT_EQ(question.title, "スクリプトの確認");
+    EXPECT_EQ(question.icon, Notice::Icon::Warning);
+    EXPECT_TRUE(question.text.startsWith("生成するスクリプトに25件の問題があります。"));
+    EXPECT_TRUE(question.text.contains("建物/g/r20: p\nほか5件\n"));
+    EXPECT_FALSE(question.text.contains("r21"));
+    EXPECT_TRUE(question.text.endsWith("\n\nこのまま生成しますか？"));
 }
 
 } // namespace
