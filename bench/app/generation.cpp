@@ -1,6 +1,8 @@
 // Script generation through the dialog and the coloured preview window,
 // offscreen, against the builder called directly on the same project.
 
+#include "core/builder/BuilderTestUtil.h"
+
 #include "builder/FrmPer.h"
 #include "builder/OutputFiles.h"
 #include "builder/ScriptPreview.h"
@@ -23,6 +25,7 @@
 namespace {
 
 using namespace rw;
+using test::RootProject;
 
 class QuietDialogs : public Dialogs {
 public:
@@ -33,37 +36,6 @@ public:
     QString PickFolder(const QString&, const QString&) override { return {}; }
     int Run(QDialog&) override { return 0; }
 };
-
-// A rule of 16 commands: 9 condition entries under nested operators and 7
-// event lines, with Japanese captions and comments.
-RuleEntry BigRule(int n) {
-    RuleEntry e;
-    e.title = QStringLiteral("ルール%1 町の人を生産").arg(n);
-    e.marker = kMarkerRoot;
-    e.conditions = QStringLiteral("0;町の人が生産できるとき;CannotEdit,can-train villager\r\n"
-                                  "0;AND;Sys_And,and\r\n"
-                                  "2;OR;Sys_Or,or\r\n"
-                                  "3;木が100以上のとき;Res,wood-amount >= 100\r\n"
-                                  "3;食料が50以上のとき;Res,food-amount >= 50\r\n"
-                                  "2;NOT;Sys_Not,not\r\n"
-                                  "6;町の人が%1人未満のとき;Unit,unit-type-count villager < %1\r\n"
-                                  "2;1番の変数が0のとき;Goal,goal 1 0\r\n"
-                                  "0;タイマー3が鳴ったとき;Timer,timer-triggered 3\r\n")
-                       .arg(n % 100);
-    QStringList events;
-    for (int i = 0; i < 7; ++i)
-        events << QStringLiteral("(train villager)     ;町の人を%1人生産する").arg(i + 1);
-    e.actions = events.join(QStringLiteral("\r\n"));
-    return e;
-}
-
-// Category 1 holds every rule in its root group.
-Project RootProject(int rules) {
-    Project p = InitialProject();
-    for (int i = 0; i < rules; ++i)
-        p.CategoryAt(1).entries << BigRule(i);
-    return p;
-}
 
 const Project& Large() {
     static const Project project = RootProject(1000);

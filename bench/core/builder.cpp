@@ -1,3 +1,5 @@
+#include "core/builder/BuilderTestUtil.h"
+
 #include "builder/ScriptCheck.h"
 #include "builder/ScriptPreview.h"
 #include "builder/ZuzAdidodi.h"
@@ -8,29 +10,6 @@
 using namespace rw;
 
 namespace {
-
-// A rule of 16 commands: 9 condition entries under nested operators and 7
-// event lines, with Japanese captions and comments.
-RuleEntry BigRule(int n) {
-    RuleEntry e;
-    e.title = QStringLiteral("ルール%1 町の人を生産").arg(n);
-    e.marker = kMarkerGroupRule;
-    e.conditions = QStringLiteral("0;町の人が生産できるとき;CannotEdit,can-train villager\r\n"
-                                  "0;AND;Sys_And,and\r\n"
-                                  "2;OR;Sys_Or,or\r\n"
-                                  "3;木が100以上のとき;Res,wood-amount >= 100\r\n"
-                                  "3;食料が50以上のとき;Res,food-amount >= 50\r\n"
-                                  "2;NOT;Sys_Not,not\r\n"
-                                  "6;町の人が%1人未満のとき;Unit,unit-type-count villager < %1\r\n"
-                                  "2;1番の変数が0のとき;Goal,goal 1 0\r\n"
-                                  "0;タイマー3が鳴ったとき;Timer,timer-triggered 3\r\n")
-                       .arg(n % 100);
-    QStringList events;
-    for (int i = 0; i < 7; ++i)
-        events << QStringLiteral("(train villager)     ;町の人を%1人生産する").arg(i + 1);
-    e.actions = events.join(QStringLiteral("\r\n"));
-    return e;
-}
 
 Project BigProject(int rules) {
     Project p = InitialProject();
@@ -46,7 +25,7 @@ Project BigProject(int rules) {
                 g.groupConditionScript = QStringLiteral("#load-if-defined TINY-MAP\r\n");
                 c.entries << g;
             }
-            c.entries << BigRule(made);
+            c.entries << test::BigRule(made, kMarkerGroupRule);
         }
     }
     return p;
@@ -99,7 +78,7 @@ BENCHMARK(BM_CheckScript)
 
 void BM_ColouredRulePreview(benchmark::State& state) {
     Project p = InitialProject();
-    p.CategoryAt(1).entries << BigRule(1);
+    p.CategoryAt(1).entries << test::BigRule(1, kMarkerGroupRule);
     for (auto _ : state) {
         const QString html = ColouredText(ScriptBuilder(PreviewScopeAt(p, 1, 2)));
         benchmark::DoNotOptimize(html.constData());

@@ -1,21 +1,17 @@
-#include "FakeDialogs.h"
+#include "WindowFixture.h"
+#include "core/builder/BuilderTestUtil.h"
 
 #include "builder/FrmPer.h"
 #include "builder/InitSettingsDialog.h"
 #include "builder/OutputFiles.h"
 #include "builder/ProjectSettingsDialog.h"
 #include "builder/ScriptPreviewWindow.h"
-#include "shell/MainWindow.h"
-#include "shell/WineGameSystem.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -23,42 +19,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
 namespace rw {
 namespace {
 
-class BuilderWindowsTest : public testing::Test {
+// A Wine prefix without the game: no AI folder is found.
+class BuilderWindowsTest : public WindowFixture {
 protected:
-    void SetUp() override {
-        QDir(folder_.path()).mkpath(QStringLiteral("Template"));
-        // A Wine prefix without the game: no AI folder is found.
-        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
-                                               std::make_unique<WineGameSystem>(prefix_.path()));
-        window_->Start();
-        window_->show();
-    }
-
-    void Trigger(const char* name) {
-        QAction* action = window_->Action(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-    const Project& CurrentProject() { return window_->Work().CurrentProject(); }
-
-    QTemporaryDir folder_;
-    QTemporaryDir prefix_;
-    FakeDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
+    void SetUp() override { StartWindow(); }
 };
 
 TEST_F(BuilderWindowsTest, PerDialogWritesTheAiIntoTheUserFolder) {
@@ -326,33 +297,6 @@ TEST(ScriptPreviewWindow, JapaneseTakesTwoLatinCells) {
     }
 }
 
-// A project of `count` rules of 16 commands each in category 1.
-Project LargeProject(int count) {
-    Project p = InitialProject();
-    for (int n = 0; n < count; ++n) {
-        RuleEntry e;
-        e.title = QStringLiteral("ルール%1").arg(n);
-        e.marker = kMarkerRoot;
-        e.conditions =
-            QStringLiteral("0;町の人が生産できるとき;CannotEdit,can-train villager\r\n"
-                           "0;AND;Sys_And,and\r\n"
-                           "2;OR;Sys_Or,or\r\n"
-                           "3;木が100以上のとき;Res,wood-amount >= 100\r\n"
-                           "3;食料が50以上のとき;Res,food-amount >= 50\r\n"
-                           "2;NOT;Sys_Not,not\r\n"
-                           "6;町の人が%1人未満のとき;Unit,unit-type-count villager < %1\r\n"
-                           "2;1番の変数が0のとき;Goal,goal 1 0\r\n"
-                           "0;タイマー3が鳴ったとき;Timer,timer-triggered 3\r\n")
-                .arg(n % 100);
-        QStringList events;
-        for (int i = 0; i < 7; ++i)
-            events << QStringLiteral("(train villager)     ;町の人を%1人生産する").arg(i + 1);
-        e.actions = events.join(QStringLiteral("\r\n"));
-        p.CategoryAt(1).entries << e;
-    }
-    return p;
-}
-
 QByteArray Read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -391,7 +335,7 @@ protected:
     }
 
     const QByteArray kOld = "old script\r\n";
-    const Project project_ = LargeProject(1000);
+    const Project project_ = test::RootProject(1000);
     QTemporaryDir folder_;
     FakeDialogs dialogs_;
     FrmPer dialog_{dialogs_, project_, QString(), folder_.path(), {}};
@@ -430,7 +374,7 @@ TEST_F(FrmPerBuild, ClosingTheWindowDuringABuildCancelsIt) {
 }
 
 TEST_F(FrmPerBuild, ARefusedBuildLeavesTheBarsEmpty) {
-    Project unwritable = LargeProject(50);
+    Project unwritable = test::RootProject(50);
     unwritable.CategoryAt(1).entries[49].title = QStringLiteral("€");
     FrmPer dialog(dialogs_, unwritable, QString(), folder_.path(), {});
     QSignalSpy finished(&dialog, &FrmPer::BuildFinished);

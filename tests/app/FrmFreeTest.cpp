@@ -1,56 +1,27 @@
-#include "FakeDialogs.h"
+#include "WindowFixture.h"
 
 #include "events/FrmFree.h"
-#include "shell/MainWindow.h"
-#include "shell/WineGameSystem.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace rw {
 namespace {
 
-class FrmFreeTest : public testing::Test {
+class FrmFreeTest : public WindowFixture {
 protected:
     // The window on a new rule of the free category.
     void SetUp() override {
-        QDir(folder_.path()).mkpath(QStringLiteral("Template"));
-        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
-                                               std::make_unique<WineGameSystem>(prefix_.path()));
-        window_->Start();
-        window_->show();
-        window_->Tabs()->setCurrentIndex(6);
+        StartWindow();
+        ClickTab(7);
         Trigger("ruleTool.newRule");
     }
 
-    void Trigger(const char* name) {
-        QAction* action = window_->Action(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
     // Runs `drive` on the dialog the next command shows.
-    void OnDialog(std::function<void(FrmFree&)> drive) {
-        dialogs_.onRun = [drive](QDialog& dialog) {
-            auto* free = qobject_cast<FrmFree*>(&dialog);
-            EXPECT_NE(free, nullptr);
-            if (free)
-                drive(*free);
-            return dialog.result();
-        };
-    }
+    void OnDialog(std::function<void(FrmFree&)> drive) { OnDialogOf<FrmFree>(std::move(drive)); }
     static QComboBox* Picker(FrmFree& dialog, const char* name) {
         auto* picker = dialog.findChild<QComboBox*>(QLatin1String(name));
         EXPECT_NE(picker, nullptr) << name;
@@ -61,12 +32,7 @@ protected:
         EXPECT_NE(box, nullptr) << name;
         return box;
     }
-    const RuleEntry& Rule() { return *window_->Work().SelectedEntry(); }
-
-    QTemporaryDir folder_;
-    QTemporaryDir prefix_;
-    FakeDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
+    const RuleEntry& Rule() { return SelectedRule(); }
 };
 
 TEST_F(FrmFreeTest, AddsAnEventAndChangesItAgainFromTheTree) {

@@ -1,58 +1,26 @@
-#include "FakeDialogs.h"
+#include "WindowFixture.h"
 
 #include "conditions/ConditionTree.h"
 #include "conditions/FrmIf.h"
-#include "shell/MainWindow.h"
-#include "shell/WineGameSystem.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidgetItemIterator>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace rw {
 namespace {
 
-class FrmIfTest : public testing::Test {
+class FrmIfTest : public WindowFixture {
 protected:
     void SetUp() override {
-        QDir(folder_.path()).mkpath(QStringLiteral("Template"));
-        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
-                                               std::make_unique<WineGameSystem>(prefix_.path()));
-        window_->Start();
-        window_->show();
+        StartWindow();
         Trigger("ruleTool.newRule");
     }
 
-    void Trigger(const char* name) {
-        QAction* action = window_->Action(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
     // Runs `drive` on the dialog when it is shown; answers how it closed.
-    void OnDialog(std::function<void(FrmIf&)> drive) {
-        dialogs_.onRun = [this, drive](QDialog& dialog) {
-            ++shown_;
-            auto* editor = dynamic_cast<FrmIf*>(&dialog);
-            if (!editor) {
-                ADD_FAILURE() << "not the condition editor";
-                return int(QDialog::Rejected);
-            }
-            drive(*editor);
-            return dialog.result();
-        };
-    }
+    void OnDialog(std::function<void(FrmIf&)> drive) { OnDialogOf<FrmIf>(std::move(drive)); }
     const ConditionList& List() { return window_->Work().Conditions(); }
     void DoubleClick(const QString& caption) {
         ConditionTree* tree = window_->Conditions();
@@ -67,12 +35,6 @@ protected:
         }
         ADD_FAILURE() << "no node " << caption.toStdString();
     }
-
-    QTemporaryDir folder_;
-    QTemporaryDir prefix_;
-    FakeDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
-    int shown_ = 0;
 };
 
 TEST_F(FrmIfTest, ToolbarAddRefusesAnInvalidAmountThenAppendsTheFact) {

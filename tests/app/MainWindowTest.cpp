@@ -1,82 +1,22 @@
-#include "FakeDialogs.h"
+#include "WindowFixture.h"
 
 #include "conditions/ConditionTree.h"
 #include "rules/GroupChoicesView.h"
-#include "rules/RuleTree.h"
 #include "shell/AboutDialog.h"
-#include "shell/MainWindow.h"
-#include "shell/WineGameSystem.h"
 #include "storage/TemplateOpenDialog.h"
 #include "storage/TemplateSaveDialog.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidgetItemIterator>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace rw {
 namespace {
 
-class MainWindowTest : public testing::Test {
-protected:
-    // A program folder with its template folder, unless told otherwise.
-    void StartWindow(bool withTemplateFolder = true) {
-        if (withTemplateFolder)
-            QDir(folder_.path()).mkpath(QStringLiteral("Template"));
-        // A Wine prefix with nothing installed.
-        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
-                                               std::make_unique<WineGameSystem>(prefix_.path()));
-        window_->Start();
-        window_->show();
-    }
-
-    MainWindow& Window() { return *window_; }
-    void Trigger(const char* name) {
-        QAction* action = window_->Action(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-    bool Enabled(const char* name) { return window_->Action(QLatin1String(name))->isEnabled(); }
-    QString Status(int panel) { return window_->StatusPanel(panel)->text(); }
-    QString SelectedCaption() { return window_->Rules()->currentItem()->text(0); }
-    // The captions of the tree, children indented by two spaces.
-    QStringList TreeText() {
-        QStringList lines;
-        for (int i = 0; i < window_->Rules()->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* top = window_->Rules()->topLevelItem(i);
-            lines << top->text(0);
-            for (int c = 0; c < top->childCount(); ++c)
-                lines << QStringLiteral("  ") + top->child(c)->text(0);
-        }
-        return lines;
-    }
-    void ClickNode(int position) {
-        RuleTree* tree = window_->Rules();
-        QTreeWidgetItem* item = tree->ItemAt(position);
-        ASSERT_NE(item, nullptr);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
-                          tree->visualItemRect(item).center());
-    }
-    QString FilePath(const char* name) { return folder_.filePath(QString::fromUtf8(name)); }
-
-    QTemporaryDir folder_;
-    QTemporaryDir prefix_;
-    FakeDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
-};
+class MainWindowTest : public WindowFixture {};
 
 TEST_F(MainWindowTest, StartsOnTheRootGroupOfTheFirstCategory) {
     StartWindow();

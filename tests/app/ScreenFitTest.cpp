@@ -41,12 +41,7 @@ protected:
         screen_ = ScreenNamed(QLatin1String(GetParam()));
         if (!screen_)
             GTEST_SKIP() << "no screen " << GetParam() << " on this platform";
-        QDir(folder_.path()).mkpath(QStringLiteral("Template"));
-        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
-                                               std::make_unique<WineGameSystem>(prefix_.path()));
-        window_->setScreen(screen_);
-        window_->Start();
-        window_->show();
+        StartWindow(true, screen_);
         QCoreApplication::processEvents();
     }
     void TearDown() override { ForgetWindowMemory(); }

@@ -1,23 +1,16 @@
-#include "FakeDialogs.h"
+#include "WindowFixture.h"
 
-#include "rules/RuleTree.h"
-#include "shell/MainWindow.h"
-#include "shell/WineGameSystem.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/TemplateOpenDialog.h"
 #include "storage/TemplateSaveDialog.h"
 #include "storage/Templates.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -27,12 +20,12 @@ namespace {
 // The window as an installed program and as a program given a file to open:
 // the program folder is dir/bin, its data folder dir/share/rulewright, and
 // the user's data folder lies under dir/home.
-class StartUpFilesTest : public testing::Test {
+class StartUpFilesTest : public WindowFixture {
 protected:
     void SetUp() override {
         hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
         savedDataHome_ = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", dir_.filePath(QStringLiteral("home")).toUtf8());
+        qputenv("XDG_DATA_HOME", folder_.filePath(QStringLiteral("home")).toUtf8());
         ASSERT_TRUE(QDir().mkpath(Path("bin")));
     }
     void TearDown() override {
@@ -42,19 +35,8 @@ protected:
         else
             qunsetenv("XDG_DATA_HOME");
     }
-    void StartWindow() {
-        window_ = std::make_unique<MainWindow>(dialogs_, Path("bin"),
-                                               std::make_unique<WineGameSystem>(prefix_.path()));
-        window_->Start();
-        window_->show();
-    }
-    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
-    void Trigger(const char* name) {
-        QAction* action = window_->Action(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
+    void StartWindow() { StartWindowIn(Path("bin")); }
+    QString Path(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
     static Project Titled(const QString& title, int rules) {
         Project project = InitialProject();
         project.title = title;
@@ -63,12 +45,8 @@ protected:
         return project;
     }
 
-    QTemporaryDir dir_;
-    QTemporaryDir prefix_;
     bool hadDataHome_ = false;
     QByteArray savedDataHome_;
-    FakeDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(StartUpFilesTest, InstalledProgramListsItsTemplatesAndSavesIntoTheUsersFolder) {

@@ -9,12 +9,14 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace rw {
@@ -24,17 +26,24 @@ namespace rw {
 // its questions are answered by FakeDialogs.
 class WindowFixture : public testing::Test {
 protected:
-    void StartWindow(bool withTemplateFolder = true) {
+    void StartWindow(bool withTemplateFolder = true, QScreen* screen = nullptr) {
         if (withTemplateFolder)
             QDir(folder_.path()).mkpath(QStringLiteral("Template"));
-        window_ = std::make_unique<MainWindow>(dialogs_, folder_.path(),
+        StartWindowIn(folder_.path(), screen);
+    }
+    // The window as started from `programFolder`, on `screen` when given.
+    void StartWindowIn(const QString& programFolder, QScreen* screen = nullptr) {
+        window_ = std::make_unique<MainWindow>(dialogs_, programFolder,
                                                std::make_unique<WineGameSystem>(prefix_.path()));
+        if (screen)
+            window_->setScreen(screen);
         window_->Start();
         window_->show();
     }
 
     MainWindow& Window() { return *window_; }
     Workspace& Work() { return window_->Work(); }
+    const Project& CurrentProject() { return Work().CurrentProject(); }
     void Trigger(const char* name) {
         QAction* action = window_->Action(QLatin1String(name));
         ASSERT_NE(action, nullptr) << name;
@@ -52,13 +61,40 @@ protected:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                           tree->visualItemRect(item).center());
     }
+    // The captions of the rule tree, children indented by two spaces.
+    QStringList TreeText() {
+        QStringList lines;
+        for (int i = 0; i < window_->Rules()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* top = window_->Rules()->topLevelItem(i);
+            lines << top->text(0);
+            for (int c = 0; c < top->childCount(); ++c)
+                lines << QStringLiteral("  ") + top->child(c)->text(0);
+        }
+        return lines;
+    }
     QString FilePath(const char* name) { return folder_.filePath(QString::fromUtf8(name)); }
     const RuleEntry& SelectedRule() { return *Work().SelectedEntry(); }
+
+    // Runs `drive` on the next dialog shown, which must be a `Dialog`;
+    // answers how it closed. shown_ counts the dialogs shown so.
+    template <class Dialog> void OnDialogOf(std::function<void(Dialog&)> drive) {
+        dialogs_.onRun = [this, drive](QDialog& dialog) {
+            ++shown_;
+            auto* shown = qobject_cast<Dialog*>(&dialog);
+            if (!shown) {
+                ADD_FAILURE() << "not a " << Dialog::staticMetaObject.className();
+                return int(QDialog::Rejected);
+            }
+            drive(*shown);
+            return dialog.result();
+        };
+    }
 
     QTemporaryDir folder_;
     QTemporaryDir prefix_;
     FakeDialogs dialogs_;
     std::unique_ptr<MainWindow> window_;
+    int shown_ = 0;
 };
 
 } // namespace rw

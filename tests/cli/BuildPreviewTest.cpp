@@ -1,9 +1,9 @@
+#include "cli/CliRun.h"
 #include "core/builder/BuilderTestUtil.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,28 +12,9 @@ using namespace rw;
 
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun Cli(const QStringList& args) {
-    QProcess p;
-    p.start(qEnvironmentVariable("RW_CLI"), args);
-    CliRun r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
-
-QByteArray Read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::Cli;
+using test::CliRun;
+using test::ReadFile;
 
 class BuildPreviewCli : public ::testing::Test {
 protected:
@@ -53,7 +34,7 @@ TEST_F(BuildPreviewCli, BuildWritesTheExampleScript) {
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     QFile golden(QStringLiteral(RW_TEST_DATA_DIR "/example.per"));
     ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
-    EXPECT_EQ(Read(dir_.filePath("mybot.per")), golden.readAll());
+    EXPECT_EQ(ReadFile(dir_.filePath("mybot.per")), golden.readAll());
     EXPECT_TRUE(QFile::exists(dir_.filePath("mybot.ai")));
 
     EXPECT_EQ(Cli({"build", project_, "--out", dir_.path(), "--name", "other"}).code, 0);
@@ -70,14 +51,14 @@ TEST_F(BuildPreviewCli, BuildSwitchesGiveTheirGoldenFiles) {
     for (const auto& c : cases) {
         const CliRun r = Cli({"build", project_, "--out", dir_.path(), c.flag});
         ASSERT_EQ(r.code, 0) << c.flag << r.err.toStdString();
-        EXPECT_EQ(Read(dir_.filePath("mybot.per")),
-                  Read(QStringLiteral(RW_TEST_DATA_DIR "/") + QLatin1String(c.golden)))
+        EXPECT_EQ(ReadFile(dir_.filePath("mybot.per")),
+                  ReadFile(QStringLiteral(RW_TEST_DATA_DIR "/") + QLatin1String(c.golden)))
             << c.flag;
     }
     const CliRun all = Cli(
         {"build", project_, "--out", dir_.path(), "--no-header", "--no-comments", "--debug-chat"});
     ASSERT_EQ(all.code, 0);
-    const QByteArray bytes = Read(dir_.filePath("mybot.per"));
+    const QByteArray bytes = ReadFile(dir_.filePath("mybot.per"));
     EXPECT_TRUE(bytes.startsWith("(defconst MEMORY_1 1)\r\n"));
     EXPECT_FALSE(bytes.contains(' ' + QByteArray("\r\n")));
     EXPECT_EQ(bytes.count("chat-local-to-self"), 2);

@@ -1,9 +1,9 @@
+#include "cli/CliRun.h"
 #include "core/builder/BuilderTestUtil.h"
 #include "storage/ProjectFile.h"
 #include "workspace/Workspace.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,23 +11,8 @@
 namespace rw {
 namespace {
 
-struct CliRun {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun Cli(const QStringList& args) {
-    QProcess p;
-    p.start(qEnvironmentVariable("RW_CLI"), args);
-    CliRun r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+using test::Cli;
+using test::CliRun;
 
 using test::Group;
 using test::Rule;

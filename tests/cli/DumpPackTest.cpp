@@ -1,10 +1,10 @@
+#include "cli/CliRun.h"
 #include "core/storage/SampleProject.h"
 
 #include "storage/ProjectFile.h"
 #include "storage/ProjectJson.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,23 +12,8 @@
 namespace rw {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun Cli(const QStringList& args) {
-    QProcess process;
-    process.start(QString::fromLocal8Bit(qgetenv("RW_CLI")), args);
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
+using test::Cli;
+using test::CliRun;
 
 class DumpPack : public ::testing::Test {
 protected:
@@ -55,7 +40,7 @@ TEST_F(DumpPack, PackThenDumpGivesTheSameJson) {
         if (asTemplate)
             args << QStringLiteral("--template");
         const CliRun packed = Cli(args);
-        ASSERT_EQ(packed.exitCode, 0) << packed.err.toStdString();
+        ASSERT_EQ(packed.code, 0) << packed.Err().toStdString();
 
         const LoadResult loaded = LoadProjectFile(output, true);
         ASSERT_TRUE(loaded.project);
@@ -63,7 +48,7 @@ TEST_F(DumpPack, PackThenDumpGivesTheSameJson) {
         EXPECT_EQ(*loaded.project, test::SampleProject());
 
         const CliRun dumped = Cli({QStringLiteral("dump"), output});
-        ASSERT_EQ(dumped.exitCode, 0) << dumped.err.toStdString();
+        ASSERT_EQ(dumped.code, 0) << dumped.Err().toStdString();
         EXPECT_EQ(dumped.out, json);
     }
 }
@@ -74,26 +59,27 @@ TEST_F(DumpPack, RefusedInputExitsWithOneAndSaysWhere) {
                   ProjectToJson(InitialProject(), false)
                       .replace("\"title\": \"新しいAI\"", "\"titel\": \"新しいAI\""));
     CliRun run = Cli({QStringLiteral("pack"), typo, QStringLiteral("-o"), Path("x.rwp")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("unknown key \"titel\""))) << run.err.toStdString();
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.Err().contains(QStringLiteral("unknown key \"titel\"")))
+        << run.Err().toStdString();
     EXPECT_FALSE(QFile::exists(Path("x.rwp")));
 
     Project emoji = InitialProject();
     emoji.author = QStringLiteral("\U0001F600");
     const QString unsavable = WriteFile(QStringLiteral("emoji.json"), ProjectToJson(emoji, false));
     run = Cli({QStringLiteral("pack"), unsavable, QStringLiteral("-o"), Path("y.rwp")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("作者"))) << run.err.toStdString();
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.Err().contains(QStringLiteral("作者"))) << run.Err().toStdString();
     EXPECT_FALSE(QFile::exists(Path("y.rwp")));
 
     run = Cli({QStringLiteral("dump"), Path("none.rwp")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("ファイルが見つかりません")));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.Err().contains(QStringLiteral("ファイルが見つかりません")));
     EXPECT_TRUE(run.out.isEmpty());
 
     run = Cli({QStringLiteral("dump"), typo});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(CorruptFileNotice().text));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.Err().contains(CorruptFileNotice().text));
 }
 
 TEST_F(DumpPack, LineBreaksInOneLineFieldsAreRefusedNamingThePlace) {
@@ -102,21 +88,21 @@ TEST_F(DumpPack, LineBreaksInOneLineFieldsAreRefusedNamingThePlace) {
     p.CategoryAt(5).entries[0].chatText = QStringLiteral("hello\n(attack-now)");
     const QString input = WriteFile(QStringLiteral("in.json"), ProjectToJson(p, false));
     const CliRun run = Cli({QStringLiteral("pack"), input, QStringLiteral("-o"), Path("x.rwp")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, input + QStringLiteral(": categories[4].entries[0].chatText: control "
-                                              "character LF in a one-line field\n"));
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.Err(), input + QStringLiteral(": categories[4].entries[0].chatText: control "
+                                                "character LF in a one-line field\n"));
     EXPECT_FALSE(QFile::exists(Path("x.rwp")));
 }
 
 TEST_F(DumpPack, UsageErrorsExitWithTwoAndHelpWithZero) {
-    EXPECT_EQ(Cli({QStringLiteral("dump")}).exitCode, 2);
-    EXPECT_EQ(Cli({QStringLiteral("dump"), "a", "b"}).exitCode, 2);
-    EXPECT_EQ(Cli({QStringLiteral("pack"), "in.json"}).exitCode, 2);
-    EXPECT_EQ(Cli({QStringLiteral("pack"), "in.json", "-o"}).exitCode, 2);
-    EXPECT_EQ(Cli({QStringLiteral("pack"), "in.json", "-o", "x", "--frobnicate"}).exitCode, 2);
+    EXPECT_EQ(Cli({QStringLiteral("dump")}).code, 2);
+    EXPECT_EQ(Cli({QStringLiteral("dump"), "a", "b"}).code, 2);
+    EXPECT_EQ(Cli({QStringLiteral("pack"), "in.json"}).code, 2);
+    EXPECT_EQ(Cli({QStringLiteral("pack"), "in.json", "-o"}).code, 2);
+    EXPECT_EQ(Cli({QStringLiteral("pack"), "in.json", "-o", "x", "--frobnicate"}).code, 2);
     for (const char* command : {"dump", "pack"}) {
         const CliRun help = Cli({QString::fromLatin1(command), QStringLiteral("--help")});
-        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_EQ(help.code, 0);
         EXPECT_TRUE(help.out.startsWith("Usage: rulewright-cli " + QByteArray(command)));
     }
 }

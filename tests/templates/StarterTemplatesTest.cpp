@@ -1,11 +1,11 @@
 #include "StarterTemplates.h"
+#include "cli/CliRun.h"
 
 #include "model/Cp932.h"
 #include "storage/ProjectJson.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,30 +13,11 @@
 namespace rw {
 namespace {
 
+using test::Cli;
+using test::CliRun;
+using test::ReadFile;
+
 const QString kSources = QStringLiteral(RW_TEMPLATE_SOURCE_DIR);
-
-struct CliRun {
-    int code = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun Cli(const QStringList& args) {
-    QProcess process;
-    process.start(qEnvironmentVariable("RW_CLI"), args);
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QList<StarterTemplate>& Recipes() {
     static const QList<StarterTemplate> recipes = StarterTemplates();
@@ -72,7 +53,7 @@ protected:
 //   build/default/tools/starter-templates/rw-starter-templates templates
 // and review the difference.
 TEST_P(StarterTemplateTest, SourceIsWhatTheEditorMakesOfTheRecipe) {
-    const QStringList committed = QString::fromUtf8(Read(Source())).split(QLatin1Char('\n'));
+    const QStringList committed = QString::fromUtf8(ReadFile(Source())).split(QLatin1Char('\n'));
     const QStringList made =
         QString::fromUtf8(ProjectToJson(Recipe().project, true)).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < std::min(committed.size(), made.size()); ++i) {
@@ -118,11 +99,11 @@ TEST_P(StarterTemplateTest, PacksBuildsAndPassesTheCheck) {
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     run = Cli({"dump", packed});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, Read(Source()));
+    EXPECT_EQ(run.out, ReadFile(Source()));
 
     run = Cli({"build", packed, "--out", dir.path(), "--name", "starter"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    const QString script = FromCp932(Read(dir.filePath("starter.per")));
+    const QString script = FromCp932(ReadFile(dir.filePath("starter.per")));
     EXPECT_EQ(script.count(QStringLiteral("(defrule")), script.count(QStringLiteral("=>")));
     EXPECT_TRUE(QFile::exists(dir.filePath("starter.ai")));
 
@@ -158,7 +139,7 @@ TEST_P(StarterTemplatePromiseTest, ScriptCarriesTheStrategy) {
     const QString packed = dir.filePath("t.aitmp");
     ASSERT_EQ(Cli({"pack", source, "-o", packed, "--template"}).code, 0);
     ASSERT_EQ(Cli({"build", packed, "--out", dir.path(), "--name", "t"}).code, 0);
-    const QString script = FromCp932(Read(dir.filePath("t.per")));
+    const QString script = FromCp932(ReadFile(dir.filePath("t.per")));
     for (const char* line : GetParam().lines)
         EXPECT_TRUE(script.contains(QString::fromUtf8(line))) << line;
 }
