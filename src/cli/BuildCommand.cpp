@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "CommandLine.h"
 #include "Commands.h"
 
 #include "builder/OutputFiles.h"
@@ -19,32 +19,26 @@ const char kBuildUsage[] =
 } // namespace
 
 int RunBuild(const QStringList& args) {
-    const Arguments parsed = ParseArguments(args,
-                                            {{{"--out"}, true},
-                                             {{"--name"}, true},
-                                             {{"--no-header"}, false},
-                                             {{"--no-comments"}, false},
-                                             {{"--debug-chat"}, false}},
-                                            1, QStringLiteral("project file"));
-    if (parsed.help) {
-        Out(QString::fromLatin1(kBuildUsage));
-        return 0;
-    }
-    if (!parsed.problem.isEmpty())
-        return UsageError(QStringLiteral("build"), kBuildUsage, parsed.problem);
-    const QString folder = parsed.Value(QStringLiteral("--out"));
+    CommandLine line(QStringLiteral("build"), kBuildUsage, QStringLiteral("project file"));
+    line.AddOption({"out"}, true);
+    line.AddOption({"name"}, true);
+    line.AddOption({"no-header"});
+    line.AddOption({"no-comments"});
+    line.AddOption({"debug-chat"});
+    if (const std::optional<int> done = line.Parse(args))
+        return *done;
+    const QString folder = line.Value(QStringLiteral("out"));
     if (folder.isEmpty())
-        return UsageError(QStringLiteral("build"), kBuildUsage,
-                          QStringLiteral("no output folder given (--out DIR)"));
-    const QString name = parsed.Value(QStringLiteral("--name"), QStringLiteral("mybot"));
+        return line.UsageError(QStringLiteral("no output folder given (--out DIR)"));
+    const QString name = line.Value(QStringLiteral("name"), QStringLiteral("mybot"));
 
-    const std::optional<Project> project = LoadForCommand(parsed.positional.first());
+    const std::optional<Project> project = LoadForCommand(line.File());
     if (!project)
         return 1;
     EnvironmentSettings settings;
-    settings.projectHeader = !parsed.Has(QStringLiteral("--no-header"));
-    settings.comments = !parsed.Has(QStringLiteral("--no-comments"));
-    settings.debugChat = parsed.Has(QStringLiteral("--debug-chat"));
+    settings.projectHeader = !line.Has(QStringLiteral("no-header"));
+    settings.comments = !line.Has(QStringLiteral("no-comments"));
+    settings.debugChat = line.Has(QStringLiteral("debug-chat"));
     const OutputResult written = WriteAiFiles(*project, folder, name, {}, settings);
     if (!written.Ok()) {
         Err(written.notice.text + QLatin1Char('\n'));

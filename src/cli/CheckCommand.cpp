@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "CommandLine.h"
 #include "Commands.h"
 
 #include "builder/OutputFiles.h"
@@ -23,15 +23,11 @@ const char kCheckUsage[] =
 } // namespace
 
 int RunCheck(const QStringList& args) {
-    const Arguments parsed =
-        ParseArguments(args, {{{"--name"}, true}}, 1, QStringLiteral("project file"));
-    if (parsed.help) {
-        Out(QString::fromLatin1(kCheckUsage));
-        return 0;
-    }
-    if (!parsed.problem.isEmpty())
-        return UsageError(QStringLiteral("check"), kCheckUsage, parsed.problem);
-    const QString path = parsed.positional.first();
+    CommandLine line(QStringLiteral("check"), kCheckUsage, QStringLiteral("project file"));
+    line.AddOption({"name"}, true);
+    if (const std::optional<int> done = line.Parse(args))
+        return *done;
+    const QString path = line.File();
     const std::optional<Project> project = LoadForCommand(path);
     if (!project)
         return 1;
@@ -39,8 +35,8 @@ int RunCheck(const QStringList& args) {
     QStringList lines;
     for (const ScriptProblem& problem : CheckScript(*project))
         lines << problem.Line();
-    if (parsed.Has(QStringLiteral("--name"))) {
-        const Notice name = CheckAiName(parsed.Value(QStringLiteral("--name")));
+    if (line.Has(QStringLiteral("name"))) {
+        const Notice name = CheckAiName(line.Value(QStringLiteral("name")));
         if (!name.IsEmpty())
             lines << QStringLiteral("AI名: ") + name.text;
     }

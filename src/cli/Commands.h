@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/Project.h"
+
 #include <QStringList>
+
+#include <optional>
 
 namespace rw::cli {
 
@@ -15,5 +19,8 @@ int RunCheck(const QStringList& args);
 // Writes UTF-8 text to standard output / standard error as it stands.
 void Out(const QString& text);
 void Err(const QString& text);
+
+// Loads a project or template, printing "FILE: reason" when it is refused.
+std::optional<Project> LoadForCommand(const QString& path);
 
 } // namespace rw::cli

@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "CommandLine.h"
 #include "Commands.h"
 
 #include "storage/LineBreakers.h"
@@ -20,21 +20,16 @@ const char kPackUsage[] =
 } // namespace
 
 int RunPack(const QStringList& args) {
-    const Arguments parsed =
-        ParseArguments(args, {{{"-o", "--output"}, true}, {{"--template"}, false}}, 1,
-                       QStringLiteral("JSON file"));
-    if (parsed.help) {
-        Out(QString::fromLatin1(kPackUsage));
-        return 0;
-    }
-    if (!parsed.problem.isEmpty())
-        return UsageError(QStringLiteral("pack"), kPackUsage, parsed.problem);
-    const QString input = parsed.positional.first();
-    const QString output = parsed.Value(QStringLiteral("-o"));
+    CommandLine line(QStringLiteral("pack"), kPackUsage, QStringLiteral("JSON file"));
+    line.AddOption({"o", "output"}, true);
+    line.AddOption({"template"});
+    if (const std::optional<int> done = line.Parse(args))
+        return *done;
+    const QString input = line.File();
+    const QString output = line.Value(QStringLiteral("o"));
     if (output.isEmpty())
-        return UsageError(QStringLiteral("pack"), kPackUsage,
-                          QStringLiteral("no output file given (-o FILE)"));
-    const bool asTemplate = parsed.Has(QStringLiteral("--template"));
+        return line.UsageError(QStringLiteral("no output file given (-o FILE)"));
+    const bool asTemplate = line.Has(QStringLiteral("template"));
 
     QFile file;
     const bool opened = input == QLatin1String("-")

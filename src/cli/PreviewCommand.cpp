@@ -1,4 +1,4 @@
-#include "Arguments.h"
+#include "CommandLine.h"
 #include "Commands.h"
 
 #include "builder/ScriptPreview.h"
@@ -16,29 +16,23 @@ const char kPreviewUsage[] =
 } // namespace
 
 int RunPreview(const QStringList& args) {
-    const Arguments parsed = ParseArguments(args, {{{"--category"}, true}, {{"--position"}, true}},
-                                            1, QStringLiteral("project file"));
-    if (parsed.help) {
-        Out(QString::fromLatin1(kPreviewUsage));
-        return 0;
-    }
-    if (!parsed.problem.isEmpty())
-        return UsageError(QStringLiteral("preview"), kPreviewUsage, parsed.problem);
-    const QString categoryText = parsed.Value(QStringLiteral("--category"));
+    CommandLine line(QStringLiteral("preview"), kPreviewUsage, QStringLiteral("project file"));
+    line.AddOption({"category"}, true);
+    line.AddOption({"position"}, true);
+    if (const std::optional<int> done = line.Parse(args))
+        return *done;
+    const QString categoryText = line.Value(QStringLiteral("category"));
     if (categoryText.isEmpty())
-        return UsageError(QStringLiteral("preview"), kPreviewUsage,
-                          QStringLiteral("no category given (--category K)"));
+        return line.UsageError(QStringLiteral("no category given (--category K)"));
     bool ok = false;
     const int category = categoryText.toInt(&ok);
     if (!ok || category < 1 || category > kCategoryCount)
-        return UsageError(QStringLiteral("preview"), kPreviewUsage,
-                          QStringLiteral("the category must be 1 to 7"));
-    const int position = parsed.Value(QStringLiteral("--position"), QStringLiteral("1")).toInt(&ok);
+        return line.UsageError(QStringLiteral("the category must be 1 to 7"));
+    const int position = line.Value(QStringLiteral("position"), QStringLiteral("1")).toInt(&ok);
     if (!ok || position < 1)
-        return UsageError(QStringLiteral("preview"), kPreviewUsage,
-                          QStringLiteral("the position must be a whole number from 1"));
+        return line.UsageError(QStringLiteral("the position must be a whole number from 1"));
 
-    const std::optional<Project> project = LoadForCommand(parsed.positional.first());
+    const std::optional<Project> project = LoadForCommand(line.File());
     if (!project)
         return 1;
     const int size = BuildCategoryTree(project->CategoryAt(category)).Size();

@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "storage/ProjectFile.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -16,6 +18,13 @@ void Err(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+std::optional<Project> LoadForCommand(const QString& path) {
+    LoadResult loaded = LoadProjectFile(path, true);
+    if (!loaded.project)
+        Err(path + QStringLiteral(": ") + loaded.notice.text + QLatin1Char('\n'));
+    return std::move(loaded.project);
 }
 
 } // namespace rw::cli

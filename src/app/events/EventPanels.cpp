@@ -95,8 +95,8 @@ void EventPanels::AddPage(const QString& caption, QWidget* controls) {
     eventLists_[category - 1] = list;
 
     QGroupBox* frame = Frame(caption);
-    QBoxLayout* layout = category == kCategoryCount ? static_cast<QBoxLayout*>(new QVBoxLayout)
-                                                    : new QHBoxLayout;
+    QBoxLayout* layout =
+        category == kCategoryCount ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
     auto* body = Body(frame);
     body->setLayout(layout);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -109,8 +109,7 @@ QTreeWidget* EventPanels::EventList() const {
     return eventLists_[currentIndex() < 0 ? 0 : currentIndex()];
 }
 
-template <typename T>
-T* EventPanels::Own(PanelControl control, T* widget, const QString& name) {
+template <typename T> T* EventPanels::Own(PanelControl control, T* widget, const QString& name) {
     widget->setObjectName(QStringLiteral("panel.%1").arg(int(control)));
     widget->setAccessibleName(name);
     controls_[int(control)] = widget;
@@ -152,8 +151,8 @@ QWidget* EventPanels::BuildingPanel() {
     form->addRow(Caption(QStringLiteral("建設する建物")), building);
     QComboBox* kind = Picker(PanelControl::BuildingAction, QStringLiteral("イベントの種類"),
                              PanelPickers::BuildingKinds());
-    kind->setToolTip(QStringLiteral(
-        "普通に建てるか、敵の近くに建てるを選ぶことができます（建物により異なる）"));
+    kind->setToolTip(
+        QStringLiteral("普通に建てるか、敵の近くに建てるを選ぶことができます（建物により異なる）"));
     form->addRow(Caption(QStringLiteral("イベントの種類")), kind);
     auto* forward = Own(PanelControl::BuildForward, new QCheckBox(QStringLiteral("敵陣に建設")),
                         QStringLiteral("敵陣に建設"));
@@ -259,7 +258,8 @@ QWidget* EventPanels::ResourcePanel() {
     form->addRow(Caption(QStringLiteral("対象資源")),
                  Picker(PanelControl::MarketResource, QStringLiteral("対象資源"),
                         PanelPickers::MarketResources()));
-    form->addRow(Caption(QStringLiteral("量")), Box(PanelControl::MarketAmount, QStringLiteral("量")));
+    form->addRow(Caption(QStringLiteral("量")),
+                 Box(PanelControl::MarketAmount, QStringLiteral("量")));
     layout->addWidget(market_);
     layout->addStretch();
     return frame;
@@ -269,8 +269,8 @@ QWidget* EventPanels::AttackPanel() {
     auto* frame = new QWidget;
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 6, 6, 6);
-    auto* kind = Picker(PanelControl::AttackKind, QStringLiteral("攻撃の種類"),
-                        PanelPickers::AttackKinds());
+    auto* kind =
+        Picker(PanelControl::AttackKind, QStringLiteral("攻撃の種類"), PanelPickers::AttackKinds());
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(Labelled(QStringLiteral("攻撃の種類"), kind));
     kindRow->addWidget(kind);
@@ -281,8 +281,8 @@ QWidget* EventPanels::AttackPanel() {
     percentFrame_ = percent;
     auto* percentRow = new QHBoxLayout(Body(percent));
     percentRow->setContentsMargins(6, 6, 6, 6);
-    percentRow->addWidget(Box(PanelControl::AttackPercent, QStringLiteral("攻撃する割合"),
-                              QStringLiteral("％")));
+    percentRow->addWidget(
+        Box(PanelControl::AttackPercent, QStringLiteral("攻撃する割合"), QStringLiteral("％")));
     layout->addWidget(percent);
 
     auto* groups = new QGroupBox;
@@ -343,7 +343,7 @@ void EventPanels::Refresh() {
     if (!same) {
         list->clear();
         QList<QTreeWidgetItem*> items;
-        for (const EventRow& row : view.eventRows)
+        for (const EventListRow& row : view.eventRows)
             items << new QTreeWidgetItem({row.command, row.comment});
         list->addTopLevelItems(items);
     }

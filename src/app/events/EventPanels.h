@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/PanelView.h"
+#include "events/PanelView.h"
 
 #include <QStackedWidget>
 

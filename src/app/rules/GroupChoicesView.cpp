@@ -59,8 +59,9 @@ QWidget* GroupChoicesView::MakeBoxes(GroupSection section) {
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setVerticalSpacing(0);
     const QStringList& captions = ChoiceCaptions(section);
-    const int columns = info.count > 5 ? 2 : 1;
-    for (int i = 0; i < info.count; ++i) {
+    const int count = GroupSectionSize(section);
+    const int columns = count > 5 ? 2 : 1;
+    for (int i = 0; i < count; ++i) {
         auto* box = new QCheckBox(i < captions.size() ? captions[i] : QString());
         box->setToolTip(box->text());
         box->setProperty(kSectionProperty, int(section));
@@ -83,7 +84,7 @@ QWidget* GroupChoicesView::MakeList(GroupSection section) {
     list->viewport()->setProperty(kSectionProperty, int(section));
     list->viewport()->installEventFilter(this);
     const QStringList& captions = ChoiceCaptions(section);
-    for (int i = 0; i < info.count; ++i) {
+    for (int i = 0; i < GroupSectionSize(section); ++i) {
         auto* item = new QListWidgetItem(i < captions.size() ? captions[i] : QString(), list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(Qt::Unchecked);

@@ -43,9 +43,6 @@ const QString kProjectFilter =
     QStringLiteral("Rulewright プロジェクトファイル(rwp)|*.rwp|全てのファイル|*.*");
 const QString kProjectSuffix = QStringLiteral("rwp");
 
-const std::array<const char16_t*, kCategoryCount> kTabCaptions = {
-    u"建物", u"研究", u"ユニット", u"資源", u"攻撃", u"範囲", u"フリー"};
-
 // The size the window opens at when the screen has room for it.
 const QSize kPreferredSize(1120, 760);
 
@@ -155,8 +152,8 @@ void MainWindow::BuildCentre() {
     tabs_ = new QTabBar;
     tabs_->setObjectName(QStringLiteral("categories"));
     tabs_->setAccessibleName(QStringLiteral("カテゴリ"));
-    for (const char16_t* caption : kTabCaptions)
-        tabs_->addTab(QString::fromUtf16(caption));
+    for (int category = 1; category <= kCategoryCount; ++category)
+        tabs_->addTab(CategoryCaption(category));
     tabs_->setExpanding(false);
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (!refreshing_ && index >= 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "events/PanelState.h"
+#include "events/PanelView.h"
 #include "events/RangeKinds.h"
 #include "model/Notice.h"
 #include "model/Project.h"
@@ -72,12 +73,6 @@ QString VariablePickerText(const Project& project, int k);
 inline const QString kNoVariableText = QStringLiteral("(変数の変更なし)");
 
 // --- event list and command count ---------------------------------------------------
-
-struct EventListRow {
-    QString command; // up to and including the first ")"
-    QString comment; // from the first ";" on
-    bool operator==(const EventListRow&) const = default;
-};
 
 // One row per line of actions (as the script builder splits them), option
 // lines included; leading blanks dropped.

@@ -105,8 +105,8 @@ struct Project {
     bool operator==(const Project&) const = default;
 };
 
-// The tab caption of category 1 to 7 ("建物" …), for messages; empty for
-// any other number.
+// The caption of category 1 to 7 ("建物" …), as its tab and the messages
+// show it; empty for any other number.
 QString CategoryCaption(int number);
 
 // The all-zero execution-condition data of a group (six sections).

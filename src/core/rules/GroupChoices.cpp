@@ -31,12 +31,12 @@ VocabTable TableOf(GroupSection section) {
 
 const std::array<GroupSectionInfo, kGroupSectionCount>& Infos() {
     static const std::array<GroupSectionInfo, kGroupSectionCount> infos = {{
-        {QStringLiteral("プレイヤーの文明"), QStringLiteral("Idciv"), true, 18},
-        {QStringLiteral("マップ種別"), QStringLiteral("Idmap"), true, 24},
-        {QStringLiteral("マップサイズ"), QStringLiteral("Idmapsize"), false, 6},
-        {QStringLiteral("人口上限"), QStringLiteral("Idpop"), false, 8},
-        {QStringLiteral("難易度"), QStringLiteral("Iddiff"), false, 5},
-        {QStringLiteral("ゲームの種類"), QStringLiteral("Idvic"), false, 5},
+        {QStringLiteral("プレイヤーの文明"), QStringLiteral("Idciv"), true},
+        {QStringLiteral("マップ種別"), QStringLiteral("Idmap"), true},
+        {QStringLiteral("マップサイズ"), QStringLiteral("Idmapsize"), false},
+        {QStringLiteral("人口上限"), QStringLiteral("Idpop"), false},
+        {QStringLiteral("難易度"), QStringLiteral("Iddiff"), false},
+        {QStringLiteral("ゲームの種類"), QStringLiteral("Idvic"), false},
     }};
     return infos;
 }
@@ -121,15 +121,32 @@ void GroupChoices::Invert(GroupSection section) {
         state = state == 0 ? 1 : 0;
 }
 
-QString GroupChoicesScript(const GroupChoices& choices) {
-    return GetIfDefScript(choices.Selection());
+QString GetIfDefScript(const GroupSelection& selection) {
+    QString script;
+    for (int s = 0; s < kGroupSectionCount; ++s) {
+        const QList<int>& states = selection.states[s];
+        const QList<GameSettingItem>& items = GameSettingItems(TableOf(GroupSection(s)));
+        const int n = int(states.count(1));
+        const int total = int(states.size());
+        if (n == 0 || n == total)
+            continue;
+        for (int k = 0; k < total && k < items.size(); ++k) {
+            if (n == 1 && states[k] == 1)
+                script +=
+                    QLatin1String("#load-if-defined ") + items[k].symbol + QLatin1String("\r\n");
+            else if (n >= 2 && states[k] == 0)
+                script += QLatin1String("#load-if-not-defined ") + items[k].symbol +
+                          QLatin1String("\r\n");
+        }
+    }
+    return script;
 }
 
 bool StoreGroupChoices(const GroupChoices& choices, Project& project, int category, int selected) {
     if (category < 1 || category > kCategoryCount)
         return false;
     const QString data = choices.Data();
-    const QString script = GroupChoicesScript(choices);
+    const QString script = GetIfDefScript(choices.Selection());
     QString* storedData = nullptr;
     QString* storedScript = nullptr;
     if (selected == 1) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "builder/IfDefScript.h"
+#include "model/GroupSection.h"
 #include "model/Project.h"
 
 #include <QList>
@@ -16,7 +16,6 @@ struct GroupSectionInfo {
     QString heading;        // "プレイヤーの文明" ...
     QString popupId;        // "Idciv" ...
     bool checkList = false; // a check list of rows, otherwise check boxes
-    int count = 0;
 };
 
 const GroupSectionInfo& SectionInfo(GroupSection section);
@@ -57,8 +56,10 @@ private:
     GroupSelection selection_;
 };
 
-// The #load-if-defined text of the choices.
-QString GroupChoicesScript(const GroupChoices& choices);
+// The "#load-if-defined" / "#load-if-not-defined" lines of a selection,
+// each ending in CR LF. A section with none or all of its choices ticked
+// adds nothing; one tick names it; more name every unticked choice.
+QString GetIfDefScript(const GroupSelection& selection);
 
 // Stores the choices into the root condition of the category (selected
 // position 1) or into fields 13 and 14 of the selected group start. Answers

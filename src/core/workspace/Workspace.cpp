@@ -2,11 +2,11 @@
 
 #include "builder/ZuzAdidodi.h"
 #include "events/CommandGenerator.h"
+#include "events/PanelBinding.h"
 #include "events/PanelRules.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/Templates.h"
-#include "workspace/PanelBinding.h"
 
 #include <QFileInfo>
 
@@ -732,8 +732,7 @@ void Workspace::CopyRelatedCondition() {
 
 // --- undo and redo -------------------------------------------------------------
 
-Workspace::Step::Step(Workspace& work, const QString& name, const QString& mergeKey)
-    : work_(work) {
+Workspace::Step::Step(Workspace& work, const QString& name, const QString& mergeKey) : work_(work) {
     if (work_.stepDepth_++ > 0)
         return;
     // A copy shares the project's data until the command changes it.

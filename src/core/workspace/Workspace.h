@@ -10,6 +10,7 @@
 #include "events/FreeEventList.h"
 #include "events/PanelRules.h"
 #include "events/PanelState.h"
+#include "events/PanelView.h"
 #include "model/CategoryTree.h"
 #include "model/Notice.h"
 #include "model/Project.h"
@@ -17,7 +18,6 @@
 #include "rules/RuleClipboard.h"
 #include "rules/RuleList.h"
 #include "storage/Templates.h"
-#include "workspace/PanelView.h"
 #include "workspace/ProjectHistory.h"
 
 #include <QByteArray>

@@ -1,17 +1,12 @@
-#include "builder/IfDefScript.h"
+#include "model/GroupSection.h"
 
 #include "model/Numeric.h"
-#include "vocabulary/Vocabulary.h"
 
 #include <QStringList>
 
 namespace rw {
 
 namespace {
-
-constexpr std::array<VocabTable, kGroupSectionCount> kTables = {
-    VocabTable::Civilisation,  VocabTable::MapType,    VocabTable::MapSize,
-    VocabTable::PopulationCap, VocabTable::Difficulty, VocabTable::Victory};
 
 constexpr std::array<int, kGroupSectionCount> kSizes = {18, 24, 6, 8, 5, 5};
 
@@ -26,27 +21,6 @@ GroupSelection GroupSelection::Empty() {
     for (int s = 0; s < kGroupSectionCount; ++s)
         selection.states[s] = QList<int>(kSizes[s], 0);
     return selection;
-}
-
-QString GetIfDefScript(const GroupSelection& selection) {
-    QString script;
-    for (int s = 0; s < kGroupSectionCount; ++s) {
-        const QList<int>& states = selection.states[s];
-        const QList<GameSettingItem>& items = GameSettingItems(kTables[s]);
-        const int n = int(states.count(1));
-        const int total = int(states.size());
-        if (n == 0 || n == total)
-            continue;
-        for (int k = 0; k < total && k < items.size(); ++k) {
-            if (n == 1 && states[k] == 1)
-                script +=
-                    QLatin1String("#load-if-defined ") + items[k].symbol + QLatin1String("\r\n");
-            else if (n >= 2 && states[k] == 0)
-                script += QLatin1String("#load-if-not-defined ") + items[k].symbol +
-                          QLatin1String("\r\n");
-        }
-    }
-    return script;
 }
 
 QString GetIfDefDat(const GroupSelection& selection) {

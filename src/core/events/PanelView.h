@@ -58,29 +58,29 @@ struct ControlState {
     bool operator==(const ControlState&) const = default;
 };
 
-// One row of the rule's event list (command, comment).
-struct EventRow {
-    QString command;
-    QString comment;
+// One row of the rule's event list.
+struct EventListRow {
+    QString command; // up to and including the first ")"
+    QString comment; // from the first ";" on
 
-    bool operator==(const EventRow&) const = default;
+    bool operator==(const EventListRow&) const = default;
 };
 
 // Everything the event panel of the current category and the rule options
 // show for the selected rule.
 struct PanelView {
     std::array<ControlState, kPanelControlCount> controls;
-    QStringList technologyItems; // the technology picker, refilled by category
-    QStringList unitItems;       // the unit picker, refilled by category
-    QString totalLabel;          // "合計:100％"
+    QStringList technologyItems;                 // the technology picker, refilled by category
+    QStringList unitItems;                       // the unit picker, refilled by category
+    QString totalLabel;                          // "合計:100％"
     std::array<int, 4> spinners{25, 25, 25, 25}; // beside the allocation boxes, 0 to 100
-    QString rangeHeading;        // "[町の大きさ]"
-    QString rangeHelp;           // lines joined by CR LF
-    bool allocationShown = true; // resource sub-panels
+    QString rangeHeading;                        // "[町の大きさ]"
+    QString rangeHelp;                           // lines joined by CR LF
+    bool allocationShown = true;                 // resource sub-panels
     bool marketShown = false;
     bool percentFrameShown = true; // attack frames
     bool groupFrameShown = false;
-    QList<EventRow> eventRows;
+    QList<EventListRow> eventRows;
 
     const ControlState& At(PanelControl control) const { return controls[int(control)]; }
     ControlState& At(PanelControl control) { return controls[int(control)]; }

@@ -1,4 +1,4 @@
-#include "workspace/PanelBinding.h"
+#include "events/PanelBinding.h"
 
 #include "events/PanelPickers.h"
 #include "events/PanelRules.h"
@@ -256,13 +256,6 @@ FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control) {
     return out;
 }
 
-QList<EventRow> EventRows(const QString& actions) {
-    QList<EventRow> rows;
-    for (const EventListRow& row : EventListRows(actions))
-        rows.append(EventRow{row.command, row.comment});
-    return rows;
-}
-
 PanelView MakePanelView(int category, const PanelState& panels, const RuleOptions& options,
                         const RuleEntry* rule) {
     using namespace PanelPickers;
@@ -326,7 +319,7 @@ PanelView MakePanelView(int category, const PanelState& panels, const RuleOption
     view.rangeHelp = RangeHelp(panels.range.kind);
 
     if (rule)
-        view.eventRows = EventRows(rule->actions);
+        view.eventRows = EventListRows(rule->actions);
     return view;
 }
 

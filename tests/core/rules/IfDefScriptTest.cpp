@@ -1,5 +1,5 @@
-#include "builder/IfDefScript.h"
 #include "model/Project.h"
+#include "rules/GroupChoices.h"
 
 #include <gtest/gtest.h>
 

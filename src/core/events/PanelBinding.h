@@ -1,9 +1,9 @@
 #pragma once
 
 #include "events/PanelState.h"
+#include "events/PanelView.h"
 #include "model/Notice.h"
 #include "model/Project.h"
-#include "workspace/PanelView.h"
 
 namespace rw {
 
@@ -44,8 +44,5 @@ bool IsTypedControl(PanelControl control);
 // The view of the category's panel and the rule options.
 PanelView MakePanelView(int category, const PanelState& panels, const RuleOptions& options,
                         const RuleEntry* rule);
-
-// The rows of a rule's event list.
-QList<EventRow> EventRows(const QString& actions);
 
 } // namespace rw

@@ -28,11 +28,6 @@ struct GroupSelection {
     bool operator==(const GroupSelection&) const = default;
 };
 
-// The "#load-if-defined" / "#load-if-not-defined" lines of a selection,
-// each ending in CR LF. A section with none or all of its choices ticked
-// adds nothing; one tick names it; more name every unticked choice.
-QString GetIfDefScript(const GroupSelection& selection);
-
 // The stored data string: each section's states joined by ",", the
 // sections joined by "\".
 QString GetIfDefDat(const GroupSelection& selection);
