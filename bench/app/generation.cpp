@@ -1,6 +1,7 @@
 // Script generation through the dialog and the coloured preview window,
 // offscreen, against the builder called directly on the same project.
 
+#include "OffscreenBench.h"
 #include "core/builder/BuilderTestUtil.h"
 
 #include "builder/FrmPer.h"
@@ -8,7 +9,6 @@
 #include "builder/ScriptPreview.h"
 #include "builder/ScriptPreviewWindow.h"
 #include "builder/ZuzAdidodi.h"
-#include "shell/Dialogs.h"
 #include "storage/NewProject.h"
 
 #include <QApplication>
@@ -25,17 +25,8 @@
 namespace {
 
 using namespace rw;
+using bench::QuietDialogs;
 using test::RootProject;
-
-class QuietDialogs : public Dialogs {
-public:
-    Answer Ask(const Notice&, Buttons) override { return Answer::No; }
-    void Inform(const Notice&) override {}
-    QString OpenFile(const FileRequest&) override { return {}; }
-    QString SaveFile(const FileRequest&) override { return {}; }
-    QString PickFolder(const QString&, const QString&) override { return {}; }
-    int Run(QDialog&) override { return 0; }
-};
 
 const Project& Large() {
     static const Project project = RootProject(1000);
@@ -165,11 +156,5 @@ BENCHMARK(BM_DeepRulePreview)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return rw::bench::RunOffscreen(argc, argv);
 }

@@ -1,14 +1,15 @@
 // The window's response times over a category of 1000 rules, offscreen.
 
+#include "OffscreenBench.h"
+
 #include "events/EventPanels.h"
 #include "rules/RuleTree.h"
-#include "shell/Dialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/WineGameSystem.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -19,21 +20,10 @@
 
 namespace {
 
-// Nothing is asked during these runs; every question is declined.
-class QuietDialogs : public rw::Dialogs {
-public:
-    Answer Ask(const rw::Notice&, Buttons) override { return Answer::No; }
-    void Inform(const rw::Notice&) override {}
-    QString OpenFile(const FileRequest&) override { return {}; }
-    QString SaveFile(const FileRequest&) override { return {}; }
-    QString PickFolder(const QString&, const QString&) override { return {}; }
-    int Run(QDialog&) override { return 0; }
-};
-
 struct Fixture {
     QTemporaryDir folder;
     QTemporaryDir prefix;
-    QuietDialogs dialogs;
+    rw::bench::QuietDialogs dialogs;
     std::unique_ptr<rw::MainWindow> window;
 
     std::unique_ptr<rw::MainWindow> MakeWindow() {
@@ -124,8 +114,8 @@ void BM_PanelChange(benchmark::State& state) {
     window.Tabs()->setCurrentIndex(0);
     window.Rules()->setCurrentItem(window.Rules()->ItemAt(500));
     QApplication::processEvents();
-    auto* picker = qobject_cast<QComboBox*>(
-        window.Panels()->Control(rw::PanelControl::BuildingPicker));
+    auto* picker =
+        qobject_cast<QComboBox*>(window.Panels()->Control(rw::PanelControl::BuildingPicker));
     int index = 3;
     for (auto _ : state) {
         picker->setCurrentIndex(index);
@@ -139,12 +129,5 @@ BENCHMARK(BM_PanelChange)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Shared().window.reset();
-    return 0;
+    return rw::bench::RunOffscreen(argc, argv, [] { Shared().window.reset(); });
 }

@@ -20,11 +20,7 @@ namespace {
 // The rule page's event panels driven through their real controls.
 class EventPanelsTest : public WindowFixture {
 protected:
-    void SetUp() override {
-        StartWindow();
-        window_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    }
+    void SetUp() override { StartActiveWindow(); }
     EventPanels& Panels() { return *window_->Panels(); }
     QComboBox* Picker(PanelControl control) {
         return qobject_cast<QComboBox*>(Panels().Control(control));

@@ -12,11 +12,7 @@ namespace {
 
 class UndoWindowTest : public WindowFixture {
 protected:
-    void SetUp() override {
-        StartWindow();
-        window_->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    }
+    void SetUp() override { StartActiveWindow(); }
     QString Text(const char* name) { return window_->Action(QLatin1String(name))->text(); }
 };
 

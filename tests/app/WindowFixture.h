@@ -41,6 +41,13 @@ protected:
         window_->show();
     }
 
+    // Started and given the focus, for tests that type into it.
+    void StartActiveWindow() {
+        StartWindow();
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    }
+
     MainWindow& Window() { return *window_; }
     Workspace& Work() { return window_->Work(); }
     const Project& CurrentProject() { return Work().CurrentProject(); }
