@@ -2,6 +2,7 @@
 
 #include "conditions/ConditionList.h"
 #include "events/PanelPickers.h"
+#include "events/RangeKinds.h"
 #include "vocabulary/Vocabulary.h"
 
 #include <algorithm>
@@ -197,33 +198,14 @@ CategoryEvents Attack(const AttackPanel& panel) {
     return events;
 }
 
-struct RangeKind {
-    const char* symbol;
-    const char16_t* comment; // separator and comment
-    const char16_t* chatPrefix;
-};
-
-constexpr RangeKind kRangeKinds[] = {
-    {"sn-maximum-town-size", u");最大タウンサイズ", u"町の大きさを"},
-    {"sn-mill-max-distance", u")      ;粉ひき所の距離", u"粉ひき所の距離を"},
-    {"sn-camp-max-distance", u")      ;伐採所・採掘所の距離", u"伐採所・採掘所の距離を"},
-    {"sn-maximum-wood-drop-distance", u")      ;伐採所・採掘所の距離", u"伐採所・採掘所の距離を"},
-    {"sn-maximum-food-drop-distance", u")      ;伐採所・採掘所の距離",
-     u"羊､苺､畑､小魚の認識距離を"},
-    {"sn-maximum-fish-boat-drop-distance", u")      ;伐採所・採掘所の距離",
-     u"漁をする人の認識距離を"},
-    {"sn-maximum-hunt-drop-distance", u")      ;伐採所・採掘所の距離", u"鹿狩りの認識距離を"},
-    {"sn-maximum-gold-drop-distance", u")      ;伐採所・採掘所の距離", u"金の認識距離を"},
-    {"sn-maximum-stone-drop-distance", u")      ;伐採所・採掘所の距離", u"石の認識距離を"},
-};
-
 CategoryEvents Range(const RangePanel& panel) {
     CategoryEvents events;
-    const RangeKind& kind = kRangeKinds[std::clamp(panel.kind, 0, 8)];
+    const QList<RangeKind>& kinds = RangeKindTable();
+    const RangeKind& kind = kinds[std::clamp(panel.kind, 0, int(kinds.size()) - 1)];
     const QString& d = panel.distance;
-    events.lines << QStringLiteral("(set-strategic-number ") + QLatin1String(kind.symbol) +
-                        QLatin1Char(' ') + d + QString::fromUtf16(kind.comment);
-    events.chatMessage = QString::fromUtf16(kind.chatPrefix) + d + QStringLiteral("に変更");
+    events.lines << QStringLiteral("(set-strategic-number ") + kind.symbol + QLatin1Char(' ') + d +
+                        kind.panelComment;
+    events.chatMessage = kind.panelChat + d + QStringLiteral("に変更");
     events.panels = {Num(panel.kind), d, QString(), QString(), QString()};
     return events;
 }

@@ -1,5 +1,6 @@
 #include "events/FreeEventEditor.h"
 
+#include "events/RangeKinds.h"
 #include "model/Numeric.h"
 #include "model/Project.h"
 #include "vocabulary/Vocabulary.h"
@@ -76,37 +77,6 @@ QString StoredBoxText(const QString& field) {
     const std::optional<long long> value = FloorNumber(field);
     return value ? Num(*value) : field;
 }
-
-struct RangeRow {
-    const char* picker;
-    const char* symbol;
-    const char* prefix;
-    const char* label;
-    const char* help;
-};
-
-const RangeRow kRangeRows[] = {
-    {"町の大きさ", "sn-maximum-town-size", "町の大きさを", "町の大きさ",
-     "建物を建設する範囲、守備軍が守備する範囲"},
-    {"粉ひき所の距離", "sn-mill-max-distance", "粉ひき所の距離を", "粉ひき所の距離",
-     "粉ひき所を建設する距離"},
-    {"伐採所・採掘所の距離", "sn-camp-max-distance", "伐採所・採掘所の距離を",
-     "伐採所・採掘所の距離", "伐採所を建設する距離"},
-    {"木の認識距離", "sn-maximum-wood-drop-distance", "伐採所・採掘所の距離を", "木の認識距離",
-     "町の人が木を認識する距離\r\n※-1にすると無制限になります"},
-    {"羊、苺、畑、小魚の認識距離", "sn-maximum-food-drop-distance", "羊､苺､畑､小魚の認識距離を",
-     "羊､苺､畑､小魚の認識距離",
-     "町の人が鹿以外の食料を認識する距離\r\n※0にすると鹿を除く食料を食べなくなります"},
-    {"漁船の認識距離", "sn-maximum-fish-boat-drop-distance", "漁船の認識距離を", "漁船の認識距離",
-     "漁船がどこまで魚を取りに行くか\r\n※0にすると漁をしません"},
-    {"鹿狩りの認識距離", "sn-maximum-hunt-drop-distance", "鹿狩りの認識距離を", "鹿狩りの認識距離",
-     "狩りをする人がどこまで鹿を捕りに行くか\r\n※0にすると鹿狩りをしません"},
-    {"金の認識距離", "sn-maximum-gold-drop-distance", "金の認識距離を", "金の認識距離",
-     "金を採掘する人が金鉱をどこまで採掘に行くか\r\n※0にすると金を採掘しません"},
-    {"石の認識距離", "sn-maximum-stone-drop-distance", "石の認識距離を", "石の認識距離",
-     "金を採掘する人が石をどこまで採掘に行くか\r\n※0にすると石を採掘しません"},
-};
-constexpr int kRangeKindCount = int(std::size(kRangeRows));
 
 struct AttackRow {
     const char* caption;
@@ -484,15 +454,14 @@ FreeEventPreview FreeEventEditor::AttackPreview() const {
 }
 
 FreeEventPreview FreeEventEditor::RangePreview() const {
-    const RangeRow& row = kRangeRows[rangeKind_];
+    const rw::RangeKind& row = RangeKindTable()[rangeKind_];
     const QStringList fields{Num(rangeKind_), distance_};
     const BoxNumber distance = Whole(distance_, 0, 255);
     if (!distance.text)
         return Invalid(fields, distance_, distance);
     const QString d = *distance.text;
-    return Make(QString::fromUtf8(row.prefix) + d + QStringLiteral("に変更"),
-                QStringLiteral("set-strategic-number ") + QLatin1String(row.symbol) +
-                    QLatin1Char(' ') + d,
+    return Make(row.eventCaption + d + QStringLiteral("に変更"),
+                QStringLiteral("set-strategic-number ") + row.symbol + QLatin1Char(' ') + d,
                 {Num(rangeKind_), d});
 }
 
@@ -749,14 +718,11 @@ QString FreeEventEditor::AttackUnitLabel() const {
 // --- kind 7 --------------------------------------------------------------------
 
 QStringList FreeEventEditor::RangeKinds() {
-    QStringList kinds;
-    for (const RangeRow& row : kRangeRows)
-        kinds.append(QString::fromUtf8(row.picker));
-    return kinds;
+    return RangeKindPickerItems();
 }
 
 void FreeEventEditor::SetRangeKind(int position) {
-    if (ValidPosition(position, kRangeKindCount))
+    if (RangeKindAt(position))
         rangeKind_ = position;
 }
 
@@ -765,11 +731,11 @@ void FreeEventEditor::SetDistance(const QString& text) {
 }
 
 QString FreeEventEditor::RangeHeading() const {
-    return QLatin1Char('[') + QString::fromUtf8(kRangeRows[rangeKind_].label) + QLatin1Char(']');
+    return rw::RangeHeading(rangeKind_);
 }
 
 QString FreeEventEditor::RangeHelp() const {
-    return QString::fromUtf8(kRangeRows[rangeKind_].help);
+    return rw::RangeHelp(rangeKind_);
 }
 
 // --- kind 8 --------------------------------------------------------------------

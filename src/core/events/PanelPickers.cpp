@@ -1,5 +1,7 @@
 #include "events/PanelPickers.h"
 
+#include "events/RangeKinds.h"
+
 #include <array>
 
 namespace rw::PanelPickers {
@@ -138,10 +140,7 @@ const QStringList& AttackKinds() {
 }
 
 const QStringList& RangeKinds() {
-    static const QStringList items =
-        Items({u"町の大きさ", u"粉ひき所の距離", u"伐採所・採掘所の距離", u"木の認識距離",
-               u"羊、苺、畑、小魚の認識距離", u"漁船の認識距離", u"鹿狩りの認識距離",
-               u"金の認識距離", u"石の認識距離"});
+    static const QStringList items = RangeKindPickerItems();
     return items;
 }
 

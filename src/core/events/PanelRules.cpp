@@ -23,28 +23,6 @@ QString Floored(const QString& field) {
     return QString::number(FloorNumberOr(field, 0));
 }
 
-struct RangeText {
-    const char16_t* label;
-    const char16_t* help;
-};
-
-constexpr RangeText kRangeTexts[] = {
-    {u"町の大きさ", u"建物を建設する範囲、守備軍が守備する範囲"},
-    {u"粉ひき所の距離", u"粉ひき所を建設する距離"},
-    {u"伐採所・採掘所の距離", u"伐採所を建設する距離"},
-    {u"木の認識距離", u"町の人が木を認識する距離\r\n※-1にすると無制限になります"},
-    {u"羊､苺､畑､小魚の認識距離",
-     u"町の人が鹿以外の食料を認識する距離\r\n※0にすると鹿を除く食料を食べなくなります"},
-    {u"漁船の認識距離", u"漁船がどこまで魚を取りに行くか\r\n※0にすると漁をしません"},
-    {u"鹿狩りの認識距離", u"狩りをする人がどこまで鹿を捕りに行くか\r\n※0にすると鹿狩りをしません"},
-    {u"金の認識距離", u"金を採掘する人が金鉱をどこまで採掘に行くか\r\n※0にすると金を採掘しません"},
-    {u"石の認識距離", u"金を採掘する人が石をどこまで採掘に行くか\r\n※0にすると石を採掘しません"},
-};
-
-const RangeText* RangeTextAt(int kind) {
-    return kind >= 0 && kind < int(std::size(kRangeTexts)) ? &kRangeTexts[kind] : nullptr;
-}
-
 } // namespace
 
 void ReadPanelFields(int category, const RuleEntry& rule, PanelState& panels,
@@ -165,17 +143,6 @@ bool ForwardEnabled(const BuildingPanel& panel) {
 
 bool ForwardVisible(const BuildingPanel& panel) {
     return panel.kind != 1;
-}
-
-QString RangeHeading(int kind) {
-    const RangeText* text = RangeTextAt(kind);
-    return QLatin1Char('[') + (text ? QString::fromUtf16(text->label) : QString()) +
-           QLatin1Char(']');
-}
-
-QString RangeHelp(int kind) {
-    const RangeText* text = RangeTextAt(kind);
-    return text ? QString::fromUtf16(text->help) : QString();
 }
 
 QString AutoRenameTitle(int category, const PanelState& panels) {

@@ -2,6 +2,7 @@
 
 #include "events/PanelState.h"
 #include "events/PanelView.h"
+#include "events/RangeKinds.h"
 #include "model/Notice.h"
 #include "model/Project.h"
 
@@ -61,10 +62,6 @@ QString AllocationTotalLabel(const std::array<QString, 4>& boxes);
 // hidden while the building is to be destroyed.
 bool ForwardEnabled(const BuildingPanel& panel);
 bool ForwardVisible(const BuildingPanel& panel);
-
-// "[" + label + "]" and the help lines (CR LF between them) of a range kind.
-QString RangeHeading(int kind);
-QString RangeHelp(int kind);
 
 // The title auto-rename gives a rule of the category: the chosen building,
 // technology or unit, or the caption of the resource, attack or range kind.
