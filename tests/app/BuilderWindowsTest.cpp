@@ -71,9 +71,12 @@ TEST_F(BuilderWindowsTest, PerDialogWritesTheAiIntoTheUserFolder) {
 
 TEST_F(BuilderWindowsTest, PerDialogAsksBeforeWritingAScriptWithProblems) {
     Trigger("ruleTool.newRule");
-    window_->Work().ChangeProject([](Project& p) {
-        p.CategoryAt(1).entries.last().actions = QStringLiteral("(research ri-elite-berserker);x");
-    });
+    // A rule the panels cannot make: from a file.
+    Project project = CurrentProject();
+    project.CategoryAt(1).entries.last().actions =
+        QStringLiteral("(research ri-elite-berserker);x");
+    ASSERT_TRUE(SaveProjectFile(project, FilePath("odd.rwp"), false).ok);
+    ASSERT_TRUE(window_->OpenFile(FilePath("odd.rwp")));
     int finishedBuilds = 0;
     dialogs_.onRun = [&](QDialog& dialog) {
         auto* per = qobject_cast<FrmPer*>(&dialog);

@@ -158,10 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ws.AddRule();
     ws.AddRule();
     ws.Select(2);
-    ws.EditConditions([&field](ConditionList& list) {
-        list.LoadConditions(field);
-        list.StoreConditions();
-    });
+    ws.ReplaceConditions(field);
     CheckList(ws);
     // Whether the clipboard was filled from a list that was not well formed;
     // pasting it may bring that shape back.

@@ -1,7 +1,7 @@
 #include "TemplateAuthor.h"
 
 #include "builder/InitSettings.h"
-#include "conditions/ConditionCatalogue.h"
+#include "conditions/ConditionKind.h"
 #include "events/PanelPickers.h"
 
 #include <QtGlobal>
@@ -41,7 +41,7 @@ TemplateAuthor::TemplateAuthor(const QString& title) {
     // Titles are given by the recipe, not by the last choice made.
     if (work_.AutoRename())
         work_.ToggleAutoRename();
-    work_.ChangeProject([&title](Project& project) { project.title = title; });
+    work_.SetHeader(title, work_.CurrentProject().author);
 }
 
 const Project& TemplateAuthor::Finish() {
@@ -50,19 +50,17 @@ const Project& TemplateAuthor::Finish() {
 }
 
 void TemplateAuthor::NameTimer(int timer, const QString& name, const QString& help) {
-    work_.ChangeProject([&](Project& project) {
-        project.timers[timer].name = name;
-        project.timers[timer].help = help;
-    });
+    const Notice refused = work_.RenameConst(ConstKind::Timer, timer, name);
+    if (!refused.IsEmpty())
+        Stop(name + QStringLiteral(": ") + refused.text);
+    work_.SetConstHelp(ConstKind::Timer, timer, help);
 }
 
 void TemplateAuthor::ConfirmInitSettings(bool narrowWalls, bool wideWalls) {
-    work_.ChangeProject([=](Project& project) {
-        InitSettings settings = LoadInitSettings(project);
-        settings.narrowWall = narrowWalls;
-        settings.wideWall = wideWalls;
-        ApplyInitSettings(project, settings);
-    });
+    InitSettings settings = LoadInitSettings(work_.CurrentProject());
+    settings.narrowWall = narrowWalls;
+    settings.wideWall = wideWalls;
+    work_.ApplyInitSettings(settings);
 }
 
 void TemplateAuthor::Category(int category) {
@@ -256,7 +254,7 @@ void TemplateAuthor::AddCondition(int kind, const QStringList& values, bool incl
 namespace {
 
 QString Word(int kind, const QString& comparison) {
-    return ComparisonRows(ComparisonWordsOf(kind)).at(ComparisonPosition(comparison));
+    return ComparisonRows(FindConditionKind(kind)->words).at(ComparisonPosition(comparison));
 }
 
 } // namespace

@@ -164,8 +164,7 @@ InitSettings InitSettingsDialog::Values() const {
 }
 
 void InitSettingsDialog::accept() {
-    const InitSettings values = Values();
-    work_.ChangeProject([&](Project& project) { ApplyInitSettings(project, values); });
+    work_.ApplyInitSettings(Values());
     QDialog::accept();
 }
 

@@ -22,31 +22,8 @@ ProjectSettingsDialog::ProjectSettingsDialog(Workspace& work, Dialogs& dialogs, 
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     tabs_ = new QTabWidget;
-    tabs_->addTab(BuildPage(0, Table{kVariableSlots - 1,
-                                     [this](int slot, int column) {
-                                         const VariableSlot& v =
-                                             work_.CurrentProject().variables[slot];
-                                         return column == 0 ? v.constName : v.description;
-                                     },
-                                     [this](int slot, int column, const QString& text) {
-                                         work_.ChangeProject([&](Project& p) {
-                                             (column == 0 ? p.variables[slot].constName
-                                                          : p.variables[slot].description) = text;
-                                         });
-                                     }}),
-                  QStringLiteral("変数"));
-    tabs_->addTab(BuildPage(1, Table{kTimerSlots - 1,
-                                     [this](int slot, int column) {
-                                         const TimerSlot& t = work_.CurrentProject().timers[slot];
-                                         return column == 0 ? t.name : t.help;
-                                     },
-                                     [this](int slot, int column, const QString& text) {
-                                         work_.ChangeProject([&](Project& p) {
-                                             (column == 0 ? p.timers[slot].name
-                                                          : p.timers[slot].help) = text;
-                                         });
-                                     }}),
-                  QStringLiteral("タイマー"));
+    tabs_->addTab(BuildPage(0, ConstKind::Variable), QStringLiteral("変数"));
+    tabs_->addTab(BuildPage(1, ConstKind::Timer), QStringLiteral("タイマー"));
 
     auto* header = new QWidget;
     auto* form = new QFormLayout(header);
@@ -54,12 +31,9 @@ ProjectSettingsDialog::ProjectSettingsDialog(Workspace& work, Dialogs& dialogs, 
     author_ = new QLineEdit(work_.CurrentProject().author);
     form->addRow(QStringLiteral("ＡＩのタイトル"), title_);
     form->addRow(QStringLiteral("作者"), author_);
-    connect(title_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        work_.ChangeProject([&](Project& p) { p.title = text; });
-    });
-    connect(author_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        work_.ChangeProject([&](Project& p) { p.author = text; });
-    });
+    for (QLineEdit* box : {title_, author_})
+        connect(box, &QLineEdit::textChanged, this,
+                [this] { work_.SetHeader(title_->text(), author_->text()); });
     tabs_->addTab(header, QStringLiteral("ヘッダ"));
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index < 2)
@@ -79,9 +53,9 @@ ProjectSettingsDialog::ProjectSettingsDialog(Workspace& work, Dialogs& dialogs, 
     FillPage(0);
 }
 
-QWidget* ProjectSettingsDialog::BuildPage(int index, Table table) {
+QWidget* ProjectSettingsDialog::BuildPage(int index, ConstKind kind) {
     Page& page = pages_[index];
-    page.table = std::move(table);
+    page.kind = kind;
     page.list = new QTreeWidget;
     page.list->setHeaderLabels(
         {QStringLiteral("番号"), QStringLiteral("Name"), QStringLiteral("ヘルプ")});
@@ -105,7 +79,7 @@ QWidget* ProjectSettingsDialog::BuildPage(int index, Table table) {
             [this, index](const QString& text) { EditName(index, text); });
     connect(page.name, &QLineEdit::editingFinished, this, [this, index] { FinishName(index); });
     connect(page.help, &QLineEdit::textEdited, this,
-            [this, index](const QString& text) { EditRow(index, 1, text); });
+            [this, index](const QString& text) { EditHelp(index, text); });
 
     auto* widget = new QWidget;
     auto* column = new QVBoxLayout(widget);
@@ -123,9 +97,10 @@ void ProjectSettingsDialog::FillPage(int index) {
     Page& page = pages_[index];
     page.loading = true;
     page.list->clear();
-    for (int slot = 1; slot <= page.table.count; ++slot)
+    const int count = (page.kind == ConstKind::Variable ? kVariableSlots : kTimerSlots) - 1;
+    for (int slot = 1; slot <= count; ++slot)
         page.list->addTopLevelItem(new QTreeWidgetItem(
-            {QString::number(slot), page.table.read(slot, 0), page.table.read(slot, 1)}));
+            {QString::number(slot), Read(index, slot, 0), Read(index, slot, 1)}));
     page.list->setCurrentItem(page.list->topLevelItem(0));
     page.loading = false;
     LoadRow(index, 1);
@@ -134,8 +109,8 @@ void ProjectSettingsDialog::FillPage(int index) {
 void ProjectSettingsDialog::LoadRow(int index, int slot) {
     Page& page = pages_[index];
     page.label->setText(QStringLiteral("No.") + QString::number(slot));
-    page.name->setText(page.table.read(slot, 0));
-    page.help->setText(page.table.read(slot, 1));
+    page.name->setText(Read(index, slot, 0));
+    page.help->setText(Read(index, slot, 1));
     page.nameBefore = page.name->text();
     page.problem->clear();
 }
@@ -151,8 +126,7 @@ void ProjectSettingsDialog::EditName(int index, const QString& text) {
     const int slot = CurrentSlot(index);
     if (slot == 0)
         return;
-    const ConstKind kind = index == 0 ? ConstKind::Variable : ConstKind::Timer;
-    const Notice refused = work_.RenameConst(kind, slot, text);
+    const Notice refused = work_.RenameConst(page.kind, slot, text);
     page.problem->setText(refused.text);
     if (refused.IsEmpty())
         page.list->currentItem()->setText(1, text);
@@ -163,18 +137,18 @@ void ProjectSettingsDialog::FinishName(int index) {
     const int slot = CurrentSlot(index);
     // A name stored as it stands is left alone, even one a file brought in
     // that the script cannot carry: only what is typed is refused.
-    if (slot == 0 || page.name->text() == page.table.read(slot, 0)) {
+    if (slot == 0 || page.name->text() == Read(index, slot, 0)) {
         page.nameBefore = page.name->text();
         return;
     }
-    const ConstKind kind = index == 0 ? ConstKind::Variable : ConstKind::Timer;
+    const ConstKind kind = page.kind;
     const Notice refused = work_.RenameConst(kind, slot, page.name->text());
     if (!refused.IsEmpty()) {
         // The name typed was never stored; the slot goes back to the name it
         // had before (or, should that no longer be possible, keeps the last
         // one stored).
         work_.RenameConst(kind, slot, page.nameBefore);
-        page.name->setText(page.table.read(slot, 0));
+        page.name->setText(Read(index, slot, 0));
         page.list->currentItem()->setText(1, page.name->text());
         page.problem->clear();
         dialogs_.Inform(refused);
@@ -182,14 +156,23 @@ void ProjectSettingsDialog::FinishName(int index) {
     page.nameBefore = page.name->text();
 }
 
-void ProjectSettingsDialog::EditRow(int index, int column, const QString& text) {
+QString ProjectSettingsDialog::Read(int index, int slot, int column) const {
+    const Project& project = work_.CurrentProject();
+    if (pages_[index].kind == ConstKind::Variable) {
+        const VariableSlot& v = project.variables[slot];
+        return column == 0 ? v.constName : v.description;
+    }
+    const TimerSlot& t = project.timers[slot];
+    return column == 0 ? t.name : t.help;
+}
+
+void ProjectSettingsDialog::EditHelp(int index, const QString& text) {
     Page& page = pages_[index];
     QTreeWidgetItem* item = page.list->currentItem();
     if (!item)
         return;
-    const int slot = page.list->indexOfTopLevelItem(item) + 1;
-    page.table.write(slot, column, text);
-    item->setText(column + 1, text);
+    work_.SetConstHelp(page.kind, page.list->indexOfTopLevelItem(item) + 1, text);
+    item->setText(2, text);
 }
 
 } // namespace rw

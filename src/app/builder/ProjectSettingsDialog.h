@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDialog>
+#include "builder/ConstNames.h"
 
-#include <functional>
+#include <QDialog>
 
 class QLabel;
 class QLineEdit;
@@ -36,14 +36,8 @@ public:
     QLineEdit* AuthorBox() const { return author_; }
 
 private:
-    // Reads and writes one table of the project (variables or timers).
-    struct Table {
-        int count = 0;
-        std::function<QString(int, int)> read; // (slot, 0 name / 1 help)
-        std::function<void(int, int, const QString&)> write;
-    };
     struct Page {
-        Table table;
+        ConstKind kind = ConstKind::Variable;
         QTreeWidget* list = nullptr;
         QLabel* label = nullptr;
         QLineEdit* name = nullptr;
@@ -53,10 +47,12 @@ private:
         bool loading = false;
     };
 
-    QWidget* BuildPage(int index, Table table);
+    QWidget* BuildPage(int index, ConstKind kind);
     void FillPage(int index);
     void LoadRow(int index, int slot);
-    void EditRow(int index, int column, const QString& text);
+    // The stored name (column 0) or help text (column 1) of a page's slot.
+    QString Read(int index, int slot, int column) const;
+    void EditHelp(int index, const QString& text);
     void EditName(int index, const QString& text);
     void FinishName(int index);
     int CurrentSlot(int index) const;

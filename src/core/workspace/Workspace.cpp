@@ -31,9 +31,21 @@ Workspace::~Workspace() = default;
 
 // --- the project and the file ------------------------------------------------
 
-void Workspace::ChangeProject(const std::function<void(Project&)>& change) {
-    // A dialog's changes, one per key typed, are one step until it closes.
-    const Step step(*this, QStringLiteral("設定の変更"), QStringLiteral("settings"));
+namespace {
+
+const QString kSettingsStepName = QStringLiteral("設定の変更");
+// A dialog's changes, one per key typed, are one step until it closes.
+const QString kSettingsStepKey = QStringLiteral("settings");
+
+bool IsConstSlot(ConstKind kind, int slot) {
+    const int count = kind == ConstKind::Variable ? kVariableSlots : kTimerSlots;
+    return slot >= 1 && slot < count;
+}
+
+} // namespace
+
+void Workspace::ChangeSettings(const std::function<void(Project&)>& change) {
+    const Step step(*this, kSettingsStepName, kSettingsStepKey);
     const Project before = project_;
     change(project_);
     if (project_ == before)
@@ -43,9 +55,31 @@ void Workspace::ChangeProject(const std::function<void(Project&)>& change) {
     SelectNode(std::min(selected_, tree_.Size()));
 }
 
+void Workspace::SetConstHelp(ConstKind kind, int slot, const QString& text) {
+    if (!IsConstSlot(kind, slot))
+        return;
+    ChangeSettings([&](Project& project) {
+        (kind == ConstKind::Variable ? project.variables[slot].description
+                                     : project.timers[slot].help) = text;
+    });
+}
+
+void Workspace::SetHeader(const QString& title, const QString& author) {
+    ChangeSettings([&](Project& project) {
+        project.title = title;
+        project.author = author;
+    });
+}
+
+void Workspace::ApplyInitSettings(const InitSettings& settings) {
+    ChangeSettings([&](Project& project) { rw::ApplyInitSettings(project, settings); });
+}
+
 Notice Workspace::RenameConst(ConstKind kind, int slot, const QString& name) {
-    const int count = kind == ConstKind::Variable ? kVariableSlots : kTimerSlots;
-    if (slot < 1 || slot >= count)
+    // Recorded like the dialog's other edits, so that undoing a later step
+    // cannot take the new name with it unannounced.
+    const Step step(*this, kSettingsStepName, kSettingsStepKey);
+    if (!IsConstSlot(kind, slot))
         return {};
     const QString problem = CheckConstName(project_, kind, slot, name);
     if (!problem.isEmpty())
@@ -525,11 +559,12 @@ void Workspace::CancelConditionEditor() {
     AfterConditionChange();
 }
 
-void Workspace::EditConditions(const std::function<void(ConditionList&)>& edit) {
+void Workspace::ReplaceConditions(const QString& conditionsField) {
     const Step step(*this, QStringLiteral("条件の編集"));
     if (SelectedKind() != NodeKind::Rule)
         return;
-    edit(conditions_);
+    conditions_.LoadConditions(conditionsField);
+    conditions_.StoreConditions();
     AfterConditionChange();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/ConstNames.h"
+#include "builder/InitSettings.h"
 #include "builder/ScriptPreview.h"
 #include "conditions/CommandLimit.h"
 #include "conditions/ConditionClipboard.h"
@@ -61,15 +62,22 @@ public:
     // --- the project and the file -------------------------------------------
 
     const Project& CurrentProject() const { return project_; }
-    // Changes made outside the commands below (project settings,
-    // initialisation settings): run them through here so that the change is
-    // marked and the views that depend on the project follow.
-    void ChangeProject(const std::function<void(Project&)>& change);
 
+    // The settings dialogs ("プロジェクトの設定", "初期化設定"). Their edits,
+    // one per key typed, are one step of the history until the window
+    // reports the dialog closed (FinishEdit).
+    //
     // Renames variable (1 to 40) or timer (1 to 10) `slot`. A name the
     // script cannot carry is refused: the project keeps the old name and the
     // notice names the rule the new one breaks.
     Notice RenameConst(ConstKind kind, int slot, const QString& name);
+    // The help text of variable (1 to 40, its description) or timer (1 to
+    // 10) `slot`.
+    void SetConstHelp(ConstKind kind, int slot, const QString& text);
+    // The AI's title and author.
+    void SetHeader(const QString& title, const QString& author);
+    // "OK" of the initialisation dialog: startup slots 0 and 1 made afresh.
+    void ApplyInitSettings(const InitSettings& settings);
 
     QString CurrentPath() const { return currentPath_; }
     QString Caption() const; // "Rulewright" or "Rulewright (path)"
@@ -195,8 +203,9 @@ public:
     // Refused (editor stays shown) while the input is invalid.
     Notice ConfirmConditionEditor();
     void CancelConditionEditor();
-    // Any other edit of the live list; the result is stored at once.
-    void EditConditions(const std::function<void(ConditionList&)>& edit);
+    // The selected rule's conditions replaced by a whole stored condition
+    // field (as the project file holds it).
+    void ReplaceConditions(const QString& conditionsField);
 
     // --- event panels and rule options ---------------------------------------
 
@@ -269,6 +278,9 @@ private:
         Workspace& work_;
     };
 
+    // A change of the project's settings, with the views that show them
+    // following; one history step with the dialog's other edits.
+    void ChangeSettings(const std::function<void(Project&)>& change);
     ProjectHistory::Place CurrentPlace() const;
     void ShowPlace(const ProjectHistory::Place& place);
     QString RenameKey() const;

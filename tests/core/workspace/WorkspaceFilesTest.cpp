@@ -129,10 +129,8 @@ TEST_F(WorkspaceFiles, TemplateStartsANewProjectWithoutAFile) {
 
 TEST_F(WorkspaceFiles, EmptyProjectKeepsEverythingButTheRules) {
     ASSERT_TRUE(ws.SaveAs(PathOf("a.rwp"), false).ok);
-    ws.ChangeProject([](Project& p) {
-        p.title = "mine";
-        p.variables[1].description = "家の数";
-    });
+    ws.SetHeader("mine", ws.CurrentProject().author);
+    ws.SetConstHelp(ConstKind::Variable, 1, "家の数");
     EXPECT_TRUE(ws.IsModified());
     EXPECT_EQ(ws.VariablePickerTexts().value(1), "1: 家の数");
     ws.NewEmptyProject();

@@ -65,8 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](Project& p) { p.CategoryAt(3).entries.insert(2, p.CategoryAt(3).entries[2]); }},
         DiffCase{"RemoveRun", [](Project& p) { p.CategoryAt(4).entries.remove(1, 3); }},
         DiffCase{"RemoveAll", [](Project& p) { p.CategoryAt(5).entries.clear(); }},
-        DiffCase{"Swap",
-                 [](Project& p) { p.CategoryAt(6).entries.swapItemsAt(1, 2); }},
+        DiffCase{"Swap", [](Project& p) { p.CategoryAt(6).entries.swapItemsAt(1, 2); }},
         DiffCase{"TwoCategories",
                  [](Project& p) {
                      p.CategoryAt(1).entries[0].title = "a";
@@ -130,15 +129,18 @@ TEST_F(HistoryTest, EveryKindOfCommandIsOneStep) {
         ws.Select(4);
         ws.SetChoice(GroupSection::Civilisation, 2, 1);
     });
-    ExpectUndoable("popup", [&] { ws.RunGroupPopup(GroupSection::MapType, GroupPopupCommand::SelectAll); });
+    ExpectUndoable("popup",
+                   [&] { ws.RunGroupPopup(GroupSection::MapType, GroupPopupCommand::SelectAll); });
     ExpectUndoable("rename", [&] {
         ws.Select(2);
         ws.Rename(QStringLiteral("城"));
     });
     ExpectUndoable("move down", [&] { ws.MoveDown(); });
     ExpectUndoable("move up", [&] { ws.MoveUp(); });
-    ExpectUndoable("panel", [&] { ws.ChangePanel(PanelControl::BuildingPicker, QStringLiteral("15")); });
-    ExpectUndoable("forward", [&] { ws.ChangePanel(PanelControl::BuildForward, QStringLiteral("1")); });
+    ExpectUndoable("panel",
+                   [&] { ws.ChangePanel(PanelControl::BuildingPicker, QStringLiteral("15")); });
+    ExpectUndoable("forward",
+                   [&] { ws.ChangePanel(PanelControl::BuildForward, QStringLiteral("1")); });
     ExpectUndoable("option", [&] { ws.ChangePanel(PanelControl::RunOnce, QStringLiteral("1")); });
     ExpectUndoable("operator", [&] { ws.InsertOperator(4); });
     ExpectUndoable("not", [&] { ws.InsertOperator(8); });
@@ -164,14 +166,22 @@ TEST_F(HistoryTest, EveryKindOfCommandIsOneStep) {
         ws.Select(4);
         ws.Delete();
     });
-    ExpectUndoable("settings", [&] {
-        ws.ChangeProject([](Project& p) { p.variables[1].constName = QStringLiteral("gold-flag"); });
+    ExpectUndoable("constant name", [&] {
+        ASSERT_TRUE(ws.RenameConst(ConstKind::Variable, 1, QStringLiteral("gold-flag")).IsEmpty());
+    });
+    ExpectUndoable("constant help",
+                   [&] { ws.SetConstHelp(ConstKind::Timer, 2, QStringLiteral("攻撃の間隔")); });
+    ExpectUndoable("startup settings", [&] {
+        InitSettings settings = LoadInitSettings(ws.CurrentProject());
+        settings.explorerCount = QStringLiteral("3");
+        ws.ApplyInitSettings(settings);
     });
     ExpectUndoable("resource tab", [&] {
         ws.SwitchCategory(4);
         ws.AddRule();
     });
-    ExpectUndoable("allocation", [&] { ws.ChangePanel(PanelControl::WoodBox, QStringLiteral("40")); });
+    ExpectUndoable("allocation",
+                   [&] { ws.ChangePanel(PanelControl::WoodBox, QStringLiteral("40")); });
     ExpectUndoable("empty project", [&] { ws.NewEmptyProject(); });
     // The session above really changes the project each time.
     EXPECT_TRUE(unchanged.isEmpty()) << unchanged.join(u',').toStdString();
@@ -213,8 +223,10 @@ TEST_F(HistoryTest, TypingIsOneStepUntilTheBoxIsLeft) {
     // A settings dialog's changes are one step until it closes.
     const QByteArray unnamed = Bytes(ws.CurrentProject());
     for (const char* title : {"a", "ab", "abc"})
-        ws.ChangeProject([&](Project& p) { p.title = QString::fromUtf8(title); });
-    ws.ChangeProject([](Project& p) { p.author = QStringLiteral("me"); });
+        ws.SetHeader(QString::fromUtf8(title), ws.CurrentProject().author);
+    ws.SetHeader(ws.CurrentProject().title, QStringLiteral("me"));
+    ASSERT_TRUE(ws.RenameConst(ConstKind::Variable, 2, QStringLiteral("wood-flag")).IsEmpty());
+    ws.SetConstHelp(ConstKind::Variable, 2, QStringLiteral("木"));
     ws.FinishEdit();
     ws.Undo();
     EXPECT_EQ(Bytes(ws.CurrentProject()), unnamed);

@@ -185,10 +185,11 @@ TEST(WorkspaceSession, RenamingRefusesNamesTheScriptCannotCarry) {
 
 // Fills the selected rule with top-level facts until it holds `count` entries.
 void FillConditions(Workspace& ws, int count) {
-    ws.EditConditions([count](ConditionList& list) {
-        while (list.Size() < count)
-            list.Append(ConditionEntry{0, "x", "1\\0\\100\\0", "wood-amount >= 100"});
-    });
+    ConditionList list;
+    list.SetEntries(ws.Conditions().Entries());
+    while (list.Size() < count)
+        list.Append(ConditionEntry{0, "x", "1\\0\\100\\0", "wood-amount >= 100"});
+    ws.ReplaceConditions(list.ConditionsField());
 }
 
 TEST(WorkspaceSession, OptionPastSixteenCommandsIsUndone) {
