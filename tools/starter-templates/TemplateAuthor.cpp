@@ -1,7 +1,7 @@
 #include "TemplateAuthor.h"
 
 #include "builder/InitSettings.h"
-#include "conditions/ConditionCatalogue.h"
+#include "conditions/ConditionKind.h"
 #include "events/PanelPickers.h"
 
 #include <QtGlobal>
@@ -255,7 +255,7 @@ void TemplateAuthor::AddCondition(int kind, const QStringList& values, bool incl
 namespace {
 
 QString Word(int kind, const QString& comparison) {
-    return ComparisonRows(ComparisonWordsOf(kind)).at(ComparisonPosition(comparison));
+    return ComparisonRows(FindConditionKind(kind)->words).at(ComparisonPosition(comparison));
 }
 
 } // namespace

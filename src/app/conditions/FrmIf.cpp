@@ -20,47 +20,6 @@ namespace rw {
 
 namespace {
 
-// The label of each field, by kind, in edit-data order.
-QStringList FieldLabels(int kind) {
-    switch (kind) {
-    case 1:
-        return {QStringLiteral("対象"), QStringLiteral("量"), QStringLiteral("符号")};
-    case 2:
-        return {QStringLiteral("対象プレイヤー"), QStringLiteral("対象の建物"),
-                QStringLiteral("数"), QStringLiteral("符号")};
-    case 3:
-        return {QStringLiteral("対象プレイヤーの選択"), QStringLiteral("カテゴリの選択"),
-                QStringLiteral("条件対象の選択"), QStringLiteral("数"), QStringLiteral("符号")};
-    case 4:
-        return {QStringLiteral("研究施設"), QStringLiteral("対象テクノロジー"),
-                QStringLiteral("条件")};
-    case 5:
-        return {QStringLiteral("対象"), QStringLiteral("数"), QStringLiteral("符号")};
-    case 6:
-        return {QStringLiteral("対象プレイヤー"), QStringLiteral("対象の時代"),
-                QStringLiteral("符号")};
-    case 7:
-        return {QStringLiteral("基準"), QStringLiteral("時間"), QStringLiteral("分"),
-                QStringLiteral("秒"), QStringLiteral("符号")};
-    case 8:
-        return {QStringLiteral("タイマー")};
-    case 9:
-        return {QStringLiteral("変数"), QStringLiteral("数"), QStringLiteral("符号")};
-    case 10:
-        return {QStringLiteral("カテゴリ"), QStringLiteral("戦略数値の選択"),
-                QStringLiteral("数値"), QStringLiteral("符号")};
-    case 11:
-        return {QStringLiteral("対象"), QStringLiteral("認識距離"), QStringLiteral("符号")};
-    default:
-        return {};
-    }
-}
-
-// The comparison is the last field of every kind that has one.
-int ComparisonIndex(int kind) {
-    return kind == 4 || kind == 8 ? -1 : ConditionEditor::FieldCount(kind) - 1;
-}
-
 QComboBox* MakePicker() {
     auto* picker = new QComboBox;
     // Long rows (strategic numbers, variable descriptions) must not stretch
@@ -114,9 +73,10 @@ FrmIf::FrmIf(Workspace& work, Dialogs& dialogs, QWidget* parent)
     setModal(true);
 
     tabs_ = new QTabWidget;
-    const QStringList captions = ConditionTabCaptions();
-    for (int kind = 1; kind <= kConditionKindCount; ++kind)
-        tabs_->addTab(BuildPanel(kind), captions.value(kind - 1));
+    const QList<ConditionKind>& kinds = ConditionKinds();
+    panels_.resize(kinds.size() + 1);
+    for (const ConditionKind& kind : kinds)
+        tabs_->addTab(BuildPanel(kind), kind.tab);
     tabs_->setUsesScrollButtons(false);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (syncing_)
@@ -164,14 +124,15 @@ ConditionEditor& FrmIf::Model() const {
     return work_.ConditionEditorModel();
 }
 
-QWidget* FrmIf::BuildPanel(int kind) {
+QWidget* FrmIf::BuildPanel(const ConditionKind& description) {
+    const int kind = description.number;
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     Panel& panel = panels_[kind];
-    const QStringList labels = FieldLabels(kind);
-    for (int i = 0; i < ConditionEditor::FieldCount(kind); ++i) {
-        if (ConditionEditor::FieldType(kind, i) == ConditionFieldType::Number) {
+    for (int i = 0; i < description.fields.size(); ++i) {
+        const ConditionField& field = description.fields[i];
+        if (field.type == ConditionFieldType::Number) {
             auto* box = new QLineEdit;
             panel.number = box;
             panel.numberIndex = i;
@@ -181,9 +142,9 @@ QWidget* FrmIf::BuildPanel(int kind) {
                 Model().SetNumber(kind, i, text);
                 Reload();
             });
-            if (kind == 10)
+            if (field.correctedOnLeaving)
                 box->installEventFilter(this);
-            form->addRow(labels.value(i), box);
+            form->addRow(field.label, box);
         } else {
             QComboBox* picker = MakePicker();
             panel.pickers[i] = picker;
@@ -193,7 +154,7 @@ QWidget* FrmIf::BuildPanel(int kind) {
                 Model().SetPicker(kind, i, row);
                 Reload();
             });
-            if (kind == 8 || kind == 9) {
+            if (field.rows == ConditionRows::Timer || field.rows == ConditionRows::Variable) {
                 // The timer's help text or the variable's description stands
                 // beside its picker.
                 auto* row = new QHBoxLayout;
@@ -201,16 +162,15 @@ QWidget* FrmIf::BuildPanel(int kind) {
                 auto* beside = new QLabel;
                 beside->setMinimumWidth(140);
                 row->addWidget(beside, 1);
-                (kind == 8 ? timerHelp_ : variableDescription_) = beside;
-                form->addRow(labels.value(i), row);
+                (field.rows == ConditionRows::Timer ? timerHelp_ : variableDescription_) = beside;
+                form->addRow(field.label, row);
             } else {
-                form->addRow(labels.value(i), picker);
+                form->addRow(field.label, picker);
             }
         }
     }
-    if (kind == 2 || kind == 3) {
-        panel.include = new QCheckBox(kind == 2 ? QStringLiteral("建設中の建物の数を含む")
-                                                : QStringLiteral("生産中のユニットの数を含む"));
+    if (!description.include.isEmpty()) {
+        panel.include = new QCheckBox(description.include);
         connect(panel.include, &QCheckBox::toggled, this, [this, kind](bool ticked) {
             if (syncing_)
                 return;
@@ -219,24 +179,23 @@ QWidget* FrmIf::BuildPanel(int kind) {
         });
         form->addRow(QString(), panel.include);
     }
-    if (kind == 8 || kind == 9)
-        form->addRow(QString(), new QLabel(kind == 8 ? ConditionEditor::TimerNote()
-                                                     : ConditionEditor::VariableNote()));
+    if (!description.note.isEmpty())
+        form->addRow(QString(), new QLabel(description.note));
     return page;
 }
 
 QComboBox* FrmIf::PickerBox(int kind, int index) const {
-    if (kind < 1 || kind > kConditionKindCount || index < 0 || index >= 5)
+    if (!FindConditionKind(kind) || index < 0 || index >= int(Panel().pickers.size()))
         return nullptr;
     return panels_[kind].pickers[index];
 }
 
 QLineEdit* FrmIf::NumberBox(int kind) const {
-    return kind >= 1 && kind <= kConditionKindCount ? panels_[kind].number : nullptr;
+    return FindConditionKind(kind) ? panels_[kind].number : nullptr;
 }
 
 QCheckBox* FrmIf::IncludeBox(int kind) const {
-    return kind >= 1 && kind <= kConditionKindCount ? panels_[kind].include : nullptr;
+    return FindConditionKind(kind) ? panels_[kind].include : nullptr;
 }
 
 void FrmIf::Reload() {
@@ -245,7 +204,7 @@ void FrmIf::Reload() {
     setWindowTitle(model.Title());
     confirm_->setText(model.ConfirmText());
     tabs_->setCurrentIndex(model.Tab() - 1);
-    for (int kind = 1; kind <= kConditionKindCount; ++kind)
+    for (const ConditionKind& kind : ConditionKinds())
         ReloadPanel(kind);
     timerHelp_->setText(model.TimerHelp());
     variableDescription_->setText(model.VariableDescription());
@@ -258,10 +217,11 @@ void FrmIf::Reload() {
     syncing_ = false;
 }
 
-void FrmIf::ReloadPanel(int kind) {
+void FrmIf::ReloadPanel(const ConditionKind& description) {
+    const int kind = description.number;
     const ConditionEditor& model = Model();
     Panel& panel = panels_[kind];
-    for (int i = 0; i < ConditionEditor::FieldCount(kind); ++i) {
+    for (int i = 0; i < description.fields.size(); ++i) {
         QComboBox* picker = panel.pickers[i];
         if (!picker)
             continue;
@@ -271,7 +231,7 @@ void FrmIf::ReloadPanel(int kind) {
             picker->addItems(rows);
         }
         picker->setCurrentIndex(model.Picker(kind, i));
-        if (i == ComparisonIndex(kind))
+        if (i == description.ComparisonIndex())
             picker->setEnabled(model.ComparisonEnabled(kind));
     }
     if (panel.number && panel.number->text() != model.Field(kind, panel.numberIndex))
@@ -301,10 +261,14 @@ void FrmIf::reject() {
 }
 
 bool FrmIf::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && watched == panels_[10].number && !syncing_ &&
-        Model().IsShown()) {
-        Model().LeaveStrategicNumberBox();
-        Reload();
+    // Only the number boxes that are corrected on leaving are watched.
+    if (event->type() == QEvent::FocusOut && !syncing_ && Model().IsShown()) {
+        for (const ConditionKind& kind : ConditionKinds()) {
+            if (watched == panels_[kind.number].number) {
+                Model().LeaveNumberBox(kind.number);
+                Reload();
+            }
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "conditions/ConditionCatalogue.h"
+#include "conditions/ConditionKind.h"
 
 #include <QDialog>
+#include <QList>
 
 #include <array>
 
@@ -20,8 +21,9 @@ class ConditionEditor;
 class Dialogs;
 class Workspace;
 
-// The condition editor: one tab per kind of condition, the composed caption
-// shown live, and the confirm and cancel buttons. It holds no values of its
+// The condition editor: one tab per kind of condition, built from the kind's
+// description (ConditionKinds), the composed caption shown live, and the
+// confirm and cancel buttons. It holds no values of its
 // own: every control is set from the workspace's editor model, and every
 // change is one call on that model followed by a re-read. Because the model
 // keeps the values between showings, a fresh dialog is made for each one.
@@ -70,15 +72,15 @@ private:
     };
 
     ConditionEditor& Model() const;
-    QWidget* BuildPanel(int kind);
+    QWidget* BuildPanel(const ConditionKind& kind);
     // Sets every control from the model.
     void Reload();
-    void ReloadPanel(int kind);
+    void ReloadPanel(const ConditionKind& kind);
 
     Workspace& work_;
     Dialogs& dialogs_;
     bool syncing_ = false;
-    std::array<Panel, kConditionKindCount + 1> panels_; // by kind, [0] unused
+    QList<Panel> panels_; // by kind, [0] unused
     QTabWidget* tabs_ = nullptr;
     QLabel* caption_ = nullptr;
     QLabel* fact_ = nullptr;

@@ -1,10 +1,12 @@
 #include "conditions/ConditionCatalogue.h"
 
+#include "conditions/ConditionKind.h"
 #include "model/Numeric.h"
 #include "model/Project.h"
 #include "vocabulary/ScriptWords.h"
 #include "vocabulary/Vocabulary.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace rw {
@@ -21,13 +23,6 @@ QStringList Numbers(int from, int to) {
 const QStringList kOperators = {">=", "<=", ">", "<", "==", "!="};
 
 const QStringList& kPlayerWords = PlayerWords();
-const QStringList& kAmountWords = AmountWords();
-const QStringList kResearchStateWords = {"research-completed ", "research-available ",
-                                         "can-research ", "can-afford-research "};
-const QStringList& kPopulationWords = PopulationWords();
-const QStringList& kAgeWords = AgeWords();
-const QStringList kClockWords = {"game-time ", "current-age-time "};
-const QStringList kDistanceWords = {"wood ", "food ", "gold ", "stone "};
 
 constexpr int kVariableCount = 40;
 constexpr int kTimerCount = 10;
@@ -43,14 +38,17 @@ std::optional<int> Position(const QStringList& fields, int i, qsizetype rows) {
     return value;
 }
 
-QString Field(const QStringList& fields, int i) {
-    return i < fields.size() ? fields[i] : QString();
+ConditionTriple ErrorTriple(const ConditionKind* kind) {
+    return {kind ? kind->errorCaption : ConditionKind().errorCaption, QStringLiteral("Err"),
+            QStringLiteral("Err!!")};
 }
 
-ConditionTriple ErrorTriple(int kind) {
-    return {kind == 9 ? QStringLiteral("数字を入力してください")
-                      : QStringLiteral("データの数は、数字を入力してください"),
-            QStringLiteral("Err"), QStringLiteral("Err!!")};
+// The caption of a number box holding something the script cannot hold. A
+// text that is no number at all keeps the editor's long-standing caption.
+QString NumberErrorCaption(const ConditionKind& kind, const QString& text) {
+    if (!IsNumber(text))
+        return kind.errorCaption;
+    return kind.rangeSubject + ScriptNumberHint(kind.fields[kind.NumberIndex()].Lowest());
 }
 
 QString Editdat(int kind, const QStringList& fields) {
@@ -60,259 +58,66 @@ QString Editdat(int kind, const QStringList& fields) {
     return text;
 }
 
-QString Word(ComparisonWords list, int cmp) {
-    return ComparisonRows(list).value(cmp);
-}
-
 // The heading node of the n-th category of a vocabulary tree, 0 when none.
 int CategoryNode(const VocabTree& tree, int category) {
     return ChildPositions(tree, 0).value(category, 0);
 }
 
-// Where a kind keeps its number box among its fields; -1 for none.
-int NumberIndex(int kind) {
-    switch (kind) {
-    case 1:
-    case 5:
-    case 9:
-    case 11:
-        return 1;
-    case 2:
-    case 10:
-        return 2;
-    case 3:
-        return 3;
-    default:
-        return -1;
-    }
-}
-
-// Counts and distances cannot be below 0; amounts, goals and strategic
-// numbers can.
-long long NumberLow(int kind) {
-    return kind == 2 || kind == 3 || kind == 5 || kind == 11 ? 0 : kScriptNumberMin;
-}
-
-// The caption of a number box holding something the script cannot hold. A
-// text that is no number at all keeps the editor's long-standing caption.
-QString NumberErrorCaption(int kind, const QString& text) {
-    if (!IsNumber(text))
-        return ErrorTriple(kind).cap;
-    const QString hint = ScriptNumberHint(NumberLow(kind));
-    if (kind == 9)
-        return hint;
-    return (kind == 11 ? QStringLiteral("距離は、") : QStringLiteral("データの数は、")) + hint;
-}
-
-// Composes a kind whose number box, if any, already holds a number the
-// script can hold.
-std::optional<ConditionTriple> ComposeChecked(int kind, const QStringList& f, bool include) {
-    const int numberIndex = NumberIndex(kind);
-    const QString number = numberIndex >= 0 ? Field(f, numberIndex) : QString();
-    switch (kind) {
-    case 1: {
-        const auto res = Position(f, 0, 4), cmp = Position(f, 2, 6);
-        if (!res || !cmp)
-            return std::nullopt;
-        return ConditionTriple{ResourceRows()[*res] + "が" + number +
-                                   Word(ComparisonWords::B, *cmp) + "のとき",
-                               {},
-                               kAmountWords[*res] + " " + kOperators[*cmp] + " " + number};
-    }
-    case 2: {
-        const QStringList buildings = BuildingRows();
-        const auto player = Position(f, 0, 25), building = Position(f, 1, buildings.size()),
-                   cmp = Position(f, 3, 6);
-        if (!player || !building || !cmp)
-            return std::nullopt;
-        const QString caption = buildings[*building];
-        const QString symbol = BuildingSymbol(caption);
-        const QString op = kOperators[*cmp];
-        QString mark, fact;
-        if (*player == 0) {
-            QString tail = symbol + " " + op + " " + number;
-            // Wall and gate symbols carry a leading ":" that the own-player
-            // count does not take.
-            if (tail.startsWith(QLatin1Char(':')))
-                tail.remove(0, 1);
-            fact = (include ? "building-type-count-total " : "building-type-count ") + tail;
-            mark = include ? "(建設中含む)" : "(建設中含まない)";
-        } else {
-            // No player's count takes the ":" of a wall or gate symbol.
-            QString bare = symbol;
-            if (bare.startsWith(QLatin1Char(':')))
-                bare.remove(0, 1);
-            fact = "players-building-type-count " + kPlayerWords[*player] + " " + bare + " " + op +
-                   " " + number;
-        }
-        return ConditionTriple{PlayerRows()[*player] + "の" + caption + mark + "が" + number +
-                                   Word(ComparisonWords::A, *cmp) + "のとき",
-                               {},
-                               fact};
-    }
-    case 3: {
-        const auto player = Position(f, 0, 25);
-        const auto category = Position(f, 1, UnitCategoryRows().size());
-        if (!player || !category)
-            return std::nullopt;
-        const QStringList units = UnitRows(*player, *category);
-        const auto unit = Position(f, 2, units.size()), cmp = Position(f, 4, 6);
-        if (!unit || !cmp)
-            return std::nullopt;
-        const QString caption = units[*unit];
-        const QString symbol = UnitSymbol(caption);
-        const QString op = kOperators[*cmp];
-        QString mark, fact;
-        if (*player == 0) {
-            fact = (include ? "unit-type-count-total " : "unit-type-count ") + symbol + " " + op +
-                   " " + number;
-            mark = include ? "(生産中含む)" : "(生産中含まない)";
-        } else {
-            fact = "players-unit-type-count " + kPlayerWords[*player] + " " + symbol + " " + op +
-                   " " + number;
-        }
-        return ConditionTriple{PlayerRows()[*player] + "の" + caption + mark + "が" + number +
-                                   Word(ComparisonWords::B, *cmp),
-                               {},
-                               fact};
-    }
-    case 4: {
-        const auto category = Position(f, 0, TechnologyCategoryRows().size());
-        if (!category)
-            return std::nullopt;
-        const QStringList technologies = TechnologyRows(*category);
-        const auto technology = Position(f, 1, technologies.size()), state = Position(f, 2, 4);
-        if (!technology || !state)
-            return std::nullopt;
-        const QString caption = technologies[*technology];
-        return ConditionTriple{caption + "が" + ResearchStateRows()[*state],
-                               {},
-                               kResearchStateWords[*state] + TechnologySymbol(caption)};
-    }
-    case 5: {
-        const auto category = Position(f, 0, 9), cmp = Position(f, 2, 6);
-        if (!category || !cmp)
-            return std::nullopt;
-        return ConditionTriple{PopulationRows()[*category] + "が" + number +
-                                   Word(ComparisonWords::B, *cmp) + "のとき",
-                               {},
-                               kPopulationWords[*category] + " " + kOperators[*cmp] + " " + number};
-    }
-    case 6: {
-        const auto player = Position(f, 0, 25), age = Position(f, 1, 4), cmp = Position(f, 2, 6);
-        if (!player || !age || !cmp)
-            return std::nullopt;
-        const QString word = Word(ComparisonWords::C, *cmp);
-        if (*player == 0)
-            return ConditionTriple{AgeRows()[*age] + word,
-                                   {},
-                                   "current-age " + kOperators[*cmp] + " " + kAgeWords[*age]};
-        return ConditionTriple{PlayerRows()[*player] + "が" + AgeRows()[*age] + word,
-                               {},
-                               "players-current-age " + kPlayerWords[*player] + " " +
-                                   kOperators[*cmp] + " " + kAgeWords[*age]};
-    }
-    case 7: {
-        const auto clock = Position(f, 0, 2), hours = Position(f, 1, 6),
-                   minutes = Position(f, 2, 60), seconds = Position(f, 3, 60),
-                   cmp = Position(f, 4, 6);
-        if (!clock || !hours || !minutes || !seconds || !cmp)
-            return std::nullopt;
-        QString cap = ClockRows()[*clock];
-        if (*hours != 0)
-            cap += QString::number(*hours) + "時間";
-        if (*minutes != 0)
-            cap += QString::number(*minutes) + "分";
-        if (*seconds != 0)
-            cap += QString::number(*seconds) + "秒";
-        if (*hours == 0 && *minutes == 0 && *seconds == 0)
-            cap += "0秒";
-        const int total = *hours * 3600 + *minutes * 60 + *seconds;
-        return ConditionTriple{cap + Word(ComparisonWords::A, *cmp) + "のとき",
-                               {},
-                               kClockWords[*clock] + kOperators[*cmp] + " " +
-                                   QString::number(total)};
-    }
-    case 8: {
-        const auto timer = Position(f, 0, kTimerCount);
-        if (!timer)
-            return std::nullopt;
-        const QString t = QString::number(*timer + 1);
-        return ConditionTriple{
-            "タイマー(" + t + ")がタイムアウトしたとき", {}, "timer-triggered " + t};
-    }
-    case 9: {
-        const auto variable = Position(f, 0, kVariableCount + 1), cmp = Position(f, 2, 6);
-        if (!variable || !cmp)
-            return std::nullopt;
-        if (*variable == 0)
-            return ConditionTriple{"乱数用変数が" + number + Word(ComparisonWords::B, *cmp) +
-                                       "のとき",
-                                   {},
-                                   "random-number " + kOperators[*cmp] + " " + number};
-        const QString v = QString::number(*variable);
-        return ConditionTriple{
-            "変数(" + v + ")が" + number + "のとき", {}, "goal " + v + " " + number};
-    }
-    case 10: {
-        const VocabTree& tree = StrategicNumberTree();
-        const auto category = Position(f, 0, StrategicNumberCategoryRows().size());
-        if (!category)
-            return std::nullopt;
-        const QList<int> entries = ChildPositions(tree, CategoryNode(tree, *category));
-        const auto entry = Position(f, 1, entries.size()), cmp = Position(f, 3, 6);
-        if (!entry || !cmp)
-            return std::nullopt;
-        const VocabNode& node = tree[entries[*entry] - 1];
-        // The symbol comes from the entry's own row: the same caption can
-        // stand under two headings.
-        const QString symbol = SplitFields(node.key, QLatin1Char(',')).value(0);
-        return ConditionTriple{
-            node.text + "が" + number + Word(ComparisonWords::B, *cmp) + "のとき",
-            {},
-            "strategic-number " + symbol + " " + kOperators[*cmp] + " " + number};
-    }
-    case 11: {
-        const auto resource = Position(f, 0, 4), cmp = Position(f, 2, 6);
-        if (!resource || !cmp)
-            return std::nullopt;
-        return ConditionTriple{
-            DistanceRows()[*resource] + "が" + number + Word(ComparisonWords::B, *cmp) + "のとき",
-            {},
-            "dropsite-min-distance " + kDistanceWords[*resource] + kOperators[*cmp] + " " + number};
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
-ConditionTriple Compose(int kind, const QStringList& given, bool include) {
+ConditionTriple Compose(int number, const QStringList& given, bool include) {
+    const ConditionKind* kind = FindConditionKind(number);
+    if (!kind)
+        return ErrorTriple(kind);
     QStringList fields = given;
-    const int numberIndex = NumberIndex(kind);
+    ConditionChoice choice;
+    choice.include = include;
+    const int numberIndex = kind->NumberIndex();
     if (numberIndex >= 0) {
         // The number goes into the fact as it is stored: trimmed, and only
         // when the game can read it.
-        const QString text = Field(fields, numberIndex);
-        const std::optional<QString> number = ScriptNumber(text, NumberLow(kind));
-        if (!number) {
+        const QString text = fields.value(numberIndex);
+        const std::optional<QString> checked =
+            ScriptNumber(text, kind->fields[numberIndex].Lowest());
+        if (!checked) {
             ConditionTriple error = ErrorTriple(kind);
-            error.cap = NumberErrorCaption(kind, text);
+            error.cap = NumberErrorCaption(*kind, text);
             return error;
         }
-        fields[numberIndex] = *number;
+        fields[numberIndex] = choice.number = *checked;
     }
-    std::optional<ConditionTriple> triple = ComposeChecked(kind, fields, include);
-    if (!triple)
-        return ErrorTriple(kind);
-    triple->editdat = Editdat(kind, fields);
-    return *triple;
+    // Pickers are checked in field order: a picker's rows can depend on the
+    // ones before it (the units on the player and the category).
+    static const ProjectNameRows blankNames = ProjectNameRows::Of(Project());
+    for (int i = 0; i < kind->fields.size(); ++i) {
+        if (i == numberIndex) {
+            choice.at << 0;
+            choice.row << choice.number;
+            continue;
+        }
+        const QStringList rows = FieldRows(*kind, i, fields, blankNames);
+        const std::optional<int> position = Position(fields, i, rows.size());
+        if (!position)
+            return ErrorTriple(kind);
+        choice.at << *position;
+        choice.row << rows[*position];
+    }
+    if (const int comparison = kind->ComparisonIndex(); comparison >= 0) {
+        choice.op = Operator(choice.at[comparison]);
+        choice.word = choice.row[comparison];
+    }
+    ConditionTriple triple = kind->compose(choice);
+    triple.editdat = Editdat(number, fields);
+    return triple;
 }
 
 QString RefusalText(const ConditionTriple& error) {
     QString text = QStringLiteral("入力が正しくありません");
-    if (error.cap != ErrorTriple(1).cap && error.cap != ErrorTriple(9).cap)
+    const QList<ConditionKind>& kinds = ConditionKinds();
+    const bool plain = std::any_of(kinds.begin(), kinds.end(), [&error](const ConditionKind& k) {
+        return k.errorCaption == error.cap;
+    });
+    if (!plain)
         text += QStringLiteral("\r\n") + error.cap;
     return text;
 }
@@ -322,7 +127,7 @@ SplitEditdatResult Split(const QString& editdat) {
     QStringList parts = editdat.split(QLatin1Char('\\'));
     bool ok = false;
     const int kind = parts.takeFirst().toInt(&ok);
-    result.kind = ok && kind >= 1 && kind <= kConditionKindCount ? kind : 0;
+    result.kind = ok && FindConditionKind(kind) ? kind : 0;
     result.fields = parts.mid(0, 5);
     return result;
 }
@@ -351,14 +156,6 @@ QStringList ComparisonRows(ComparisonWords list) {
         return {"以上", "以下", "より後", "より前", "である", "ではない"};
     }
     return {};
-}
-
-ComparisonWords ComparisonWordsOf(int kind) {
-    if (kind == 2 || kind == 7)
-        return ComparisonWords::A;
-    if (kind == 6)
-        return ComparisonWords::C;
-    return ComparisonWords::B;
 }
 
 QStringList PlayerRows() {
@@ -480,13 +277,18 @@ QStringList StrategicNumberRows(int category) {
     return node == 0 ? QStringList() : ChildTexts(tree, node);
 }
 
-QStringList DistanceRows() {
-    return {"木の最小距離", "食料の最小距離", "金の最小距離", "石の最小距離"};
+QString StrategicNumberSymbol(int category, int entry) {
+    const VocabTree& tree = StrategicNumberTree();
+    const int node = CategoryNode(tree, category);
+    const int position = node == 0 ? 0 : ChildPositions(tree, node).value(entry, 0);
+    // The symbol comes from the entry's own row: the same caption can stand
+    // under two headings.
+    return position == 0 ? QString()
+                         : SplitFields(tree[position - 1].key, QLatin1Char(',')).value(0);
 }
 
-QStringList ConditionTabCaptions() {
-    return {"資源", "建物",     "ユニット",  "研究",     "人口", "時代",
-            "時間", "タイマー", "変数/乱数", "戦略数値", "距離"};
+QStringList DistanceRows() {
+    return {"木の最小距離", "食料の最小距離", "金の最小距離", "石の最小距離"};
 }
 
 } // namespace rw

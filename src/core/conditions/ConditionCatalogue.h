@@ -9,9 +9,6 @@ namespace rw {
 
 struct Project;
 
-// The eleven kinds of condition, numbered like the editor's tabs.
-inline constexpr int kConditionKindCount = 11;
-
 // What a condition turns into: the caption shown in the tree, the edit data
 // the editor is refilled from and the fact the script builder writes.
 struct ConditionTriple {
@@ -23,14 +20,14 @@ struct ConditionTriple {
     bool operator==(const ConditionTriple&) const = default;
 };
 
-// Composes kind 1 to 11 from its fields in edit-data order: picker positions
-// as decimal text counted from 0, number boxes as typed. The number goes into
-// the edit data and the fact trimmed of blanks, and only when the script can
-// hold it (ScriptNumber; counts and distances not below 0). The include box
-// ("建設中…"/"生産中…") matters for kinds 2 and 3 only. An invalid number, a
-// picker position outside its picker or an unknown kind gives the error
-// triple; its caption names the numbers accepted when the text was a number
-// the game cannot read.
+// Composes kind 1 to 11 (ConditionKinds) from its fields in edit-data order:
+// picker positions as decimal text counted from 0, number boxes as typed.
+// The number goes into the edit data and the fact trimmed of blanks, and
+// only when the script can hold it (ScriptNumber; counts and distances not
+// below 0). The include box ("建設中…"/"生産中…") matters for the kinds that
+// have one. An invalid number, a picker position outside its picker or an
+// unknown kind gives the error triple; its caption names the numbers
+// accepted when the text was a number the game cannot read.
 ConditionTriple Compose(int kind, const QStringList& fields, bool include = false);
 
 // What confirming an error triple answers: "入力が正しくありません", with the
@@ -62,8 +59,6 @@ enum class ComparisonWords { A, B, C };
 
 // The six comparison words of a word list.
 QStringList ComparisonRows(ComparisonWords list);
-// The word list the comparison picker of a kind shows.
-ComparisonWords ComparisonWordsOf(int kind);
 // The 25 shown player rows.
 QStringList PlayerRows();
 
@@ -86,9 +81,8 @@ QStringList TimerRows(const Project& project);
 QStringList VariableRows(const Project& project);
 QStringList StrategicNumberCategoryRows(); // kind 10
 QStringList StrategicNumberRows(int category);
+// The symbol of a row of StrategicNumberRows; empty when there is none.
+QString StrategicNumberSymbol(int category, int entry);
 QStringList DistanceRows(); // kind 11
-
-// The tab captions, kind 1 first.
-QStringList ConditionTabCaptions();
 
 } // namespace rw

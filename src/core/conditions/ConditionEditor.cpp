@@ -10,74 +10,22 @@ namespace rw {
 
 namespace {
 
-bool IsKind(int kind) {
-    return kind >= 1 && kind <= kConditionKindCount;
-}
-
-// The values a freshly created editor shows, by kind, in edit-data order.
-QStringList CreationDefaults(int kind) {
-    switch (kind) {
-    case 1:
-        return {"0", "100", "0"};
-    case 2:
-        return {"0", "0", "1", "0"};
-    case 3:
-        return {"0", "0", "0", "1", "0"};
-    case 4:
-        return {"0", "0", "0"};
-    case 5:
-        return {"0", "40", "0"};
-    case 6:
-        return {"0", "0", "0"};
-    case 7:
-        return {"0", "0", "5", "0", "0"}; // game time, 5 minutes
-    case 8:
-        return {"0"};
-    case 9:
-        return {"0", "0", "0"};
-    case 10:
-        return {"0", "0", "0", "0"};
-    case 11:
-        return {"0", "5", "0"};
-    default:
-        return {};
-    }
-}
-
-// Index of the number box of a kind, -1 when it has none.
-int NumberIndex(int kind) {
-    switch (kind) {
-    case 1:
-    case 5:
-    case 9:
-    case 11:
-        return 1;
-    case 2:
-    case 10:
-        return 2;
-    case 3:
-        return 3;
-    default:
-        return -1;
-    }
+// Fields of kinds that do not exist read as empty, and setting them does
+// nothing.
+const ConditionField* FieldOf(int kind, int index) {
+    const ConditionKind* k = FindConditionKind(kind);
+    return k && index >= 0 && index < k->fields.size() ? &k->fields[index] : nullptr;
 }
 
 } // namespace
 
-ConditionEditor::ConditionEditor() {
+ConditionEditor::ConditionEditor()
+    : fields_(ConditionKinds().size() + 1), include_(ConditionKinds().size() + 1, false) {
     SetAddingTexts();
 }
 
 QString ConditionEditor::CancelText() {
     return QStringLiteral("キャンセル");
-}
-
-QString ConditionEditor::TimerNote() {
-    return QStringLiteral("* 書き出しするときにタイマー名が適用されます");
-}
-
-QString ConditionEditor::VariableNote() {
-    return QStringLiteral("* 書き出しするときに変数名が適用されます");
 }
 
 void ConditionEditor::SetAddingTexts() {
@@ -96,10 +44,12 @@ void ConditionEditor::Create(const Project& project) {
     shown_ = false;
     SetAddingTexts();
     tab_ = 1;
-    for (int kind = 1; kind <= kConditionKindCount; ++kind)
-        fields_[kind] = CreationDefaults(kind);
-    includeBuildings_ = false;
-    includeUnits_ = false;
+    const QList<ConditionKind>& kinds = ConditionKinds();
+    fields_ = QList<QStringList>(kinds.size() + 1);
+    for (const ConditionKind& kind : kinds)
+        for (const ConditionField& field : kind.fields)
+            fields_[kind.number] << field.initial;
+    include_ = QList<bool>(kinds.size() + 1, false);
     ReloadNames(project);
     Compose();
 }
@@ -114,22 +64,24 @@ void ConditionEditor::Compose() {
 }
 
 void ConditionEditor::SelectTab(int tab) {
-    if (!IsKind(tab))
+    if (!FindConditionKind(tab))
         return;
     tab_ = tab;
     Compose();
 }
 
 int ConditionEditor::FieldCount(int kind) {
-    return int(CreationDefaults(kind).size());
+    const ConditionKind* k = FindConditionKind(kind);
+    return k ? int(k->fields.size()) : 0;
 }
 
 ConditionFieldType ConditionEditor::FieldType(int kind, int index) {
-    return index == NumberIndex(kind) ? ConditionFieldType::Number : ConditionFieldType::Picker;
+    const ConditionField* field = FieldOf(kind, index);
+    return field ? field->type : ConditionFieldType::Picker;
 }
 
 QString ConditionEditor::Field(int kind, int index) const {
-    return IsKind(kind) ? fields_[kind].value(index) : QString();
+    return FieldOf(kind, index) ? fields_[kind].value(index) : QString();
 }
 
 int ConditionEditor::Picker(int kind, int index) const {
@@ -137,121 +89,78 @@ int ConditionEditor::Picker(int kind, int index) const {
 }
 
 QStringList ConditionEditor::PickerRows(int kind, int index) const {
-    const QStringList comparisons = ComparisonRows(ComparisonWordsOf(kind));
-    switch (kind * 10 + index) {
-    case 10:
-        return ResourceRows();
-    case 20:
-    case 30:
-    case 60:
-        return PlayerRows();
-    case 21:
-        return BuildingRows();
-    case 31:
-        return UnitCategoryRows();
-    case 32:
-        return UnitRows(Picker(3, 0), Picker(3, 1));
-    case 40:
-        return TechnologyCategoryRows();
-    case 41:
-        return TechnologyRows(Picker(4, 0));
-    case 42:
-        return ResearchStateRows();
-    case 50:
-        return PopulationRows();
-    case 61:
-        return AgeRows();
-    case 70:
-        return ClockRows();
-    case 71:
-        return HourRows();
-    case 72:
-    case 73:
-        return MinuteRows();
-    case 80:
-        return timerRows_;
-    case 90:
-        return variableRows_;
-    case 100:
-        return StrategicNumberCategoryRows();
-    case 101:
-        return StrategicNumberRows(Picker(10, 0));
-    case 110:
-        return DistanceRows();
-    case 12:
-    case 23:
-    case 34:
-    case 52:
-    case 62:
-    case 74:
-    case 92:
-    case 103:
-    case 112:
-        return comparisons;
-    default:
-        return {};
-    }
+    const ConditionKind* k = FindConditionKind(kind);
+    return k ? FieldRows(*k, index, fields_[kind], names_) : QStringList();
 }
 
 void ConditionEditor::SetPicker(int kind, int index, int position) {
-    if (!IsKind(kind) || index < 0 || index >= FieldCount(kind) ||
-        FieldType(kind, index) != ConditionFieldType::Picker)
+    const ConditionField* field = FieldOf(kind, index);
+    if (!field || field->type != ConditionFieldType::Picker)
         return;
     if (position < 0 || position >= PickerRows(kind, index).size())
         position = 0;
+    const ConditionKind& k = *FindConditionKind(kind);
     QStringList& fields = fields_[kind];
     const int old = fields[index].toInt();
     fields[index] = QString::number(position);
-    if (kind == 3 && index == 0 && (old == 0) != (position == 0)) {
-        // The own player's unit picker starts with the category row: keep
-        // the same unit chosen when that row comes or goes.
-        const int unit = fields[2].toInt();
-        if (position == 0)
-            fields[2] = QString::number(unit + 1);
-        else
-            fields[2] = QString::number(std::max(0, unit - 1));
-    } else if (kind == 3 && index == 1) {
-        fields[2] = QStringLiteral("0");
-    } else if ((kind == 4 || kind == 10) && index == 0) {
-        fields[1] = QStringLiteral("0");
+    for (int i = index + 1; i < k.fields.size(); ++i) {
+        if (k.fields[i].follows == index) {
+            // A new category starts at its first row.
+            fields[i] = QStringLiteral("0");
+        } else if (k.fields[i].rows == ConditionRows::Unit && index == k.PlayerIndex() &&
+                   (old == 0) != (position == 0)) {
+            // The own player's unit picker starts with the category row: keep
+            // the same unit chosen when that row comes or goes.
+            const int unit = fields[i].toInt();
+            fields[i] = QString::number(position == 0 ? unit + 1 : std::max(0, unit - 1));
+        }
     }
     Compose();
 }
 
 void ConditionEditor::SetNumber(int kind, int index, const QString& text) {
-    if (!IsKind(kind) || index != NumberIndex(kind))
+    const ConditionField* field = FieldOf(kind, index);
+    if (!field || field->type != ConditionFieldType::Number)
         return;
     fields_[kind][index] = text;
     Compose();
 }
 
 bool ConditionEditor::Include(int kind) const {
-    return kind == 2 ? includeBuildings_ : kind == 3 ? includeUnits_ : false;
+    return HasInclude(kind) && include_[kind];
 }
 
 void ConditionEditor::SetInclude(int kind, bool ticked) {
-    if (kind == 2)
-        includeBuildings_ = ticked;
-    else if (kind == 3)
-        includeUnits_ = ticked;
-    else
+    if (!HasInclude(kind))
         return;
+    include_[kind] = ticked;
     Compose();
 }
 
+bool ConditionEditor::HasInclude(int kind) {
+    const ConditionKind* k = FindConditionKind(kind);
+    return k && !k->include.isEmpty();
+}
+
 bool ConditionEditor::IncludeEnabled(int kind) const {
-    return (kind == 2 || kind == 3) && Picker(kind, 0) == 0;
+    return HasInclude(kind) && Picker(kind, FindConditionKind(kind)->PlayerIndex()) == 0;
 }
 
 bool ConditionEditor::ComparisonEnabled(int kind) const {
-    return kind != 8 && kind != 4 && (kind != 9 || Picker(9, 0) == 0);
+    const ConditionKind* k = FindConditionKind(kind);
+    return k && k->ComparisonIndex() >= 0 && (!k->comparisonOnFirstRowOnly || Picker(kind, 0) == 0);
 }
 
-void ConditionEditor::LeaveStrategicNumberBox() {
-    const QString text = fields_[10].value(2);
-    const QString corrected = ScriptNumber(text).value_or(QStringLiteral("0"));
+void ConditionEditor::LeaveNumberBox(int kind) {
+    const ConditionKind* k = FindConditionKind(kind);
+    const int index = k ? k->NumberIndex() : -1;
+    if (index < 0 || !k->fields[index].correctedOnLeaving)
+        return;
+    const QString text = fields_[kind][index];
+    const QString corrected =
+        ScriptNumber(text, k->fields[index].Lowest()).value_or(QStringLiteral("0"));
     if (corrected != text)
-        SetNumber(10, 2, corrected);
+        SetNumber(kind, index, corrected);
 }
 
 QString ConditionEditor::TimerHelp() const {
@@ -263,16 +172,15 @@ QString ConditionEditor::VariableDescription() const {
 }
 
 void ConditionEditor::InitCombo() {
-    for (int kind : {1, 2, 3, 5, 6, 7, 9})
-        fields_[kind] = CreationDefaults(kind);
-    // The research state resets; its category and technology stay.
-    fields_[4][2] = QStringLiteral("0");
+    for (const ConditionKind& kind : ConditionKinds())
+        for (int i = 0; i < kind.fields.size(); ++i)
+            if (!kind.fields[i].keptWhenAdding)
+                fields_[kind.number][i] = kind.fields[i].initial;
     Compose();
 }
 
 void ConditionEditor::ReloadNames(const Project& project) {
-    timerRows_ = TimerRows(project);
-    variableRows_ = VariableRows(project);
+    names_ = ProjectNameRows::Of(project);
     timerHelp_.clear();
     for (int t = 1; t < kTimerSlots; ++t)
         timerHelp_ << project.timers[t].help;
@@ -352,8 +260,7 @@ bool ConditionEditor::IfEditCommand(ConditionList& list, const Project& project)
             else
                 SetPicker(kind, i, FloorNumberOr(stored.fields[i], 0));
         }
-        if (kind == 2 || kind == 3)
-            SetInclude(kind, total);
+        SetInclude(kind, total);
     }
     SetChangingTexts();
     ReloadNames(project);

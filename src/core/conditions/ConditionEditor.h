@@ -1,12 +1,11 @@
 #pragma once
 
-#include "conditions/ConditionCatalogue.h"
+#include "conditions/ConditionKind.h"
 #include "model/Notice.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <array>
 
 namespace rw {
 
@@ -14,11 +13,10 @@ class ConditionList;
 struct Project;
 
 enum class ConditionEditorMode { Adding, Changing };
-enum class ConditionFieldType { Picker, Number };
 
 // The condition editor without its widgets: the selected tab, the values of
-// all eleven panels, the composed triple and the ways it is opened and
-// closed. The window shows it modally between an opening call (AddCodes,
+// every kind's panel (ConditionKinds), the composed triple and the ways it is
+// opened and closed. The window shows it modally between an opening call (AddCodes,
 // MenuAdd, IfEditCommand) and Confirm or Cancel, and re-reads it after
 // every setter.
 //
@@ -59,8 +57,6 @@ public:
     QString Title() const { return title_; }
     QString ConfirmText() const { return confirmText_; }
     static QString CancelText();
-    static QString TimerNote();
-    static QString VariableNote();
 
     // --- panels -----------------------------------------------------------------
 
@@ -69,7 +65,7 @@ public:
     void SelectTab(int tab);
     const ConditionTriple& Composed() const { return composed_; }
 
-    // Fields of kind 1 to 11 in edit-data order.
+    // Fields of a kind in edit-data order, as its description gives them.
     static int FieldCount(int kind);
     static ConditionFieldType FieldType(int kind, int index);
     QString Field(int kind, int index) const;
@@ -81,26 +77,31 @@ public:
     void SetPicker(int kind, int index, int position);
     void SetNumber(int kind, int index, const QString& text);
 
-    // The include boxes of kinds 2 and 3; enabled for the own player only.
+    // The include boxes ("建設中…"/"生産中…"); enabled for the own player only.
+    static bool HasInclude(int kind);
     bool Include(int kind) const;
     void SetInclude(int kind, bool ticked);
     bool IncludeEnabled(int kind) const;
-    // The comparison of kind 9 is used for the random number only.
+    // Off for kinds without a comparison, and where the kind uses it for its
+    // first picker's row 0 only (the random number, not a variable).
     bool ComparisonEnabled(int kind) const;
-    // The strategic-number value box lost the input focus: a number the
-    // script can hold is trimmed, anything else becomes "0".
-    void LeaveStrategicNumberBox();
+    // A number box that is corrected on leaving (the strategic number's) lost
+    // the input focus: a number the script can hold is trimmed, anything else
+    // becomes "0". Other boxes stay as typed.
+    void LeaveNumberBox(int kind);
     // Shown beside the timer and variable pickers.
     QString TimerHelp() const;
     QString VariableDescription() const;
 
     // --- the dialog's own steps -------------------------------------------------
 
-    // Prepares for adding: resets most fields to their defaults.
+    // Prepares for adding: every field not kept when adding returns to the
+    // value a freshly created editor shows.
     void InitCombo();
-    // Re-texts the timer and variable rows from the project.
+    // Re-texts the timer and variable rows from the project; the chosen rows
+    // stay chosen.
     void ReloadNames(const Project& project);
-    // Composes the visible kind.
+    // Composes the visible kind (the step a tab switch runs).
     void CallT1();
 
 private:
@@ -123,14 +124,12 @@ private:
     QString title_;
     QString confirmText_;
     int tab_ = 1;
-    std::array<QStringList, kConditionKindCount + 1> fields_; // by kind, [0] unused
-    bool includeBuildings_ = false;
-    bool includeUnits_ = false;
+    QList<QStringList> fields_; // by kind, [0] unused
+    QList<bool> include_;       // by kind, [0] unused
     ConditionTriple composed_;
 
-    QStringList timerRows_;
+    ProjectNameRows names_;
     QStringList timerHelp_;
-    QStringList variableRows_;
     QStringList variableDescriptions_; // slots 0 to 40
 };
 

@@ -282,14 +282,14 @@ TEST_F(ConditionEditorTest, StrategicNumberBoxResetsOnLeaving) {
     ASSERT_TRUE(editor.MenuAdd(list, project));
     editor.SelectTab(10);
     editor.SetNumber(10, 2, " -3 ");
-    editor.LeaveStrategicNumberBox();
+    editor.LeaveNumberBox(10);
     EXPECT_EQ(editor.Field(10, 2), "-3");
     editor.SetNumber(10, 2, "1.5");
-    editor.LeaveStrategicNumberBox();
+    editor.LeaveNumberBox(10);
     EXPECT_EQ(editor.Field(10, 2), "0");
     editor.SetNumber(10, 2, "1e3");
     EXPECT_TRUE(editor.Composed().IsError());
-    editor.LeaveStrategicNumberBox();
+    editor.LeaveNumberBox(10);
     EXPECT_EQ(editor.Field(10, 2), "0");
     EXPECT_FALSE(editor.Composed().IsError());
 }
