@@ -186,10 +186,10 @@ void TemplateAuthor::AddFreeEvent(int kind) {
 }
 
 void TemplateAuthor::StartTimer(int timer, int seconds) {
-    AddFreeEvent(FreeEventEditor::kTimer);
-    FreeEventEditor& editor = work_.FreeEventEditorModel();
+    AddFreeEvent(FreeEventEditor::NumberOf<FreeEventTimer>());
+    FreeEventTimer& editor = work_.FreeEventEditorModel().Get<FreeEventTimer>();
     editor.SetTimer(timer - 1);
-    editor.SetTimerRun(0);
+    editor.SetRun(0);
     editor.SetSeconds(QString::number(seconds));
     const Notice notice = work_.ConfirmFreeEvent();
     if (!notice.IsEmpty())
@@ -197,31 +197,30 @@ void TemplateAuthor::StartTimer(int timer, int seconds) {
 }
 
 void TemplateAuthor::StopTimer(int timer) {
-    AddFreeEvent(FreeEventEditor::kTimer);
-    FreeEventEditor& editor = work_.FreeEventEditorModel();
+    AddFreeEvent(FreeEventEditor::NumberOf<FreeEventTimer>());
+    FreeEventTimer& editor = work_.FreeEventEditorModel().Get<FreeEventTimer>();
     editor.SetTimer(timer - 1);
-    editor.SetTimerRun(1);
+    editor.SetRun(1);
     const Notice notice = work_.ConfirmFreeEvent();
     if (!notice.IsEmpty())
         Stop(pendingTitle_ + QStringLiteral(": ") + notice.text);
 }
 
 void TemplateAuthor::Chat(const QString& text) {
-    AddFreeEvent(FreeEventEditor::kChat);
-    work_.FreeEventEditorModel().SetChatText(text);
+    AddFreeEvent(FreeEventEditor::NumberOf<FreeEventChat>());
+    work_.FreeEventEditorModel().Get<FreeEventChat>().SetText(text);
     const Notice notice = work_.ConfirmFreeEvent();
     if (!notice.IsEmpty())
         Stop(pendingTitle_ + QStringLiteral(": ") + notice.text);
 }
 
 void TemplateAuthor::SetStrategicNumber(const QString& heading, const QString& entry, int value) {
-    AddFreeEvent(FreeEventEditor::kStrategicNumber);
-    FreeEventEditor& editor = work_.FreeEventEditorModel();
-    editor.SetStrategicHeading(
-        PositionOf(FreeEventEditor::StrategicHeadings(), heading, "strategic-number heading"));
-    editor.SetStrategicEntry(
-        PositionOf(editor.StrategicEntries(), entry, "strategic-number picker"));
-    editor.SetStrategicValue(QString::number(value));
+    AddFreeEvent(FreeEventEditor::NumberOf<FreeEventStrategicNumber>());
+    FreeEventStrategicNumber& editor = work_.FreeEventEditorModel().Get<FreeEventStrategicNumber>();
+    editor.SetHeading(
+        PositionOf(FreeEventStrategicNumber::Headings(), heading, "strategic-number heading"));
+    editor.SetEntry(PositionOf(editor.Entries(), entry, "strategic-number picker"));
+    editor.SetValue(QString::number(value));
     const Notice notice = work_.ConfirmFreeEvent();
     if (!notice.IsEmpty())
         Stop(pendingTitle_ + QStringLiteral(": ") + notice.text);

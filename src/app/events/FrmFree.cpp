@@ -94,15 +94,7 @@ FrmFree::FrmFree(Workspace& work, Dialogs& dialogs, QWidget* parent)
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("kinds"));
-    const QStringList kinds = FreeEventEditor::KindCaptions();
-    QWidget* (FrmFree::*builders[])() = {
-        &FrmFree::BuildChat,     &FrmFree::BuildBuilding,  &FrmFree::BuildResearch,
-        &FrmFree::BuildUnit,     &FrmFree::BuildResource,  &FrmFree::BuildAttack,
-        &FrmFree::BuildRange,    &FrmFree::BuildExplore,   &FrmFree::BuildStrategic,
-        &FrmFree::BuildVariable, &FrmFree::BuildDiplomacy, &FrmFree::BuildTimer,
-    };
-    for (int k = 0; k < FreeEventEditor::kKindCount; ++k)
-        tabs_->addTab((this->*builders[k])(), kinds.value(k));
+    editor_.ForEachKind([this](auto& kind) { tabs_->addTab(Page(kind), kind.Caption()); });
     connect(tabs_, &QTabWidget::currentChanged, this,
             [this](int index) { Change([this, index] { editor_.SelectKind(index + 1); }); });
 
@@ -209,145 +201,144 @@ void FrmFree::reject() {
     QDialog::reject();
 }
 
-// --- the twelve kinds ----------------------------------------------------------
+// --- the pages of the kinds -----------------------------------------------------
 
-QWidget* FrmFree::BuildChat() {
+QWidget* FrmFree::Page(FreeEventChat& chat) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* target =
-        Picker(QStringLiteral("chat.target"), [this](int i) { editor_.SetChatTarget(i); });
-    target->addItems(FreeEventEditor::ChatTargets());
+        Picker(QStringLiteral("chat.target"), [&chat](int i) { chat.SetTarget(i); });
+    target->addItems(FreeEventChat::Targets());
     QLineEdit* text =
-        Box(QStringLiteral("chat.text"), [this](const QString& t) { editor_.SetChatText(t); });
+        Box(QStringLiteral("chat.text"), [&chat](const QString& t) { chat.SetText(t); });
     form->addRow(QStringLiteral("対象"), target);
     form->addRow(text);
-    form->addRow(new QLabel(FreeEventEditor::ChatForbiddenLabel()));
-    syncs_ << [this, target, text] {
-        target->setCurrentIndex(editor_.ChatTarget());
-        SetText(text, editor_.ChatText());
+    form->addRow(new QLabel(FreeEventChat::ForbiddenLabel()));
+    syncs_ << [&chat, target, text] {
+        target->setCurrentIndex(chat.Target());
+        SetText(text, chat.Text());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildBuilding() {
+QWidget* FrmFree::Page(FreeEventBuilding& kind) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* building =
-        Picker(QStringLiteral("building.picker"), [this](int i) { editor_.SetBuilding(i); });
+        Picker(QStringLiteral("building.picker"), [&kind](int i) { kind.SetBuilding(i); });
     building->setToolTip(QStringLiteral("建設する建物を選択します"));
     for (const BuildingPickerItem& item : BuildingPickerItems())
         building->addItem(Icons::ForBuilding(item.picture), item.text);
     QComboBox* action =
-        Picker(QStringLiteral("building.action"), [this](int i) { editor_.SetBuildingAction(i); });
+        Picker(QStringLiteral("building.action"), [&kind](int i) { kind.SetAction(i); });
     action->setToolTip(
         QStringLiteral("普通に建てるか、敵の近くに建てるを選ぶことができます（建物により異なる）"));
-    action->addItems(FreeEventEditor::BuildingActions());
+    action->addItems(FreeEventBuilding::Actions());
     auto* forward = new QCheckBox(QStringLiteral("敵陣に建設"));
     forward->setObjectName(QStringLiteral("building.forward"));
     connect(forward, &QCheckBox::toggled, this,
-            [this](bool on) { Change([this, on] { editor_.SetForward(on); }); });
+            [this, &kind](bool on) { Change([&kind, on] { kind.SetForward(on); }); });
     form->addRow(QStringLiteral("建設する建物"), building);
     form->addRow(QStringLiteral("イベントの種類"), action);
     form->addRow(forward);
-    syncs_ << [this, building, action, forward] {
-        building->setCurrentIndex(editor_.Building());
-        action->setCurrentIndex(editor_.BuildingAction());
-        forward->setChecked(editor_.Forward());
-        forward->setEnabled(editor_.ForwardEnabled());
-        forward->setVisible(editor_.ForwardVisible());
+    syncs_ << [&kind, building, action, forward] {
+        building->setCurrentIndex(kind.Building());
+        action->setCurrentIndex(kind.Action());
+        forward->setChecked(kind.Forward());
+        forward->setEnabled(kind.ForwardEnabled());
+        forward->setVisible(kind.ForwardVisible());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildResearch() {
+QWidget* FrmFree::Page(FreeEventResearch& research) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* category = Picker(QStringLiteral("research.category"),
-                                 [this](int i) { editor_.SetTechnologyCategory(i); });
+                                 [&research](int i) { research.SetCategory(i); });
     category->addItems(TechnologyCategoryPickerItems());
-    QComboBox* technology =
-        Picker(QStringLiteral("research.technology"), [this](int i) { editor_.SetTechnology(i); });
+    QComboBox* technology = Picker(QStringLiteral("research.technology"),
+                                   [&research](int i) { research.SetTechnology(i); });
     form->addRow(QStringLiteral("研究施設"), category);
     form->addRow(QStringLiteral("研究するテクノロジー"), technology);
-    syncs_ << [this, category, technology] {
-        category->setCurrentIndex(editor_.TechnologyCategory());
-        SetItems(technology, editor_.Technologies());
-        technology->setCurrentIndex(editor_.Technology());
+    syncs_ << [&research, category, technology] {
+        category->setCurrentIndex(research.Category());
+        SetItems(technology, research.Technologies());
+        technology->setCurrentIndex(research.Technology());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildUnit() {
+QWidget* FrmFree::Page(FreeEventUnit& kind) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* category =
-        Picker(QStringLiteral("unit.category"), [this](int i) { editor_.SetUnitCategory(i); });
+        Picker(QStringLiteral("unit.category"), [&kind](int i) { kind.SetCategory(i); });
     category->addItems(UnitCategoryPickerItems());
-    QComboBox* unit = Picker(QStringLiteral("unit.unit"), [this](int i) { editor_.SetUnit(i); });
+    QComboBox* unit = Picker(QStringLiteral("unit.unit"), [&kind](int i) { kind.SetUnit(i); });
     QComboBox* action =
-        Picker(QStringLiteral("unit.action"), [this](int i) { editor_.SetUnitAction(i); });
-    action->addItems(FreeEventEditor::UnitActions());
+        Picker(QStringLiteral("unit.action"), [&kind](int i) { kind.SetAction(i); });
+    action->addItems(FreeEventUnit::Actions());
     form->addRow(QStringLiteral("カテゴリ"), category);
     form->addRow(QStringLiteral("対象ユニット"), unit);
     form->addRow(QStringLiteral("イベントの種類"), action);
-    syncs_ << [this, category, unit, action] {
-        category->setCurrentIndex(editor_.UnitCategory());
-        SetItems(unit, editor_.Units());
-        unit->setCurrentIndex(editor_.Unit());
-        action->setCurrentIndex(editor_.UnitAction());
+    syncs_ << [&kind, category, unit, action] {
+        category->setCurrentIndex(kind.Category());
+        SetItems(unit, kind.Units());
+        unit->setCurrentIndex(kind.Unit());
+        action->setCurrentIndex(kind.Action());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildResource() {
+QWidget* FrmFree::Page(FreeEventResource& resource) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* entry =
-        Picker(QStringLiteral("resource.entry"), [this](int i) { editor_.SetResourceEntry(i); });
-    entry->addItems(FreeEventEditor::ResourceEntries());
+        Picker(QStringLiteral("resource.entry"), [&resource](int i) { resource.SetEntry(i); });
+    entry->addItems(FreeEventResource::Entries());
     QLineEdit* value = Box(QStringLiteral("resource.value"),
-                           [this](const QString& t) { editor_.SetResourceValue(t); });
+                           [&resource](const QString& t) { resource.SetValue(t); });
     QWidget* valueRow = WithSuffix(value, Suffix(QStringLiteral("％")));
     form->addRow(QStringLiteral("イベントの種類"), entry);
     form->addRow(valueRow);
-    syncs_ << [this, entry, value, valueRow] {
-        entry->setCurrentIndex(editor_.ResourceEntry());
-        SetText(value, editor_.ResourceValue());
-        valueRow->setVisible(editor_.ResourceValueVisible());
+    syncs_ << [&resource, entry, value, valueRow] {
+        entry->setCurrentIndex(resource.Entry());
+        SetText(value, resource.Value());
+        valueRow->setVisible(resource.ValueVisible());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildAttack() {
+QWidget* FrmFree::Page(FreeEventAttack& attack) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* entry =
-        Picker(QStringLiteral("attack.entry"), [this](int i) { editor_.SetAttackEntry(i); });
-    entry->addItems(FreeEventEditor::AttackEntries());
-    QLineEdit* value = Box(QStringLiteral("attack.value"),
-                           [this](const QString& t) { editor_.SetAttackValue(t); });
+        Picker(QStringLiteral("attack.entry"), [&attack](int i) { attack.SetEntry(i); });
+    entry->addItems(FreeEventAttack::Entries());
+    QLineEdit* value =
+        Box(QStringLiteral("attack.value"), [&attack](const QString& t) { attack.SetValue(t); });
     QLabel* unitLabel = Suffix(QString());
     unitLabel->setObjectName(QStringLiteral("attack.unit"));
     QWidget* valueRow = WithSuffix(value, unitLabel);
     form->addRow(entry);
     form->addRow(valueRow);
-    syncs_ << [this, entry, value, unitLabel, valueRow] {
-        entry->setCurrentIndex(editor_.AttackEntry());
-        SetText(value, editor_.AttackValue());
-        unitLabel->setText(editor_.AttackUnitLabel());
-        valueRow->setVisible(editor_.AttackValueVisible());
+    syncs_ << [&attack, entry, value, unitLabel, valueRow] {
+        entry->setCurrentIndex(attack.Entry());
+        SetText(value, attack.Value());
+        unitLabel->setText(attack.UnitLabel());
+        valueRow->setVisible(attack.ValueVisible());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildRange() {
+QWidget* FrmFree::Page(FreeEventRange& range) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    QComboBox* kind =
-        Picker(QStringLiteral("range.kind"), [this](int i) { editor_.SetRangeKind(i); });
-    kind->addItems(FreeEventEditor::RangeKinds());
+    QComboBox* kind = Picker(QStringLiteral("range.kind"), [&range](int i) { range.SetKind(i); });
+    kind->addItems(FreeEventRange::Kinds());
     QLineEdit* distance =
-        Box(QStringLiteral("range.distance"), [this](const QString& t) { editor_.SetDistance(t); });
+        Box(QStringLiteral("range.distance"), [&range](const QString& t) { range.SetDistance(t); });
     auto* heading = new QLabel;
     heading->setObjectName(QStringLiteral("range.heading"));
     auto* help = new QLabel;
@@ -357,26 +348,26 @@ QWidget* FrmFree::BuildRange() {
     form->addRow(WithSuffix(distance, Suffix(QStringLiteral("タイル"))));
     form->addRow(heading);
     form->addRow(help);
-    syncs_ << [this, kind, distance, heading, help] {
-        kind->setCurrentIndex(editor_.RangeKind());
-        SetText(distance, editor_.Distance());
-        heading->setText(editor_.RangeHeading());
-        help->setText(editor_.RangeHelp());
+    syncs_ << [&range, kind, distance, heading, help] {
+        kind->setCurrentIndex(range.Kind());
+        SetText(distance, range.Distance());
+        heading->setText(range.Heading());
+        help->setText(range.Help());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildExplore() {
+QWidget* FrmFree::Page(FreeEventExplore& explore) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* entry =
-        Picker(QStringLiteral("explore.entry"), [this](int i) { editor_.SetExploreEntry(i); });
-    entry->addItems(FreeEventEditor::ExploreEntries());
+        Picker(QStringLiteral("explore.entry"), [&explore](int i) { explore.SetEntry(i); });
+    entry->addItems(FreeEventExplore::Entries());
     form->addRow(QStringLiteral("選択"), entry);
 
     auto* frames = new QStackedWidget;
-    QLineEdit* blot =
-        Box(QStringLiteral("explore.blot"), [this](const QString& t) { editor_.SetBlotSize(t); });
+    QLineEdit* blot = Box(QStringLiteral("explore.blot"),
+                          [&explore](const QString& t) { explore.SetBlotSize(t); });
     auto* blotFrame = new QGroupBox(QStringLiteral("探索精度"));
     (new QHBoxLayout(blotFrame))->addWidget(blot);
     frames->addWidget(blotFrame);
@@ -390,114 +381,113 @@ QWidget* FrmFree::BuildExplore() {
     options->addWidget(yes);
     options->addWidget(no);
     options->addStretch(1);
-    connect(yes, &QRadioButton::toggled, this, [this](bool on) {
+    connect(yes, &QRadioButton::toggled, this, [this, &explore](bool on) {
         if (on)
-            Change([this] { editor_.SetReexplore(true); });
+            Change([&explore] { explore.SetReexplore(true); });
     });
-    connect(no, &QRadioButton::toggled, this, [this](bool on) {
+    connect(no, &QRadioButton::toggled, this, [this, &explore](bool on) {
         if (on)
-            Change([this] { editor_.SetReexplore(false); });
+            Change([&explore] { explore.SetReexplore(false); });
     });
     frames->addWidget(reexploreFrame);
 
     QLineEdit* groups = Box(QStringLiteral("explore.groups"),
-                            [this](const QString& t) { editor_.SetExploreGroups(t); });
+                            [&explore](const QString& t) { explore.SetGroups(t); });
     auto* groupsFrame = new QGroupBox(QStringLiteral("探索最大数"));
     (new QHBoxLayout(groupsFrame))->addWidget(groups);
     frames->addWidget(groupsFrame);
     form->addRow(frames);
 
-    syncs_ << [this, entry, frames, blot, yes, no, groups] {
-        entry->setCurrentIndex(editor_.ExploreEntry());
-        frames->setCurrentIndex(editor_.ExploreEntry());
-        SetText(blot, editor_.BlotSize());
-        yes->setChecked(editor_.Reexplore());
-        no->setChecked(!editor_.Reexplore());
-        SetText(groups, editor_.ExploreGroups());
+    syncs_ << [&explore, entry, frames, blot, yes, no, groups] {
+        entry->setCurrentIndex(explore.Entry());
+        frames->setCurrentIndex(explore.Entry());
+        SetText(blot, explore.BlotSize());
+        yes->setChecked(explore.Reexplore());
+        no->setChecked(!explore.Reexplore());
+        SetText(groups, explore.Groups());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildStrategic() {
+QWidget* FrmFree::Page(FreeEventStrategicNumber& number) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    QComboBox* heading = Picker(QStringLiteral("strategic.heading"),
-                                [this](int i) { editor_.SetStrategicHeading(i); });
-    heading->addItems(FreeEventEditor::StrategicHeadings());
+    QComboBox* heading =
+        Picker(QStringLiteral("strategic.heading"), [&number](int i) { number.SetHeading(i); });
+    heading->addItems(FreeEventStrategicNumber::Headings());
     QComboBox* entry =
-        Picker(QStringLiteral("strategic.entry"), [this](int i) { editor_.SetStrategicEntry(i); });
-    QLineEdit* value = Box(QStringLiteral("strategic.value"),
-                           [this](const QString& t) { editor_.SetStrategicValue(t); });
+        Picker(QStringLiteral("strategic.entry"), [&number](int i) { number.SetEntry(i); });
+    QLineEdit* value =
+        Box(QStringLiteral("strategic.value"), [&number](const QString& t) { number.SetValue(t); });
     form->addRow(QStringLiteral("カテゴリ"), heading);
     form->addRow(QStringLiteral("戦略数値の選択"), entry);
     form->addRow(QStringLiteral("数値"), value);
-    syncs_ << [this, heading, entry, value] {
-        heading->setCurrentIndex(editor_.StrategicHeading());
-        SetItems(entry, editor_.StrategicEntries());
-        entry->setCurrentIndex(editor_.StrategicEntry());
-        SetText(value, editor_.StrategicValue());
+    syncs_ << [&number, heading, entry, value] {
+        heading->setCurrentIndex(number.Heading());
+        SetItems(entry, number.Entries());
+        entry->setCurrentIndex(number.Entry());
+        SetText(value, number.Value());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildVariable() {
+QWidget* FrmFree::Page(FreeEventVariable& variable) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* entry =
-        Picker(QStringLiteral("variable.entry"), [this](int i) { editor_.SetVariableEntry(i); });
+        Picker(QStringLiteral("variable.entry"), [&variable](int i) { variable.SetEntry(i); });
     auto* label = new QLabel;
     label->setObjectName(QStringLiteral("variable.label"));
     QLineEdit* value = Box(QStringLiteral("variable.value"),
-                           [this](const QString& t) { editor_.SetVariableValue(t); });
+                           [&variable](const QString& t) { variable.SetValue(t); });
     form->addRow(entry);
     form->addRow(label);
     form->addRow(QStringLiteral("数"), value);
-    syncs_ << [this, entry, label, value] {
-        SetItems(entry, editor_.VariableEntries());
-        entry->setCurrentIndex(editor_.VariableEntry());
-        label->setText(editor_.VariableLabel());
-        SetText(value, editor_.VariableValue());
+    syncs_ << [&variable, entry, label, value] {
+        SetItems(entry, variable.Entries());
+        entry->setCurrentIndex(variable.Entry());
+        label->setText(variable.Label());
+        SetText(value, variable.Value());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildDiplomacy() {
+QWidget* FrmFree::Page(FreeEventDiplomacy& diplomacy) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
     QComboBox* player =
-        Picker(QStringLiteral("diplomacy.player"), [this](int i) { editor_.SetPlayer(i); });
-    player->addItems(FreeEventEditor::Players());
+        Picker(QStringLiteral("diplomacy.player"), [&diplomacy](int i) { diplomacy.SetPlayer(i); });
+    player->addItems(FreeEventDiplomacy::Players());
     QComboBox* stance =
-        Picker(QStringLiteral("diplomacy.stance"), [this](int i) { editor_.SetStance(i); });
-    stance->addItems(FreeEventEditor::Stances());
+        Picker(QStringLiteral("diplomacy.stance"), [&diplomacy](int i) { diplomacy.SetStance(i); });
+    stance->addItems(FreeEventDiplomacy::Stances());
     form->addRow(QStringLiteral("プレイヤー"), player);
     form->addRow(QStringLiteral("外交政策"), stance);
-    syncs_ << [this, player, stance] {
-        player->setCurrentIndex(editor_.Player());
-        stance->setCurrentIndex(editor_.Stance());
+    syncs_ << [&diplomacy, player, stance] {
+        player->setCurrentIndex(diplomacy.Player());
+        stance->setCurrentIndex(diplomacy.Stance());
     };
     return page;
 }
 
-QWidget* FrmFree::BuildTimer() {
+QWidget* FrmFree::Page(FreeEventTimer& kind) {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);
-    QComboBox* timer =
-        Picker(QStringLiteral("timer.timer"), [this](int i) { editor_.SetTimer(i); });
-    QComboBox* run = Picker(QStringLiteral("timer.run"), [this](int i) { editor_.SetTimerRun(i); });
-    run->addItems(FreeEventEditor::TimerRuns());
+    QComboBox* timer = Picker(QStringLiteral("timer.timer"), [&kind](int i) { kind.SetTimer(i); });
+    QComboBox* run = Picker(QStringLiteral("timer.run"), [&kind](int i) { kind.SetRun(i); });
+    run->addItems(FreeEventTimer::Runs());
     QLineEdit* seconds =
-        Box(QStringLiteral("timer.seconds"), [this](const QString& t) { editor_.SetSeconds(t); });
+        Box(QStringLiteral("timer.seconds"), [&kind](const QString& t) { kind.SetSeconds(t); });
     QWidget* secondsRow = WithSuffix(seconds, Suffix(QStringLiteral("秒")));
     form->addRow(QStringLiteral("タイマー"), timer);
     form->addRow(QStringLiteral("実行"), run);
     form->addRow(secondsRow);
-    syncs_ << [this, timer, run, seconds, secondsRow] {
-        SetItems(timer, editor_.TimerEntries());
-        timer->setCurrentIndex(editor_.Timer());
-        run->setCurrentIndex(editor_.TimerRun());
-        SetText(seconds, editor_.Seconds());
-        secondsRow->setVisible(editor_.SecondsVisible());
+    syncs_ << [&kind, timer, run, seconds, secondsRow] {
+        SetItems(timer, kind.Timers());
+        timer->setCurrentIndex(kind.Timer());
+        run->setCurrentIndex(kind.Run());
+        SetText(seconds, kind.Seconds());
+        secondsRow->setVisible(kind.SecondsVisible());
     };
     return page;
 }

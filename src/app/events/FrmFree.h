@@ -16,12 +16,25 @@ class QWidget;
 namespace rw {
 
 class Dialogs;
+class FreeEventAttack;
+class FreeEventBuilding;
+class FreeEventChat;
+class FreeEventDiplomacy;
 class FreeEventEditor;
+class FreeEventExplore;
+class FreeEventRange;
+class FreeEventResearch;
+class FreeEventResource;
+class FreeEventStrategicNumber;
+class FreeEventTimer;
+class FreeEventUnit;
+class FreeEventVariable;
 class Workspace;
 
 // The free-event dialog "フリーイベント": one tab per kind of action over the
-// workspace's editor model. Every control change is one setter call, after
-// which all controls and the preview are read back from the model.
+// workspace's editor model, each the page of one free-event kind. Every
+// control change is one setter call, after which all controls and the
+// preview are read back from the model.
 class FrmFree : public QDialog {
     Q_OBJECT
 public:
@@ -51,18 +64,19 @@ public:
 private:
     static void Show(Workspace& work, Dialogs& dialogs);
 
-    QWidget* BuildChat();
-    QWidget* BuildBuilding();
-    QWidget* BuildResearch();
-    QWidget* BuildUnit();
-    QWidget* BuildResource();
-    QWidget* BuildAttack();
-    QWidget* BuildRange();
-    QWidget* BuildExplore();
-    QWidget* BuildStrategic();
-    QWidget* BuildVariable();
-    QWidget* BuildDiplomacy();
-    QWidget* BuildTimer();
+    // The page of each kind; a kind without a page does not compile.
+    QWidget* Page(FreeEventChat& chat);
+    QWidget* Page(FreeEventBuilding& building);
+    QWidget* Page(FreeEventResearch& research);
+    QWidget* Page(FreeEventUnit& unit);
+    QWidget* Page(FreeEventResource& resource);
+    QWidget* Page(FreeEventAttack& attack);
+    QWidget* Page(FreeEventRange& range);
+    QWidget* Page(FreeEventExplore& explore);
+    QWidget* Page(FreeEventStrategicNumber& number);
+    QWidget* Page(FreeEventVariable& variable);
+    QWidget* Page(FreeEventDiplomacy& diplomacy);
+    QWidget* Page(FreeEventTimer& timer);
 
     QComboBox* Picker(const QString& name, const std::function<void(int)>& set);
     QLineEdit* Box(const QString& name, const std::function<void(const QString&)>& set);

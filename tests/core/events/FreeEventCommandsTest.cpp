@@ -43,15 +43,15 @@ void AddThroughEditor(FreeEventCommands& commands, RuleEntry& rule, const Projec
 }
 
 void CastleForward(FreeEventEditor& e) {
-    e.SelectKind(FreeEventEditor::kBuilding);
-    e.SetBuilding(15);
-    e.SetForward(true);
+    FreeEventBuilding& building = e.Select<FreeEventBuilding>();
+    building.SetBuilding(15);
+    building.SetForward(true);
 }
 
 void TimerTwoFor60(FreeEventEditor& e) {
-    e.SelectKind(FreeEventEditor::kTimer);
-    e.SetTimer(1);
-    e.SetSeconds("60");
+    FreeEventTimer& timer = e.Select<FreeEventTimer>();
+    timer.SetTimer(1);
+    timer.SetSeconds("60");
 }
 
 FreeEvent Related() {
@@ -85,10 +85,8 @@ TEST(FreeEventCommands, WideGateKeepsItsTrailingSpaceInTheEventLine) {
     Project project;
     RuleEntry rule = FreeRule();
     FreeEventCommands commands;
-    AddThroughEditor(commands, rule, project, [](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kBuilding);
-        e.SetBuilding(33);
-    });
+    AddThroughEditor(commands, rule, project,
+                     [](FreeEventEditor& e) { e.Select<FreeEventBuilding>().SetBuilding(33); });
     EXPECT_EQ(rule.actions, "(build-gate 2 );門(広い)を建設する");
 }
 
@@ -220,10 +218,10 @@ TEST(FreeEventCommands, ChangingAnEventKeepsItsRelatedColumns) {
     commands.LoadFromRule(rule);
     ASSERT_TRUE(commands.OpenForChange(project));
     EXPECT_EQ(commands.Editor().ConfirmCaption(), "変更");
-    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::kBuilding);
-    EXPECT_EQ(commands.Editor().Building(), 15);
-    EXPECT_TRUE(commands.Editor().Forward());
-    commands.Editor().SetForward(false);
+    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::NumberOf<FreeEventBuilding>());
+    EXPECT_EQ(commands.Editor().Get<FreeEventBuilding>().Building(), 15);
+    EXPECT_TRUE(commands.Editor().Get<FreeEventBuilding>().Forward());
+    commands.Editor().Get<FreeEventBuilding>().SetForward(false);
     ASSERT_TRUE(commands.Confirm().accepted);
     commands.ApplyToRule(rule);
 
@@ -242,8 +240,8 @@ TEST(FreeEventCommands, EditingAStoredFractionShowsItRoundedDown) {
     FreeEventCommands commands;
     commands.LoadFromRule(rule);
     ASSERT_TRUE(commands.OpenForChange(project));
-    EXPECT_EQ(commands.Editor().VariableValue(), "2");
-    commands.Editor().SetVariableValue("7");
+    EXPECT_EQ(commands.Editor().Get<FreeEventVariable>().Value(), "2");
+    commands.Editor().Get<FreeEventVariable>().SetValue("7");
     ASSERT_TRUE(commands.Confirm().accepted);
     commands.ApplyToRule(rule);
     EXPECT_EQ(rule.panel3, "10)3)7");
@@ -256,7 +254,7 @@ TEST(FreeEventCommands, InvalidInputIsRefusedAndTheEditorStaysOpen) {
     FreeEventCommands commands;
     commands.LoadFromRule(rule);
     ASSERT_TRUE(commands.OpenForAdd(CommandCount(rule), project).IsEmpty());
-    commands.Editor().SetChatText("");
+    commands.Editor().Get<FreeEventChat>().SetText("");
     const FreeEventConfirmOutcome outcome = commands.Confirm();
     EXPECT_FALSE(outcome.accepted);
     EXPECT_EQ(outcome.notice.text, "入力が正しくありません");
@@ -264,8 +262,7 @@ TEST(FreeEventCommands, InvalidInputIsRefusedAndTheEditorStaysOpen) {
     EXPECT_TRUE(commands.List().IsEmpty());
 
     // A number the game cannot read: the refusal says which it can.
-    commands.Editor().SelectKind(FreeEventEditor::kTimer);
-    commands.Editor().SetSeconds("-5");
+    commands.Editor().Select<FreeEventTimer>().SetSeconds("-5");
     EXPECT_EQ(commands.Confirm().notice.text,
               "入力が正しくありません\r\n0～2147483647の整数を入力してください");
     EXPECT_TRUE(commands.List().IsEmpty());
@@ -279,13 +276,13 @@ TEST(FreeEventCommands, CancelDiscardsTheEditorButTheCloseBoxKeepsIt) {
     commands.CloseBox();
     EXPECT_FALSE(commands.IsEditorOpen());
     commands.OpenForAdd(1, project);
-    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::kTimer);
-    EXPECT_EQ(commands.Editor().Seconds(), "60");
+    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::NumberOf<FreeEventTimer>());
+    EXPECT_EQ(commands.Editor().Get<FreeEventTimer>().Seconds(), "60");
 
     commands.Cancel();
     commands.OpenForAdd(1, project);
-    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::kChat);
-    EXPECT_EQ(commands.Editor().Seconds(), "10");
+    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::NumberOf<FreeEventChat>());
+    EXPECT_EQ(commands.Editor().Get<FreeEventTimer>().Seconds(), "10");
     EXPECT_TRUE(commands.List().IsEmpty());
 }
 
@@ -296,7 +293,7 @@ TEST(FreeEventCommands, ConfirmDiscardsTheEditor) {
     AddThroughEditor(commands, rule, project, TimerTwoFor60);
     EXPECT_FALSE(commands.IsEditorOpen());
     commands.OpenForAdd(CommandCount(rule), project);
-    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::kChat);
+    EXPECT_EQ(commands.Editor().CurrentKind(), FreeEventEditor::NumberOf<FreeEventChat>());
 }
 
 TEST(FreeEventCommands, CommandsOnAnEmptyListDoNothing) {

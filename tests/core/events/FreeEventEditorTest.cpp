@@ -10,6 +10,10 @@ namespace {
 
 using Setup = std::function<void(FreeEventEditor&)>;
 
+QString Data(const FreeEventEditor& editor) {
+    return editor.MakeEvent().data;
+}
+
 struct Composed {
     const char* name;
     Setup setup;
@@ -33,7 +37,7 @@ TEST_P(ComposedEvent, PreviewAndDataString) {
     const FreeEventPreview p = editor.Preview();
     EXPECT_EQ(p.caption, row.caption);
     EXPECT_EQ(p.command, row.command);
-    EXPECT_EQ(editor.DataString(), row.data);
+    EXPECT_EQ(Data(editor), row.data);
     EXPECT_EQ(p.relatedCaption, row.relatedCaption);
     EXPECT_EQ(p.relatedFact, row.relatedFact);
 }
@@ -43,7 +47,7 @@ TEST_P(ComposedEvent, RestoresFromItsDataString) {
     const Composed& row = GetParam();
     FreeEventEditor editor;
     editor.Restore(row.data);
-    EXPECT_EQ(editor.DataString(), row.data);
+    EXPECT_EQ(Data(editor), row.data);
     EXPECT_EQ(editor.Preview().caption, row.caption);
     EXPECT_EQ(editor.Preview().command, row.command);
 }
@@ -55,8 +59,9 @@ const int kGateWide = 33;
 
 Setup Chat(int target, const char* text) {
     return [=](FreeEventEditor& e) {
-        e.SetChatTarget(target);
-        e.SetChatText(QString::fromUtf8(text));
+        FreeEventChat& chat = e.Select<FreeEventChat>();
+        chat.SetTarget(target);
+        chat.SetText(QString::fromUtf8(text));
     };
 }
 Setup Chat(const char* text) {
@@ -64,85 +69,85 @@ Setup Chat(const char* text) {
 }
 Setup Building(int position, int action = 0, bool forward = false) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kBuilding);
-        e.SetBuilding(position);
-        e.SetBuildingAction(action);
-        e.SetForward(forward);
+        FreeEventBuilding& building = e.Select<FreeEventBuilding>();
+        building.SetBuilding(position);
+        building.SetAction(action);
+        building.SetForward(forward);
     };
 }
 Setup Research(int category, int technology) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kResearch);
-        e.SetTechnologyCategory(category);
-        e.SetTechnology(technology);
+        FreeEventResearch& research = e.Select<FreeEventResearch>();
+        research.SetCategory(category);
+        research.SetTechnology(technology);
     };
 }
 Setup Unit(int category, int unit, int action) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kUnit);
-        e.SetUnitCategory(category);
-        e.SetUnit(unit);
-        e.SetUnitAction(action);
+        FreeEventUnit& kind = e.Select<FreeEventUnit>();
+        kind.SetCategory(category);
+        kind.SetUnit(unit);
+        kind.SetAction(action);
     };
 }
 Setup Resource(int entry, const char* v) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kResource);
-        e.SetResourceValue(v);
-        e.SetResourceEntry(entry);
+        FreeEventResource& resource = e.Select<FreeEventResource>();
+        resource.SetValue(v);
+        resource.SetEntry(entry);
     };
 }
 Setup Attack(int entry, const char* v) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kAttack);
-        e.SetAttackEntry(entry);
-        e.SetAttackValue(v);
+        FreeEventAttack& attack = e.Select<FreeEventAttack>();
+        attack.SetEntry(entry);
+        attack.SetValue(v);
     };
 }
 Setup Distance(int kind, const char* v) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kRange);
-        e.SetRangeKind(kind);
-        e.SetDistance(v);
+        FreeEventRange& range = e.Select<FreeEventRange>();
+        range.SetKind(kind);
+        range.SetDistance(v);
     };
 }
 Setup Explore(int entry, const char* box, bool reexplore = true) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kExplore);
-        e.SetBlotSize(box);
-        e.SetExploreGroups(box);
-        e.SetExploreEntry(entry);
-        e.SetReexplore(reexplore);
+        FreeEventExplore& explore = e.Select<FreeEventExplore>();
+        explore.SetBlotSize(box);
+        explore.SetGroups(box);
+        explore.SetEntry(entry);
+        explore.SetReexplore(reexplore);
     };
 }
 Setup Strategic(int heading, int entry, const char* v) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kStrategicNumber);
-        e.SetStrategicHeading(heading);
-        e.SetStrategicEntry(entry);
-        e.SetStrategicValue(v);
+        FreeEventStrategicNumber& number = e.Select<FreeEventStrategicNumber>();
+        number.SetHeading(heading);
+        number.SetEntry(entry);
+        number.SetValue(v);
     };
 }
 Setup Variable(int entry, const char* v) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kVariable);
-        e.SetVariableEntry(entry);
-        e.SetVariableValue(v);
+        FreeEventVariable& variable = e.Select<FreeEventVariable>();
+        variable.SetEntry(entry);
+        variable.SetValue(v);
     };
 }
 Setup Stance(int player, int stance) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kDiplomacy);
-        e.SetPlayer(player);
-        e.SetStance(stance);
+        FreeEventDiplomacy& diplomacy = e.Select<FreeEventDiplomacy>();
+        diplomacy.SetPlayer(player);
+        diplomacy.SetStance(stance);
     };
 }
 Setup Timer(int timer, int run, const char* v) {
     return [=](FreeEventEditor& e) {
-        e.SelectKind(FreeEventEditor::kTimer);
-        e.SetTimer(timer);
-        e.SetTimerRun(run);
-        e.SetSeconds(v);
+        FreeEventTimer& kind = e.Select<FreeEventTimer>();
+        kind.SetTimer(timer);
+        kind.SetRun(run);
+        kind.SetSeconds(v);
     };
 }
 
@@ -215,6 +220,47 @@ INSTANTIATE_TEST_SUITE_P(
         Composed{"timer_stop", Timer(0, 1, "10"), "タイマー(1)を停止", "disable-timer 1",
                  "12)0)1)10", "", ""}),
     [](const testing::TestParamInfo<Composed>& info) { return std::string(info.param.name); });
+
+// Stored events lead with their kind's number, so the numbers never move;
+// the tab captions follow the same order.
+TEST(FreeEventEditor, KindsKeepTheirNumbersAndCaptions) {
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventChat>(), 1);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventBuilding>(), 2);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventResearch>(), 3);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventUnit>(), 4);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventResource>(), 5);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventAttack>(), 6);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventRange>(), 7);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventExplore>(), 8);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventStrategicNumber>(), 9);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventVariable>(), 10);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventDiplomacy>(), 11);
+    EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventTimer>(), 12);
+    EXPECT_EQ(FreeEventEditor().KindCaptions(),
+              (QStringList{"チャット", "建物", "研究", "ユニット", "資源", "攻撃", "範囲", "斥候",
+                           "戦略数値", "変数/乱数", "外交", "タイマー"}));
+}
+
+// What every kind must do, checked for each: a fresh dialog's input composes
+// a valid event stored under the kind's number, and that event, restored
+// into an editor showing another kind, selects the kind and composes the
+// same event again.
+TEST(FreeEventEditor, EveryKindStoresAndRestoresItsFreshEvent) {
+    for (int kind = 1; kind <= FreeEventEditor::kKindCount; ++kind) {
+        FreeEventEditor editor;
+        editor.SelectKind(kind);
+        const FreeEvent event = editor.MakeEvent();
+        EXPECT_TRUE(editor.Preview().IsValid()) << kind;
+        EXPECT_TRUE(event.data.startsWith(QString::number(kind) + QLatin1Char(')'))) << kind;
+
+        FreeEventEditor restored;
+        restored.SelectKind(kind % FreeEventEditor::kKindCount + 1);
+        restored.Restore(event.data);
+        EXPECT_EQ(restored.CurrentKind(), kind);
+        EXPECT_EQ(restored.MakeEvent().data, event.data) << kind;
+        EXPECT_EQ(restored.MakeEvent().command, event.command) << kind;
+    }
+}
 
 struct Validity {
     const char* name;
@@ -295,10 +341,10 @@ TEST(FreeEventEditor, NumbersAreTrimmedBeforeTheyAreStored) {
     FreeEventPreview p = editor.Preview();
     EXPECT_EQ(p.command, "set-goal 3 10");
     EXPECT_EQ(p.caption, "変数(3)を10に設定する");
-    EXPECT_EQ(editor.DataString(), "10)3)10");
+    EXPECT_EQ(Data(editor), "10)3)10");
     Timer(1, 0, "\t60")(editor);
     EXPECT_EQ(editor.Preview().command, "enable-timer 2 60");
-    EXPECT_EQ(editor.DataString(), "12)1)0)60");
+    EXPECT_EQ(Data(editor), "12)1)0)60");
 }
 
 TEST(FreeEventEditor, NumberHintNamesTheAcceptedRange) {
@@ -313,56 +359,57 @@ TEST(FreeEventEditor, NumberHintNamesTheAcceptedRange) {
 
 TEST(FreeEventEditor, SwitchingToAMarketEntryKeepsTheTypedPercentageInTheData) {
     FreeEventEditor editor;
-    editor.SelectKind(5);
-    editor.SetResourceValue("150");
+    FreeEventResource& resource = editor.Select<FreeEventResource>();
+    resource.SetValue("150");
     EXPECT_FALSE(editor.Preview().IsValid());
-    editor.SetResourceEntry(4);
+    resource.SetEntry(4);
     EXPECT_TRUE(editor.Preview().IsValid());
-    EXPECT_EQ(editor.DataString(), "5)4)150");
-    EXPECT_FALSE(editor.ResourceValueVisible());
+    EXPECT_EQ(Data(editor), "5)4)150");
+    EXPECT_FALSE(resource.ValueVisible());
 }
 
 TEST(FreeEventEditor, ForwardBoxFollowsBuildingAndEventKind) {
     FreeEventEditor editor;
-    editor.SelectKind(2);
-    EXPECT_FALSE(editor.ForwardEnabled()); // 家 carries the second picture
-    editor.SetForward(true);
-    EXPECT_FALSE(editor.Forward());
+    FreeEventBuilding& building = editor.Select<FreeEventBuilding>();
+    EXPECT_FALSE(building.ForwardEnabled()); // 家 carries the second picture
+    building.SetForward(true);
+    EXPECT_FALSE(building.Forward());
 
-    editor.SetBuilding(kCastle);
-    ASSERT_TRUE(editor.ForwardEnabled());
-    editor.SetForward(true);
-    editor.SetBuildingAction(1);
-    EXPECT_FALSE(editor.ForwardVisible());
+    building.SetBuilding(kCastle);
+    ASSERT_TRUE(building.ForwardEnabled());
+    building.SetForward(true);
+    building.SetAction(1);
+    EXPECT_FALSE(building.ForwardVisible());
     EXPECT_EQ(editor.Preview().caption, "城を破壊する");
     EXPECT_EQ(editor.Preview().command, "delete-building castle");
-    EXPECT_EQ(editor.DataString(), "2)16)1)1");
-    editor.SetBuildingAction(0);
+    EXPECT_EQ(Data(editor), "2)16)1)1");
+    building.SetAction(0);
     EXPECT_EQ(editor.Preview().command, "build-forward castle");
 
-    editor.SetBuilding(0);
-    EXPECT_FALSE(editor.Forward());
-    editor.SetBuilding(kCastle);
-    EXPECT_FALSE(editor.Forward()); // cleared, not just hidden
+    building.SetBuilding(0);
+    EXPECT_FALSE(building.Forward());
+    building.SetBuilding(kCastle);
+    EXPECT_FALSE(building.Forward()); // cleared, not just hidden
 }
 
 TEST(FreeEventEditor, RestoredNumbersAreRoundedDown) {
     FreeEventEditor editor;
     editor.Restore("10)3)2.5");
     EXPECT_EQ(editor.CurrentKind(), 10);
-    EXPECT_EQ(editor.VariableEntry(), 3);
-    EXPECT_EQ(editor.VariableValue(), "2");
+    EXPECT_EQ(editor.Get<FreeEventVariable>().Entry(), 3);
+    EXPECT_EQ(editor.Get<FreeEventVariable>().Value(), "2");
     editor.Restore("12)9)1)-2.5");
-    EXPECT_EQ(editor.Timer(), 9);
-    EXPECT_EQ(editor.TimerRun(), 1);
-    EXPECT_EQ(editor.Seconds(), "-3");
+    const FreeEventTimer& timer = editor.Get<FreeEventTimer>();
+    EXPECT_EQ(timer.Timer(), 9);
+    EXPECT_EQ(timer.Run(), 1);
+    EXPECT_EQ(timer.Seconds(), "-3");
 }
 
 TEST(FreeEventEditor, RestoreKeepsAnIgnoredBoxTextThatIsNoNumber) {
     FreeEventEditor editor;
     editor.Restore("5)4)abc");
-    EXPECT_EQ(editor.ResourceEntry(), 4);
-    EXPECT_EQ(editor.ResourceValue(), "abc");
+    EXPECT_EQ(editor.Get<FreeEventResource>().Entry(), 4);
+    EXPECT_EQ(editor.Get<FreeEventResource>().Value(), "abc");
     EXPECT_TRUE(editor.Preview().IsValid());
 }
 
@@ -372,34 +419,34 @@ TEST(FreeEventEditor, RestoreToleratesDamagedData) {
     editor.Restore("99)1)2");
     editor.Restore("2");
     EXPECT_EQ(editor.CurrentKind(), 2);
-    EXPECT_EQ(editor.Building(), 0);
+    EXPECT_EQ(editor.Get<FreeEventBuilding>().Building(), 0);
     editor.Restore("4)500)-7)x");
-    EXPECT_EQ(editor.UnitCategory(), 0);
-    EXPECT_EQ(editor.Unit(), 0);
+    EXPECT_EQ(editor.Get<FreeEventUnit>().Category(), 0);
+    EXPECT_EQ(editor.Get<FreeEventUnit>().Unit(), 0);
     editor.Restore("9)1)999)5");
     EXPECT_TRUE(editor.Preview().IsValid());
-    EXPECT_EQ(editor.DataString(), "9)1)0)5");
+    EXPECT_EQ(Data(editor), "9)1)0)5");
 }
 
 TEST(FreeEventEditor, ReexploreRestoredFromTheTwoOptionFields) {
     FreeEventEditor editor;
     editor.Restore("8)1)0)1");
-    EXPECT_FALSE(editor.Reexplore());
+    EXPECT_FALSE(editor.Get<FreeEventExplore>().Reexplore());
     editor.Restore("8)1)1)0");
-    EXPECT_TRUE(editor.Reexplore());
+    EXPECT_TRUE(editor.Get<FreeEventExplore>().Reexplore());
 }
 
 TEST(FreeEventEditor, CategoryChangeRefillsItsListWithTheFirstEntry) {
     FreeEventEditor editor;
-    editor.SelectKind(4);
-    const QStringList villagers = editor.Units();
+    FreeEventUnit& unit = editor.Select<FreeEventUnit>();
+    const QStringList villagers = unit.Units();
     EXPECT_EQ(villagers, QStringList{"町の人"});
-    editor.SetUnitCategory(2);
-    EXPECT_EQ(editor.Units(), (QStringList{"聖職者", "宣教師"}));
-    editor.SetUnit(1);
-    editor.SetUnitCategory(3);
-    EXPECT_EQ(editor.Unit(), 0);
-    EXPECT_EQ(editor.UnitCategory(), 3);
+    unit.SetCategory(2);
+    EXPECT_EQ(unit.Units(), (QStringList{"聖職者", "宣教師"}));
+    unit.SetUnit(1);
+    unit.SetCategory(3);
+    EXPECT_EQ(unit.Unit(), 0);
+    EXPECT_EQ(unit.Category(), 3);
     EXPECT_EQ(editor.Preview().command, "train militiaman-line");
 }
 
@@ -409,20 +456,22 @@ TEST(FreeEventEditor, ResetRestoresTheDefaultsButKeepsNames) {
     project.timers[2].help = "攻撃待ち";
     FreeEventEditor editor;
     editor.ReloadNames(project);
-    EXPECT_EQ(editor.VariableEntries()[1], "1: 偵察済み");
-    EXPECT_EQ(editor.TimerEntries()[1], "2: 攻撃待ち");
-    editor.SetVariableEntry(1);
-    EXPECT_EQ(editor.VariableLabel(), "偵察済み");
+    FreeEventVariable& variable = editor.Get<FreeEventVariable>();
+    FreeEventTimer& timer = editor.Get<FreeEventTimer>();
+    EXPECT_EQ(variable.Entries()[1], "1: 偵察済み");
+    EXPECT_EQ(timer.Timers()[1], "2: 攻撃待ち");
+    variable.SetEntry(1);
+    EXPECT_EQ(variable.Label(), "偵察済み");
 
     editor.SelectKind(12);
-    editor.SetSeconds("99");
+    timer.SetSeconds("99");
     editor.SetMode(FreeEventEditor::Mode::Change);
     editor.Reset();
     EXPECT_EQ(editor.CurrentKind(), 1);
-    EXPECT_EQ(editor.Seconds(), "10");
-    EXPECT_EQ(editor.VariableEntry(), 0);
+    EXPECT_EQ(timer.Seconds(), "10");
+    EXPECT_EQ(variable.Entry(), 0);
     EXPECT_EQ(editor.ConfirmCaption(), "追加");
-    EXPECT_EQ(editor.TimerEntries()[1], "2: 攻撃待ち");
+    EXPECT_EQ(timer.Timers()[1], "2: 攻撃待ち");
 }
 
 } // namespace

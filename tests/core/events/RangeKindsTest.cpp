@@ -1,5 +1,5 @@
 #include "events/CommandGenerator.h"
-#include "events/FreeEventEditor.h"
+#include "events/FreeEventRange.h"
 #include "events/PanelPickers.h"
 #include "events/PanelRules.h"
 
@@ -38,15 +38,14 @@ TEST_P(EveryRangeKind, PanelAndFreeEventWriteTheSameSymbol) {
     EXPECT_EQ(events.lines, QStringList{QString::fromUtf16(row.panelLine)});
     EXPECT_EQ(events.chatMessage, QString::fromUtf16(row.panelChat));
 
-    FreeEventEditor editor;
-    editor.SelectKind(FreeEventEditor::kRange);
-    editor.SetRangeKind(row.kind);
-    editor.SetDistance(QStringLiteral("15"));
-    EXPECT_EQ(editor.Preview().caption, QString::fromUtf16(row.eventCaption));
-    EXPECT_EQ(editor.Preview().command, QString::fromUtf8(row.eventCommand));
-    EXPECT_EQ(editor.RangeKinds().value(row.kind), QString::fromUtf16(row.picker));
-    EXPECT_EQ(editor.RangeHeading(), RangeHeading(row.kind));
-    EXPECT_EQ(editor.RangeHelp(), RangeHelp(row.kind));
+    FreeEventRange range;
+    range.SetKind(row.kind);
+    range.SetDistance(QStringLiteral("15"));
+    EXPECT_EQ(range.Preview().caption, QString::fromUtf16(row.eventCaption));
+    EXPECT_EQ(range.Preview().command, QString::fromUtf8(row.eventCommand));
+    EXPECT_EQ(FreeEventRange::Kinds().value(row.kind), QString::fromUtf16(row.picker));
+    EXPECT_EQ(range.Heading(), RangeHeading(row.kind));
+    EXPECT_EQ(range.Help(), RangeHelp(row.kind));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RangeKinds, EveryPickerListsEveryKind) {
     EXPECT_EQ(PanelPickers::RangeKinds().size(), 9);
-    EXPECT_EQ(FreeEventEditor::RangeKinds(), PanelPickers::RangeKinds());
+    EXPECT_EQ(FreeEventRange::Kinds(), PanelPickers::RangeKinds());
 }
 
 } // namespace

@@ -39,7 +39,7 @@ public:
 
     void FreeEvent(const FreeEventEditor& editor) {
         const FreeEventPreview preview = editor.Preview();
-        ASSERT_TRUE(preview.IsValid()) << editor.DataString().toStdString();
+        ASSERT_TRUE(preview.IsValid()) << editor.MakeEvent().data.toStdString();
         Add(QLatin1Char('(') + preview.command + QStringLiteral(");") + preview.caption, kTrue);
         if (!preview.relatedFact.isEmpty())
             Add(QStringLiteral("(do-nothing);x"),
@@ -160,65 +160,65 @@ TEST(ScriptVocabulary, EveryFreeEventChecksClean) {
             c.FreeEvent(e);
         }
     };
-    e.SelectKind(FreeEventEditor::kChat);
-    e.SetChatText(QStringLiteral("攻撃開始"));
-    each(FreeEventEditor::ChatTargets().size(), [&](int i) { e.SetChatTarget(i); });
-    e.SelectKind(FreeEventEditor::kBuilding);
+    FreeEventChat& chat = e.Select<FreeEventChat>();
+    chat.SetText(QStringLiteral("攻撃開始"));
+    each(FreeEventChat::Targets().size(), [&](int i) { chat.SetTarget(i); });
+    FreeEventBuilding& building = e.Select<FreeEventBuilding>();
     for (int action = 0; action < 2; ++action) {
-        e.SetBuildingAction(action);
+        building.SetAction(action);
         each(PanelPickers::Buildings().size(), [&](int i) {
-            e.SetBuilding(i);
-            e.SetForward(true);
+            building.SetBuilding(i);
+            building.SetForward(true);
         });
     }
-    e.SelectKind(FreeEventEditor::kResearch);
+    FreeEventResearch& research = e.Select<FreeEventResearch>();
     for (int cat = 0; cat < PanelPickers::TechnologyCategories().size(); ++cat) {
-        e.SetTechnologyCategory(cat);
-        each(e.Technologies().size(), [&](int i) { e.SetTechnology(i); });
+        research.SetCategory(cat);
+        each(research.Technologies().size(), [&](int i) { research.SetTechnology(i); });
     }
-    e.SelectKind(FreeEventEditor::kUnit);
+    FreeEventUnit& unit = e.Select<FreeEventUnit>();
     for (int action = 0; action < 2; ++action) {
-        e.SetUnitAction(action);
+        unit.SetAction(action);
         for (int cat = 0; cat < PanelPickers::UnitCategories().size() + 1; ++cat) {
-            e.SetUnitCategory(cat);
-            each(e.Units().size(), [&](int i) { e.SetUnit(i); });
+            unit.SetCategory(cat);
+            each(unit.Units().size(), [&](int i) { unit.SetUnit(i); });
         }
     }
-    e.SelectKind(FreeEventEditor::kResource);
-    e.SetResourceValue(QStringLiteral("100"));
-    each(FreeEventEditor::ResourceEntries().size(), [&](int i) { e.SetResourceEntry(i); });
-    e.SelectKind(FreeEventEditor::kAttack);
-    e.SetAttackValue(QStringLiteral("0"));
-    each(FreeEventEditor::AttackEntries().size(), [&](int i) { e.SetAttackEntry(i); });
-    e.SelectKind(FreeEventEditor::kRange);
-    e.SetDistance(QStringLiteral("255"));
-    each(FreeEventEditor::RangeKinds().size(), [&](int i) { e.SetRangeKind(i); });
-    e.SelectKind(FreeEventEditor::kExplore);
-    e.SetBlotSize(QStringLiteral("3"));
-    e.SetExploreGroups(QStringLiteral("2"));
-    each(FreeEventEditor::ExploreEntries().size(), [&](int i) { e.SetExploreEntry(i); });
-    e.SetExploreEntry(1);
-    e.SetReexplore(false);
+    FreeEventResource& resource = e.Select<FreeEventResource>();
+    resource.SetValue(QStringLiteral("100"));
+    each(FreeEventResource::Entries().size(), [&](int i) { resource.SetEntry(i); });
+    FreeEventAttack& attack = e.Select<FreeEventAttack>();
+    attack.SetValue(QStringLiteral("0"));
+    each(FreeEventAttack::Entries().size(), [&](int i) { attack.SetEntry(i); });
+    FreeEventRange& range = e.Select<FreeEventRange>();
+    range.SetDistance(QStringLiteral("255"));
+    each(FreeEventRange::Kinds().size(), [&](int i) { range.SetKind(i); });
+    FreeEventExplore& explore = e.Select<FreeEventExplore>();
+    explore.SetBlotSize(QStringLiteral("3"));
+    explore.SetGroups(QStringLiteral("2"));
+    each(FreeEventExplore::Entries().size(), [&](int i) { explore.SetEntry(i); });
+    explore.SetEntry(1);
+    explore.SetReexplore(false);
     c.FreeEvent(e);
-    e.SelectKind(FreeEventEditor::kStrategicNumber);
-    e.SetStrategicValue(QStringLiteral("-100"));
-    for (int h = 0; h < FreeEventEditor::StrategicHeadings().size(); ++h) {
-        e.SetStrategicHeading(h);
-        each(e.StrategicEntries().size(), [&](int i) { e.SetStrategicEntry(i); });
+    FreeEventStrategicNumber& number = e.Select<FreeEventStrategicNumber>();
+    number.SetValue(QStringLiteral("-100"));
+    for (int h = 0; h < FreeEventStrategicNumber::Headings().size(); ++h) {
+        number.SetHeading(h);
+        each(number.Entries().size(), [&](int i) { number.SetEntry(i); });
     }
-    e.SelectKind(FreeEventEditor::kVariable);
-    e.SetVariableValue(QStringLiteral("100"));
-    each(41, [&](int i) { e.SetVariableEntry(i); });
-    e.SelectKind(FreeEventEditor::kDiplomacy);
-    for (int stance = 0; stance < FreeEventEditor::Stances().size(); ++stance) {
-        e.SetStance(stance);
-        each(FreeEventEditor::Players().size(), [&](int i) { e.SetPlayer(i); });
+    FreeEventVariable& variable = e.Select<FreeEventVariable>();
+    variable.SetValue(QStringLiteral("100"));
+    each(41, [&](int i) { variable.SetEntry(i); });
+    FreeEventDiplomacy& diplomacy = e.Select<FreeEventDiplomacy>();
+    for (int stance = 0; stance < FreeEventDiplomacy::Stances().size(); ++stance) {
+        diplomacy.SetStance(stance);
+        each(FreeEventDiplomacy::Players().size(), [&](int i) { diplomacy.SetPlayer(i); });
     }
-    e.SelectKind(FreeEventEditor::kTimer);
-    e.SetSeconds(QStringLiteral("60"));
+    FreeEventTimer& timer = e.Select<FreeEventTimer>();
+    timer.SetSeconds(QStringLiteral("60"));
     for (int run = 0; run < 2; ++run) {
-        e.SetTimerRun(run);
-        each(10, [&](int i) { e.SetTimer(i); });
+        timer.SetRun(run);
+        each(10, [&](int i) { timer.SetTimer(i); });
     }
     ASSERT_GT(c.Count(), 500);
     EXPECT_EQ(c.Problems().toStdString(), "");

@@ -269,8 +269,7 @@ TEST(WorkspaceSession, FreeEventsRegenerateTheRule) {
 
     ASSERT_TRUE(ws.OpenFreeEventForAdd().IsEmpty());
     FreeEventEditor& editor = ws.FreeEventEditorModel();
-    editor.SelectKind(FreeEventEditor::kChat);
-    editor.SetChatText("hello");
+    editor.Select<FreeEventChat>().SetText("hello");
     ASSERT_TRUE(ws.ConfirmFreeEvent().IsEmpty());
     ASSERT_EQ(ws.FreeEvents().Size(), 1);
     const QString line = ws.FreeEvents().At(0).EventLine();
@@ -343,8 +342,7 @@ TEST(WorkspaceSession, WholeSessionSurvivesSaveOpenAndBuild) {
     ws.SwitchCategory(7);
     ws.AddRule();
     ASSERT_TRUE(ws.OpenFreeEventForAdd().IsEmpty());
-    ws.FreeEventEditorModel().SelectKind(FreeEventEditor::kChat);
-    ws.FreeEventEditorModel().SetChatText("hi");
+    ws.FreeEventEditorModel().Select<FreeEventChat>().SetText("hi");
     ASSERT_TRUE(ws.ConfirmFreeEvent().IsEmpty());
     const QString freeLine = ws.SelectedEntry()->actions;
     EXPECT_EQ(ws.RuleCountText(), "ルール数: 4/1000");
