@@ -130,6 +130,21 @@ void Arrow(QPainter& p, bool up) {
     p.drawPath(arrow);
 }
 
+// A free event's lightning bolt, shifted right by dx.
+void Bolt(QPainter& p, qreal dx) {
+    p.setPen(Outline(QColor(150, 80, 10)));
+    p.setBrush(QColor(250, 170, 70));
+    QPainterPath bolt;
+    bolt.moveTo(9.5 + dx, 1.5);
+    bolt.lineTo(3.5 + dx, 9);
+    bolt.lineTo(7.5 + dx, 9);
+    bolt.lineTo(6 + dx, 14.5);
+    bolt.lineTo(12.5 + dx, 6.5);
+    bolt.lineTo(8.5 + dx, 6.5);
+    bolt.closeSubpath();
+    p.drawPath(bolt);
+}
+
 const QColor kGroupYellow(245, 200, 80);
 const QColor kGroupLine(150, 105, 20);
 const QColor kRootBlue(70, 120, 210);
@@ -305,32 +320,11 @@ QIcon Icons::ForCondition(Condition condition) {
             p.drawEllipse(QRectF(3.5, 3.5, 9, 9));
         });
     case Condition::FreeEvent:
-        return Make([](QPainter& p) {
-            p.setPen(Outline(QColor(150, 80, 10)));
-            p.setBrush(QColor(250, 170, 70));
-            QPainterPath bolt;
-            bolt.moveTo(9.5, 1.5);
-            bolt.lineTo(3.5, 9);
-            bolt.lineTo(7.5, 9);
-            bolt.lineTo(6, 14.5);
-            bolt.lineTo(12.5, 6.5);
-            bolt.lineTo(8.5, 6.5);
-            bolt.closeSubpath();
-            p.drawPath(bolt);
-        });
+        return Make([](QPainter& p) { Bolt(p, 0); });
     case Condition::RelatedEvent:
         return Make([](QPainter& p) {
-            p.setPen(Outline(QColor(150, 80, 10)));
-            p.setBrush(QColor(250, 170, 70));
-            QPainterPath bolt;
-            bolt.moveTo(8.5, 1.5);
-            bolt.lineTo(2.5, 9);
-            bolt.lineTo(6.5, 9);
-            bolt.lineTo(5, 14.5);
-            bolt.lineTo(11.5, 6.5);
-            bolt.lineTo(7.5, 6.5);
-            bolt.closeSubpath();
-            p.drawPath(bolt);
+            // The bolt moves aside for the condition's dot.
+            Bolt(p, -1);
             p.setPen(Outline(QColor(30, 110, 50)));
             p.setBrush(QColor(120, 200, 120));
             p.drawEllipse(QPointF(12, 12), 3, 3);

@@ -199,6 +199,13 @@ bool ConditionEditor::Open(Opening opening) {
     return true;
 }
 
+bool ConditionEditor::OpenForAdding(const Project& project, Opening opening) {
+    InitCombo();
+    ReloadNames(project);
+    CallT1();
+    return Open(opening);
+}
+
 bool ConditionEditor::AddCodes(int kind, ConditionList& list, const Project& project) {
     if (shown_ || (kind != 1 && kind != 2))
         return false;
@@ -214,10 +221,7 @@ bool ConditionEditor::AddCodes(int kind, ConditionList& list, const Project& pro
         SetAddingTexts();
         target_ = 0;
     }
-    InitCombo();
-    ReloadNames(project);
-    CallT1();
-    return Open(Opening::ToolbarAdd);
+    return OpenForAdding(project, Opening::ToolbarAdd);
 }
 
 bool ConditionEditor::MenuAdd(ConditionList& list, const Project& project) {
@@ -226,10 +230,7 @@ bool ConditionEditor::MenuAdd(ConditionList& list, const Project& project) {
     EnsureCreated(project);
     SetAddingTexts();
     target_ = 0;
-    InitCombo();
-    ReloadNames(project);
-    CallT1();
-    return Open(Opening::MenuAdd);
+    return OpenForAdding(project, Opening::MenuAdd);
 }
 
 bool ConditionEditor::IfEditCommand(ConditionList& list, const Project& project) {

@@ -112,6 +112,9 @@ private:
     void SetChangingTexts();
     void Compose();
     bool Open(Opening opening);
+    // Both ways of adding: most fields back to their defaults, the names
+    // re-read, the visible kind composed, then shown.
+    bool OpenForAdding(const Project& project, Opening opening);
 
     bool created_ = false;
     bool shown_ = false;
