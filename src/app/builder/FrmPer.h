@@ -35,7 +35,6 @@ public:
 
     QRadioButton* GameChoice() const { return gameChoice_; }
     QRadioButton* UserChoice() const { return userChoice_; }
-    QLineEdit* GameFolderBox() const { return gameFolder_; }
     QLineEdit* UserFolderBox() const { return userFolder_; }
     QLineEdit* NameBox() const { return name_; }
     QLabel* StatusLabel() const { return status_; }

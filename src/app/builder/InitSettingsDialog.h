@@ -24,15 +24,10 @@ public:
     InitSettings Values() const;
 
     QTabWidget* Tabs() const { return tabs_; }
-    QLineEdit* ExplorerCountBox() const { return explorers_; }
     QRadioButton* ReexploreButton() const { return reexplore_; }
-    QRadioButton* NoReexploreButton() const { return noReexplore_; }
     QLineEdit* PrecisionBox() const { return precision_; }
-    QCheckBox* NarrowWallBox() const { return narrow_; }
-    QCheckBox* WideWallBox() const { return wide_; }
     QCheckBox* DisperseBox() const { return disperse_; }
     QLineEdit* WoodBox() const { return wood_; }
-    QLineEdit* DeerBox() const { return deer_; }
     QLineEdit* GoldBox() const { return gold_; }
     QLineEdit* StoneBox() const { return stone_; }
 

@@ -33,7 +33,6 @@ public:
     QLabel* NameProblem(int page) const { return pages_[page].problem; }
     QLineEdit* HelpBox(int page) const { return pages_[page].help; }
     QLineEdit* TitleBox() const { return title_; }
-    QLineEdit* AuthorBox() const { return author_; }
 
 private:
     struct Page {

@@ -196,7 +196,6 @@ void ConditionEditor::CallT1() {
 bool ConditionEditor::Open(Opening opening) {
     opening_ = opening;
     shown_ = true;
-    confirmed_ = false;
     return true;
 }
 
@@ -285,7 +284,6 @@ Notice ConditionEditor::Confirm(ConditionList& list) {
     // A confirmed dialog is discarded: the next opening starts afresh.
     created_ = false;
     shown_ = false;
-    confirmed_ = true;
     opening_ = Opening::None;
     if (opening == Opening::ToolbarAdd)
         list.Select(list.Size());
@@ -298,7 +296,6 @@ void ConditionEditor::Cancel(ConditionList& list) {
     if (!shown_)
         return;
     shown_ = false;
-    confirmed_ = false;
     if (opening_ == Opening::Change) {
         list.StoreConditions();
         list.Select(target_);

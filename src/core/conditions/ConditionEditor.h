@@ -49,7 +49,6 @@ public:
 
     bool IsCreated() const { return created_; }
     bool IsShown() const { return shown_; }
-    bool LastConfirmed() const { return confirmed_; }
 
     // --- texts ------------------------------------------------------------------
 
@@ -116,7 +115,6 @@ private:
 
     bool created_ = false;
     bool shown_ = false;
-    bool confirmed_ = false;
     Opening opening_ = Opening::None;
     int target_ = 0; // the entry being changed
 

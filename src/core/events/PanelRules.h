@@ -95,7 +95,6 @@ class ResourceKindGuard {
 public:
     // The rule was selected and its kind shown.
     void Accept(int kind) { lastAccepted_ = kind; }
-    int LastAccepted() const { return lastAccepted_; }
 
     struct Verdict {
         bool refused = false;

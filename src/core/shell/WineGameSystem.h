@@ -17,8 +17,6 @@ public:
     QString LocalPath(const QString& windowsPath) const override;
     bool Start(const QString& executable, const QString& workingFolder, QString* reason) override;
 
-    const QString& Prefix() const { return prefix_; }
-
 private:
     QString prefix_;
     QString wineProgram_;

@@ -170,7 +170,6 @@ public:
     void SetChoice(GroupSection section, int index, int state);
     // The pop-up "メニュー" on the section last right-clicked.
     void RememberPopupSection(const QString& popupId);
-    QString PopupSection() const { return popupSection_; }
     void RunGroupPopup(GroupPopupCommand command);
     void RunGroupPopup(GroupSection section, GroupPopupCommand command);
 
@@ -226,7 +225,6 @@ public:
     FreeEventToolbarState FreeEventToolbar() const;
     // "このイベントの関連条件"; nothing while the tree is empty.
     std::optional<RelationMenuItem> RelationItem() const { return freeCommands_.RelationItem(); }
-    const std::optional<FreeEvent>& FreeEventClipboard() const { return freeCommands_.Clipboard(); }
 
     // The free-event editor: the dialog binds its controls to the model,
     // then confirms or cancels through here.
