@@ -312,7 +312,7 @@ TEST_F(MainWindowTest, AboutBoxAndMissingGame) {
     Trigger("help.about");
     EXPECT_EQ(version, QStringLiteral("バージョン 0.97"));
 
-    EXPECT_EQ(Window().AiFolder(), QString());
+    EXPECT_EQ(Work().AiFolder(), QString());
     Trigger("tools.launch");
     ASSERT_EQ(dialogs_.informed.size(), 1);
     EXPECT_EQ(dialogs_.informed[0].title, QStringLiteral("AOCの起動"));

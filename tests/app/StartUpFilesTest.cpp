@@ -58,7 +58,7 @@ TEST_F(StartUpFilesTest, InstalledProgramListsItsTemplatesAndSavesIntoTheUsersFo
     EXPECT_TRUE(dialogs_.asked.isEmpty()); // no question about a folder
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                          QStringLiteral("/Template/");
-    EXPECT_EQ(window_->Templates().user, user);
+    EXPECT_EQ(Work().Templates().user, user);
     EXPECT_TRUE(user.startsWith(Path("home")));
     EXPECT_FALSE(QFileInfo::exists(Path("bin/Template")));
 

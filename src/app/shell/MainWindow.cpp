@@ -258,33 +258,22 @@ void MainWindow::Start() {
     status_[2]->setText(QStringLiteral("Ver") + AboutDialog::kVersion);
     PlaceWindow();
 
-    if (game_)
-        aiFolder_ = GameInstallation(*game_).AiFolder();
-    templateFolders_ =
+    const QString aiFolder = game_ ? GameInstallation(*game_).AiFolder() : QString();
+    const bool askTemplateFolder = work_.SetFolders(
+        aiFolder,
         LocateTemplateFolders(programFolder_, QFileInfo(programFolder_).isWritable(),
                               InstalledTemplateFolder(programFolder_),
-                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        programFolder_);
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
     Refresh();
 
-    // An installed program makes the user's folder when it is first needed.
-    const QString& templateFolder = templateFolders_.user;
-    if (templateFolders_.besideProgram && !QFileInfo(templateFolder).isDir()) {
-        if (dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
-            Dialogs::Answer::Yes) {
-            if (!EnsureFolder(templateFolder)) {
-                Show(Notice{QStringLiteral("テンプレートフォルダを作成できませんでした\n") +
-                                templateFolder,
-                            QStringLiteral("テンプレート機能の確認"), Notice::Icon::Warning});
-                work_.SetTemplatesEnabled(false);
-            }
-        } else {
-            work_.SetTemplatesEnabled(false);
-        }
-    }
-    openFolder_ = templateFolders_.besideProgram ? programFolder_ : QDir::homePath();
+    if (askTemplateFolder)
+        Show(work_.AnswerTemplateFolderQuestion(
+            dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
+            Dialogs::Answer::Yes));
     Refresh();
 }
 
@@ -406,9 +395,9 @@ void MainWindow::NewFromTemplate() {
     if (!work_.TemplatesEnabled() || !ConfirmDiscard())
         return;
     TemplateOpenDialog dialog(
-        ListTemplates(templateFolders_),
+        ListTemplates(work_.Templates()),
         [this](const QString& name) {
-            Report([this, &name] { return work_.NewFromTemplate(templateFolders_, name); });
+            Report([this, &name] { return work_.NewFromTemplate(work_.Templates(), name); });
         },
         this);
     dialogs_.Run(dialog);
@@ -419,9 +408,9 @@ void MainWindow::SaveAsTemplate() {
     if (!work_.TemplatesEnabled())
         return;
     TemplateSaveDialog dialog(
-        templateFolders_.user,
+        work_.Templates().user,
         [this](const QString& name) {
-            const SaveOutcome outcome = work_.SaveAsTemplate(templateFolders_, name);
+            const SaveOutcome outcome = work_.SaveAsTemplate(work_.Templates(), name);
             Show(outcome.notice);
             return outcome.ok;
         },
@@ -434,7 +423,7 @@ void MainWindow::OpenProject() {
     if (!ConfirmDiscard())
         return;
     const QString path = dialogs_.OpenFile(
-        {QStringLiteral("プロジェクトを開く"), openFolder_, kProjectFilter, kProjectSuffix});
+        {QStringLiteral("プロジェクトを開く"), work_.OpenFolder(), kProjectFilter, kProjectSuffix});
     if (!path.isEmpty())
         OpenFile(path);
 }
@@ -445,8 +434,6 @@ bool MainWindow::OpenFile(const QString& path) {
         WaitCursor wait;
         notice = work_.Open(path);
     }
-    if (notice.IsEmpty())
-        openFolder_ = QFileInfo(path).absolutePath();
     Refresh();
     Show(notice);
     return notice.IsEmpty();
@@ -466,10 +453,8 @@ bool MainWindow::SaveProject() {
 }
 
 bool MainWindow::SaveProjectAs() {
-    const QString folder =
-        work_.CurrentPath().isEmpty() ? openFolder_ : QFileInfo(work_.CurrentPath()).absolutePath();
     const QString path = dialogs_.SaveFile(
-        {QStringLiteral("プロジェクトの保存"), folder, kProjectFilter, kProjectSuffix});
+        {QStringLiteral("プロジェクトの保存"), work_.SaveFolder(), kProjectFilter, kProjectSuffix});
     if (path.isEmpty())
         return false;
     const bool exists = QFileInfo::exists(path);

@@ -3,7 +3,6 @@
 #include "shell/Dialogs.h"
 #include "shell/EditorHost.h"
 #include "shell/GameSystem.h"
-#include "storage/Templates.h"
 #include "workspace/Workspace.h"
 
 #include <QMainWindow>
@@ -53,8 +52,6 @@ public:
     Notice Report(const std::function<Notice()>& command) override;
     bool Refreshing() const override { return refreshing_; }
 
-    const QString& AiFolder() const { return aiFolder_; }
-    const TemplateFolders& Templates() const { return templateFolders_; }
     const QString& ProgramFolder() const { return programFolder_; }
     GameSystem* Game() const { return game_.get(); }
 
@@ -118,9 +115,6 @@ private:
     std::unique_ptr<GameSystem> game_;
     Workspace work_;
     std::unique_ptr<CommandMap> commands_;
-    QString aiFolder_;
-    TemplateFolders templateFolders_;
-    QString openFolder_;
     bool refreshing_ = false;
 
     QTabBar* tabs_ = nullptr;

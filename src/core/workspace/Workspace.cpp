@@ -8,6 +8,7 @@
 #include "storage/ProjectFile.h"
 #include "storage/Templates.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace rw {
@@ -126,6 +127,7 @@ Notice Workspace::Open(const QString& path) {
         return result.notice;
     project_ = std::move(*result.project);
     currentPath_ = path;
+    openFolder_ = QFileInfo(path).absolutePath();
     ResetAfterLoad(true);
     history_.Clear();
     MarkSaved();
@@ -172,6 +174,35 @@ Notice Workspace::NewFromTemplate(const TemplateFolders& folders, const QString&
 SaveOutcome Workspace::SaveAsTemplate(const TemplateFolders& folders, const QString& name) {
     const SaveResult result = SaveTemplate(project_, folders, name);
     return SaveOutcome{result.ok, false, result.notice};
+}
+
+// --- where files go ---------------------------------------------------------------
+
+bool Workspace::SetFolders(const QString& aiFolder, const TemplateFolders& templates,
+                           const QString& programFolder) {
+    aiFolder_ = aiFolder;
+    templateFolders_ = templates;
+    templatesEnabled_ = true;
+    openFolder_ = templates.besideProgram ? programFolder : QDir::homePath();
+    // An installed program makes the user's folder when it is first needed.
+    return templates.besideProgram && !QFileInfo(templates.user).isDir();
+}
+
+Notice Workspace::AnswerTemplateFolderQuestion(bool create) {
+    if (!create) {
+        templatesEnabled_ = false;
+        return {};
+    }
+    if (EnsureFolder(templateFolders_.user))
+        return {};
+    templatesEnabled_ = false;
+    return Notice{QStringLiteral("テンプレートフォルダを作成できませんでした\n") +
+                      templateFolders_.user,
+                  QStringLiteral("テンプレート機能の確認"), Notice::Icon::Warning};
+}
+
+QString Workspace::SaveFolder() const {
+    return currentPath_.isEmpty() ? openFolder_ : QFileInfo(currentPath_).absolutePath();
 }
 
 QByteArray Workspace::BuildScriptBytes(Notice* notice) const {

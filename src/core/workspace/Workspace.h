@@ -105,8 +105,26 @@ public:
     // path does not change.
     SaveOutcome SaveAsTemplate(const TemplateFolders& folders, const QString& name);
 
+    // --- where files go ---------------------------------------------------------
+
+    // Start-up: the game's AI folder (empty when the game was not found), the
+    // template folders and the program's folder. Answers whether the user
+    // must first be asked CreateTemplateFolderQuestion(): the template folder
+    // beside the program is not there yet.
+    bool SetFolders(const QString& aiFolder, const TemplateFolders& templates,
+                    const QString& programFolder);
+    // The answer to that question. Yes makes the folder; No, or a folder that
+    // cannot be made (the notice says so), turns the template commands off
+    // for the run.
+    Notice AnswerTemplateFolderQuestion(bool create);
+    const QString& AiFolder() const { return aiFolder_; }
+    const TemplateFolders& Templates() const { return templateFolders_; }
     bool TemplatesEnabled() const { return templatesEnabled_; }
-    void SetTemplatesEnabled(bool enabled) { templatesEnabled_ = enabled; }
+    // Where the open dialog starts: the folder of the last project opened,
+    // at first the program's folder (installed: the home folder).
+    const QString& OpenFolder() const { return openFolder_; }
+    // Where the save dialog starts: the current file's folder, else OpenFolder().
+    QString SaveFolder() const;
 
     // The AI script of the whole project (for "PERファイル生成(&P)...").
     QByteArray BuildScriptBytes(Notice* notice = nullptr) const;
@@ -305,7 +323,10 @@ private:
     Project project_;
     QString currentPath_;
     bool modified_ = false;
+    QString aiFolder_;
+    TemplateFolders templateFolders_;
     bool templatesEnabled_ = true;
+    QString openFolder_;
     int category_ = 1;
     std::array<int, kCategoryCount> remembered_{1, 1, 1, 1, 1, 1, 1};
     CategoryTree tree_;

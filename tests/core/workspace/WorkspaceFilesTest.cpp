@@ -3,7 +3,9 @@
 #include "storage/Templates.h"
 #include "workspace/Workspace.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -154,6 +156,87 @@ TEST_F(WorkspaceFiles, ViewingARulesScriptIsNoChange) {
     }
     EXPECT_FALSE(ws.SelectedEntry()->scriptText.isEmpty()) << "the cache is filled";
     EXPECT_FALSE(ws.IsModified());
+}
+
+// --- the template folder question at start-up --------------------------------
+
+enum class UserFolder { Missing, There, Unmakeable };
+
+struct FolderCase {
+    const char* name;
+    bool besideProgram;
+    UserFolder folder;
+    bool create; // the answer, when asked
+    bool asked;
+    bool templatesOn;
+    bool refused; // a notice that the folder could not be made
+};
+
+class TemplateFolderQuestion : public testing::TestWithParam<FolderCase> {};
+
+TEST_P(TemplateFolderQuestion, AskedOnlyForAMissingFolderBesideTheProgram) {
+    const FolderCase& c = GetParam();
+    QTemporaryDir dir;
+    QString user = dir.filePath("Template/");
+    if (c.folder == UserFolder::There)
+        ASSERT_TRUE(QDir().mkpath(user));
+    if (c.folder == UserFolder::Unmakeable) {
+        QFile blocker(dir.filePath("file"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        user = dir.filePath("file/Template/");
+    }
+    Workspace ws;
+    TemplateFolders folders;
+    folders.user = user;
+    folders.besideProgram = c.besideProgram;
+    EXPECT_EQ(ws.SetFolders("ai", folders, dir.path()), c.asked);
+    EXPECT_TRUE(ws.TemplatesEnabled());
+    if (c.asked) {
+        const Notice notice = ws.AnswerTemplateFolderQuestion(c.create);
+        EXPECT_EQ(!notice.IsEmpty(), c.refused);
+        if (c.refused)
+            EXPECT_EQ(notice.text,
+                      QStringLiteral("テンプレートフォルダを作成できませんでした\n") + user);
+    }
+    EXPECT_EQ(ws.TemplatesEnabled(), c.templatesOn);
+    EXPECT_EQ(QFileInfo(user).isDir(),
+              c.folder == UserFolder::There || (c.asked && c.create && !c.refused));
+    EXPECT_EQ(ws.AiFolder(), "ai");
+    EXPECT_EQ(ws.Templates(), folders);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TemplateFolderQuestion,
+    testing::Values(FolderCase{"InstalledMakesItWhenFirstNeeded", false, UserFolder::Missing, true,
+                               false, true, false},
+                    FolderCase{"FolderThere", true, UserFolder::There, true, false, true, false},
+                    FolderCase{"Yes", true, UserFolder::Missing, true, true, true, false},
+                    FolderCase{"No", true, UserFolder::Missing, false, true, false, false},
+                    FolderCase{"CannotBeMade", true, UserFolder::Unmakeable, true, true, false,
+                               true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WorkspaceFiles, FileDialogsStartWhereTheLastProjectWas) {
+    TemplateFolders installed;
+    ws.SetFolders(QString(), installed, dir.path());
+    EXPECT_EQ(ws.OpenFolder(), QDir::homePath());
+    TemplateFolders beside;
+    beside.besideProgram = true;
+    beside.user = dir.filePath("Template/");
+    ws.SetFolders(QString(), beside, dir.path());
+    EXPECT_EQ(ws.OpenFolder(), dir.path());
+    EXPECT_EQ(ws.SaveFolder(), dir.path());
+
+    QDir(dir.path()).mkpath("sub");
+    const QString path = PathOf("sub/a.rwp");
+    ASSERT_TRUE(ws.SaveAs(path, false).ok);
+    EXPECT_EQ(ws.SaveFolder(), dir.filePath("sub"));
+    EXPECT_EQ(ws.OpenFolder(), dir.path()) << "only opening moves it";
+    ASSERT_TRUE(ws.Open(path).IsEmpty());
+    EXPECT_EQ(ws.OpenFolder(), dir.filePath("sub"));
+    // A file that cannot be opened leaves it where it was.
+    EXPECT_FALSE(ws.Open(PathOf("missing.rwp")).IsEmpty());
+    EXPECT_EQ(ws.OpenFolder(), dir.filePath("sub"));
 }
 
 } // namespace
