@@ -1,5 +1,7 @@
 #include "conditions/ConditionFrame.h"
 
+#include "conditions/CommandLimit.h"
+#include "conditions/ConditionEntry.h"
 #include "conditions/ConditionTree.h"
 #include "conditions/FrmIf.h"
 #include "shell/CommandMap.h"
@@ -17,26 +19,17 @@ namespace rw {
 
 namespace {
 
-// The operator buttons: keyword, AddCodes kind, tool tip. NOT has no rewrite
-// entry (it takes one operand, the others two).
-struct OperatorCommand {
-    const char* keyword;
-    int kind;
-    const char16_t* toolTip;
-};
-const std::array<OperatorCommand, 7> kOperators = {{
-    {"AND", 4, u"以下を両方を満たしているとき"},
-    {"OR", 5, u"以下のどちらかを満たしているとき"},
-    {"NAND", 6, u"NOT(以下の両方を満たしているとき)"},
-    {"NOR", 7, u"NOT(どちらか満たしているとき)"},
-    {"XOR", 9, u"どちらか片方のみ満たしている"},
-    {"XNOR", 10, u"NOT(どちらか片方のみ満たしている)"},
-    {"NOT", 8, u"NOT"},
-}};
-constexpr int kNotKind = 8;
-
-QString Keyword(const OperatorCommand& op) {
-    return QLatin1String(op.keyword);
+// The toolbar offers the operators in the order of the "ANDの書き換え" entries,
+// then NOT, which has no rewrite entry (it takes one operand, the others
+// two).
+QList<const OperatorInfo*> ToolbarOperators() {
+    QList<const OperatorInfo*> order;
+    for (int kind : kRewriteKinds)
+        order << OperatorByKind(kind);
+    for (const OperatorInfo& op : Operators())
+        if (!order.contains(&op))
+            order << &op;
+    return order;
 }
 
 } // namespace
@@ -98,16 +91,16 @@ void ConditionFrame::BuildCommands() {
     tool(QStringLiteral("conditionTool.add"), Icons::Tool::AddCondition,
          QStringLiteral("新しい条件の追加"), openEditor(FrmIf::Opening::ToolbarAdd));
     tool(QStringLiteral("conditionTool.change"), Icons::Tool::ChangeCondition,
-         QStringLiteral("現在の条件を変更して上書きする"), openEditor(FrmIf::Opening::ToolbarChange));
+         QStringLiteral("現在の条件を変更して上書きする"),
+         openEditor(FrmIf::Opening::ToolbarChange));
     bar->addSeparator();
-    for (const OperatorCommand& op : kOperators) {
-        const int kind = op.kind;
-        QAction* action = commands_.Add(QStringLiteral("conditionTool.") + Keyword(op),
-                                        QString::fromUtf16(op.toolTip),
+    for (const OperatorInfo* op : ToolbarOperators()) {
+        const int kind = op->kind;
+        QAction* action = commands_.Add(QStringLiteral("conditionTool.") + op->cap, op->toolTip,
                                         run([&work, kind] { work.InsertOperator(kind); }));
         // The keyword itself reads better than any picture of it.
-        action->setIconText(Keyword(op));
-        action->setToolTip(QString::fromUtf16(op.toolTip));
+        action->setIconText(op->cap);
+        action->setToolTip(op->toolTip);
         auto* button = new QToolButton;
         button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -144,12 +137,9 @@ void ConditionFrame::BuildCommands() {
                                    openEditor(FrmIf::Opening::Change)));
     rewrite_ = menu_->addMenu(QStringLiteral("ANDの書き換え"));
     rewrite_->setObjectName(QStringLiteral("menu.rewrite"));
-    for (const OperatorCommand& op : kOperators) {
-        if (op.kind == kNotKind)
-            continue;
-        const int kind = op.kind;
-        rewrite_->addAction(commands_.Add(QStringLiteral("condition.rewrite.") + Keyword(op),
-                                          Keyword(op),
+    for (int kind : kRewriteKinds) {
+        const QString& keyword = OperatorByKind(kind)->cap;
+        rewrite_->addAction(commands_.Add(QStringLiteral("condition.rewrite.") + keyword, keyword,
                                           run([&work, kind] { work.RewriteOperator(kind); })));
     }
     QAction* insertNot = commands_.Action(QStringLiteral("condition.not"));
@@ -187,13 +177,12 @@ void ConditionFrame::Refresh() {
     tree_->Show(work.ConditionTree(), work.Conditions().Selected());
 
     const ConditionCommandStates states = work.ConditionCommands();
-    for (const OperatorCommand& op : kOperators) {
-        commands_.SetEnabled(QStringLiteral("conditionTool.") + Keyword(op),
+    for (const OperatorInfo& op : Operators())
+        commands_.SetEnabled(QStringLiteral("conditionTool.") + op.cap,
                              states.OperatorEnabled(op.kind));
-        if (op.kind != kNotKind)
-            commands_.SetEnabled(QStringLiteral("condition.rewrite.") + Keyword(op),
-                                 states.RewriteEnabled(op.kind));
-    }
+    for (int kind : kRewriteKinds)
+        commands_.SetEnabled(QStringLiteral("condition.rewrite.") + OperatorByKind(kind)->cap,
+                             states.RewriteEnabled(kind));
     auto set = [this](const char* name, bool on) { commands_.SetEnabled(QLatin1String(name), on); };
     set("condition.add", states.add);
     set("conditionTool.add", states.add);

@@ -304,18 +304,6 @@ QIcon Icons::ForCondition(Condition condition) {
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(QRectF(3.5, 3.5, 9, 9));
         });
-    case Condition::Operator:
-        return Make([](QPainter& p) {
-            p.setPen(Outline(QColor(40, 70, 150)));
-            p.setBrush(QColor(150, 180, 240));
-            QPainterPath diamond;
-            diamond.moveTo(8, 1.5);
-            diamond.lineTo(14.5, 8);
-            diamond.lineTo(8, 14.5);
-            diamond.lineTo(1.5, 8);
-            diamond.closeSubpath();
-            p.drawPath(diamond);
-        });
     case Condition::FreeEvent:
         return Make([](QPainter& p) {
             p.setPen(Outline(QColor(150, 80, 10)));

@@ -26,7 +26,7 @@ public:
         Undo,
         Launch,
     };
-    enum class Condition { Normal, Locked, Placeholder, Operator, FreeEvent, RelatedEvent };
+    enum class Condition { Normal, Locked, Placeholder, FreeEvent, RelatedEvent };
 
     static QIcon ForNode(Node node);
     static QIcon ForTool(Tool tool);

@@ -25,7 +25,7 @@ struct ConditionCommandStates {
     // "ANDの書き換え": AND, OR, NAND, NOR, XOR, XNOR.
     std::array<bool, 6> rewrite{};
 
-    // The state of the operator button of AddCodes kind 4 to 10.
+    // The state of the operator button of kind 4 to 10 (OperatorInfo::kind).
     bool OperatorEnabled(int kind) const { return kind >= 4 && kind <= 10 && operators[kind - 4]; }
     // The state of the rewrite entry that gives an operator kind 4 to 10.
     bool RewriteEnabled(int kind) const;
@@ -33,7 +33,7 @@ struct ConditionCommandStates {
     bool operator==(const ConditionCommandStates&) const = default;
 };
 
-// The AddCodes kinds of the "ANDの書き換え" entries, in menu order.
+// The operator kinds of the "ANDの書き換え" entries, in menu order.
 inline constexpr std::array<int, 6> kRewriteKinds{4, 5, 6, 7, 9, 10};
 
 // The command count is the number of condition entries plus eventRows.

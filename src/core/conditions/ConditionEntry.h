@@ -42,7 +42,8 @@ void MakePlaceholder(ConditionEntry& entry);
 // A related condition ready for the condition clipboard.
 ConditionEntry RelatedConditionEntry(const QString& cap, const QString& fact);
 
-// The logical operators, by the AddCodes kind that inserts them (4 to 10).
+// The logical operators, by kind: the number of the condition toolbar command
+// that inserts them (4 to 10; 1 and 2 open the condition editor).
 struct OperatorInfo {
     int kind = 0;
     QString toolTip;

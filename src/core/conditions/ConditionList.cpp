@@ -171,7 +171,7 @@ void ConditionList::RemovePositions(const QList<int>& positions) {
     entries_ = kept;
 }
 
-void ConditionList::AddCodes(int kind, bool selectedIsOperator) {
+void ConditionList::InsertOperator(int kind, bool selectedIsOperator) {
     const OperatorInfo* op = OperatorByKind(kind);
     if (!op || !SelectedEntry())
         return;

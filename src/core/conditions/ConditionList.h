@@ -80,12 +80,17 @@ public:
     // The position and all its descendants in pre-order; empty when invalid.
     QList<int> SubtreeOf(int position) const;
 
-    // Inserts the operator of kind 4 to 10 for the selected entry, taking the
-    // undo snapshot first; other kinds do nothing here.
-    void AddCodes(int kind, bool selectedIsOperator);
-    // Restores pre-order, keeping the selected entry selected.
+    // Inserts the operator of kind 4 to 10 (Operators()) for the selected
+    // entry, taking the undo snapshot first; other kinds do nothing. A
+    // placeholder or a fact below an operator becomes the new operator; with
+    // anything else selected the operator is appended at the top level. Its
+    // placeholders follow it, and the new operator is selected.
+    void InsertOperator(int kind, bool selectedIsOperator);
+    // Re-linearises the list into pre-order after an entry got children at
+    // the end, keeping the selected entry selected.
     void TvUpdate();
-    // Removes an entry and its subtree without a snapshot; -1 means none.
+    // Removes an entry and its subtree without a snapshot (for the event
+    // generator's implied condition); -1 means none.
     void DeleteItem(int position);
 
     // "ANDの書き換え": gives the selected operator another kind with the
@@ -105,11 +110,26 @@ public:
 
     // --- clipboard and deletion ---------------------------------------------
 
+    // Copies the selected entry's subtree into the clipboard (a top-level
+    // locked entry is not copied).
     void Copy(ConditionClipboard& clipboard) const;
+    // Copy's second half: fills the clipboard with the entries at the listed
+    // positions (a subtree in pre-order), each Pw counted within the copy.
     void CopyfromLst(const QList<int>& positions, ConditionClipboard& clipboard) const;
+    // Copy, then Del.
     void Cut(ConditionClipboard& clipboard);
+    // Deletes the selected entry with its subtree, after an undo snapshot.
+    // Below an operator, and for the list's only top-level entry, the entry
+    // becomes the placeholder instead, so that operators keep their number
+    // of children and the list never empties. Top-level locked entries and
+    // placeholders are left alone.
     void Del();
+    // Appends the clipboard as a new top-level subtree and selects its last
+    // entry; a list that is one placeholder is replaced instead.
     void Paste(const ConditionClipboard& clipboard);
+    // Overwrites the selected entry (not an operator, not a top-level locked
+    // entry) with a one-entry clipboard, keeping its Pw and position; a larger
+    // clipboard is pasted.
     void PasteIns(const ConditionClipboard& clipboard);
     // "貼り付け(&P)" of the menu: fills a placeholder below an operator with a
     // one-entry clipboard, appends otherwise.

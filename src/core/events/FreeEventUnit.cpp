@@ -1,15 +1,8 @@
 #include "events/FreeEventUnit.h"
 
+#include "events/PanelPickers.h"
+
 namespace rw {
-
-namespace {
-
-bool IsExcludedUnit(const QString& caption) {
-    return caption.contains(QStringLiteral("[男]")) || caption.contains(QStringLiteral("[女]")) ||
-           caption.contains(QStringLiteral("聖なる箱"));
-}
-
-} // namespace
 
 void FreeEventUnit::SetCategory(int position) {
     if (!ValidPosition(position, HeadingCount(UnitTree())))
@@ -21,7 +14,7 @@ void FreeEventUnit::SetCategory(int position) {
 QStringList FreeEventUnit::Units() const {
     QStringList units;
     for (const QString& caption : HeadingChildren(UnitTree(), category_)) {
-        if (!IsExcludedUnit(caption))
+        if (!PanelPickers::IsHiddenUnit(caption))
             units.append(caption);
     }
     return units;

@@ -10,8 +10,7 @@ public:
     int Category() const { return category_; }
     // Choosing a category selects its first unit.
     void SetCategory(int position);
-    // The category's units without the gendered villagers and the monk
-    // carrying a relic, which cannot be trained.
+    // The category's units that a picker offers (see PanelPickers::IsHiddenUnit).
     QStringList Units() const;
     int Unit() const { return unit_; }
     void SetUnit(int position);

@@ -35,11 +35,6 @@ const QList<QStringList>& TechnologyLists() {
     });
 }
 
-bool IsHiddenUnit(const QString& caption) {
-    return caption.contains(QStringLiteral("[男]")) || caption.contains(QStringLiteral("[女]")) ||
-           caption.contains(QStringLiteral("聖なる箱"));
-}
-
 const QList<QStringList>& UnitLists() {
     return PerCategory(UnitCategories().size(), [](int category) {
         const VocabTree& tree = UnitTree();
@@ -55,6 +50,11 @@ const QList<QStringList>& UnitLists() {
 }
 
 } // namespace
+
+bool IsHiddenUnit(const QString& caption) {
+    return caption.contains(QStringLiteral("[男]")) || caption.contains(QStringLiteral("[女]")) ||
+           caption.contains(QStringLiteral("聖なる箱"));
+}
 
 QString ItemAt(const QStringList& items, int k) {
     return k >= 0 && k < items.size() ? items.at(k) : QString();

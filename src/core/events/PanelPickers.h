@@ -24,6 +24,10 @@ const QStringList& TechnologyCategories();
 QStringList Technologies(int category);
 QString TechnologyCaption(int category, int technology);
 
+// The units no picker offers: the gendered workers and the relic-carrying
+// monk, which cannot be trained.
+bool IsHiddenUnit(const QString& caption);
+
 // Unit categories (all but the last) and the units of one of them, without
 // the gendered workers and the relic-carrying monk.
 const QStringList& UnitCategories();

@@ -490,7 +490,7 @@ void Workspace::InsertOperator(int kind) {
     const ConditionEntry* entry = conditions_.SelectedEntry();
     if (SelectedKind() != NodeKind::Rule || !entry)
         return;
-    conditions_.AddCodes(kind, entry->IsOperator());
+    conditions_.InsertOperator(kind, entry->IsOperator());
     AfterConditionChange();
 }
 

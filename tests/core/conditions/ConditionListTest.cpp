@@ -84,13 +84,13 @@ TEST(ConditionListTree, IconsParentsAndChildren) {
 TEST(ConditionListOperators, AndThenOrNestsAndRelinearises) {
     ConditionList list;
     list.LoadConditions(kWood);
-    list.AddCodes(4, false);
+    list.InsertOperator(4, false);
     EXPECT_EQ(list.ConditionsField(), kWood + "0;AND;Sys_And,and\r\n2" + kP + "2" + kP);
     EXPECT_EQ(list.Selected(), 2);
     EXPECT_TRUE(list.HasUndoSnapshot());
 
     list.Select(3);
-    list.AddCodes(5, false);
+    list.InsertOperator(5, false);
     EXPECT_EQ(list.ConditionsField(),
               kWood + "0;AND;Sys_And,and\r\n2;OR;Sys_Or,or\r\n3" + kP + "3" + kP + "2" + kP);
     EXPECT_EQ(list.Selected(), 3);
@@ -115,7 +115,7 @@ class OperatorInsertion : public testing::TestWithParam<InsertCase> {};
 TEST_P(OperatorInsertion, PlacesOperatorAndPlaceholders) {
     const InsertCase& c = GetParam();
     ConditionList list = List(c.before, c.selected);
-    list.AddCodes(c.kind, list.SelectedEntry()->IsOperator());
+    list.InsertOperator(c.kind, list.SelectedEntry()->IsOperator());
     EXPECT_EQ(Describe(list), c.after);
     EXPECT_EQ(list.Selected(), c.selectedAfter);
 }
@@ -154,15 +154,15 @@ TEST(ConditionListOperators, NestedOperatorIsNeverOverwritten) {
     // Even when told that the selection is no operator, a nested operator
     // keeps its children and the new operator goes to the end.
     ConditionList list = List({"0 AND", "1 OR", "2 A", "2 B", "1 P"}, 2);
-    list.AddCodes(6, false);
+    list.InsertOperator(6, false);
     EXPECT_EQ(Describe(list),
               (QStringList{"0 AND", "1 OR", "2 A", "2 B", "1 P", "0 NAND", "6 P", "6 P"}));
 }
 
 TEST(ConditionListOperators, KindsOutsideOperatorsDoNothing) {
     ConditionList list = List({"0 A"});
-    list.AddCodes(1, false);
-    list.AddCodes(11, false);
+    list.InsertOperator(1, false);
+    list.InsertOperator(11, false);
     EXPECT_EQ(Describe(list), QStringList{"0 A"});
     EXPECT_FALSE(list.HasUndoSnapshot());
 }
