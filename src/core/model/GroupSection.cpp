@@ -16,6 +16,10 @@ int GroupSectionSize(GroupSection section) {
     return kSizes[int(section)];
 }
 
+bool IsCheckListSection(GroupSection section) {
+    return section == GroupSection::Civilisation || section == GroupSection::MapType;
+}
+
 GroupSelection GroupSelection::Empty() {
     GroupSelection selection;
     for (int s = 0; s < kGroupSectionCount; ++s)
@@ -43,9 +47,7 @@ void LoadIfDefDat(GroupSelection& selection, const QString& data) {
             const std::optional<long long> value = FloorNumber(values[v]);
             if (!value)
                 continue;
-            // Check-list rows are only ticked or not; check boxes keep
-            // whatever state they are given.
-            states[v] = s < 2 ? (*value != 0 ? 1 : 0) : int(*value);
+            states[v] = IsCheckListSection(GroupSection(s)) ? (*value != 0 ? 1 : 0) : int(*value);
         }
     }
 }

@@ -13,6 +13,9 @@ inline constexpr int kGroupSectionCount = 6;
 
 // Number of choices of each section: 18, 24, 6, 8, 5, 5.
 int GroupSectionSize(GroupSection section);
+// Civilisations and map types are check lists whose rows are ticked or
+// not; the other sections are check boxes, which may hold other states.
+bool IsCheckListSection(GroupSection section);
 
 // The ticks of a group-condition view: per section, one state per choice.
 // 1 is ticked and 0 unticked; a check box may hold another state (grey),

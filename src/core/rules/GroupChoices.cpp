@@ -31,12 +31,12 @@ VocabTable TableOf(GroupSection section) {
 
 const std::array<GroupSectionInfo, kGroupSectionCount>& Infos() {
     static const std::array<GroupSectionInfo, kGroupSectionCount> infos = {{
-        {QStringLiteral("プレイヤーの文明"), QStringLiteral("Idciv"), true},
-        {QStringLiteral("マップ種別"), QStringLiteral("Idmap"), true},
-        {QStringLiteral("マップサイズ"), QStringLiteral("Idmapsize"), false},
-        {QStringLiteral("人口上限"), QStringLiteral("Idpop"), false},
-        {QStringLiteral("難易度"), QStringLiteral("Iddiff"), false},
-        {QStringLiteral("ゲームの種類"), QStringLiteral("Idvic"), false},
+        {QStringLiteral("プレイヤーの文明"), QStringLiteral("Idciv")},
+        {QStringLiteral("マップ種別"), QStringLiteral("Idmap")},
+        {QStringLiteral("マップサイズ"), QStringLiteral("Idmapsize")},
+        {QStringLiteral("人口上限"), QStringLiteral("Idpop")},
+        {QStringLiteral("難易度"), QStringLiteral("Iddiff")},
+        {QStringLiteral("ゲームの種類"), QStringLiteral("Idvic")},
     }};
     return infos;
 }
@@ -103,7 +103,7 @@ void GroupChoices::SetState(GroupSection section, int index, int state) {
     QList<int>& states = selection_.Section(section);
     if (index < 0 || index >= states.size())
         return;
-    if (SectionInfo(section).checkList)
+    if (IsCheckListSection(section))
         state = state != 0 ? 1 : 0;
     states[index] = state;
 }
