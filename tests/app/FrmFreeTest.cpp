@@ -126,9 +126,8 @@ TEST_F(FrmFreeTest, EveryInputOfEveryPageHasAName) {
             for (QWidget* input : page->findChildren<QWidget*>())
                 if ((qobject_cast<QComboBox*>(input) || qobject_cast<QLineEdit*>(input)) &&
                     input->isVisibleTo(page))
-                    EXPECT_TRUE(named(input))
-                        << dialog.Tabs()->tabText(tab).toStdString() << " "
-                        << input->objectName().toStdString();
+                    EXPECT_TRUE(named(input)) << dialog.Tabs()->tabText(tab).toStdString() << " "
+                                              << input->objectName().toStdString();
         }
         dialog.CancelButton()->click();
     });
