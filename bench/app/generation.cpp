@@ -10,6 +10,7 @@
 #include "builder/ScriptPreviewWindow.h"
 #include "builder/ZuzAdidodi.h"
 #include "storage/NewProject.h"
+#include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,9 +64,10 @@ BENCHMARK(BM_BuilderInProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 // From a click on "開始" to the success message in the status label.
 void BM_GenerateThroughDialog(benchmark::State& state) {
     QTemporaryDir folder;
+    const Workspace work(Large());
     for (auto _ : state) {
         state.PauseTiming();
-        FrmPer dialog(Quiet(), Large(), QString(), folder.path(), {});
+        FrmPer dialog(Quiet(), work, folder.path(), {});
         dialog.show();
         QApplication::processEvents();
         state.ResumeTiming();
@@ -80,11 +82,11 @@ BENCHMARK(BM_GenerateThroughDialog)->Unit(benchmark::kMillisecond)->UseRealTime(
 // From a click on "キャンセル" during a build to the dialog saying so. The
 // project is large enough that the build is still running when it comes.
 void BM_CancelLatency(benchmark::State& state) {
-    static const Project huge = RootProject(5000);
+    const Workspace work(RootProject(5000));
     QTemporaryDir folder;
     for (auto _ : state) {
         state.PauseTiming();
-        FrmPer dialog(Quiet(), huge, QString(), folder.path(), {});
+        FrmPer dialog(Quiet(), work, folder.path(), {});
         dialog.show();
         QApplication::processEvents();
         dialog.StartButton()->click();

@@ -341,7 +341,8 @@ protected:
     const Project project_ = test::RootProject(1000);
     QTemporaryDir folder_;
     FakeDialogs dialogs_;
-    FrmPer dialog_{dialogs_, project_, QString(), folder_.path(), {}};
+    const Workspace work_{project_};
+    FrmPer dialog_{dialogs_, work_, folder_.path(), {}};
 };
 
 TEST_F(FrmPerBuild, CancelWritesNothingAndTheNextStartWritesWhatTheCommandLineWrites) {
@@ -379,7 +380,8 @@ TEST_F(FrmPerBuild, ClosingTheWindowDuringABuildCancelsIt) {
 TEST_F(FrmPerBuild, ARefusedBuildLeavesTheBarsEmpty) {
     Project unwritable = test::RootProject(50);
     unwritable.CategoryAt(1).entries[49].title = QStringLiteral("€");
-    FrmPer dialog(dialogs_, unwritable, QString(), folder_.path(), {});
+    const Workspace work(unwritable);
+    FrmPer dialog(dialogs_, work, folder_.path(), {});
     QSignalSpy finished(&dialog, &FrmPer::BuildFinished);
     dialogs_.answers = {Dialogs::Answer::Yes}; // past the check, which names the "€" too
     dialog.StartButton()->click();

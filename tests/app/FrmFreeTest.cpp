@@ -3,6 +3,8 @@
 #include "events/FrmFree.h"
 
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -102,6 +104,34 @@ TEST_F(FrmFreeTest, RefusedInputStaysAndTheCloseBoxKeepsItUntilCancel) {
     Trigger("event.add"); // ends without a button: kept as by the close box
     EXPECT_TRUE(Rule().panel1.isEmpty());
     EXPECT_EQ(dialogs_.informed.size(), 1);
+}
+
+// A screen reader names a box by its own name or by the label that points
+// at it; a box with neither is read out as an unnamed edit.
+TEST_F(FrmFreeTest, EveryInputOfEveryPageHasAName) {
+    OnDialog([](FrmFree& dialog) {
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        auto named = [&labels](QWidget* input) {
+            if (!input->accessibleName().isEmpty())
+                return true;
+            for (const QLabel* label : labels)
+                if (label->buddy() == input && !label->text().isEmpty())
+                    return true;
+            // A box alone in a titled frame is named by the frame.
+            auto* frame = qobject_cast<QGroupBox*>(input->parentWidget());
+            return frame && !frame->title().isEmpty();
+        };
+        for (int tab = 0; tab < dialog.Tabs()->count(); ++tab) {
+            QWidget* page = dialog.Tabs()->widget(tab);
+            for (QWidget* input : page->findChildren<QWidget*>())
+                if ((qobject_cast<QComboBox*>(input) || qobject_cast<QLineEdit*>(input)) &&
+                    input->isVisibleTo(page))
+                    EXPECT_TRUE(named(input)) << dialog.Tabs()->tabText(tab).toStdString() << " "
+                                              << input->objectName().toStdString();
+        }
+        dialog.CancelButton()->click();
+    });
+    Trigger("freeTool.add");
 }
 
 } // namespace

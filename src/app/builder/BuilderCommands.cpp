@@ -14,7 +14,7 @@ namespace rw {
 
 void BuildPerCommand(MainWindow& window, Dialogs& dialogs, const QString& programFolder) {
     FrmPer dialog(
-        dialogs, window.Work().CurrentProject(), window.Work().AiFolder(), programFolder,
+        dialogs, window.Work(), programFolder,
         [&window](const QString& text) { window.SetMessage(text); }, &window);
     dialog.SetEnvironment(LoadEnvironmentSettings());
     dialogs.Run(dialog);

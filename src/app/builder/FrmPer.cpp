@@ -3,6 +3,7 @@
 #include "builder/OutputFiles.h"
 #include "builder/ScriptCheck.h"
 #include "shell/Dialogs.h"
+#include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -41,10 +42,10 @@ QLineEdit* ReadOnlyBox(const QString& text) {
 
 } // namespace
 
-FrmPer::FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder,
-               const QString& programFolder, std::function<void(const QString&)> setMessage,
-               QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), project_(project), setMessage_(std::move(setMessage)) {
+FrmPer::FrmPer(Dialogs& dialogs, const Workspace& work, const QString& programFolder,
+               std::function<void(const QString&)> setMessage, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), work_(work), setMessage_(std::move(setMessage)) {
+    const QString& aiFolder = work_.AiFolder();
     setWindowTitle(QStringLiteral("REZOR用 PERファイルの生成"));
 
     auto* banner = new QLabel(QStringLiteral("ZuzAdidodi") + QStringLiteral("1.00"));
@@ -147,7 +148,7 @@ void FrmPer::StartBuild() {
     if (job_)
         return;
     // The game refuses a whole AI for one fault it cannot read: say so first.
-    const QList<ScriptProblem> problems = CheckScript(project_);
+    const QList<ScriptProblem> problems = work_.ScriptProblems();
     if (!problems.isEmpty() &&
         dialogs_.Ask(ScriptProblemsQuestion(problems), Dialogs::Buttons::YesNoDefaultNo) !=
             Dialogs::Answer::Yes)
@@ -166,7 +167,7 @@ void FrmPer::StartBuild() {
     status_->setText(kBuildingMessage);
     // The build reads a copy, on a thread of its own; the widgets show where
     // it is only as often as the eye can follow.
-    job_ = std::make_unique<BuildJob>(project_, settings_);
+    job_ = work_.GenerateAi(settings_);
     job_->Start(
         [this] { QMetaObject::invokeMethod(this, &FrmPer::BuildEnded, Qt::QueuedConnection); });
     progressTimer_->start();

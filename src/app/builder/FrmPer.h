@@ -3,7 +3,6 @@
 #include "builder/BuildJob.h"
 #include "builder/EnvironmentSettings.h"
 #include "builder/OutputFiles.h"
-#include "model/Project.h"
 
 #include <QDialog>
 
@@ -21,16 +20,18 @@ class QTimer;
 namespace rw {
 
 class Dialogs;
+class Workspace;
 
 // "REZOR用 PERファイルの生成": where the AI goes, its name, and the build.
 // Nothing of it is kept between openings.
 class FrmPer : public QDialog {
     Q_OBJECT
 public:
-    // `setMessage` reaches the main window's message panel.
-    FrmPer(Dialogs& dialogs, const Project& project, const QString& aiFolder,
-           const QString& programFolder, std::function<void(const QString&)> setMessage,
-           QWidget* parent = nullptr);
+    // The AI of `work`'s project goes into the game's AI folder or a folder
+    // of the user's (at first `programFolder`); `setMessage` reaches the main
+    // window's message panel.
+    FrmPer(Dialogs& dialogs, const Workspace& work, const QString& programFolder,
+           std::function<void(const QString&)> setMessage, QWidget* parent = nullptr);
     ~FrmPer() override;
 
     QRadioButton* GameChoice() const { return gameChoice_; }
@@ -66,7 +67,7 @@ private:
     void Finish(const OutputResult& result);
 
     Dialogs& dialogs_;
-    const Project& project_;
+    const Workspace& work_;
     std::function<void(const QString&)> setMessage_;
     EnvironmentSettings settings_;
     QRadioButton* gameChoice_;

@@ -43,7 +43,9 @@ void SetText(QLineEdit* box, const QString& text) {
         box->setText(text);
 }
 
+// The unit after a box also names the box for screen readers.
 QWidget* WithSuffix(QWidget* box, QLabel* suffix) {
+    suffix->setBuddy(box);
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -211,6 +213,7 @@ QWidget* FrmFree::Page(FreeEventChat& chat) {
     target->addItems(FreeEventChat::Targets());
     QLineEdit* text =
         Box(QStringLiteral("chat.text"), [&chat](const QString& t) { chat.SetText(t); });
+    text->setAccessibleName(QStringLiteral("メッセージ"));
     form->addRow(QStringLiteral("対象"), target);
     form->addRow(text);
     form->addRow(new QLabel(FreeEventChat::ForbiddenLabel()));
@@ -316,6 +319,7 @@ QWidget* FrmFree::Page(FreeEventAttack& attack) {
     QComboBox* entry =
         Picker(QStringLiteral("attack.entry"), [&attack](int i) { attack.SetEntry(i); });
     entry->addItems(FreeEventAttack::Entries());
+    entry->setAccessibleName(QStringLiteral("イベントの種類"));
     QLineEdit* value =
         Box(QStringLiteral("attack.value"), [&attack](const QString& t) { attack.SetValue(t); });
     QLabel* unitLabel = Suffix(QString());
@@ -337,6 +341,7 @@ QWidget* FrmFree::Page(FreeEventRange& range) {
     auto* form = new QFormLayout(page);
     QComboBox* kind = Picker(QStringLiteral("range.kind"), [&range](int i) { range.SetKind(i); });
     kind->addItems(FreeEventRange::Kinds());
+    kind->setAccessibleName(QStringLiteral("イベントの種類"));
     QLineEdit* distance =
         Box(QStringLiteral("range.distance"), [&range](const QString& t) { range.SetDistance(t); });
     auto* heading = new QLabel;
@@ -436,6 +441,7 @@ QWidget* FrmFree::Page(FreeEventVariable& variable) {
     auto* form = new QFormLayout(page);
     QComboBox* entry =
         Picker(QStringLiteral("variable.entry"), [&variable](int i) { variable.SetEntry(i); });
+    entry->setAccessibleName(QStringLiteral("変数"));
     auto* label = new QLabel;
     label->setObjectName(QStringLiteral("variable.label"));
     QLineEdit* value = Box(QStringLiteral("variable.value"),

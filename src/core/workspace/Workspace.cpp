@@ -13,8 +13,19 @@
 
 namespace rw {
 
-Workspace::Workspace() {
-    InitialiseProject(project_);
+namespace {
+
+Project NewProject() {
+    Project project;
+    InitialiseProject(project);
+    return project;
+}
+
+} // namespace
+
+Workspace::Workspace() : Workspace(NewProject()) {}
+
+Workspace::Workspace(Project project) : project_(std::move(project)) {
     conditions_.SetStoreTarget([this](const QString& field) {
         if (loading_)
             return;
@@ -210,6 +221,14 @@ QByteArray Workspace::BuildScriptBytes(Notice* notice) const {
     if (notice)
         *notice = build.notice;
     return build.Ok() ? build.bytes : QByteArray();
+}
+
+QList<ScriptProblem> Workspace::ScriptProblems() const {
+    return CheckScript(project_);
+}
+
+std::unique_ptr<BuildJob> Workspace::GenerateAi(const EnvironmentSettings& settings) const {
+    return std::make_unique<BuildJob>(project_, settings);
 }
 
 // --- the rule tree -------------------------------------------------------------

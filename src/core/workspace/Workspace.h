@@ -1,7 +1,9 @@
 #pragma once
 
+#include "builder/BuildJob.h"
 #include "builder/ConstNames.h"
 #include "builder/InitSettings.h"
+#include "builder/ScriptCheck.h"
 #include "builder/ScriptPreview.h"
 #include "conditions/CommandLimit.h"
 #include "conditions/ConditionClipboard.h"
@@ -55,6 +57,9 @@ struct SaveOutcome {
 class Workspace {
 public:
     Workspace(); // a new project, category 1 with its root group selected
+    // A project made elsewhere (by a tool, a test), shown as a file just
+    // opened would be, unmodified.
+    explicit Workspace(Project project);
     ~Workspace();
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
@@ -128,6 +133,13 @@ public:
 
     // The AI script of the whole project (for "PERファイル生成(&P)...").
     QByteArray BuildScriptBytes(Notice* notice = nullptr) const;
+    // What the game would refuse in the script; the window asks before it
+    // generates the AI anyway.
+    QList<ScriptProblem> ScriptProblems() const;
+    // "PERファイル生成(&P)...": the build of the AI script from a copy of the
+    // project, ready to start on a thread of its own. The window writes the
+    // files once it has ended.
+    std::unique_ptr<BuildJob> GenerateAi(const EnvironmentSettings& settings) const;
 
     // --- the rule tree ---------------------------------------------------------
 
