@@ -395,9 +395,9 @@ void MainWindow::NewFromTemplate() {
     if (!work_.TemplatesEnabled() || !ConfirmDiscard())
         return;
     TemplateOpenDialog dialog(
-        ListTemplates(work_.Templates()),
+        work_.TemplateNames(),
         [this](const QString& name) {
-            Report([this, &name] { return work_.NewFromTemplate(work_.Templates(), name); });
+            Report([this, &name] { return work_.NewFromTemplate(name); });
         },
         this);
     dialogs_.Run(dialog);
@@ -410,7 +410,7 @@ void MainWindow::SaveAsTemplate() {
     TemplateSaveDialog dialog(
         work_.Templates().user,
         [this](const QString& name) {
-            const SaveOutcome outcome = work_.SaveAsTemplate(work_.Templates(), name);
+            const SaveOutcome outcome = work_.SaveAsTemplate(name);
             Show(outcome.notice);
             return outcome.ok;
         },

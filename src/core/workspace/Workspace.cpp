@@ -168,8 +168,8 @@ SaveOutcome Workspace::SaveAs(const QString& path, bool overwriteAllowed) {
     return SaveOutcome{true, false, {}};
 }
 
-Notice Workspace::NewFromTemplate(const TemplateFolders& folders, const QString& name) {
-    LoadResult result = LoadTemplate(folders, name);
+Notice Workspace::NewFromTemplate(const QString& name) {
+    LoadResult result = LoadTemplate(templateFolders_, name);
     if (!result.project)
         return result.notice;
     {
@@ -182,9 +182,13 @@ Notice Workspace::NewFromTemplate(const TemplateFolders& folders, const QString&
     return {};
 }
 
-SaveOutcome Workspace::SaveAsTemplate(const TemplateFolders& folders, const QString& name) {
-    const SaveResult result = SaveTemplate(project_, folders, name);
+SaveOutcome Workspace::SaveAsTemplate(const QString& name) {
+    const SaveResult result = SaveTemplate(project_, templateFolders_, name);
     return SaveOutcome{result.ok, false, result.notice};
+}
+
+QStringList Workspace::TemplateNames() const {
+    return ListTemplates(templateFolders_);
 }
 
 // --- where files go ---------------------------------------------------------------

@@ -105,10 +105,12 @@ public:
     // "テンプレートから...": the project of the named template; remembered
     // selections are kept, the current path is cleared. A template that
     // cannot be loaded leaves the open project as it was.
-    Notice NewFromTemplate(const TemplateFolders& folders, const QString& name);
+    Notice NewFromTemplate(const QString& name);
     // "テンプレートとして保存(&T)...": into the user's folder; the current
     // path does not change.
-    SaveOutcome SaveAsTemplate(const TemplateFolders& folders, const QString& name);
+    SaveOutcome SaveAsTemplate(const QString& name);
+    // The templates "テンプレートから..." offers.
+    QStringList TemplateNames() const;
 
     // --- where files go ---------------------------------------------------------
 

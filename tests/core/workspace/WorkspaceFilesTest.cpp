@@ -22,6 +22,7 @@ QByteArray ReadFile(const QString& path) {
 class WorkspaceFiles : public testing::Test {
 protected:
     void SetUp() override {
+        ws.SetFolders(QString(), TemplateFolders{dir.path()}, dir.path());
         ws.AddRule();
         ws.AddGroup();
         ws.AddRule();
@@ -89,7 +90,7 @@ TEST_F(WorkspaceFiles, RefusedFilesLeaveTheProjectAsItWas) {
     junk.close();
     EXPECT_EQ(ws.Open(PathOf("junk.rwp")), CorruptFileNotice());
     EXPECT_EQ(ws.CurrentProject(), edited);
-    EXPECT_FALSE(ws.NewFromTemplate({dir.path()}, "absent").IsEmpty());
+    EXPECT_FALSE(ws.NewFromTemplate("absent").IsEmpty());
     EXPECT_EQ(ws.CurrentProject(), edited);
 }
 
@@ -113,13 +114,13 @@ TEST_F(WorkspaceFiles, TemplateStartsANewProjectWithoutAFile) {
     ws.SwitchCategory(1);
     ws.Select(3);
     ASSERT_TRUE(ws.SaveAs(PathOf("a.rwp"), false).ok);
-    ASSERT_TRUE(ws.SaveAsTemplate({dir.path()}, "base").ok);
+    ASSERT_TRUE(ws.SaveAsTemplate("base").ok);
     EXPECT_EQ(ws.CurrentPath(), PathOf("a.rwp")); // saving a template keeps the name
     ws.Select(2);
     ws.Delete();
     ws.SwitchCategory(3);
     ws.Select(2);
-    ASSERT_TRUE(ws.NewFromTemplate({dir.path()}, "base").IsEmpty());
+    ASSERT_TRUE(ws.NewFromTemplate("base").IsEmpty());
     EXPECT_EQ(ws.CurrentPath(), "");
     EXPECT_EQ(ws.Caption(), "Rulewright");
     EXPECT_EQ(ws.CurrentCategory(), 3);
