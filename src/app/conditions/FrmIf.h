@@ -49,9 +49,6 @@ public:
     QLineEdit* NumberBox(int kind) const;
     QCheckBox* IncludeBox(int kind) const;
     QLabel* CaptionLabel() const { return caption_; }
-    QLabel* FactLabel() const { return fact_; }
-    QLabel* TimerHelpLabel() const { return timerHelp_; }
-    QLabel* VariableDescriptionLabel() const { return variableDescription_; }
     QPushButton* ConfirmButton() const { return confirm_; }
     QPushButton* CancelButton() const { return cancel_; }
 

@@ -77,7 +77,6 @@ public:
     void SetNumber(int kind, int index, const QString& text);
 
     // The include boxes ("建設中…"/"生産中…"); enabled for the own player only.
-    static bool HasInclude(int kind);
     bool Include(int kind) const;
     void SetInclude(int kind, bool ticked);
     bool IncludeEnabled(int kind) const;
@@ -112,6 +111,7 @@ private:
     void SetChangingTexts();
     void Compose();
     bool Open(Opening opening);
+    static bool HasInclude(int kind);
     // Both ways of adding: most fields back to their defaults, the names
     // re-read, the visible kind composed, then shown.
     bool OpenForAdding(const Project& project, Opening opening);
