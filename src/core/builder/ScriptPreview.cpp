@@ -4,6 +4,7 @@
 #include "model/CategoryTree.h"
 #include "model/Cp932.h"
 #include "model/ScriptLines.h"
+#include "vocabulary/ScriptWords.h"
 
 #include <QVarLengthArray>
 
@@ -127,9 +128,7 @@ QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows) {
     // (step 1), a keyword never contains the "(" an operator starts with,
     // and a comment (step 4) ends every other match it starts inside.
     enum : uint8_t { kPlain, kOperator, kKeyword, kBracket, kComment };
-    static const QLatin1String kOperators[] = {
-        QLatin1String("and"), QLatin1String("or"),  QLatin1String("nand"), QLatin1String("nor"),
-        QLatin1String("not"), QLatin1String("xor"), QLatin1String("xnor")};
+    const QStringList& operators = LogicalOperatorWords();
     static const QLatin1String kKeywords[] = {QLatin1String("defrule"),
                                               QLatin1String("true"),
                                               QLatin1String("false"),
@@ -155,7 +154,7 @@ QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows) {
             continue;
         }
         case '(':
-            for (const QLatin1String& op : kOperators)
+            for (const QString& op : operators)
                 if (rest.mid(1).startsWith(op))
                     mark(i + 1, op.size(), kOperator);
             style[size_t(i)] = kBracket;

@@ -133,9 +133,10 @@ const QSet<QString>& GameSettingSymbols() {
 
 const QSet<QString>& LowerCaseGameWords() {
     static const QSet<QString> words = [] {
-        QSet<QString> all =
-            SetOf({"defrule", "defconst", "load-if-defined", "load-if-not-defined", "end-if",
-                   "else", "false", "and", "or", "not", "nand", "nor", "xor", "xnor"});
+        QSet<QString> all = SetOf({"defrule", "defconst", "load-if-defined", "load-if-not-defined",
+                                   "end-if", "else", "false"});
+        for (const QString& word : LogicalOperatorWords())
+            all.insert(word);
         for (const QSet<QString>* set :
              {&FactWords(), &CommandWords(), &ArgumentWords(), &GameSettingSymbols()})
             all.unite(*set);
@@ -200,9 +201,13 @@ bool IsFactWord(const QString& word) {
     return FactWords().contains(word);
 }
 
+const QStringList& LogicalOperatorWords() {
+    static const QStringList words = {"and", "or", "not", "nand", "nor", "xor", "xnor"};
+    return words;
+}
+
 bool IsLogicalOperatorWord(const QString& word) {
-    static const QSet<QString> words = SetOf({"and", "or", "not", "nand", "nor", "xor", "xnor"});
-    return words.contains(word);
+    return LogicalOperatorWords().contains(word);
 }
 
 bool IsCommandWord(const QString& word) {

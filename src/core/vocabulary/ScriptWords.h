@@ -22,7 +22,9 @@ const QStringList& AgeWords();
 
 // A keyword that opens a fact: "wood-amount", "can-build", "true" ...
 bool IsFactWord(const QString& word);
-// "and", "or", "not", "nand", "nor", "xor", "xnor".
+// The words of the logical operators: "and", "or", "not", "nand", "nor",
+// "xor", "xnor".
+const QStringList& LogicalOperatorWords();
 bool IsLogicalOperatorWord(const QString& word);
 // A keyword that opens an action: "build", "set-strategic-number" ...
 bool IsCommandWord(const QString& word);
