@@ -29,15 +29,6 @@ Controls ControlsIn(QStringView text) {
     return Controls::None;
 }
 
-QString Unwritable(QStringView text) {
-    const qsizetype i = FirstNonCp932(text);
-    if (i < 0)
-        return {};
-    const qsizetype len =
-        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
-    return text.mid(i, len).toString();
-}
-
 // An expression of the script: a word, a quoted text or a parenthesised list.
 struct Node {
     enum class Kind { Word, Text, List } kind = Kind::Word;
@@ -162,7 +153,7 @@ public:
         for (int slot = 0; slot < 2; ++slot) {
             where_ = QStringLiteral("初期化設定/ルール") + QString::number(slot + 1);
             const QString& text = project_.startupRules[slot].text;
-            if (const QString c = Unwritable(text); !c.isEmpty())
+            if (const QString c = FirstNonCp932Character(text); !c.isEmpty())
                 Report(QStringLiteral("Shift_JISで書けない文字「%1」があります").arg(c));
             QString error;
             const QList<Node> nodes = Reader(text).ReadAll(error);
@@ -234,7 +225,7 @@ private:
     // with `whose` for %1); it is made only when there is a problem.
     void OneLineText(const QString& what, const QString* whose, QStringView text) {
         const Controls controls = ControlsIn(text);
-        const QString bad = Unwritable(text);
+        const QString bad = FirstNonCp932Character(text);
         if (controls == Controls::None && bad.isEmpty())
             return;
         const QString name = whose ? what.arg(Shown(*whose)) : what;

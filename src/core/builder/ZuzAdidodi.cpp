@@ -39,32 +39,23 @@ Notice Refusal(const QString& text) {
     return Notice{text, QStringLiteral("ビルドエラー"), Notice::Icon::Critical};
 }
 
-QString Unwritable(QStringView text) {
-    const qsizetype i = FirstNonCp932(text);
-    if (i < 0)
-        return {};
-    const qsizetype len =
-        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
-    return text.mid(i, len).toString();
-}
-
 Notice CheckSettings(const Project& project) {
     auto refuse = [](const QString& where, const QString& c) {
         return Refusal(QStringLiteral("%1にShift_JISで書けない文字「%2」があります").arg(where, c));
     };
     QString c;
-    if (!(c = Unwritable(project.title)).isEmpty())
+    if (!(c = FirstNonCp932Character(project.title)).isEmpty())
         return refuse(QStringLiteral("AIのタイトル"), c);
-    if (!(c = Unwritable(project.author)).isEmpty())
+    if (!(c = FirstNonCp932Character(project.author)).isEmpty())
         return refuse(QStringLiteral("作者"), c);
     for (int i = 1; i <= kScriptVariables; ++i)
-        if (!(c = Unwritable(project.variables[i].constName)).isEmpty())
+        if (!(c = FirstNonCp932Character(project.variables[i].constName)).isEmpty())
             return refuse(QStringLiteral("変数%1の名前").arg(i), c);
     for (int i = 1; i <= kScriptTimers; ++i)
-        if (!(c = Unwritable(project.timers[i].name)).isEmpty())
+        if (!(c = FirstNonCp932Character(project.timers[i].name)).isEmpty())
             return refuse(QStringLiteral("タイマー%1の名前").arg(i), c);
     for (int slot = 0; slot < 2; ++slot)
-        if (!(c = Unwritable(project.startupRules[slot].text)).isEmpty())
+        if (!(c = FirstNonCp932Character(project.startupRules[slot].text)).isEmpty())
             return refuse(QStringLiteral("初期化設定"), c);
     return {};
 }
@@ -123,7 +114,7 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
             build.notice = Refusal(
                 QStringLiteral("「%1」のルール「%2」にShift_JISで書けない文字「%3」があります")
                     .arg(CategoryCaption(entry.category), entry.rule->title,
-                         Unwritable(QStringView(rule).mid(bad))));
+                         FirstNonCp932Character(QStringView(rule).mid(bad))));
             return build;
         }
     }

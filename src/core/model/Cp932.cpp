@@ -37,7 +37,9 @@ int8_t Lookup(char16_t unit) {
     return slot;
 }
 
-bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+bool IsSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDFFF;
+}
 
 } // namespace
 
@@ -60,10 +62,8 @@ int Cp932Width(QStringView text) {
             ++width;
         } else if (IsSurrogate(unit)) {
             // Outside the BMP: never in CP932; measure the pair as the encoder writes it.
-            const qsizetype len = (i + 1 < n && text[i].isHighSurrogate() &&
-                                   text[i + 1].isLowSurrogate())
-                                      ? 2
-                                      : 1;
+            const qsizetype len =
+                (i + 1 < n && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()) ? 2 : 1;
             const int8_t w = Classify(text.mid(i, len));
             width += w < 0 ? -w : w;
             i += len - 1;
@@ -84,6 +84,15 @@ qsizetype FirstNonCp932(QStringView text) {
             return i;
     }
     return -1;
+}
+
+QString FirstNonCp932Character(QStringView text) {
+    const qsizetype i = FirstNonCp932(text);
+    if (i < 0)
+        return {};
+    const qsizetype len =
+        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+    return text.mid(i, len).toString();
 }
 
 } // namespace rw

@@ -16,6 +16,11 @@ int Cp932Width(QStringView text);
 
 // Index (in UTF-16 units) of the first character CP932 cannot hold, or -1.
 qsizetype FirstNonCp932(QStringView text);
-inline bool IsCp932(QStringView text) { return FirstNonCp932(text) < 0; }
+inline bool IsCp932(QStringView text) {
+    return FirstNonCp932(text) < 0;
+}
+// That character itself (both halves of a surrogate pair), for a message;
+// empty when CP932 holds the whole text.
+QString FirstNonCp932Character(QStringView text);
 
 } // namespace rw

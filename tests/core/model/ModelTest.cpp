@@ -104,6 +104,11 @@ TEST(Cp932, FindsCharactersItCannotHold) {
     EXPECT_EQ(FirstNonCp932(QString::fromUtf8("ab😀")), 2);
     EXPECT_EQ(FirstNonCp932(QString::fromUtf8("家\u00e9")), 1); // é has no CP932 form
     EXPECT_TRUE(IsCp932(QString()));
+    // A message names the whole character, a lone surrogate as it stands.
+    EXPECT_EQ(FirstNonCp932Character(QString::fromUtf8("ab😀c")), QString::fromUtf8("😀"));
+    EXPECT_EQ(FirstNonCp932Character(QString("a") + QChar(0xD83D)), QString(QChar(0xD83D)));
+    EXPECT_EQ(FirstNonCp932Character(QString::fromUtf8("家\u00e9x")), QString::fromUtf8("\u00e9"));
+    EXPECT_TRUE(FirstNonCp932Character(QString("abc家")).isEmpty());
 }
 
 TEST(Numeric, OneTestForTheWholeProgram) {
