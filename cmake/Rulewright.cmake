@@ -1,9 +1,22 @@
+# Code for one system only is named for it: Foo{Linux,Windows}.cpp, and so
+# are tests that only make sense there (FooLinuxTest.cpp). Drops the other
+# system's files from the list in <var>.
+function(rw_platform_sources var)
+  if(WIN32)
+    list(FILTER ${var} EXCLUDE REGEX "Linux(Test)?\\.cpp$")
+  else()
+    list(FILTER ${var} EXCLUDE REGEX "Windows(Test)?\\.cpp$")
+  endif()
+  set(${var} ${${var}} PARENT_SCOPE)
+endfunction()
+
 # Each folder of src/core is a static library of its own, so that one
 # subsystem can be built and tested while another is half-written.
 function(rw_core_library name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  rw_platform_sources(sources)
   if(sources)
     add_library(rw_${name} STATIC ${sources})
     target_include_directories(rw_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src/core)
@@ -20,6 +33,7 @@ function(rw_test_folder folder)
   cmake_parse_arguments(ARG "" "" "LIBS;ENV" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp)
+  rw_platform_sources(sources)
   if(NOT sources)
     return()
   endif()

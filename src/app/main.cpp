@@ -2,10 +2,13 @@
 #include "shell/QtDialogs.h"
 #include "shell/Translation.h"
 
+#include "model/Cp932.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 
 int main(int argc, char** argv) {
@@ -14,6 +17,12 @@ int main(int argc, char** argv) {
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("rulewright"));
     rw::InstallQtTranslation(app);
+    // Without a code page 932 converter every text would read as empty and
+    // be saved so.
+    if (const QString problem = rw::Cp932Problem(); !problem.isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Rulewright"), problem);
+        return 1;
+    }
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),

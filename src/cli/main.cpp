@@ -1,5 +1,7 @@
 #include "Commands.h"
+#include "Console.h"
 
+#include "model/Cp932.h"
 #include "storage/ProjectFile.h"
 
 #include <QCoreApplication>
@@ -49,6 +51,12 @@ const char kUsage[] =
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    rw::cli::PrepareConsole();
+    // Without a code page 932 converter every text would read as empty.
+    if (const QString problem = rw::Cp932Problem(); !problem.isEmpty()) {
+        rw::cli::Err(QStringLiteral("rulewright-cli: ") + problem + QLatin1Char('\n'));
+        return 1;
+    }
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         rw::cli::Err(QString::fromLatin1(kUsage));

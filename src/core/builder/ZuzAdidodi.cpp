@@ -1,6 +1,5 @@
 #include "builder/ZuzAdidodi.h"
 
-#include "builder/Cp932Writer.h"
 #include "builder/ScriptHeader.h"
 #include "model/CategoryTree.h"
 #include "model/Cp932.h"

@@ -1,88 +1,191 @@
 #include "model/Cp932.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "model/Cp932System.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 
 namespace rw {
 
 namespace {
 
-// Per UTF-16 unit: 0 unknown yet; +w encodable with width w; -w not encodable
-// (the encoder substitutes w bytes).
-std::array<int8_t, 65536>& Table() {
-    static std::array<int8_t, 65536> table{};
-    return table;
-}
-
-int8_t Classify(QStringView piece) {
-    QStringEncoder encoder("CP932");
-    const QByteArray bytes = encoder.encode(piece);
-    const int width = int(bytes.size());
-    return int8_t(encoder.hasError() ? -width : width);
-}
-
-int8_t Lookup(char16_t unit) {
-    if (unit < 0x80)
-        return 1;
-    int8_t& slot = Table()[unit];
-    if (slot == 0) {
-        const QChar c(unit);
-        slot = Classify(QStringView(&c, 1));
-        if (slot == 0)
-            slot = -1;
-    }
-    return slot;
-}
+// Both tables fill themselves one slot at a time, on first use; a slot is
+// written whole, so the build thread and the window may share them.
+// Slot values: 0 not looked up yet, kNone no character, anything else the
+// answer.
+constexpr uint16_t kNone = 0xFFFF;
 
 bool IsSurrogate(char16_t unit) {
     return unit >= 0xD800 && unit <= 0xDFFF;
 }
+bool IsKana(uint8_t b) {
+    return b >= 0xA1 && b <= 0xDF;
+}
+bool IsLead(uint8_t b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool IsTrail(uint8_t b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+// The character a single kana byte or a lead/trail pair (code = lead << 8 |
+// trail) stands for.
+uint16_t CharacterOf(uint16_t code) {
+    static std::array<std::atomic<uint16_t>, 65536> table{};
+    std::atomic<uint16_t>& slot = table[code];
+    uint16_t value = slot.load(std::memory_order_relaxed);
+    if (value == 0) {
+        char bytes[2] = {char(code >> 8), char(code & 0xFF)};
+        const QByteArrayView view = code < 0x100 ? QByteArrayView(bytes + 1, 1)
+                                                 : QByteArrayView(bytes, 2);
+        const QString text = cp932system::Decode(view);
+        value = text.size() == 1 && !IsSurrogate(text[0].unicode()) && text[0].unicode() >= 0x80
+                    ? text[0].unicode()
+                    : kNone;
+        slot.store(value, std::memory_order_relaxed);
+    }
+    return value;
+}
+
+// The code of a UTF-16 unit: a kana byte (below 0x100) or lead << 8 | trail.
+uint16_t CodeOf(char16_t unit) {
+    static std::array<std::atomic<uint16_t>, 65536> table{};
+    std::atomic<uint16_t>& slot = table[unit];
+    uint16_t value = slot.load(std::memory_order_relaxed);
+    if (value == 0) {
+        value = kNone;
+        if (!IsSurrogate(unit)) {
+            const QChar c(unit);
+            const QByteArray bytes = cp932system::Encode(QStringView(&c, 1));
+            uint16_t code = kNone;
+            if (bytes.size() == 1 && IsKana(uint8_t(bytes[0])))
+                code = uint8_t(bytes[0]);
+            else if (bytes.size() == 2 && IsLead(uint8_t(bytes[0])) && IsTrail(uint8_t(bytes[1])))
+                code = uint16_t(uint8_t(bytes[0]) << 8 | uint8_t(bytes[1]));
+            if (code != kNone && CharacterOf(code) == unit)
+                value = code;
+        }
+        slot.store(value, std::memory_order_relaxed);
+    }
+    return value;
+}
+
+// The code of the unit, or kNone; ASCII is its own code.
+uint16_t Lookup(char16_t unit) {
+    return unit < 0x80 ? unit : CodeOf(unit);
+}
+
+// Units a character takes at i: a surrogate pair is one character.
+qsizetype CharacterLength(QStringView text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+}
 
 } // namespace
 
-QByteArray ToCp932(QStringView text) {
-    QStringEncoder encoder("CP932");
-    return encoder.encode(text);
+QString Cp932Problem() {
+    if (QString problem = cp932system::Problem(); !problem.isEmpty())
+        return problem;
+    // A converter that exists but writes nothing would read every text as empty.
+    const QString sample = QStringLiteral("家を建設する～①ｱ");
+    const QByteArray expected("\x89\xC6\x82\xF0\x8C\x9A\x90\xDD\x82\xB7\x82\xE9\x81\x60\x87\x40\xB1");
+    bool invalid = false;
+    if (ToCp932(sample) != expected || FromCp932(expected, &invalid) != sample || invalid)
+        return QStringLiteral("Shift_JIS（コードページ932）の変換が正しく動作しません。");
+    return {};
 }
 
-QString FromCp932(QByteArrayView bytes) {
-    QStringDecoder decoder("CP932");
-    return decoder.decode(bytes);
+qsizetype AppendCp932(QStringView text, QByteArray& out) {
+    const qsizetype n = text.size();
+    const qsizetype start = out.size();
+    // At most two bytes a unit; trimmed to what was written at the end.
+    out.resize(start + 2 * n);
+    char* p = out.data() + start;
+    const QChar* s = text.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t unit = s[i].unicode();
+        if (unit < 0x80) {
+            *p++ = char(unit);
+            continue;
+        }
+        const uint16_t code = CodeOf(unit);
+        if (code == kNone) {
+            out.resize(p - out.data());
+            return i;
+        }
+        if (code >= 0x100)
+            *p++ = char(code >> 8);
+        *p++ = char(code & 0xFF);
+    }
+    out.resize(p - out.data());
+    return -1;
+}
+
+QByteArray ToCp932(QStringView text) {
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    qsizetype from = 0;
+    while (from < text.size()) {
+        const qsizetype bad = AppendCp932(text.mid(from), out);
+        if (bad < 0)
+            break;
+        out.append("\xFC\xFC", 2);
+        from += bad + CharacterLength(text, from + bad);
+    }
+    return out;
+}
+
+QString FromCp932(QByteArrayView bytes, bool* invalid) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    bool bad = false;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const uint8_t b = uint8_t(bytes[i]);
+        if (b < 0x80) {
+            *out++ = QChar(b);
+        } else if (IsKana(b)) {
+            const uint16_t c = CharacterOf(b);
+            bad |= c == kNone;
+            *out++ = QChar(c == kNone ? u'\x1A' : c);
+        } else if (IsLead(b) && i + 1 < n && IsTrail(uint8_t(bytes[i + 1]))) {
+            const uint16_t c = CharacterOf(uint16_t(b << 8 | uint8_t(bytes[i + 1])));
+            bad |= c == kNone;
+            *out++ = QChar(c == kNone ? u'\xFFFD' : c);
+            ++i;
+        } else {
+            // A byte that starts no character, or a lead byte without its
+            // trail: the next byte starts afresh.
+            bad = true;
+            *out++ = QChar(u'\x1A');
+        }
+    }
+    text.resize(out - text.data());
+    if (invalid)
+        *invalid = bad;
+    return text;
 }
 
 int Cp932Width(QStringView text) {
     int width = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit < 0x80) {
-            ++width;
-        } else if (IsSurrogate(unit)) {
-            // Outside the BMP: never in CP932; measure the pair as the encoder writes it.
-            const qsizetype len =
-                (i + 1 < n && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate()) ? 2 : 1;
-            const int8_t w = Classify(text.mid(i, len));
-            width += w < 0 ? -w : w;
-            i += len - 1;
+        const uint16_t code = Lookup(text[i].unicode());
+        if (code == kNone) {
+            width += 2; // FC FC, once for a whole surrogate pair
+            i += CharacterLength(text, i) - 1;
         } else {
-            const int8_t w = Lookup(unit);
-            width += w < 0 ? -w : w;
+            width += code >= 0x100 ? 2 : 1;
         }
     }
     return width;
 }
 
 qsizetype FirstNonCp932(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit < 0x80)
-            continue;
-        if (IsSurrogate(unit) || Lookup(unit) < 0)
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (Lookup(text[i].unicode()) == kNone)
             return i;
-    }
     return -1;
 }
 
@@ -90,9 +193,7 @@ QString FirstNonCp932Character(QStringView text) {
     const qsizetype i = FirstNonCp932(text);
     if (i < 0)
         return {};
-    const qsizetype len =
-        text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
-    return text.mid(i, len).toString();
+    return text.mid(i, CharacterLength(text, i)).toString();
 }
 
 } // namespace rw

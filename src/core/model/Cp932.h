@@ -7,11 +7,30 @@
 namespace rw {
 
 // Code page 932 (Shift_JIS as Windows writes it) at the file boundary.
-QByteArray ToCp932(QStringView text);
-QString FromCp932(QByteArrayView bytes);
+//
+// A character counts as held when the system writes it in the code page's
+// own byte shapes (one byte A1–DF, or a lead byte 81–9F/E0–FC with a trail
+// byte 40–7E/80–FC) and reads those bytes back as the same character; so
+// best-fit and one-way mappings (¥, 〜 …) are refused the same way on every
+// system. Bytes 00–7F are ASCII everywhere.
 
-// Width of a text in CP932 bytes, as the encoder would write it. Cheap:
-// each UTF-16 unit is looked up in a table that fills itself on first use.
+// Empty when code page 932 can be converted here; otherwise the message to
+// stop with: reading texts as empty would lose them.
+QString Cp932Problem();
+
+// Each character the code page cannot hold is written as the two bytes FC FC.
+QByteArray ToCp932(QStringView text);
+
+// Appends text to out. Answers the index of the first character the code
+// page cannot hold (out then holds the bytes before it), or -1.
+qsizetype AppendCp932(QStringView text, QByteArray& out);
+
+// A byte that starts no character reads as U+001A; a lead and trail byte
+// that stand for no character read as U+FFFD. *invalid (when given) is set
+// when anything was read so.
+QString FromCp932(QByteArrayView bytes, bool* invalid = nullptr);
+
+// Width of a text in CP932 bytes, as ToCp932 writes it.
 int Cp932Width(QStringView text);
 
 // Index (in UTF-16 units) of the first character CP932 cannot hold, or -1.

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <cstring>
 
@@ -40,7 +38,7 @@ Notice Warning(const QString& text) {
 
 class Writer {
 public:
-    explicit Writer(uint8_t mode) : mode_(mode), encoder_("CP932") {}
+    explicit Writer(uint8_t mode) : mode_(mode) {}
 
     void Int(qint32 value) {
         const quint32 u = quint32(value);
@@ -63,7 +61,7 @@ public:
             for (qsizetype i = 0; i < text.size(); ++i)
                 dst[i] = char(src[i].unicode());
         } else {
-            out_.append(encoder_.encode(text));
+            out_.append(ToCp932(text));
         }
         const qsizetype length = out_.size() - start;
         const quint32 u = quint32(length);
@@ -81,7 +79,6 @@ public:
 private:
     QByteArray out_;
     uint8_t mode_;
-    QStringEncoder encoder_;
 };
 
 // Reads the body without ever trusting a count or length beyond what is
@@ -89,7 +86,7 @@ private:
 class Reader {
 public:
     Reader(QByteArrayView bytes, uint8_t mode)
-        : bytes_(bytes), mode_(mode), decoder_("CP932", QStringConverter::Flag::Stateless) {}
+        : bytes_(bytes), mode_(mode) {}
 
     bool Int(qint32& value) {
         if (Left() < kIntSize)
@@ -116,26 +113,17 @@ public:
         if (IsAscii(QByteArrayView(buffer_)))
             text = QString::fromLatin1(buffer_);
         else
-            text = Decode();
+            text = FromCp932(buffer_);
         return true;
     }
 
     qsizetype Left() const { return bytes_.size() - pos_; }
 
 private:
-    // One decoder for the whole file (opening one is costly); each string is
-    // decoded on its own, so a broken last character cannot reach the next.
-    QString Decode() {
-        QString text = decoder_.decode(buffer_);
-        decoder_.resetState();
-        return text;
-    }
-
     QByteArrayView bytes_;
     qsizetype pos_ = kHeaderSize;
     uint8_t mode_;
     QByteArray buffer_;
-    QStringDecoder decoder_;
 };
 
 bool ReadBody(Reader& in, Project& project) {

@@ -108,6 +108,8 @@ TEST(OutputFiles, ACancelledBuildWritesNothing) {
 // On a disk that takes no more bytes the old script stays whole, and no .ai
 // is left behind that would make the game list an AI without a script.
 TEST(OutputFiles, FullDiskKeepsTheOldScriptAndMakesNoAi) {
+    if (!test::kCanFillDisk)
+        GTEST_SKIP() << "no way to fill a disk here";
     QTemporaryDir dir;
     const QString per = dir.filePath("mybot.per");
     for (const bool hadScript : {false, true}) {

@@ -1,6 +1,5 @@
 #include "BuilderTestUtil.h"
 
-#include "builder/Cp932Writer.h"
 #include "builder/RuleRenderer.h"
 #include "builder/ZuzAdidodi.h"
 #include "model/Cp932.h"
@@ -247,15 +246,3 @@ TEST(ZuzAdidodi, StopsBeforeTheNextRuleWhenCancelled) {
     EXPECT_TRUE(b.bytes.isEmpty());
 }
 
-TEST(Cp932Writer, AgreesWithTheCodecAndStopsAtUnwritableText) {
-    const QString text = "abc ｶﾀｶﾅ 漢字～－￥ ①Ⅱ ％\r\n";
-    QByteArray out = "x";
-    EXPECT_EQ(AppendCp932(text, out), -1);
-    EXPECT_EQ(out, "x" + ToCp932(text));
-
-    out.clear();
-    EXPECT_EQ(AppendCp932(QString("ab€cd"), out), 2);
-    EXPECT_EQ(out, "ab");
-    out.clear();
-    EXPECT_EQ(AppendCp932(QString("a😀"), out), 1);
-}

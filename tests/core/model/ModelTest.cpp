@@ -1,6 +1,5 @@
 #include "model/CategoryTree.h"
 #include "model/ConditionLine.h"
-#include "model/Cp932.h"
 #include "model/Numeric.h"
 
 #include <gtest/gtest.h>
@@ -88,27 +87,6 @@ TEST(ConditionLines, WriteThenReadIsIdentity) {
     EXPECT_EQ(text, "0;A;Sys_And,\r\n1;木;1,wood-amount >= 100\r\n");
     EXPECT_EQ(ReadConditionLines(text), lines);
     EXPECT_TRUE(ReadConditionLines("").isEmpty());
-}
-
-TEST(Cp932, WidthMatchesTheEncoder) {
-    const QString samples[] = {"新しいAI", "ｱｲｳ half", "janissary イュニチェリ   ",
-                               "",         "\\~",      QString::fromUtf8("①②Ⅲ㈱")};
-    for (const QString& s : samples)
-        EXPECT_EQ(Cp932Width(s), ToCp932(s).size()) << s.toStdString();
-    EXPECT_EQ(ToCp932(QString("新しいAI")).size(), 8);
-    EXPECT_EQ(FromCp932(ToCp932(QString("家を建設する"))), "家を建設する");
-}
-
-TEST(Cp932, FindsCharactersItCannotHold) {
-    EXPECT_EQ(FirstNonCp932(QString("abc家")), -1);
-    EXPECT_EQ(FirstNonCp932(QString::fromUtf8("ab😀")), 2);
-    EXPECT_EQ(FirstNonCp932(QString::fromUtf8("家\u00e9")), 1); // é has no CP932 form
-    EXPECT_TRUE(IsCp932(QString()));
-    // A message names the whole character, a lone surrogate as it stands.
-    EXPECT_EQ(FirstNonCp932Character(QString::fromUtf8("ab😀c")), QString::fromUtf8("😀"));
-    EXPECT_EQ(FirstNonCp932Character(QString("a") + QChar(0xD83D)), QString(QChar(0xD83D)));
-    EXPECT_EQ(FirstNonCp932Character(QString::fromUtf8("家\u00e9x")), QString::fromUtf8("\u00e9"));
-    EXPECT_TRUE(FirstNonCp932Character(QString("abc家")).isEmpty());
 }
 
 TEST(Numeric, OneTestForTheWholeProgram) {

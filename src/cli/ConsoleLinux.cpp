@@ -1,0 +1,7 @@
+#include "Console.h"
+
+namespace rw::cli {
+
+void PrepareConsole() {}
+
+} // namespace rw::cli

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Runs the tests of the Windows build (build/windows) under Wine, headless,
+# in a throw-away Wine prefix, then compares the Windows and the Linux
+# command-line programs byte for byte (tools/windows/compare-cli.py).
+set -euo pipefail
+repo="$(cd "$(dirname "$0")/../.." && pwd)"
+cd "$repo"
+
+export WINEDEBUG=-all
+# No Mono or Gecko: they would ask to be installed.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/rulewright-wine.XXXXXX")"
+export WINEPREFIX
+
+display=87
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$display"
+
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+}
+trap cleanup EXIT
+
+wineboot -i >/dev/null 2>&1
+# One Wine server for the whole run, so that each test program starts quickly.
+wineserver -p
+
+ctest --preset windows -j 2
+python3 tools/windows/compare-cli.py \
+  --linux build/default/src/cli/rulewright-cli \
+  --windows build/windows/src/cli/rulewright-cli.exe \
+  --templates templates --count "${RW_COMPARE_COUNT:-200}"
