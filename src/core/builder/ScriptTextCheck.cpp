@@ -201,7 +201,7 @@ private:
                                      QString::number(kScriptNumberMax)));
             return;
         }
-        if (IsReferenceWord(name) || IsGameWord(name)) {
+        if (IsReferenceWord(name.toLower()) || IsGameWord(name)) {
             Say(node.begin,
                 QStringLiteral("「%1」はゲームの語なので定数の名前に使えません").arg(name));
             return;
