@@ -27,8 +27,9 @@ const char kCheckUsage[] =
     "With --name, NAME is checked as the AI's file name too; a template's own name\n"
     "(its file name) is always checked.\n"
     "Exit status: 0 clean, 1 problems found (or FILE refused), 2 usage error.\n";
-// A script is far smaller than this; a larger file is not one.
-constexpr qint64 kLargestScript = 256LL * 1024 * 1024;
+// The largest script anyone writes is a few megabytes; a larger file is not
+// read as one.
+constexpr qint64 kLargestScript = 64LL * 1024 * 1024;
 
 // The bytes of FILE when it is a script rather than a project or template:
 // a regular file that is not named as a project and does not begin as one.

@@ -5,8 +5,15 @@ namespace rw {
 QList<ScriptNode> ScriptReader::ReadAll(QString& error) {
     QList<ScriptNode> nodes;
     while (error.isEmpty() && SkipBlank())
-        nodes.append(ReadNode(error));
+        nodes.append(ReadNode(error, 0));
     return nodes;
+}
+
+bool ScriptReader::Next(ScriptNode& node, QString& error) {
+    if (!error.isEmpty() || !SkipBlank())
+        return false;
+    node = ReadNode(error, 0);
+    return error.isEmpty();
 }
 
 void ScriptReader::Fail(QString& error, const QString& text, qsizetype at) {
@@ -30,7 +37,7 @@ bool ScriptReader::SkipBlank() {
     return false;
 }
 
-ScriptNode ScriptReader::ReadNode(QString& error) {
+ScriptNode ScriptReader::ReadNode(QString& error, int depth) {
     ScriptNode node;
     node.begin = i_;
     const QChar c = s_[i_];
@@ -52,6 +59,12 @@ ScriptNode ScriptReader::ReadNode(QString& error) {
         return node;
     }
     if (c == QLatin1Char('(')) {
+        if (depth >= kMaxScriptDepth) {
+            Fail(error, QStringLiteral("括弧の入れ子が深すぎます（%1段まで）").arg(kMaxScriptDepth),
+                 i_);
+            node.end = i_;
+            return node;
+        }
         ++i_;
         node.kind = ScriptNode::Kind::List;
         for (;;) {
@@ -64,7 +77,7 @@ ScriptNode ScriptReader::ReadNode(QString& error) {
                 node.end = ++i_;
                 return node;
             }
-            node.items.append(ReadNode(error));
+            node.items.append(ReadNode(error, depth + 1));
             if (!error.isEmpty()) {
                 node.end = i_;
                 return node;

@@ -17,20 +17,29 @@ struct ScriptNode {
 };
 
 // Reads expressions; ";" outside a quoted text starts a comment to the end of
-// the line. Stops at the first fault and says what it was and where.
+// the line. Stops at the first fault and says what it was and where. Lists
+// nest at most kMaxScriptDepth deep: no rule the game takes comes near it,
+// and reading stays within a small stack whatever the text.
+inline constexpr int kMaxScriptDepth = 200;
+
 class ScriptReader {
 public:
     explicit ScriptReader(QStringView source) : s_(source) {}
 
-    // Every expression to the end, or those before the fault.
+    // Every expression to the end, or those before the fault and the one
+    // it stopped in.
     QList<ScriptNode> ReadAll(QString& error);
+
+    // The next expression; false at the end of the text or after a fault.
+    // A long script is read one expression at a time.
+    bool Next(ScriptNode& node, QString& error);
 
     // Where the fault was found (the end of the text for an open bracket).
     qsizetype ErrorAt() const { return errorAt_; }
 
 private:
     bool SkipBlank();
-    ScriptNode ReadNode(QString& error);
+    ScriptNode ReadNode(QString& error, int depth);
     void Fail(QString& error, const QString& text, qsizetype at);
 
     QStringView s_;

@@ -16,24 +16,30 @@ namespace rw {
 namespace {
 
 // An expression written out on one line, for a message; long ones are cut.
-QString OneLineOf(const ScriptNode& node) {
+void AppendOneLine(QString& out, const ScriptNode& node, qsizetype budget) {
     switch (node.kind) {
     case ScriptNode::Kind::Word:
-        return node.text;
+        out += node.text;
+        return;
     case ScriptNode::Kind::Text:
-        return QLatin1Char('"') + node.text + QLatin1Char('"');
+        out += QLatin1Char('"') + node.text + QLatin1Char('"');
+        return;
     case ScriptNode::Kind::List:
         break;
     }
-    QStringList items;
-    for (const ScriptNode& item : node.items)
-        items << OneLineOf(item);
-    return QLatin1Char('(') + items.join(QLatin1Char(' ')) + QLatin1Char(')');
+    out += QLatin1Char('(');
+    for (qsizetype i = 0; i < node.items.size() && out.size() <= budget; ++i) {
+        if (i > 0)
+            out += QLatin1Char(' ');
+        AppendOneLine(out, node.items[i], budget);
+    }
+    out += QLatin1Char(')');
 }
 
 QString Excerpt(const ScriptNode& node) {
     constexpr qsizetype kLongest = 80;
-    const QString text = OneLineOf(node);
+    QString text;
+    AppendOneLine(text, node, kLongest);
     return text.size() <= kLongest ? text : text.left(kLongest - 1) + QStringLiteral("…");
 }
 
@@ -99,14 +105,6 @@ private:
     void Say(qsizetype offset, const QString& text) { found_.append({LineAt(offset), text}); }
 
     void Structure() {
-        QString error;
-        ScriptReader reader(text_);
-        QList<ScriptNode> nodes = reader.ReadAll(error);
-        if (!error.isEmpty()) {
-            // The expression the fault stopped in is not whole.
-            nodes.removeLast();
-            Say(reader.ErrorAt(), error);
-        }
         ExpressionCheck rules(
             constants_,
             [](const ScriptNode& statement, ScriptContext context) {
@@ -123,10 +121,32 @@ private:
             [this](const ScriptNode& statement, const QString& text) {
                 Say(statement.begin, text);
             });
-        for (qsizetype i = 0; i < nodes.size(); ++i) {
-            const ScriptNode& node = nodes[i];
+        // One top-level expression at a time: a long script is never held
+        // as a whole tree.
+        ScriptReader reader(text_);
+        QString error;
+        ScriptNode node, next;
+        bool pending = false;
+        for (;;) {
+            if (pending)
+                node = std::move(next);
+            else if (!reader.Next(node, error))
+                break;
+            pending = false;
             if (node.kind == ScriptNode::Kind::Word && node.text.startsWith(QLatin1Char('#'))) {
-                i += Directive(node, i + 1 < nodes.size() ? &nodes[i + 1] : nullptr);
+                if (IsLoadDirective(node.text)) {
+                    pending = reader.Next(next, error);
+                    if (pending && next.kind == ScriptNode::Kind::Word &&
+                        LineAt(next.begin) == LineAt(node.begin)) {
+                        pending = false;
+                        Load(node, next.text);
+                    } else {
+                        Say(node.begin,
+                            QStringLiteral("「%1」の後に記号がありません").arg(node.text));
+                    }
+                } else {
+                    Directive(node);
+                }
                 continue;
             }
             if (node.kind != ScriptNode::Kind::List) {
@@ -139,44 +159,38 @@ private:
             else if (head == QLatin1String("defconst"))
                 Defconst(node);
             else if (head != QLatin1String("load") && head != QLatin1String("load-random"))
-                Say(node.begin,
-                    QStringLiteral("「%1」はdefruleでもdefconstでもありません").arg(Excerpt(node)));
+                Say(node.begin, QStringLiteral("「%1」はdefruleでもdefconstでもありません")
+                                    .arg(Excerpt(node)));
         }
-        for (const ScriptNode* open : std::as_const(open_))
-            Say(open->begin,
-                QStringLiteral("「%1」を閉じる#end-ifがありません").arg(OpenLine(*open)));
+        if (!error.isEmpty())
+            Say(reader.ErrorAt(), error);
+        for (const Block& open : std::as_const(open_))
+            Say(open.at, QStringLiteral("「%1」を閉じる#end-ifがありません").arg(open.line));
     }
 
-    // "#load-if-defined TINY-MAP" for an open block.
-    QString OpenLine(const ScriptNode& node) const { return openSymbols_.value(&node, node.text); }
+    static bool IsLoadDirective(const QString& word) {
+        return word == QLatin1String("#load-if-defined") ||
+               word == QLatin1String("#load-if-not-defined");
+    }
 
-    // Answers how many nodes after the directive it used.
-    int Directive(const ScriptNode& node, const ScriptNode* next) {
+    void Load(const ScriptNode& directive, const QString& symbol) {
+        const QString line = directive.text + QLatin1Char(' ') + symbol;
+        if (!IsLoadSymbol(symbol))
+            Say(directive.begin,
+                QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません").arg(line, symbol));
+        open_.append({directive.begin, line});
+    }
+
+    void Directive(const ScriptNode& node) {
         const QString& word = node.text;
-        if (word == QLatin1String("#load-if-defined") ||
-            word == QLatin1String("#load-if-not-defined")) {
-            if (!next || next->kind != ScriptNode::Kind::Word ||
-                LineAt(next->begin) != LineAt(node.begin)) {
-                Say(node.begin, QStringLiteral("「%1」の後に記号がありません").arg(word));
-                return 0;
-            }
-            const QString line = word + QLatin1Char(' ') + next->text;
-            if (!IsLoadSymbol(next->text))
-                Say(node.begin, QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません")
-                                    .arg(line, next->text));
-            open_.append(&node);
-            openSymbols_.insert(&node, line);
-            return 1;
-        }
         if (word == QLatin1String("#else") || word == QLatin1String("#end-if")) {
             if (open_.isEmpty())
                 Say(node.begin, QStringLiteral("「%1」に対応する#load-ifがありません").arg(word));
             else if (word == QLatin1String("#end-if"))
                 open_.removeLast();
-            return 0;
+            return;
         }
         Say(node.begin, QStringLiteral("「%1」はゲームの指示にありません").arg(word));
-        return 0;
     }
 
     // (defconst NAME VALUE), each name once, before its first use.
@@ -220,8 +234,12 @@ private:
     QList<Found> found_;
     QHash<QString, long long> constants_;
     QHash<QString, int> constantLines_;
-    QList<const ScriptNode*> open_;
-    QHash<const ScriptNode*, QString> openSymbols_;
+    // The #load-if blocks not yet closed: where each opens, and its line.
+    struct Block {
+        qsizetype at;
+        QString line;
+    };
+    QList<Block> open_;
 };
 
 } // namespace

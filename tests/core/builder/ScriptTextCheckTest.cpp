@@ -120,6 +120,11 @@ TEST(ScriptTextCheck, BytesAndCharacters) {
                                               "行6: Shift_JISとして読めないバイトがあります\n");
 }
 
+TEST(ScriptTextCheck, DeepNestingStopsTheReaderNotTheProgram) {
+    const QByteArray deep = "(defrule (true) => (do-nothing))\n" + QByteArray(1000000, '(');
+    EXPECT_EQ(Lines(CheckScriptText(deep)), "行2: 括弧の入れ子が深すぎます（200段まで）\n");
+}
+
 TEST(ScriptTextCheck, StructureOfTheFile) {
     const QString script = QStringLiteral(
         "(defconst A 1)\r\n"
