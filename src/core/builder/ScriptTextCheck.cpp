@@ -159,8 +159,8 @@ private:
             else if (head == QLatin1String("defconst"))
                 Defconst(node);
             else if (head != QLatin1String("load") && head != QLatin1String("load-random"))
-                Say(node.begin, QStringLiteral("「%1」はdefruleでもdefconstでもありません")
-                                    .arg(Excerpt(node)));
+                Say(node.begin,
+                    QStringLiteral("「%1」はdefruleでもdefconstでもありません").arg(Excerpt(node)));
         }
         if (!error.isEmpty())
             Say(reader.ErrorAt(), error);
@@ -176,8 +176,8 @@ private:
     void Load(const ScriptNode& directive, const QString& symbol) {
         const QString line = directive.text + QLatin1Char(' ') + symbol;
         if (!IsLoadSymbol(symbol))
-            Say(directive.begin,
-                QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません").arg(line, symbol));
+            Say(directive.begin, QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません")
+                                     .arg(line, symbol));
         open_.append({directive.begin, line});
     }
 
