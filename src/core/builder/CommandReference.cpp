@@ -261,6 +261,10 @@ const QSet<QString>& Symbols(ParamKind kind) {
         TableAnd(VocabTable::Unit, {"trade-cart", "missionary", "my-unique-unit",
                                     "my-elite-unique-unit", "my-unique-unit-line"});
     static const QSet<QString> technology = TableAnd(VocabTable::Technology, {});
+    // The program's own table is taken whole: the initialisation rules
+    // always write several of its numbers (sn-percent-civilian-explorers,
+    // sn-cap-civilian-gatherers, sn-blot-size ...) and the pickers offer
+    // every one.
     static const QSet<QString> strategicNumber =
         TableAnd(VocabTable::StrategicNumber,
                  {// The attack panels set the boat groups, which the table does not list.

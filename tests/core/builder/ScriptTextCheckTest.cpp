@@ -1,5 +1,6 @@
 #include "builder/ScriptTextCheck.h"
 #include "BuilderTestUtil.h"
+#include "builder/InitSettings.h"
 #include "builder/ZuzAdidodi.h"
 
 #include "model/Cp932.h"
@@ -27,6 +28,19 @@ TEST(ScriptTextCheck, WhatTheBuilderWritesIsClean) {
         ASSERT_TRUE(build.Ok());
         EXPECT_EQ(Lines(CheckScriptText(build.bytes)), "");
     }
+}
+
+// The initialisation rules always write strategic numbers and wall
+// placements of their own, whatever the dialog holds.
+TEST(ScriptTextCheck, TheInitialisationRulesAsConfirmedAreClean) {
+    Project project = test::ExampleProject();
+    InitSettings settings = LoadInitSettings(project);
+    settings.narrowWall = settings.wideWall = true;
+    ApplyInitSettings(project, settings);
+    const ScriptBuild build = ZuzAdidodi(project);
+    ASSERT_TRUE(build.Ok());
+    ASSERT_TRUE(build.Text().contains("(enable-wall-placement 2)"));
+    EXPECT_EQ(Lines(CheckScriptText(build.bytes)), "");
 }
 
 struct StatementCase {
