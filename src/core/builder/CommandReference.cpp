@@ -30,8 +30,8 @@ QSet<QString> SetOf(std::initializer_list<const char*> words) {
     return set;
 }
 
-const QList<CommandSpec>& Facts() {
-    static const QList<CommandSpec> facts = {
+const QList<CommandSignature>& Facts() {
+    static const QList<CommandSignature> facts = {
         {"true", {}},
         {"false", {}},
         {"attack-soldier-count", {K::Compare, K::Value}},
@@ -143,8 +143,8 @@ const QList<CommandSpec>& Facts() {
     return facts;
 }
 
-const QList<CommandSpec>& Actions() {
-    static const QList<CommandSpec> actions = {
+const QList<CommandSignature>& Actions() {
+    static const QList<CommandSignature> actions = {
         {"acknowledge-event", {K::EventType, K::EventId}},
         {"acknowledge-taunt", {K::Player, K::Taunt}},
         {"attack-now", {}},
@@ -202,10 +202,10 @@ const QList<CommandSpec>& Actions() {
     return actions;
 }
 
-QHash<QString, const CommandSpec*> IndexOf(const QList<CommandSpec>& specs) {
-    QHash<QString, const CommandSpec*> index;
-    for (const CommandSpec& spec : specs)
-        index.insert(spec.keyword, &spec);
+QHash<QString, const CommandSignature*> IndexOf(const QList<CommandSignature>& signatures) {
+    QHash<QString, const CommandSignature*> index;
+    for (const CommandSignature& signature : signatures)
+        index.insert(signature.keyword, &signature);
     return index;
 }
 
@@ -417,13 +417,13 @@ bool TakesClasses(ParamKind kind) {
 
 } // namespace
 
-const CommandSpec* FindFact(const QString& keyword) {
-    static const QHash<QString, const CommandSpec*> index = IndexOf(Facts());
+const CommandSignature* FindFact(const QString& keyword) {
+    static const QHash<QString, const CommandSignature*> index = IndexOf(Facts());
     return index.value(keyword);
 }
 
-const CommandSpec* FindAction(const QString& keyword) {
-    static const QHash<QString, const CommandSpec*> index = IndexOf(Actions());
+const CommandSignature* FindAction(const QString& keyword) {
+    static const QHash<QString, const CommandSignature*> index = IndexOf(Actions());
     return index.value(keyword);
 }
 

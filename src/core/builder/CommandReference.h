@@ -43,14 +43,14 @@ enum class ParamKind {
     Text,                // a quoted text
 };
 
-struct CommandSpec {
+struct CommandSignature {
     QString keyword;
     QList<ParamKind> params;
 };
 
 // The fact or action a keyword opens; nullptr when the game has none.
-const CommandSpec* FindFact(const QString& keyword);
-const CommandSpec* FindAction(const QString& keyword);
+const CommandSignature* FindFact(const QString& keyword);
+const CommandSignature* FindAction(const QString& keyword);
 
 // What the user calls the kind in a message: "ユニット", "変数の番号" ...
 QString ParamKindName(ParamKind kind);

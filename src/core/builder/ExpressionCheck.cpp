@@ -66,14 +66,14 @@ int ExpressionCheck::Statement(const ScriptNode& node, ScriptContext context,
         return count;
     }
     const bool fact = context == ScriptContext::Fact;
-    const CommandSpec* spec = fact ? FindFact(head) : FindAction(head);
-    if (!spec) {
+    const CommandSignature* signature = fact ? FindFact(head) : FindAction(head);
+    if (!signature) {
         Say(node, context,
             QStringLiteral("の「%1」はゲームの%2にありません")
                 .arg(Shown(head), fact ? QStringLiteral("条件") : QStringLiteral("命令")));
         return 1;
     }
-    const qsizetype wanted = spec->params.size();
+    const qsizetype wanted = signature->params.size();
     if (args != wanted)
         Say(node, context,
             wanted == 0
@@ -83,7 +83,7 @@ int ExpressionCheck::Statement(const ScriptNode& node, ScriptContext context,
                       .arg(wanted)
                       .arg(args));
     for (qsizetype i = 0; i < std::min(args, wanted); ++i)
-        Argument(node.items[i + 1], spec->params[i], node, context);
+        Argument(node.items[i + 1], signature->params[i], node, context);
     return 1;
 }
 
