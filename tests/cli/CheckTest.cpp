@@ -117,6 +117,26 @@ TEST_F(CheckCli, NamesOfTheAiAndOfATemplate) {
     EXPECT_EQ(r.out.toStdString(), "テンプレート名: 「CON」はファイル名に使えません\n");
 }
 
+TEST_F(CheckCli, ReadsAScriptByItsContent) {
+    // What build writes passes; a project saved under a script's name is
+    // still read as a project.
+    const QString example = Save(test::ExampleProject(), "example.rwp");
+    ASSERT_EQ(Cli({"build", example, "--out", dir_.path(), "--name", "bot"}).code, 0);
+    CliRun r = Cli({"check", dir_.filePath("bot.per")});
+    EXPECT_EQ(r.code, 0) << r.out.toStdString() << r.err.toStdString();
+    EXPECT_EQ(Cli({"check", Save(test::ExampleProject(), "project.per")}).code, 0);
+
+    QFile script(dir_.filePath("hand.per"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("(defrule\r\n  (true)\r\n=>\r\n  (train 9999)\r\n)\r\n");
+    script.close();
+    r = Cli({"check", script.fileName(), "--name", "a/b"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out.toStdString(), "行4: 命令「(train 9999)」のユニット「9999」はゲームにありません"
+                                   "（使えるのは0～899と分類の900～961）\n"
+                                   "AI名: AI名に「/」は使えません\n");
+}
+
 TEST_F(CheckCli, UsageErrors) {
     EXPECT_EQ(Cli({"check"}).code, 2);
     EXPECT_EQ(Cli({"check", "a.rwp", "b.rwp"}).code, 2);

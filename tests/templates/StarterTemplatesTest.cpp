@@ -111,6 +111,9 @@ TEST_P(StarterTemplateTest, PacksBuildsAndPassesTheCheck) {
     if (run.code == 2 && run.err.contains("unknown command"))
         GTEST_SKIP() << "this rulewright-cli has no check command";
     EXPECT_EQ(run.code, 0) << run.out.toStdString() << run.err.toStdString();
+    // The script itself, as the game would read it.
+    run = Cli({"check", dir.filePath("starter.per")});
+    EXPECT_EQ(run.code, 0) << run.out.toStdString() << run.err.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, StarterTemplateTest,

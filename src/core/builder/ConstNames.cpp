@@ -1,5 +1,6 @@
 #include "builder/ConstNames.h"
 
+#include "builder/CommandReference.h"
 #include "builder/ScriptHeader.h"
 #include "vocabulary/ScriptWords.h"
 
@@ -40,7 +41,7 @@ QString CheckConstName(const Project& project, ConstKind kind, int slot, const Q
     for (QChar c : name)
         if (!IsNameCharacter(c))
             return kCharacterRule;
-    if (IsGameWord(name))
+    if (IsGameWord(name) || IsReferenceWord(name.toLower()))
         return QStringLiteral("「%1」はゲームの語なので名前に使えません").arg(name);
     // Compared without regard to case, so that no reading of the script can
     // take two constants for one.

@@ -1,15 +1,15 @@
 #include "builder/ScriptCheck.h"
 
 #include "builder/ConstNames.h"
+#include "builder/ExpressionCheck.h"
 #include "builder/ScriptHeader.h"
 #include "builder/ZuzAdidodi.h"
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
-#include "model/Numeric.h"
 #include "model/ScriptLines.h"
 #include "vocabulary/ScriptWords.h"
 
-#include <QSet>
+#include <QHash>
 
 namespace rw {
 
@@ -28,104 +28,6 @@ Controls ControlsIn(QStringView text) {
             return Controls::Other;
     return Controls::None;
 }
-
-// An expression of the script: a word, a quoted text or a parenthesised list.
-struct Node {
-    enum class Kind { Word, Text, List } kind = Kind::Word;
-    QString text; // the word or the text between the quotes
-    QList<Node> items;
-};
-
-// Reads expressions; ";" outside a quoted text starts a comment to the end of
-// the line. Fills `error` and stops at the first fault.
-class Reader {
-public:
-    explicit Reader(QStringView source) : s_(source) {}
-
-    QList<Node> ReadAll(QString& error) {
-        QList<Node> nodes;
-        while (error.isEmpty() && SkipBlank())
-            nodes.append(ReadNode(error));
-        return nodes;
-    }
-
-private:
-    // Skips blanks and comments; false at the end.
-    bool SkipBlank() {
-        while (i_ < s_.size()) {
-            const QChar c = s_[i_];
-            if (c == QLatin1Char(';')) {
-                while (i_ < s_.size() && s_[i_] != QLatin1Char('\n') && s_[i_] != QLatin1Char('\r'))
-                    ++i_;
-            } else if (c.isSpace()) {
-                ++i_;
-            } else {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    Node ReadNode(QString& error) {
-        Node node;
-        const QChar c = s_[i_];
-        if (c == QLatin1Char(')')) {
-            error = QStringLiteral("括弧が合っていません");
-            ++i_;
-            return node;
-        }
-        if (c == QLatin1Char('"')) {
-            const qsizetype close = s_.indexOf(QLatin1Char('"'), i_ + 1);
-            if (close < 0) {
-                error = QStringLiteral("引用符が閉じていません");
-                i_ = s_.size();
-                return node;
-            }
-            node.kind = Node::Kind::Text;
-            node.text = s_.mid(i_ + 1, close - i_ - 1).toString();
-            i_ = close + 1;
-            return node;
-        }
-        if (c == QLatin1Char('(')) {
-            ++i_;
-            node.kind = Node::Kind::List;
-            for (;;) {
-                if (!SkipBlank()) {
-                    error = QStringLiteral("括弧が合っていません");
-                    return node;
-                }
-                if (s_[i_] == QLatin1Char(')')) {
-                    ++i_;
-                    return node;
-                }
-                node.items.append(ReadNode(error));
-                if (!error.isEmpty())
-                    return node;
-            }
-        }
-        const qsizetype start = i_;
-        while (i_ < s_.size() && !s_[i_].isSpace() && s_[i_] != QLatin1Char('(') &&
-               s_[i_] != QLatin1Char(')') && s_[i_] != QLatin1Char('"') &&
-               s_[i_] != QLatin1Char(';'))
-            ++i_;
-        node.text = s_.mid(start, i_ - start).toString();
-        return node;
-    }
-
-    QStringView s_;
-    qsizetype i_ = 0;
-};
-
-bool LooksNumeric(const QString& word) {
-    qsizetype i = 0;
-    if (i < word.size() && (word[i] == QLatin1Char('-') || word[i] == QLatin1Char('+')))
-        ++i;
-    if (i < word.size() && word[i] == QLatin1Char('.'))
-        ++i;
-    return i < word.size() && word[i].isDigit();
-}
-
-enum class Context { Fact, Action, Rule };
 
 class Checker {
 public:
@@ -156,14 +58,14 @@ public:
             if (const QString c = FirstNonCp932Character(text); !c.isEmpty())
                 Report(QStringLiteral("Shift_JISで書けない文字「%1」があります").arg(c));
             QString error;
-            const QList<Node> nodes = Reader(text).ReadAll(error);
+            const QList<ScriptNode> nodes = ScriptReader(text).ReadAll(error);
             if (!error.isEmpty()) {
                 Report(QStringLiteral("初期化ルールの") + error);
                 continue;
             }
             SetSubject(QStringLiteral("初期化ルール"), nullptr);
-            for (const Node& node : nodes)
-                Expression(node, Context::Rule);
+            for (const ScriptNode& node : nodes)
+                Expression(node, ScriptContext::Rule);
         }
     }
 
@@ -202,7 +104,7 @@ public:
 private:
     void AddConstant(ConstKind kind, int slot) {
         if (CheckConstName(project_, kind, slot, ConstName(project_, kind, slot)).isEmpty())
-            constants_.insert(ConstName(project_, kind, slot));
+            constants_.insert(ConstName(project_, kind, slot), slot);
     }
 
     void Report(const QString& text) { problems_.append({where_, text}); }
@@ -321,7 +223,7 @@ private:
             return;
         }
         SetSubject(QStringLiteral("条件「(%1)」"), &entry.script);
-        One(QLatin1Char('(') + entry.script + QLatin1Char(')'), Context::Fact);
+        One(QLatin1Char('(') + entry.script + QLatin1Char(')'), ScriptContext::Fact);
     }
 
     void Event(QStringView view) {
@@ -336,102 +238,31 @@ private:
             return;
         }
         SetSubject(QStringLiteral("イベント「%1」"), &command);
-        One(command, Context::Action);
+        One(command, ScriptContext::Action);
     }
 
     // A text that must hold exactly one parenthesised expression.
-    void One(const QString& text, Context context) {
+    void One(const QString& text, ScriptContext context) {
         QString error;
-        const QList<Node> nodes = Reader(text).ReadAll(error);
+        const QList<ScriptNode> nodes = ScriptReader(text).ReadAll(error);
         if (!error.isEmpty()) {
             Report(Subject() + QStringLiteral("の") + error);
             return;
         }
-        if (nodes.size() != 1 || nodes.front().kind != Node::Kind::List) {
+        if (nodes.size() != 1 || nodes.front().kind != ScriptNode::Kind::List) {
             Report(Subject() + QStringLiteral("の括弧が合っていません"));
             return;
         }
         Expression(nodes.front(), context);
     }
 
-    void Expression(const Node& node, Context context) {
-        if (node.kind != Node::Kind::List) {
-            Report(Subject() +
-                   QStringLiteral("の「%1」は括弧の外にあります").arg(Shown(node.text)));
-            return;
-        }
-        if (node.items.isEmpty() || node.items.front().kind != Node::Kind::Word) {
-            Report(Subject() + QStringLiteral("に語のない括弧があります"));
-            return;
-        }
-        const QString head = node.items.front().text;
-        if (context == Context::Rule) {
-            Defrule(node);
-            return;
-        }
-        if (context == Context::Fact && IsLogicalOperatorWord(head)) {
-            if (node.items.size() < 2)
-                Report(Subject() + QStringLiteral("の演算子「%1」に条件がありません").arg(head));
-            for (qsizetype i = 1; i < node.items.size(); ++i)
-                Expression(node.items[i], Context::Fact);
-            return;
-        }
-        const bool fact = context == Context::Fact;
-        if (fact ? !IsFactWord(head) : !IsCommandWord(head)) {
-            Report(Subject() +
-                   QStringLiteral("の「%1」はゲームの%2にありません")
-                       .arg(head, fact ? QStringLiteral("条件") : QStringLiteral("命令")));
-            return;
-        }
-        for (qsizetype i = 1; i < node.items.size(); ++i)
-            Argument(node.items[i], !fact && IsChatCommandWord(head));
-    }
-
-    // (defrule facts... => actions...)
-    void Defrule(const Node& node) {
-        if (node.items.front().text != QLatin1String("defrule")) {
-            Report(Subject() +
-                   QStringLiteral("の「%1」はdefruleではありません").arg(node.items.front().text));
-            return;
-        }
-        bool actions = false;
-        int facts = 0, commands = 0;
-        for (qsizetype i = 1; i < node.items.size(); ++i) {
-            const Node& item = node.items[i];
-            if (item.kind == Node::Kind::Word && item.text == QLatin1String("=>") && !actions) {
-                actions = true;
-                continue;
-            }
-            Expression(item, actions ? Context::Action : Context::Fact);
-            (actions ? commands : facts) += 1;
-        }
-        if (!actions || facts == 0 || commands == 0)
-            Report(Subject() + QStringLiteral("の形がdefruleになっていません"));
-    }
-
-    void Argument(const Node& node, bool textAllowed) {
-        switch (node.kind) {
-        case Node::Kind::List:
-            Report(Subject() + QStringLiteral("の中に括弧があります"));
-            return;
-        case Node::Kind::Text:
-            if (!textAllowed)
-                Report(Subject() +
-                       QStringLiteral("に文字列「\"%1\"」は書けません").arg(Shown(node.text)));
-            return;
-        case Node::Kind::Word:
-            break;
-        }
-        const QString& word = node.text;
-        if (LooksNumeric(word)) {
-            if (!IsScriptNumber(word))
-                Report(Subject() + QStringLiteral("の数値「%1」をゲームは読めません（読めるのは"
-                                                  "%2～%3の整数です）")
-                                       .arg(word, QString::number(kScriptNumberMin),
-                                            QString::number(kScriptNumberMax)));
-        } else if (!IsArgumentWord(word) && !constants_.contains(word)) {
-            Report(Subject() + QStringLiteral("の「%1」はゲームの語にありません").arg(word));
-        }
+    void Expression(const ScriptNode& node, ScriptContext context) {
+        // Every problem of the expression belongs to the subject the caller
+        // set: a condition, an event line or an initialisation rule.
+        ExpressionCheck(
+            constants_, [this](const ScriptNode&, ScriptContext) { return Subject(); },
+            [this](const ScriptNode&, const QString& text) { Report(text); })
+            .Check(node, context);
     }
 
     // A text as the user is shown it: control characters made visible.
@@ -447,7 +278,7 @@ private:
 
     const Project& project_;
     QList<ScriptProblem>& problems_;
-    QSet<QString> constants_;
+    QHash<QString, long long> constants_;
     QString where_;
     // What the current expression is called in a report, made only when
     // there is something to report: most texts are clean.

@@ -21,8 +21,9 @@ struct ScriptProblem {
 };
 
 // Checks, without the game, what the builder would write for the project:
-// every fact and action is one balanced, non-empty expression whose keyword
-// and symbols are words the program itself writes, every number a whole
+// every fact and action is one balanced, non-empty expression that the
+// game's command reference knows, with the arguments it takes, each an id or
+// symbol of the right kind and within the game's range, every number a whole
 // number the script can hold, every defconst name sound and unique, no rule
 // holds more than 16 commands, the load conditions name the game's settings,
 // and no text written on one line holds a control character or a character

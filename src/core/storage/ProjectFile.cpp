@@ -346,6 +346,13 @@ SaveResult SaveProjectFile(const Project& project, const QString& path, bool asT
     return result;
 }
 
+bool HasProjectMagic(QByteArrayView head) {
+    if (head.size() < 5)
+        return false;
+    const QByteArray magic = Scramble(head.first(4).toByteArray(), uint8_t(head[4]));
+    return magic == kProjectMagic || magic == kTemplateMagic;
+}
+
 LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
     LoadResult result;
     const QFileInfo info(path);

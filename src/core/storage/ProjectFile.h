@@ -39,6 +39,10 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted);
 QByteArray EncodeProject(const Project& project, bool asTemplate, uint8_t mode, uint8_t randomByte);
 LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted);
 
+// Whether the bytes begin as a project or template file does (its magic);
+// anything else is some other file, such as a script.
+bool HasProjectMagic(QByteArrayView head);
+
 // The first text of the project that code page 932 cannot hold, as the
 // message that names where it is; an empty notice when everything fits.
 Notice FindUnsavableText(const Project& project);

@@ -197,10 +197,6 @@ const QStringList& AgeWords() {
     return words;
 }
 
-bool IsFactWord(const QString& word) {
-    return FactWords().contains(word);
-}
-
 const QStringList& LogicalOperatorWords() {
     static const QStringList words = {"and", "or", "not", "nand", "nor", "xor", "xnor"};
     return words;
@@ -208,18 +204,6 @@ const QStringList& LogicalOperatorWords() {
 
 bool IsLogicalOperatorWord(const QString& word) {
     return LogicalOperatorWords().contains(word);
-}
-
-bool IsCommandWord(const QString& word) {
-    return CommandWords().contains(word);
-}
-
-bool IsChatCommandWord(const QString& word) {
-    return word.startsWith(QLatin1String("chat-")) && IsCommandWord(word);
-}
-
-bool IsArgumentWord(const QString& word) {
-    return ArgumentWords().contains(word);
 }
 
 bool IsGameSettingSymbol(const QString& word) {

@@ -2,8 +2,9 @@
 
 // The words of the game's rule language that the program writes, beyond the
 // symbols of the ten tables: the keywords of facts and commands and the
-// fixed words their arguments take. The script check accepts exactly these,
-// and a variable or timer name may be none of them.
+// fixed words their arguments take. A variable or timer name may be none of
+// them. (The script check measures scripts against the game's whole command
+// reference, builder/CommandReference.)
 
 #include <QStringList>
 #include <QStringView>
@@ -20,24 +21,17 @@ const QStringList& PopulationWords();
 // "dark-age" ... "imperial-age".
 const QStringList& AgeWords();
 
-// A keyword that opens a fact: "wood-amount", "can-build", "true" ...
-bool IsFactWord(const QString& word);
 // The words of the logical operators: "and", "or", "not", "nand", "nor",
 // "xor", "xnor".
 const QStringList& LogicalOperatorWords();
 bool IsLogicalOperatorWord(const QString& word);
-// A keyword that opens an action: "build", "set-strategic-number" ...
-bool IsCommandWord(const QString& word);
-// The commands whose argument is a quoted text.
-bool IsChatCommandWord(const QString& word);
-// A symbol a fact or command takes: every table symbol as the program
-// writes it, player, age, resource and stance words, comparisons.
-bool IsArgumentWord(const QString& word);
 // A symbol of the six game-setting tables ("TINY-MAP" ...), for
 // #load-if-defined.
 bool IsGameSettingSymbol(const QString& word);
-// Any of the words above, or of the language itself ("defrule",
-// "defconst" ...), whatever its case.
+// Any word the program writes into a script, whatever its case: the
+// keywords of its facts and commands, every table symbol, the player, age,
+// resource and stance words, comparisons, the words above, and those of the
+// language itself ("defrule", "defconst" ...).
 bool IsGameWord(const QString& word);
 
 } // namespace rw

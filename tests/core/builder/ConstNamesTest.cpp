@@ -50,6 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "「sn-blot-size」はゲームの語なので名前に使えません"},
         NameCase{"languageWord", ConstKind::Variable, 1, "defconst",
                  "「defconst」はゲームの語なので名前に使えません"},
+        // Words of the game the program itself never writes.
+        NameCase{"referenceWord", ConstKind::Timer, 2, "Resign",
+                 "「Resign」はゲームの語なので名前に使えません"},
         NameCase{"otherVariable", ConstKind::Variable, 1, "MEMORY_40",
                  "名前「MEMORY_"
                  "40」は変数40と同じです。変数とタイマーの名前は重ならないようにしてください"},

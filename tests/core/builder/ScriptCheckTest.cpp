@@ -82,6 +82,24 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"unknownCommand", "(build-house house);x", kCanBuild,
                  "イベント「(build-house house)」の「build-house」はゲームの命令にありません"},
         RuleCase{"constantName", "(set-goal MEMORY_3 1);x", kCanBuild, ""},
+        // Ids, argument counts and ranges as the game takes them.
+        RuleCase{"goalOutOfRange", "(set-goal 41 1);x", kCanBuild,
+                 "イベント「(set-goal 41 1)」の変数の番号「41」はゲームにありません"
+                 "（使えるのは1～40）"},
+        RuleCase{"timerOutOfRange", kHouse, "0;a;8\\10,timer-triggered 11\r\n",
+                 "条件「(timer-triggered 11)」のタイマーの番号「11」はゲームにありません"
+                 "（使えるのは1～10）"},
+        RuleCase{"unitOutOfRange", "(train 9999);x", kCanBuild,
+                 "イベント「(train 9999)」のユニット「9999」はゲームにありません"
+                 "（使えるのは0～899と分類の900～961）"},
+        RuleCase{"missingSymbol", "(build )        ;家を建設", kCanBuild,
+                 "イベント「(build )」の「build」には引数が1個要ります（0個あります）"},
+        RuleCase{"playerOutOfRange", kHouse,
+                 "0;a;3\\0\\0\\1\\1\\0,players-unit-type-count 9 villager >= 1\r\n",
+                 "条件「(players-unit-type-count 9 villager >= 1)」のプレイヤー「9」はゲームに"
+                 "ありません（使えるのは1～8）"},
+        RuleCase{"classOfTheUnitTable", kHouse, "0;a;3\\0\\0\\0\\1\\0,unit-type-count 904 >= 1\r\n",
+                 ""},
         RuleCase{"emptyConditions", kHouse, "", "条件がありません（(true)として書き出します）"},
         RuleCase{"emptyFact", kHouse, "0;木;1\\0\\1\\0,\r\n",
                  "条件「木」が空です（(true)として書き出します）"},

@@ -1,9 +1,12 @@
-// Whatever the editors can make must pass the script check: the check knows
-// the game's words only through the program's own vocabulary, so a word one
-// editor writes and the check does not know would be a false alarm, and a
-// misspelling mended in one place but not the other shows up here.
+// Whatever the editors can make must pass the script check, of the project
+// and of the script built from it: a word, id or argument one editor writes
+// and the game's command reference does not take would be a false alarm (or
+// a script the game refuses), and a misspelling mended in one place but not
+// the other shows up here.
 
 #include "builder/ScriptCheck.h"
+#include "builder/ScriptTextCheck.h"
+#include "builder/ZuzAdidodi.h"
 #include "conditions/ConditionCatalogue.h"
 #include "events/CommandGenerator.h"
 #include "events/FreeEventEditor.h"
@@ -50,6 +53,11 @@ public:
         QString text;
         for (const ScriptProblem& p : CheckScript(project_))
             text += p.Line() + QLatin1Char('\n');
+        const ScriptBuild build = ZuzAdidodi(project_);
+        if (!build.Ok())
+            return text + build.notice.text;
+        for (const ScriptProblem& p : CheckScriptText(build.bytes))
+            text += QStringLiteral("スクリプト/") + p.Line() + QLatin1Char('\n');
         return text;
     }
     int Count() const { return int(project_.CategoryAt(7).entries.size()); }

@@ -1,0 +1,251 @@
+#include "builder/ScriptTextCheck.h"
+
+#include "builder/CommandReference.h"
+#include "builder/ExpressionCheck.h"
+#include "builder/ScriptReader.h"
+#include "model/Numeric.h"
+#include "vocabulary/ScriptWords.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace rw {
+
+namespace {
+
+// An expression written out on one line, for a message; long ones are cut.
+void AppendOneLine(QString& out, const ScriptNode& node, qsizetype budget) {
+    switch (node.kind) {
+    case ScriptNode::Kind::Word:
+        out += node.text;
+        return;
+    case ScriptNode::Kind::Text:
+        out += QLatin1Char('"') + node.text + QLatin1Char('"');
+        return;
+    case ScriptNode::Kind::List:
+        break;
+    }
+    out += QLatin1Char('(');
+    for (qsizetype i = 0; i < node.items.size() && out.size() <= budget; ++i) {
+        if (i > 0)
+            out += QLatin1Char(' ');
+        AppendOneLine(out, node.items[i], budget);
+    }
+    out += QLatin1Char(')');
+}
+
+QString Excerpt(const ScriptNode& node) {
+    constexpr qsizetype kLongest = 80;
+    QString text;
+    AppendOneLine(text, node, kLongest);
+    return text.size() <= kLongest ? text : text.left(kLongest - 1) + QStringLiteral("…");
+}
+
+class TextChecker {
+public:
+    explicit TextChecker(QByteArrayView bytes) {
+        // 0x0A is never the second byte of a double-byte character, so the
+        // lines can be cut before decoding.
+        qsizetype start = 0;
+        int line = 1;
+        for (;;) {
+            const qsizetype end = bytes.indexOf('\n', start);
+            QByteArrayView piece = bytes.sliced(start, (end < 0 ? bytes.size() : end) - start);
+            if (piece.endsWith('\r'))
+                piece.chop(1);
+            Line(line, piece);
+            if (end < 0)
+                break;
+            text_ += QLatin1Char('\n');
+            start = end + 1;
+            ++line;
+        }
+    }
+
+    QList<ScriptProblem> Problems() {
+        Structure();
+        std::stable_sort(found_.begin(), found_.end(),
+                         [](const Found& a, const Found& b) { return a.line < b.line; });
+        QList<ScriptProblem> problems;
+        for (const Found& f : found_)
+            problems.append({QStringLiteral("行%1").arg(f.line), f.text});
+        return problems;
+    }
+
+private:
+    struct Found {
+        int line;
+        QString text;
+    };
+
+    void Line(int line, QByteArrayView bytes) {
+        lineStarts_.append(text_.size());
+        QStringDecoder decoder("CP932");
+        const QString decoded = decoder.decode(bytes);
+        text_ += decoded;
+        if (decoder.hasError()) {
+            found_.append({line, QStringLiteral("Shift_JISとして読めないバイトがあります")});
+            return;
+        }
+        for (QChar c : decoded) {
+            if ((c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f) {
+                found_.append({line, QStringLiteral("制御文字があります")});
+                return;
+            }
+        }
+    }
+
+    int LineAt(qsizetype offset) const {
+        return int(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset) -
+                   lineStarts_.begin());
+    }
+
+    void Say(qsizetype offset, const QString& text) { found_.append({LineAt(offset), text}); }
+
+    void Structure() {
+        ExpressionCheck rules(
+            constants_,
+            [](const ScriptNode& statement, ScriptContext context) {
+                switch (context) {
+                case ScriptContext::Fact:
+                    return QStringLiteral("条件「%1」").arg(Excerpt(statement));
+                case ScriptContext::Action:
+                    return QStringLiteral("命令「%1」").arg(Excerpt(statement));
+                case ScriptContext::Rule:
+                    break;
+                }
+                return QStringLiteral("ルール");
+            },
+            [this](const ScriptNode& statement, const QString& text) {
+                Say(statement.begin, text);
+            });
+        // One top-level expression at a time: a long script is never held
+        // as a whole tree.
+        ScriptReader reader(text_);
+        QString error;
+        ScriptNode node, next;
+        bool pending = false;
+        for (;;) {
+            if (pending)
+                node = std::move(next);
+            else if (!reader.Next(node, error))
+                break;
+            pending = false;
+            if (node.kind == ScriptNode::Kind::Word && node.text.startsWith(QLatin1Char('#'))) {
+                if (IsLoadDirective(node.text)) {
+                    pending = reader.Next(next, error);
+                    if (pending && next.kind == ScriptNode::Kind::Word &&
+                        LineAt(next.begin) == LineAt(node.begin)) {
+                        pending = false;
+                        Load(node, next.text);
+                    } else {
+                        Say(node.begin,
+                            QStringLiteral("「%1」の後に記号がありません").arg(node.text));
+                    }
+                } else {
+                    Directive(node);
+                }
+                continue;
+            }
+            if (node.kind != ScriptNode::Kind::List) {
+                Say(node.begin, QStringLiteral("「%1」は括弧の外にあります").arg(Excerpt(node)));
+                continue;
+            }
+            const QString head = node.items.isEmpty() ? QString() : node.items.front().text;
+            if (head == QLatin1String("defrule"))
+                rules.Check(node, ScriptContext::Rule);
+            else if (head == QLatin1String("defconst"))
+                Defconst(node);
+            else if (head != QLatin1String("load") && head != QLatin1String("load-random"))
+                Say(node.begin,
+                    QStringLiteral("「%1」はdefruleでもdefconstでもありません").arg(Excerpt(node)));
+        }
+        if (!error.isEmpty())
+            Say(reader.ErrorAt(), error);
+        for (const Block& open : std::as_const(open_))
+            Say(open.at, QStringLiteral("「%1」を閉じる#end-ifがありません").arg(open.line));
+    }
+
+    static bool IsLoadDirective(const QString& word) {
+        return word == QLatin1String("#load-if-defined") ||
+               word == QLatin1String("#load-if-not-defined");
+    }
+
+    void Load(const ScriptNode& directive, const QString& symbol) {
+        const QString line = directive.text + QLatin1Char(' ') + symbol;
+        if (!IsLoadSymbol(symbol))
+            Say(directive.begin, QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません")
+                                     .arg(line, symbol));
+        open_.append({directive.begin, line});
+    }
+
+    void Directive(const ScriptNode& node) {
+        const QString& word = node.text;
+        if (word == QLatin1String("#else") || word == QLatin1String("#end-if")) {
+            if (open_.isEmpty())
+                Say(node.begin, QStringLiteral("「%1」に対応する#load-ifがありません").arg(word));
+            else if (word == QLatin1String("#end-if"))
+                open_.removeLast();
+            return;
+        }
+        Say(node.begin, QStringLiteral("「%1」はゲームの指示にありません").arg(word));
+    }
+
+    // (defconst NAME VALUE), each name once, before its first use.
+    void Defconst(const ScriptNode& node) {
+        const auto isWord = [&](qsizetype i) {
+            return node.items[i].kind == ScriptNode::Kind::Word;
+        };
+        if (node.items.size() != 3 || !isWord(1) || !isWord(2) ||
+            LooksNumeric(node.items[1].text)) {
+            Say(node.begin,
+                QStringLiteral("定数の定義「%1」は(defconst 名前 数値)の形ではありません")
+                    .arg(Excerpt(node)));
+            return;
+        }
+        const QString& name = node.items[1].text;
+        const QString& value = node.items[2].text;
+        const std::optional<QString> number = ScriptNumber(value);
+        if (!number) {
+            Say(node.begin, QStringLiteral("定数「%1」の数値「%2」をゲームは読めません（読めるのは"
+                                           "%3～%4の整数です）")
+                                .arg(name, value, QString::number(kScriptNumberMin),
+                                     QString::number(kScriptNumberMax)));
+            return;
+        }
+        if (IsReferenceWord(name.toLower()) || IsGameWord(name)) {
+            Say(node.begin,
+                QStringLiteral("「%1」はゲームの語なので定数の名前に使えません").arg(name));
+            return;
+        }
+        if (const auto first = constantLines_.constFind(name); first != constantLines_.cend()) {
+            Say(node.begin,
+                QStringLiteral("定数「%1」は行%2でも定義されています").arg(name).arg(*first));
+            return;
+        }
+        constantLines_.insert(name, LineAt(node.begin));
+        constants_.insert(name, number->toLongLong());
+    }
+
+    QString text_;
+    QList<qsizetype> lineStarts_;
+    QList<Found> found_;
+    QHash<QString, long long> constants_;
+    QHash<QString, int> constantLines_;
+    // The #load-if blocks not yet closed: where each opens, and its line.
+    struct Block {
+        qsizetype at;
+        QString line;
+    };
+    QList<Block> open_;
+};
+
+} // namespace
+
+QList<ScriptProblem> CheckScriptText(QByteArrayView bytes) {
+    return TextChecker(bytes).Problems();
+}
+
+} // namespace rw
