@@ -43,7 +43,7 @@ bench: build
 # corpus in tests/fuzz/corpus; new inputs go to build/fuzz/corpus, crashes to
 # build/fuzz/crashes (keep a mended one in tests/fuzz/crashes so make test replays it).
 FUZZ_TIME ?= 60
-FUZZ_TARGETS = project_file project_json condition_list
+FUZZ_TARGETS = project_file project_json condition_list script_text
 fuzz:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	cmake --preset fuzz
