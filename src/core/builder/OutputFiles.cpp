@@ -63,6 +63,14 @@ OutputResult AiFilePaths(const QString& folder, const QString& name) {
     const QDir dir(dirPath);
     result.aiPath = dir.filePath(name + QLatin1String(".ai"));
     result.perPath = dir.filePath(name + QLatin1String(".per"));
+    // The game opens its scripts within Windows' classic path limit.
+    constexpr qsizetype kMaxPath = 259;
+    if (QDir::toNativeSeparators(QFileInfo(result.perPath).absoluteFilePath()).size() > kMaxPath) {
+        result.notice = WriteRefusal(QStringLiteral("出力先のパスが長すぎます（259文字まで）\n%1")
+                                         .arg(QDir::toNativeSeparators(result.perPath)));
+        result.aiPath.clear();
+        result.perPath.clear();
+    }
     return result;
 }
 

@@ -71,6 +71,14 @@ TEST(OutputFiles, RefusesNamesThatAreNotPlainFileNames) {
     up.cdUp();
     EXPECT_FALSE(QFile::exists(up.filePath("x.per")));
     EXPECT_TRUE(CheckAiName("日本語のAI v1.0").IsEmpty());
+
+    // A script path the game could not open is refused before anything is written.
+    const QString deep = dir.path() + "/" + QString(245 - dir.path().size(), QLatin1Char('d'));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const OutputResult tooLong = WriteAiFiles(ExampleProject(), deep, "bot0123456");
+    EXPECT_TRUE(tooLong.notice.text.startsWith("出力先のパスが長すぎます（259文字まで）"));
+    EXPECT_TRUE(QDir(deep).isEmpty());
+    EXPECT_TRUE(WriteAiFiles(ExampleProject(), deep, "bot012").Ok());
 }
 
 TEST(OutputFiles, WriteFailuresAreReportedWithThePath) {
