@@ -3,6 +3,8 @@
 #include "model/Cp932.h"
 #include "model/Numeric.h"
 #include "storage/AtomicFile.h"
+#include "storage/InputFile.h"
+#include "storage/LineBreakers.h"
 #include "storage/Scramble.h"
 
 #include <QFile>
@@ -113,23 +115,40 @@ public:
         std::memcpy(buffer_.data(), bytes_.data() + pos_, size_t(length));
         pos_ += length;
         ScrambleInPlace(buffer_.data(), length, mode_);
-        if (IsAscii(QByteArrayView(buffer_)))
+        if (IsAscii(QByteArrayView(buffer_))) {
             text = QString::fromLatin1(buffer_);
-        else
+        } else {
             text = Decode();
+            if (invalid_)
+                undecodable.insert(&text);
+        }
         return true;
     }
 
     qsizetype Left() const { return bytes_.size() - pos_; }
 
+    // The fields that held bytes code page 932 lacks (each read as SUB).
+    QSet<const QString*> undecodable;
+
 private:
     // One decoder for the whole file (opening one is costly); each string is
     // decoded on its own, so a broken last character cannot reach the next.
+    // Bytes the code page lacks are read as SUB, which the builder refuses:
+    // the decoder gives SUB for a lone byte, U+FFFD for a pair (which no
+    // file could save) and nothing for a lead byte cut off at the end.
     QString Decode() {
         QString text = decoder_.decode(buffer_);
+        invalid_ = decoder_.hasError();
         decoder_.resetState();
+        if (invalid_) {
+            text.replace(QChar(0xFFFD), kSub);
+            if (!text.contains(kSub))
+                text += kSub;
+        }
         return text;
     }
+    static constexpr QChar kSub = QChar(0x1A);
+    bool invalid_ = false;
 
     QByteArrayView bytes_;
     qsizetype pos_ = kHeaderSize;
@@ -334,6 +353,9 @@ LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
         result.notice = CorruptFileNotice();
         return result;
     }
+    // The project opens all the same; the places are named so that the
+    // user can mend them (the builder refuses the SUB they were read as).
+    result.undecodable = FieldPlaces(project, in.undecodable);
     result.project = std::move(project);
     result.isTemplate = isTemplate;
     return result;
@@ -365,19 +387,25 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
         result.notice = FileNotFoundNotice();
         return result;
     }
-    QFile file(path);
-    auto failed = [&path](const QString& reason) {
-        LoadResult r;
-        r.notice =
-            Warning(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path, reason));
-        return r;
-    };
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(file.errorString());
-    return DecodeProject(bytes, templatesAccepted);
+    const InputRead read = ReadInputFile(path);
+    if (!read.ok) {
+        result.notice =
+            Warning(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path, read.reason));
+        return result;
+    }
+    return DecodeProject(read.bytes, templatesAccepted);
+}
+
+Notice UndecodableNotice(const QStringList& places) {
+    constexpr int kShown = 20;
+    QString text = QStringLiteral(
+        "次の項目にShift_JISとして読めないバイトがありました。読めないバイトは制御文字(SUB)と"
+        "して読み込みました。直すまでAIは生成できません。\n");
+    for (int i = 0; i < places.size() && i < kShown; ++i)
+        text += QLatin1Char('\n') + places[i];
+    if (places.size() > kShown)
+        text += QStringLiteral("\nほか%1件").arg(places.size() - kShown);
+    return Warning(text);
 }
 
 Notice OverwriteQuestion(const QString& path) {
