@@ -91,7 +91,9 @@ private:
 class Reader {
 public:
     Reader(QByteArrayView bytes, uint8_t mode)
-        : bytes_(bytes), mode_(mode), decoder_("CP932", QStringConverter::Flag::Stateless) {}
+        : bytes_(bytes), mode_(mode) {
+        decoder_.emplace("CP932", QStringConverter::Flag::Stateless);
+    }
 
     bool Int(qint32& value) {
         if (Left() < kIntSize)
@@ -137,10 +139,13 @@ private:
     // the decoder gives SUB for a lone byte, U+FFFD for a pair (which no
     // file could save) and nothing for a lead byte cut off at the end.
     QString Decode() {
-        QString text = decoder_.decode(buffer_);
-        invalid_ = decoder_.hasError();
-        decoder_.resetState();
+        QString text = decoder_->decode(buffer_);
+        invalid_ = decoder_->hasError();
+        decoder_->resetState();
         if (invalid_) {
+            // An ICU-backed decoder keeps its error across resetState(),
+            // and cannot be moved (its converter points back at it).
+            decoder_.emplace("CP932", QStringConverter::Flag::Stateless);
             text.replace(QChar(0xFFFD), kSub);
             if (!text.contains(kSub))
                 text += kSub;
@@ -154,7 +159,7 @@ private:
     qsizetype pos_ = kHeaderSize;
     uint8_t mode_;
     QByteArray buffer_;
-    QStringDecoder decoder_;
+    std::optional<QStringDecoder> decoder_;
 };
 
 bool ReadBody(Reader& in, Project& project) {
