@@ -3,7 +3,6 @@
 #include "storage/ProjectFile.h"
 #include "storage/ProjectJson.h"
 
-
 namespace rw::cli {
 
 namespace {

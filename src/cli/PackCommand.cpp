@@ -61,7 +61,8 @@ int RunPack(const QStringList& args) {
                              first.character == QLatin1String("NUL");
         Err(input + QStringLiteral(": ") + first.jsonPlace +
             QStringLiteral(": control character %1%2\n")
-                .arg(first.character, breaker ? QStringLiteral(" in a one-line field") : QString()));
+                .arg(first.character,
+                     breaker ? QStringLiteral(" in a one-line field") : QString()));
         return 1;
     }
     const SaveResult saved = SaveProjectFile(*read.project, output, asTemplate);

@@ -111,9 +111,10 @@ TEST_F(BuildPreviewCli, BuildWarnsOfTheChecksFindingsAndStrictRefuses) {
     p.CategoryAt(1).entries[0].actions = QStringLiteral("(build house) house ;家");
     const QString path = dir_.filePath("warned.rwp");
     ASSERT_TRUE(SaveProjectFile(p, path, false).ok);
-    const QString warning = QStringLiteral("警告: 建物/") + p.CategoryAt(1).rootCaption +
-                            QStringLiteral("/家: イベントの行「(build house) house ;家」の「house」は"
-                                           "書き出されません\n");
+    const QString warning =
+        QStringLiteral("警告: 建物/") + p.CategoryAt(1).rootCaption +
+        QStringLiteral("/家: イベントの行「(build house) house ;家」の「house」は"
+                       "書き出されません\n");
 
     CliRun r = Cli({"build", path, "--out", dir_.path(), "--name", "warned"});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
@@ -138,10 +139,11 @@ TEST_F(BuildPreviewCli, OutputThatCannotBeWrittenFailsNamingIt) {
           QStringList{"preview", project_, "--category", "1", "--position", "2"}}) {
         for (const char* redirect : {">/dev/full", ">&-"}) {
             QProcess sh;
-            sh.start("sh", QStringList{"-c",
-                                       QStringLiteral("\"$0\" \"$@\" %1").arg(QLatin1String(redirect)),
-                                       cli} +
-                               args);
+            sh.start("sh",
+                     QStringList{"-c",
+                                 QStringLiteral("\"$0\" \"$@\" %1").arg(QLatin1String(redirect)),
+                                 cli} +
+                         args);
             ASSERT_TRUE(sh.waitForFinished(60000));
             EXPECT_EQ(sh.exitCode(), 1) << redirect;
             EXPECT_TRUE(QString::fromUtf8(sh.readAllStandardError())

@@ -128,7 +128,9 @@ Notice CheckSettings(const Project& project) {
 } // namespace
 
 QString CommandLimitProblem(int commands) {
-    return QStringLiteral("命令が%1個あります（1つのルールに%2個まで）").arg(commands).arg(kMaxCommands);
+    return QStringLiteral("命令が%1個あります（1つのルールに%2個まで）")
+        .arg(commands)
+        .arg(kMaxCommands);
 }
 
 QString ScriptBuild::Text() const {

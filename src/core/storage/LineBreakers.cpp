@@ -49,8 +49,8 @@ std::optional<QChar> FirstBreaker(const QString& text, FieldKind kind) {
 // place; `visit` is called for each.
 class Finder {
 public:
-    using Visit = std::function<void(const QString& text, FieldKind kind,
-                                     const QString& jsonPlace, const QString& place)>;
+    using Visit = std::function<void(const QString& text, FieldKind kind, const QString& jsonPlace,
+                                     const QString& place)>;
     explicit Finder(Visit visit) : visit_(std::move(visit)) {}
 
     void Check(const QString& text, FieldKind kind, const QString& jsonPlace,

@@ -4,8 +4,8 @@
 
 #include <QList>
 #include <QSet>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 namespace rw {
 

@@ -90,8 +90,7 @@ private:
 // left of the file.
 class Reader {
 public:
-    Reader(QByteArrayView bytes, uint8_t mode)
-        : bytes_(bytes), mode_(mode) {
+    Reader(QByteArrayView bytes, uint8_t mode) : bytes_(bytes), mode_(mode) {
         decoder_.emplace("CP932", QStringConverter::Flag::Stateless);
     }
 

@@ -140,19 +140,20 @@ TEST(ControlCharacters, OtherThanLineBreaksStopTheBuildNamingThePlace) {
     };
     Project title = WithRule(Rule(QStringLiteral("家") + del, QStringLiteral("(build house)"),
                                   QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
-    Project caption = WithRule(Rule(QStringLiteral("家"), QStringLiteral("(build house)"),
-                                    QStringLiteral("0;木") + sub + QStringLiteral(";k,true\r\n"),
-                                    kMarkerRoot));
+    Project caption =
+        WithRule(Rule(QStringLiteral("家"), QStringLiteral("(build house)"),
+                      QStringLiteral("0;木") + sub + QStringLiteral(";k,true\r\n"), kMarkerRoot));
     Project author = WithRule(Rule(QStringLiteral("家"), QStringLiteral("(build house)"),
                                    QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
     author.author = QStringLiteral("me") + QChar(0x07);
     Project init = author;
     init.author.clear();
     init.startupRules[1].text += QStringLiteral("\x1b[0m");
-    for (const Row& row : {Row{title, QStringLiteral("「建物」のルール「家 」に制御文字(DEL)があります")},
-                           Row{caption, QStringLiteral("「建物」のルール「家」に制御文字(SUB)があります")},
-                           Row{author, QStringLiteral("作者に制御文字(BEL)があります")},
-                           Row{init, QStringLiteral("初期化設定に制御文字(ESC)があります")}}) {
+    for (const Row& row :
+         {Row{title, QStringLiteral("「建物」のルール「家 」に制御文字(DEL)があります")},
+          Row{caption, QStringLiteral("「建物」のルール「家」に制御文字(SUB)があります")},
+          Row{author, QStringLiteral("作者に制御文字(BEL)があります")},
+          Row{init, QStringLiteral("初期化設定に制御文字(ESC)があります")}}) {
         const ScriptBuild build = ZuzAdidodi(row.project);
         EXPECT_FALSE(build.Ok());
         EXPECT_TRUE(build.bytes.isEmpty());
@@ -167,9 +168,9 @@ TEST(ControlCharacters, OtherThanLineBreaksStopTheBuildNamingThePlace) {
 // The preview is no script file, but shows what the script would hold:
 // the same characters, as blanks.
 TEST(ControlCharacters, ThePreviewShowsThemAsBlanks) {
-    Project p = WithRule(Rule(QStringLiteral("家") + QChar(0x7F), QStringLiteral("(build house);建") + QChar(0x1A),
-                              QStringLiteral("0;a") + QChar(0x1B) + QStringLiteral(";k,true\r\n"),
-                              kMarkerRoot));
+    Project p = WithRule(
+        Rule(QStringLiteral("家") + QChar(0x7F), QStringLiteral("(build house);建") + QChar(0x1A),
+             QStringLiteral("0;a") + QChar(0x1B) + QStringLiteral(";k,true\r\n"), kMarkerRoot));
     const QString preview = PreviewCommand(p, 1, 2, false).content;
     EXPECT_EQ(FirstControlCharacter(preview, true), -1);
     EXPECT_TRUE(preview.contains(QStringLiteral(";■家 \r\n")));
@@ -184,8 +185,8 @@ TEST(ControlCharacters, ARuleOverTheCommandLimitIsNotBuilt) {
     for (int i = 0; i < 10000; ++i)
         conditions += QStringLiteral("%1;AND;Sys_And,and\r\n").arg(i);
     conditions += QStringLiteral("10000;(上書きしてください);Overwrite,true\r\n");
-    const Project p = WithRule(Rule(QStringLiteral("深い"), QStringLiteral("(attack-now)"),
-                                    conditions, kMarkerRoot));
+    const Project p = WithRule(
+        Rule(QStringLiteral("深い"), QStringLiteral("(attack-now)"), conditions, kMarkerRoot));
     const ScriptBuild build = ZuzAdidodi(p);
     EXPECT_FALSE(build.Ok());
     EXPECT_TRUE(build.bytes.isEmpty());
@@ -218,12 +219,16 @@ TEST(ControlCharacters, CheckReportsDelTheInitialisationTextAndDroppedText) {
                               QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
     p.startupRules[0].text.insert(0, QStringLiteral(";\x1a\r\n"));
     const QStringList lines = CheckLines(p);
-    const QString rule = QStringLiteral("建物/") + p.CategoryAt(1).rootCaption + QStringLiteral("/家: ");
-    EXPECT_TRUE(lines.contains(rule + QStringLiteral("イベントの行「(build house);家␡」に制御文字があります")))
+    const QString rule =
+        QStringLiteral("建物/") + p.CategoryAt(1).rootCaption + QStringLiteral("/家: ");
+    EXPECT_TRUE(lines.contains(
+        rule + QStringLiteral("イベントの行「(build house);家␡」に制御文字があります")))
         << lines.join('\n').toStdString();
     EXPECT_TRUE(lines.contains(
-        rule + QStringLiteral("イベントの行「(build house) house ;家」の「house」は書き出されません")));
-    EXPECT_TRUE(lines.contains(QStringLiteral("初期化設定/ルール1: 初期化ルールに制御文字(SUB)があります")));
+        rule +
+        QStringLiteral("イベントの行「(build house) house ;家」の「house」は書き出されません")));
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("初期化設定/ルール1: 初期化ルールに制御文字(SUB)があります")));
     EXPECT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
 }
 

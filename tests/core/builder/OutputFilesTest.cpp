@@ -95,8 +95,9 @@ TEST(OutputFiles, AFolderWhereTheAiGoesIsReportedAndNothingWritten) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("bot.ai"));
     const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), "bot");
     EXPECT_FALSE(r.Ok());
-    EXPECT_EQ(r.notice.text, QStringLiteral("ファイルを書き込めませんでした\n%1\n同じ名前のフォルダがあります")
-                                 .arg(QDir::toNativeSeparators(dir.filePath("bot.ai"))));
+    EXPECT_EQ(r.notice.text,
+              QStringLiteral("ファイルを書き込めませんでした\n%1\n同じ名前のフォルダがあります")
+                  .arg(QDir::toNativeSeparators(dir.filePath("bot.ai"))));
     EXPECT_FALSE(QFile::exists(dir.filePath("bot.per")));
 }
 

@@ -141,9 +141,9 @@ TEST(AtomicWrite, AModeThatCannotBeKeptIsAFailedWrite) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.rwp");
     ASSERT_TRUE(WriteFileAtomically(path, "old").ok);
-    const QFileDevice::Permissions groupReadable =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-        QFileDevice::WriteUser | QFileDevice::ReadGroup;
+    const QFileDevice::Permissions groupReadable = QFileDevice::ReadOwner |
+                                                   QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                                   QFileDevice::WriteUser | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(path, groupReadable));
 
     ASSERT_TRUE(WriteFileAtomically(path, "new").ok);

@@ -330,7 +330,8 @@ TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
     QByteArray bytes = EncodeProject(p, false, 0, 0);
     Patch(bytes, ToCp932(u"全角"), QByteArray("\x91\x7f\x8a\x70", 4)); // no trail byte 0x7F
     Patch(bytes, ToCp932(u"変数三"), QByteArray("\x95\xcf\x90\x94\x85\x40", 6)); // an empty row
-    Patch(bytes, ToCp932(u"研究する"), "a" + ToCp932(u"研究す") + QByteArray("\x82", 1)); // cut short
+    Patch(bytes, ToCp932(u"研究する"),
+          "a" + ToCp932(u"研究す") + QByteArray("\x82", 1)); // cut short
 
     const LoadResult loaded = DecodeProject(bytes, false);
     ASSERT_TRUE(loaded.project) << loaded.notice.text.toStdString();
@@ -343,8 +344,8 @@ TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
     EXPECT_TRUE(loaded.project->variables[3].description.contains(QChar(0x1A)));
     EXPECT_EQ(loaded.project->CategoryAt(2).entries[0].title, QStringLiteral("a研究す\x1a"));
     const Notice notice = UndecodableNotice(loaded.undecodable);
-    EXPECT_TRUE(notice.text.endsWith(QStringLiteral("\n作者\n") + rule +
-                                     QStringLiteral("\n変数3の説明")));
+    EXPECT_TRUE(
+        notice.text.endsWith(QStringLiteral("\n作者\n") + rule + QStringLiteral("\n変数3の説明")));
 
     EXPECT_TRUE(DecodeProject(EncodeProject(p, false, 1, 0), false).undecodable.isEmpty());
 }
@@ -354,14 +355,15 @@ TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
 TEST(ProjectFile, OnlyRegularFilesOfBoundedSizeAreRead) {
     const LoadResult zero = LoadProjectFile(QStringLiteral("/dev/zero"), true);
     EXPECT_FALSE(zero.project);
-    EXPECT_EQ(zero.notice.text,
-              QStringLiteral("ファイルを開けませんでした。\n/dev/zero\n通常のファイルではありません"));
+    EXPECT_EQ(
+        zero.notice.text,
+        QStringLiteral("ファイルを開けませんでした。\n/dev/zero\n通常のファイルではありません"));
 
     QTemporaryDir dir;
     const QString fifo = dir.filePath("fifo.rwp");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_TRUE(LoadProjectFile(fifo, true).notice.text.endsWith(
-        QStringLiteral("通常のファイルではありません")));
+    EXPECT_TRUE(LoadProjectFile(fifo, true)
+                    .notice.text.endsWith(QStringLiteral("通常のファイルではありません")));
 
     const QString big = dir.filePath("big.rwp");
     {
