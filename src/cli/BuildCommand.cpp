@@ -2,20 +2,24 @@
 #include "Commands.h"
 
 #include "builder/OutputFiles.h"
+#include "builder/ScriptCheck.h"
 
 namespace rw::cli {
 
 namespace {
 const char kBuildUsage[] =
     "Usage: rulewright-cli build FILE --out DIR [--name NAME] [--no-header]\n"
-    "                            [--no-comments] [--debug-chat]\n"
+    "                            [--no-comments] [--debug-chat] [--strict]\n"
     "\n"
     "Builds the AI script of the project FILE into DIR/NAME.per and creates an empty\n"
-    "DIR/NAME.ai when there is none. NAME defaults to \"mybot\".\n"
+    "DIR/NAME.ai when there is none. NAME defaults to \"mybot\". What \"check\" finds\n"
+    "is printed on standard error as warnings, and the script is written all the same.\n"
     "  --no-header    leave out the title and author block\n"
     "  --no-comments  leave out the comments (no padding, no trailing blanks)\n"
     "  --debug-chat   begin every rule's actions with a chat naming the rule\n"
-    "Exit status: 0 success, 1 input refused, 2 usage error.\n";
+    "  --strict       write nothing when \"check\" finds anything\n"
+    "Exit status: 0 success, 1 input refused (or, with --strict, problems found),\n"
+    "2 usage error.\n";
 } // namespace
 
 int RunBuild(const QStringList& args) {
@@ -25,6 +29,7 @@ int RunBuild(const QStringList& args) {
     line.AddOption({"no-header"});
     line.AddOption({"no-comments"});
     line.AddOption({"debug-chat"});
+    line.AddOption({"strict"});
     if (const std::optional<int> done = line.Parse(args))
         return *done;
     const QString folder = line.Value(QStringLiteral("out"));
@@ -35,6 +40,16 @@ int RunBuild(const QStringList& args) {
     const std::optional<Project> project = LoadForCommand(line.File());
     if (!project)
         return 1;
+    // The game refuses a whole AI for one of these; they are told either way.
+    const QList<ScriptProblem> problems = CheckScript(*project);
+    const bool strict = line.Has(QStringLiteral("strict"));
+    for (const ScriptProblem& problem : problems)
+        Err((strict ? QStringLiteral("問題: ") : QStringLiteral("警告: ")) + problem.Line() +
+            QLatin1Char('\n'));
+    if (strict && !problems.isEmpty()) {
+        Err(QStringLiteral("問題が%1件あるため書き出しませんでした\n").arg(problems.size()));
+        return 1;
+    }
     EnvironmentSettings settings;
     settings.projectHeader = !line.Has(QStringLiteral("no-header"));
     settings.comments = !line.Has(QStringLiteral("no-comments"));
@@ -44,8 +59,7 @@ int RunBuild(const QStringList& args) {
         Err(written.notice.text + QLatin1Char('\n'));
         return 1;
     }
-    Out(kBuildSucceeded + QLatin1Char('\n'));
-    return 0;
+    return Out(kBuildSucceeded + QLatin1Char('\n')) ? 0 : 1;
 }
 
 } // namespace rw::cli

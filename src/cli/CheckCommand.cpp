@@ -79,7 +79,8 @@ int RunCheck(const QStringList& args) {
             lines << QStringLiteral("テンプレート名: ") + name.text;
     }
     for (const QString& line : lines)
-        Out(line + QLatin1Char('\n'));
+        if (!Out(line + QLatin1Char('\n')))
+            return 1;
     return lines.isEmpty() ? 0 : 1;
 }
 

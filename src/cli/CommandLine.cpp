@@ -23,10 +23,8 @@ void CommandLine::AddOption(const QStringList& names, bool takesValue) {
 std::optional<int> CommandLine::Parse(const QStringList& args) {
     // What the parser refuses is told by Problem, in the program's words.
     parser_.parse(QStringList{QStringLiteral("rulewright-cli")} + args);
-    if (parser_.isSet(help_)) {
-        Out(QString::fromLatin1(usage_));
-        return 0;
-    }
+    if (parser_.isSet(help_))
+        return Out(QString::fromLatin1(usage_)) ? 0 : 1;
     const QString problem = Problem(args);
     if (!problem.isEmpty())
         return UsageError(problem);

@@ -17,8 +17,13 @@ int RunPreview(const QStringList& args);
 int RunCheck(const QStringList& args);
 
 // Writes UTF-8 text to standard output / standard error as it stands.
-void Out(const QString& text);
+// Out answers false, after saying why on standard error, when standard
+// output cannot take it (a full disk, a closed output).
+[[nodiscard]] bool Out(const QString& text);
+[[nodiscard]] bool OutBytes(QByteArrayView bytes);
 void Err(const QString& text);
+// Flushes and closes standard output at the end; false (said) on failure.
+bool CloseOut();
 
 // Loads a project or template, printing "FILE: reason" when it is refused.
 std::optional<Project> LoadForCommand(const QString& path);

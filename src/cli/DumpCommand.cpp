@@ -3,8 +3,6 @@
 #include "storage/ProjectFile.h"
 #include "storage/ProjectJson.h"
 
-#include <cstdio>
-
 namespace rw::cli {
 
 namespace {
@@ -16,10 +14,8 @@ const char kDumpUsage[] = "Usage: rulewright-cli dump FILE\n"
 }
 
 int RunDump(const QStringList& args) {
-    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        Out(QString::fromLatin1(kDumpUsage));
-        return 0;
-    }
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h")))
+        return Out(QString::fromLatin1(kDumpUsage)) ? 0 : 1;
     if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
         Err(QString::fromLatin1(kDumpUsage));
         return 2;
@@ -29,10 +25,11 @@ int RunDump(const QStringList& args) {
         Err(args[0] + QStringLiteral(": ") + loaded.notice.text + QLatin1Char('\n'));
         return 1;
     }
-    const QByteArray json = ProjectToJson(*loaded.project, loaded.isTemplate);
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    std::fflush(stdout);
-    return 0;
+    if (!loaded.undecodable.isEmpty())
+        Err(args[0] + QStringLiteral(": ") + UndecodableNotice(loaded.undecodable).text +
+            QLatin1Char('\n'));
+    // A JSON cut short by a full disk must not pass for a whole one.
+    return OutBytes(ProjectToJson(*loaded.project, loaded.isTemplate)) ? 0 : 1;
 }
 
 } // namespace rw::cli

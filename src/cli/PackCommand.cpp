@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 
+#include "storage/InputFile.h"
 #include "storage/LineBreakers.h"
 #include "storage/ProjectFile.h"
 #include "storage/ProjectJson.h"
@@ -15,7 +16,8 @@ const char kPackUsage[] =
     "\n"
     "Writes the JSON project (as printed by dump; \"-\" reads standard input) to FILE\n"
     "as a project file, or as a template with --template. FILE is replaced.\n"
-    "A NUL anywhere, or a line break in a one-line field, is refused.\n"
+    "A control character other than TAB is refused, but for the line breaks\n"
+    "of a field of many lines.\n"
     "Exit status: 0 success, 1 input refused, 2 usage error.\n";
 } // namespace
 
@@ -31,27 +33,36 @@ int RunPack(const QStringList& args) {
         return line.UsageError(QStringLiteral("no output file given (-o FILE)"));
     const bool asTemplate = line.Has(QStringLiteral("template"));
 
-    QFile file;
-    const bool opened = input == QLatin1String("-")
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(input), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        Err(input + QStringLiteral(": ") + file.errorString() + QLatin1Char('\n'));
+    InputRead source;
+    if (input == QLatin1String("-")) {
+        QFile in;
+        source = in.open(stdin, QIODevice::ReadOnly) ? ReadInputStream(in)
+                                                     : InputRead{false, {}, in.errorString()};
+    } else {
+        source = ReadInputFile(input);
+    }
+    if (!source.ok) {
+        Err(input + QStringLiteral(": ") + source.reason + QLatin1Char('\n'));
         return 1;
     }
-    const QByteArray json = file.readAll();
-    const JsonReadResult read = ProjectFromJson(json);
+    const JsonReadResult read = ProjectFromJson(source.bytes);
     if (!read.project) {
         Err(input + QStringLiteral(": ") + read.error + QLatin1Char('\n'));
         return 1;
     }
     // A line break or NUL in a one-line field would break the script line
-    // it becomes; refuse it here, where the text can still be mended.
+    // it becomes, and no other control character belongs in a script;
+    // refuse them here, where the text can still be mended.
     const QList<LineBreakerFound> breakers = FindLineBreakers(*read.project);
     if (!breakers.isEmpty()) {
         const LineBreakerFound& first = breakers.first();
+        const bool breaker = first.character == QLatin1String("CR") ||
+                             first.character == QLatin1String("LF") ||
+                             first.character == QLatin1String("NUL");
         Err(input + QStringLiteral(": ") + first.jsonPlace +
-            QStringLiteral(": control character %1 in a one-line field\n").arg(first.character));
+            QStringLiteral(": control character %1%2\n")
+                .arg(first.character,
+                     breaker ? QStringLiteral(" in a one-line field") : QString()));
         return 1;
     }
     const SaveResult saved = SaveProjectFile(*read.project, output, asTemplate);

@@ -43,8 +43,7 @@ int RunPreview(const QStringList& args) {
                 .arg(size));
         return 1;
     }
-    Out(ScriptBuilder(PreviewScopeAt(*project, category, position)));
-    return 0;
+    return Out(ScriptBuilder(PreviewScopeAt(*project, category, position))) ? 0 : 1;
 }
 
 } // namespace rw::cli

@@ -4,6 +4,7 @@
 #include "storage/ProjectFile.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -101,4 +102,65 @@ TEST_F(BuildPreviewCli, PreviewOfGroupRuleAndRoot) {
     EXPECT_EQ(Cli({"preview", project_, "--category", "8"}).code, 2);
     EXPECT_EQ(Cli({"preview", project_}).code, 2);
     EXPECT_EQ(Cli({"preview", "--help"}).code, 0);
+}
+
+// The check's findings reach the author of a build, as warnings; --strict
+// makes them refusals.
+TEST_F(BuildPreviewCli, BuildWarnsOfTheChecksFindingsAndStrictRefuses) {
+    Project p = test::ExampleProject();
+    p.CategoryAt(1).entries[0].actions = QStringLiteral("(build house) house ;家");
+    const QString path = dir_.filePath("warned.rwp");
+    ASSERT_TRUE(SaveProjectFile(p, path, false).ok);
+    const QString warning =
+        QStringLiteral("警告: 建物/") + p.CategoryAt(1).rootCaption +
+        QStringLiteral("/家: イベントの行「(build house) house ;家」の「house」は"
+                       "書き出されません\n");
+
+    CliRun r = Cli({"build", path, "--out", dir_.path(), "--name", "warned"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.Err(), warning);
+    EXPECT_TRUE(QFile::exists(dir_.filePath("warned.per")));
+
+    r = Cli({"build", path, "--out", dir_.path(), "--name", "strict", "--strict"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.Err().endsWith(QStringLiteral("問題が1件あるため書き出しませんでした\n")))
+        << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir_.filePath("strict.per")));
+    EXPECT_FALSE(QFile::exists(dir_.filePath("strict.ai")));
+
+    EXPECT_EQ(Cli({"build", project_, "--out", dir_.path(), "--strict"}).code, 0);
+}
+
+// Output that could not be written was reported as success.
+TEST_F(BuildPreviewCli, OutputThatCannotBeWrittenFailsNamingIt) {
+    const QString cli = qEnvironmentVariable("RW_CLI");
+    for (const QStringList& args :
+         {QStringList{"dump", project_},
+          QStringList{"preview", project_, "--category", "1", "--position", "2"}}) {
+        for (const char* redirect : {">/dev/full", ">&-"}) {
+            QProcess sh;
+            sh.start("sh",
+                     QStringList{"-c",
+                                 QStringLiteral("\"$0\" \"$@\" %1").arg(QLatin1String(redirect)),
+                                 cli} +
+                         args);
+            ASSERT_TRUE(sh.waitForFinished(60000));
+            EXPECT_EQ(sh.exitCode(), 1) << redirect;
+            EXPECT_TRUE(QString::fromUtf8(sh.readAllStandardError())
+                            .startsWith(QStringLiteral("標準出力に書き込めませんでした: ")))
+                << redirect;
+        }
+    }
+}
+
+// Devices and pipes were read without end.
+TEST_F(BuildPreviewCli, OnlyRegularFilesAreRead) {
+    for (const char* command : {"dump", "check"}) {
+        const CliRun r = Cli({command, "/dev/zero"});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.Err().contains(QStringLiteral("通常のファイルではありません"))) << command;
+    }
+    const CliRun r = Cli({"pack", "/dev/zero", "-o", dir_.filePath("x.rwp")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.Err(), QStringLiteral("/dev/zero: 通常のファイルではありません\n"));
 }

@@ -12,20 +12,28 @@
 #include "storage/ProjectFile.h"
 #include "storage/ProjectJson.h"
 
+#include <type_traits>
+
 namespace rw::fuzz {
 
 namespace {
 
-// Every CR is followed by LF, every LF follows a CR, and there is no NUL.
+// Every CR is followed by LF, every LF follows a CR, and there is no other
+// control character but TAB (nor DEL) in any line.
 template <typename Text> bool CleanLines(const Text& text) {
     const auto n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const auto c = text[i];
-        if (c == 0)
+        unsigned u;
+        if constexpr (std::is_same_v<std::decay_t<decltype(c)>, QChar>)
+            u = c.unicode();
+        else
+            u = uint8_t(c);
+        if ((u < 0x20 && u != '\t' && u != '\r' && u != '\n') || u == 0x7F)
             return false;
-        if (c == '\r' && (i + 1 >= n || text[i + 1] != '\n'))
+        if (u == '\r' && (i + 1 >= n || text[i + 1] != '\n'))
             return false;
-        if (c == '\n' && (i == 0 || text[i - 1] != '\r'))
+        if (u == '\n' && (i == 0 || text[i - 1] != '\r'))
             return false;
     }
     return true;

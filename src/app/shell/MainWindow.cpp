@@ -430,13 +430,14 @@ void MainWindow::OpenProject() {
 
 bool MainWindow::OpenFile(const QString& path) {
     Notice notice;
+    bool opened = false;
     {
         WaitCursor wait;
-        notice = work_.Open(path);
+        notice = work_.Open(path, &opened);
     }
     Refresh();
     Show(notice);
-    return notice.IsEmpty();
+    return opened;
 }
 
 bool MainWindow::SaveProject() {

@@ -1,5 +1,7 @@
 #include "builder/OutputFiles.h"
 
+#include "model/Cp932.h"
+#include "model/ScriptLines.h"
 #include "storage/AtomicFile.h"
 #include "storage/DeviceName.h"
 
@@ -35,11 +37,14 @@ Notice CheckAiName(const QString& name) {
     // for file names apply wherever the program runs.
     static const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
     for (QChar c : name) {
-        if (c.unicode() < 0x20)
+        if (c.unicode() < 0x20 || IsControlCharacter(c))
             return NameRefusal(QStringLiteral("AI名に制御文字は使えません"));
         if (kForbidden.contains(c))
             return NameRefusal(QStringLiteral("AI名に「%1」は使えません").arg(c));
     }
+    // The game opens its scripts by names in code page 932.
+    if (const QString c = FirstNonCp932Character(name); !c.isEmpty())
+        return NameRefusal(QStringLiteral("AI名に「%1」は使えません").arg(c));
     if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')) ||
         name.startsWith(QLatin1Char(' ')))
         return NameRefusal(QStringLiteral("AI名の先頭と末尾に空白や「.」は使えません"));
@@ -82,6 +87,18 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
         result.notice = build.notice;
         result.cancelled = build.cancelled;
         return result;
+    }
+
+    // A folder (or a device) by either name would pass for the file and
+    // leave the game without it.
+    for (const QString& path : {result.perPath, result.aiPath}) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) {
+            result.notice =
+                CannotWrite(path, info.isDir() ? QStringLiteral("同じ名前のフォルダがあります")
+                                               : QStringLiteral("通常のファイルではありません"));
+            return result;
+        }
     }
 
     // The script first: a folder that cannot take it must not be left with

@@ -23,10 +23,7 @@ enum class Controls { None, LineBreakers, Other };
 Controls ControlsIn(QStringView text) {
     if (FirstLineBreaker(text) >= 0)
         return Controls::LineBreakers;
-    for (QChar c : text)
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
-            return Controls::Other;
-    return Controls::None;
+    return FirstControlCharacter(text) >= 0 ? Controls::Other : Controls::None;
 }
 
 class Checker {
@@ -57,6 +54,7 @@ public:
             const QString& text = project_.startupRules[slot].text;
             if (const QString c = FirstNonCp932Character(text); !c.isEmpty())
                 Report(QStringLiteral("Shift_JISで書けない文字「%1」があります").arg(c));
+            InitTextControls(text);
             QString error;
             const QList<ScriptNode> nodes = ScriptReader(text).ReadAll(error);
             if (!error.isEmpty()) {
@@ -185,7 +183,7 @@ private:
         const QList<QStringView> events = SplitLines(rule.actions);
         const int commands = int(lines.size() + events.size());
         if (commands > kMaxCommands)
-            Report(QStringLiteral("命令が%1個あります（1つのルールに16個まで）").arg(commands));
+            Report(CommandLimitProblem(commands));
 
         QList<ConditionLine> entries;
         for (const QString& line : lines)
@@ -231,6 +229,7 @@ private:
         // What the builder keeps of the line: the command up to its first ")".
         const QString command = ReadEventLine(line).command.toString();
         OneLineText(QStringLiteral("イベントの行「%1」"), &line, line);
+        DroppedEventText(line);
         if (command.isEmpty()) {
             Report(line.trimmed().isEmpty()
                        ? QStringLiteral("イベントの行が空です")
@@ -239,6 +238,31 @@ private:
         }
         SetSubject(QStringLiteral("イベント「%1」"), &command);
         One(command, ScriptContext::Action);
+    }
+
+    // The initialisation text is written line by line as it stands: any
+    // control character but the line ends would reach the script.
+    void InitTextControls(const QString& text) {
+        const qsizetype at = FirstControlCharacter(text, true);
+        if (at >= 0)
+            Report(QStringLiteral("初期化ルールに制御文字(%1)があります")
+                       .arg(ControlCharacterName(text[at])));
+    }
+
+    // The builder keeps an event line's command up to its first ")" and its
+    // comment from its first ";": whatever stands between is never written.
+    void DroppedEventText(const QString& line) {
+        const qsizetype close = line.indexOf(QLatin1Char(')'));
+        if (close < 0)
+            return;
+        const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+        if (semicolon >= 0 && semicolon < close)
+            return; // the rest stands in the comment
+        const qsizetype end = semicolon < 0 ? line.size() : semicolon;
+        const QString dropped = line.mid(close + 1, end - close - 1).trimmed();
+        if (!dropped.isEmpty())
+            Report(QStringLiteral("イベントの行「%1」の「%2」は書き出されません")
+                       .arg(Shown(line), Shown(dropped)));
     }
 
     // A text that must hold exactly one parenthesised expression.
@@ -270,9 +294,12 @@ private:
         if (ControlsIn(text) == Controls::None)
             return text;
         QString shown = text;
-        for (QChar& c : shown)
+        for (QChar& c : shown) {
             if (c.unicode() < 0x20)
                 c = QChar(0x2400 + c.unicode());
+            else if (c.unicode() == 0x7F)
+                c = QChar(0x2421);
+        }
         return shown;
     }
 

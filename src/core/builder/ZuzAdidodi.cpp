@@ -2,6 +2,7 @@
 
 #include "builder/ScriptHeader.h"
 #include "model/CategoryTree.h"
+#include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/ScriptLines.h"
 
@@ -38,6 +39,70 @@ Notice Refusal(const QString& text) {
     return Notice{text, QStringLiteral("ビルドエラー"), Notice::Icon::Critical};
 }
 
+// The first control character the builder cannot mend: line breaks and
+// NUL become line ends or blanks, anything else is refused.
+std::optional<QChar> RefusedControl(QStringView text) {
+    for (const QChar c : text)
+        if (IsControlCharacter(c) && !BreaksLine(c))
+            return c;
+    return std::nullopt;
+}
+
+Notice ControlRefusal(const QString& where, QChar c) {
+    return Refusal(
+        QStringLiteral("%1に制御文字(%2)があります").arg(where, ControlCharacterName(c)));
+}
+
+Notice CheckSettingsControls(const Project& project) {
+    std::optional<QChar> c;
+    if ((c = RefusedControl(project.title)))
+        return ControlRefusal(QStringLiteral("AIのタイトル"), *c);
+    if ((c = RefusedControl(project.author)))
+        return ControlRefusal(QStringLiteral("作者"), *c);
+    for (int i = 1; i <= kScriptVariables; ++i)
+        if ((c = RefusedControl(project.variables[i].constName)))
+            return ControlRefusal(QStringLiteral("変数%1の名前").arg(i), *c);
+    for (int i = 1; i <= kScriptTimers; ++i)
+        if ((c = RefusedControl(project.timers[i].name)))
+            return ControlRefusal(QStringLiteral("タイマー%1の名前").arg(i), *c);
+    for (int slot = 0; slot < 2; ++slot)
+        if ((c = RefusedControl(project.startupRules[slot].text)))
+            return ControlRefusal(QStringLiteral("初期化設定"), *c);
+    return {};
+}
+
+// The number of lines SplitConditionLines finds, without making them.
+int LineCount(const QString& conditions) {
+    if (conditions.isEmpty())
+        return 1;
+    const qsizetype ends = conditions.count(QLatin1String("\r\n"));
+    return int(ends + (conditions.endsWith(QLatin1String("\r\n")) ? 0 : 1));
+}
+
+// What of a rule the builder will not write: more commands than a rule may
+// hold, or a control character in a text it writes (the conditions' Pw and
+// editdat are not written).
+Notice CheckRule(const BuildEntry& entry) {
+    const RuleEntry& rule = *entry.rule;
+    const QString where = QStringLiteral("「%1」のルール「%2」")
+                              .arg(CategoryCaption(entry.category), OneLine(rule.title));
+    const int commands = LineCount(rule.conditions) + int(SplitLines(rule.actions).size());
+    if (commands > kMaxCommands)
+        return Refusal(where + QStringLiteral(": ") + CommandLimitProblem(commands));
+    std::optional<QChar> c;
+    if ((c = RefusedControl(rule.title)) || (c = RefusedControl(rule.actions)) ||
+        (c = RefusedControl(*entry.script)))
+        return ControlRefusal(where, *c);
+    if (RefusedControl(rule.conditions)) {
+        for (const QString& line : SplitConditionLines(rule.conditions)) {
+            const ConditionLine read = ReadConditionLine(line);
+            if ((c = RefusedControl(read.cap)) || (c = RefusedControl(read.script)))
+                return ControlRefusal(where, *c);
+        }
+    }
+    return {};
+}
+
 Notice CheckSettings(const Project& project) {
     auto refuse = [](const QString& where, const QString& c) {
         return Refusal(QStringLiteral("%1にShift_JISで書けない文字「%2」があります").arg(where, c));
@@ -56,10 +121,16 @@ Notice CheckSettings(const Project& project) {
     for (int slot = 0; slot < 2; ++slot)
         if (!(c = FirstNonCp932Character(project.startupRules[slot].text)).isEmpty())
             return refuse(QStringLiteral("初期化設定"), c);
-    return {};
+    return CheckSettingsControls(project);
 }
 
 } // namespace
+
+QString CommandLimitProblem(int commands) {
+    return QStringLiteral("命令が%1個あります（1つのルールに%2個まで）")
+        .arg(commands)
+        .arg(kMaxCommands);
+}
 
 QString ScriptBuild::Text() const {
     return FromCp932(bytes);
@@ -98,6 +169,11 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
         if (progress.cancelled && progress.cancelled()) {
             build.bytes.clear();
             build.cancelled = true;
+            return build;
+        }
+        build.notice = CheckRule(entry);
+        if (!build.Ok()) {
+            build.bytes.clear();
             return build;
         }
         if (progress.rule)

@@ -43,8 +43,18 @@ struct ScriptBuild {
 // Builds the AI script of the whole project: header, constants, the two
 // initialisation rules, then every rule of every category inside its
 // group's load conditions. Reads the project only. Refuses (with a notice)
-// a project without rules and text that code page 932 cannot hold.
+// a project without rules, text that code page 932 cannot hold, a control
+// character other than TAB, CR, LF and NUL (those are written as line ends
+// or blanks; a byte a project file could not decode reads as SUB, so a
+// damaged file is built only once it is mended) and a rule over the
+// command limit (which the window cannot make: only a damaged or
+// hand-made file holds one, and its script would grow with the square of
+// its depth).
 // `settings` leave out the header or the comments, or add the debug chat.
+// What the check and the builder say of a rule holding more commands than
+// the game reads: "命令が17個あります（1つのルールに16個まで）".
+QString CommandLimitProblem(int commands);
+
 ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {},
                        const EnvironmentSettings& settings = {});
 

@@ -1,5 +1,7 @@
 #include "events/FreeEventChat.h"
 
+#include "model/ScriptLines.h"
+
 namespace rw {
 
 namespace {
@@ -40,12 +42,13 @@ void FreeEventChat::Restore(const StoredFields& fields) {
 FreeEventPreview FreeEventChat::Preview() const {
     const QStringList fields{Num(target_), text_};
     // These characters would break the command's quotes, the line's comment
-    // or the data string; a line break would split the stored event line.
+    // or the data string; a line break would split the stored event line,
+    // and no control character belongs in a script.
     static const QString forbidden = QStringLiteral("()\";\r\n");
     if (text_.isEmpty())
         return Invalid(fields);
     for (QChar c : text_) {
-        if (forbidden.contains(c))
+        if (forbidden.contains(c) || IsControlCharacter(c))
             return Invalid(fields);
     }
     return Make(Targets()[target_] + QLatin1Char('(') + text_ + QLatin1Char(')'),

@@ -29,8 +29,47 @@ qsizetype FirstLineBreaker(QStringView text) {
     return -1;
 }
 
+bool IsControlCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != '\t') || (u >= 0x7F && u <= 0x9F);
+}
+
+qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (IsControlCharacter(c) &&
+            !(lineBreaksAllowed && (c == QLatin1Char('\r') || c == QLatin1Char('\n'))))
+            return i;
+    }
+    return -1;
+}
+
+QString ControlCharacterName(QChar c) {
+    static const char* const kNames[] = {"NUL", "SOH", "STX", "ETX", "EOT", "ENQ", "ACK", "BEL",
+                                         "BS",  "HT",  "LF",  "VT",  "FF",  "CR",  "SO",  "SI",
+                                         "DLE", "DC1", "DC2", "DC3", "DC4", "NAK", "SYN", "ETB",
+                                         "CAN", "EM",  "SUB", "ESC", "FS",  "GS",  "RS",  "US"};
+    const char16_t u = c.unicode();
+    if (u < 0x20)
+        return QLatin1String(kNames[u]);
+    if (u == 0x7F)
+        return QStringLiteral("DEL");
+    return QStringLiteral("U+%1").arg(int(u), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString WithoutControlCharacters(const QString& text) {
+    if (FirstControlCharacter(text) < 0)
+        return text;
+    QString clean;
+    clean.reserve(text.size());
+    for (QChar c : text)
+        if (!IsControlCharacter(c))
+            clean += c;
+    return clean;
+}
+
 void AppendOneLine(QString& out, QStringView text) {
-    qsizetype i = FirstLineBreaker(text);
+    qsizetype i = FirstControlCharacter(text);
     if (i < 0) {
         out.append(text);
         return;
@@ -38,7 +77,7 @@ void AppendOneLine(QString& out, QStringView text) {
     out.append(text.left(i));
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (!BreaksLine(c)) {
+        if (!IsControlCharacter(c)) {
             out.append(c);
             continue;
         }
@@ -55,11 +94,11 @@ QString OneLine(QStringView text) {
 }
 
 QString OneLine(const QString& text) {
-    return FirstLineBreaker(text) < 0 ? text : OneLine(QStringView(text));
+    return FirstControlCharacter(text) < 0 ? text : OneLine(QStringView(text));
 }
 
 void AppendCrLfLines(QString& out, QStringView text) {
-    if (FirstLineBreaker(text) < 0) {
+    if (FirstControlCharacter(text) < 0) {
         out.append(text);
         return;
     }

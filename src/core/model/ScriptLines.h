@@ -19,15 +19,26 @@ bool BreaksLine(QChar c);
 // Index of the first such character, or -1.
 qsizetype FirstLineBreaker(QStringView text);
 
+// A control character (C0, DEL or C1) other than TAB, which the script
+// reads as a blank: nothing the game reads should hold one.
+bool IsControlCharacter(QChar c);
+// Index of the first control character that is not a line break when
+// `lineBreaksAllowed`, or -1.
+qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed = false);
+// Its short name for a message: "DEL", "SUB", "U+0085".
+QString ControlCharacterName(QChar c);
+// A text as typed into a box of one line, its control characters left out.
+QString WithoutControlCharacters(const QString& text);
+
 // Appends a text that becomes part of one script line (a title, a caption,
-// a command, a name) with each CR LF, lone CR, lone LF and NUL written as
-// one space.
+// a command, a name) with each CR LF, lone CR, lone LF and every other
+// control character but TAB written as one space.
 void AppendOneLine(QString& out, QStringView text);
 QString OneLine(QStringView text);
 QString OneLine(const QString& text); // shares the text when it is clean
 
 // Appends a multi-line text with every line ended by CR LF, however its
-// lines were ended before, and NUL written as a space. A last line without
+// lines were ended before, and other control characters written as spaces. A last line without
 // an ending keeps none.
 void AppendCrLfLines(QString& out, QStringView text);
 

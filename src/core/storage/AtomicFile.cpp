@@ -1,6 +1,7 @@
 #include "storage/AtomicFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -59,9 +60,21 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
     // Unbuffered: each write reaches the system at once, so a failure is
     // seen where it happens and not in a flush inside commit(), which Qt
     // does not report.
+    const QFileInfo old(path);
+    const bool replacing = old.exists();
+    const QFileDevice::Permissions mode = old.permissions();
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(Reason(file, errno));
+    // The new file is to keep the old one's mode. QSaveFile sets it but does
+    // not say when that failed, which would leave the file readable by its
+    // owner alone.
+    if (replacing && file.permissions() != mode) {
+        errno = 0;
+        if (!file.setPermissions(mode))
+            return fail(QStringLiteral("元のファイルのアクセス権を引き継げませんでした（%1）")
+                            .arg(Reason(file, errno)));
+    }
 
     // A write that stops part-way sets no error; writing the rest again
     // either goes on or fails with the system's reason.

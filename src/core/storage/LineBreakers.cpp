@@ -2,6 +2,8 @@
 
 #include "model/ScriptLines.h"
 
+#include <functional>
+
 namespace rw {
 
 namespace {
@@ -22,21 +24,14 @@ FieldKind KindOf(int field) {
     }
 }
 
-QString Name(QChar c) {
-    if (c == QLatin1Char('\r'))
-        return QStringLiteral("CR");
-    if (c == QLatin1Char('\n'))
-        return QStringLiteral("LF");
-    return QStringLiteral("NUL");
-}
-
 // The first character of the text that the field's kind does not allow.
 std::optional<QChar> FirstBreaker(const QString& text, FieldKind kind) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (!BreaksLine(c))
+        if (!IsControlCharacter(c))
             continue;
-        if (c.unicode() == 0 || kind == FieldKind::OneLine)
+        const bool lineEnd = c == QLatin1Char('\r') || c == QLatin1Char('\n');
+        if (!lineEnd || kind == FieldKind::OneLine)
             return c;
         if (kind == FieldKind::Lines)
             continue;
@@ -50,19 +45,27 @@ std::optional<QChar> FirstBreaker(const QString& text, FieldKind kind) {
     return std::nullopt;
 }
 
+// Walks every field of the project with its kind and both names of its
+// place; `visit` is called for each.
 class Finder {
 public:
+    using Visit = std::function<void(const QString& text, FieldKind kind, const QString& jsonPlace,
+                                     const QString& place)>;
+    explicit Finder(Visit visit) : visit_(std::move(visit)) {}
+
     void Check(const QString& text, FieldKind kind, const QString& jsonPlace,
                const QString& place) {
-        if (const std::optional<QChar> c = FirstBreaker(text, kind))
-            found.append(LineBreakerFound{jsonPlace, place, Name(*c)});
+        visit_(text, kind, jsonPlace, place);
     }
     void Check(const QString& text, const QString& jsonPlace, const QString& place) {
         Check(text, FieldKind::OneLine, jsonPlace, place);
     }
 
-    QList<LineBreakerFound> found;
+private:
+    Visit visit_;
 };
+
+void Walk(const Project& project, Finder& f);
 
 QString Slot(const char* array, int index, const char* key) {
     return QStringLiteral("%1[%2].%3").arg(QLatin1String(array)).arg(index).arg(QLatin1String(key));
@@ -75,7 +78,31 @@ QString LineBreakerFound::Message() const {
 }
 
 QList<LineBreakerFound> FindLineBreakers(const Project& project) {
-    Finder f;
+    QList<LineBreakerFound> found;
+    Finder f([&found](const QString& text, FieldKind kind, const QString& jsonPlace,
+                      const QString& place) {
+        if (const std::optional<QChar> c = FirstBreaker(text, kind))
+            found.append(LineBreakerFound{jsonPlace, place, ControlCharacterName(*c)});
+    });
+    Walk(project, f);
+    return found;
+}
+
+QStringList FieldPlaces(const Project& project, const QSet<const QString*>& fields) {
+    QStringList places;
+    if (fields.isEmpty())
+        return places;
+    Finder f([&](const QString& text, FieldKind, const QString&, const QString& place) {
+        if (fields.contains(&text))
+            places.append(place);
+    });
+    Walk(project, f);
+    return places;
+}
+
+namespace {
+
+void Walk(const Project& project, Finder& f) {
     f.Check(project.title, QStringLiteral("title"), QStringLiteral("AIの名前"));
     f.Check(project.author, QStringLiteral("author"), QStringLiteral("作者"));
     for (int c = 1; c <= kCategoryCount; ++c) {
@@ -130,7 +157,8 @@ QList<LineBreakerFound> FindLineBreakers(const Project& project) {
         f.Check(project.variables[i].description, Slot("variables", i, "description"),
                 place + QStringLiteral("の説明"));
     }
-    return f.found;
 }
+
+} // namespace
 
 } // namespace rw

@@ -3,6 +3,8 @@
 #include "model/Cp932.h"
 #include "model/Numeric.h"
 #include "storage/AtomicFile.h"
+#include "storage/InputFile.h"
+#include "storage/LineBreakers.h"
 #include "storage/Scramble.h"
 
 #include <QFile>
@@ -85,8 +87,7 @@ private:
 // left of the file.
 class Reader {
 public:
-    Reader(QByteArrayView bytes, uint8_t mode)
-        : bytes_(bytes), mode_(mode) {}
+    Reader(QByteArrayView bytes, uint8_t mode) : bytes_(bytes), mode_(mode) {}
 
     bool Int(qint32& value) {
         if (Left() < kIntSize)
@@ -110,14 +111,25 @@ public:
         std::memcpy(buffer_.data(), bytes_.data() + pos_, size_t(length));
         pos_ += length;
         ScrambleInPlace(buffer_.data(), length, mode_);
-        if (IsAscii(QByteArrayView(buffer_)))
+        if (IsAscii(QByteArrayView(buffer_))) {
             text = QString::fromLatin1(buffer_);
-        else
-            text = FromCp932(buffer_);
+        } else {
+            bool invalid = false;
+            text = FromCp932(buffer_, &invalid);
+            if (invalid) {
+                // Bytes the code page lacks are read as SUB, which the
+                // builder refuses; a pair that stands for nothing too.
+                text.replace(QChar(0xFFFD), QChar(0x1A));
+                undecodable.insert(&text);
+            }
+        }
         return true;
     }
 
     qsizetype Left() const { return bytes_.size() - pos_; }
+
+    // The fields that held bytes code page 932 lacks (each read as SUB).
+    QSet<const QString*> undecodable;
 
 private:
     QByteArrayView bytes_;
@@ -322,6 +334,9 @@ LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
         result.notice = CorruptFileNotice();
         return result;
     }
+    // The project opens all the same; the places are named so that the
+    // user can mend them (the builder refuses the SUB they were read as).
+    result.undecodable = FieldPlaces(project, in.undecodable);
     result.project = std::move(project);
     result.isTemplate = isTemplate;
     return result;
@@ -360,19 +375,25 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
         result.notice = FileNotFoundNotice();
         return result;
     }
-    QFile file(path);
-    auto failed = [&path](const QString& reason) {
-        LoadResult r;
-        r.notice =
-            Warning(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path, reason));
-        return r;
-    };
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(file.errorString());
-    return DecodeProject(bytes, templatesAccepted);
+    const InputRead read = ReadInputFile(path);
+    if (!read.ok) {
+        result.notice =
+            Warning(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path, read.reason));
+        return result;
+    }
+    return DecodeProject(read.bytes, templatesAccepted);
+}
+
+Notice UndecodableNotice(const QStringList& places) {
+    constexpr int kShown = 20;
+    QString text = QStringLiteral(
+        "次の項目にShift_JISとして読めないバイトがありました。読めないバイトは制御文字(SUB)と"
+        "して読み込みました。直すまでAIは生成できません。\n");
+    for (int i = 0; i < places.size() && i < kShown; ++i)
+        text += QLatin1Char('\n') + places[i];
+    if (places.size() > kShown)
+        text += QStringLiteral("\nほか%1件").arg(places.size() - kShown);
+    return Warning(text);
 }
 
 Notice OverwriteQuestion(const QString& path) {

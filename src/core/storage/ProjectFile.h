@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,9 @@ struct LoadResult {
     std::optional<Project> project; // set only when the whole file was read
     bool isTemplate = false;        // the file carried the template magic
     Notice notice;                  // empty on success
+    // Where the file held bytes code page 932 lacks: the project is read
+    // all the same, each such byte as SUB. Empty for a sound file.
+    QStringList undecodable;
 };
 
 // Writes the project atomically: the old file stays as it was until the new
@@ -46,6 +50,9 @@ bool HasProjectMagic(QByteArrayView head);
 // The first text of the project that code page 932 cannot hold, as the
 // message that names where it is; an empty notice when everything fits.
 Notice FindUnsavableText(const Project& project);
+
+// What opening a file with undecodable bytes tells: which fields held them.
+Notice UndecodableNotice(const QStringList& places);
 
 // What the window asks before replacing an existing project file.
 Notice OverwriteQuestion(const QString& path);

@@ -1,6 +1,7 @@
 #include "workspace/Workspace.h"
 
 #include "events/PanelBinding.h"
+#include "model/ScriptLines.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/Templates.h"
@@ -69,14 +70,16 @@ void Workspace::SetConstHelp(ConstKind kind, int slot, const QString& text) {
         return;
     ChangeSettings([&](Project& project) {
         (kind == ConstKind::Variable ? project.variables[slot].description
-                                     : project.timers[slot].help) = text;
+                                     : project.timers[slot].help) = WithoutControlCharacters(text);
     });
 }
 
 void Workspace::SetHeader(const QString& title, const QString& author) {
+    // Both go into the script's header: a control character pasted into a
+    // box is left out.
     ChangeSettings([&](Project& project) {
-        project.title = title;
-        project.author = author;
+        project.title = WithoutControlCharacters(title);
+        project.author = WithoutControlCharacters(author);
     });
 }
 
@@ -129,17 +132,21 @@ void Workspace::NewEmptyProject() {
     MarkSaved();
 }
 
-Notice Workspace::Open(const QString& path) {
+Notice Workspace::Open(const QString& path, bool* opened) {
+    if (opened)
+        *opened = false;
     LoadResult result = LoadProjectFile(path, false);
     if (!result.project)
         return result.notice;
+    if (opened)
+        *opened = true;
     project_ = std::move(*result.project);
     currentPath_ = path;
     openFolder_ = QFileInfo(path).absolutePath();
     ResetAfterLoad(true);
     history_.Clear();
     MarkSaved();
-    return {};
+    return result.undecodable.isEmpty() ? Notice() : UndecodableNotice(result.undecodable);
 }
 
 SaveOutcome Workspace::Save() {

@@ -94,8 +94,10 @@ public:
     // "空のプロジェクト" after the window's question was answered Yes.
     void NewEmptyProject();
     // "既存のAIプロジェクトを開く(&O)...": templates are refused. A file that
-    // cannot be opened leaves the open project exactly as it was.
-    Notice Open(const QString& path);
+    // cannot be opened leaves the open project exactly as it was. A file
+    // with bytes code page 932 lacks opens, and the notice names where they
+    // were; `opened` tells the two apart.
+    Notice Open(const QString& path, bool* opened = nullptr);
     // "プロジェクトの上書き保存(&S)": to the current path, no question.
     SaveOutcome Save();
     // "名前をつけてプロジェクトの保存(&A)...": an existing file is replaced

@@ -3,6 +3,7 @@
 #include "workspace/Workspace.h"
 
 #include "events/PanelBinding.h"
+#include "model/ScriptLines.h"
 #include "storage/NewProject.h"
 
 namespace rw {
@@ -139,8 +140,11 @@ Notice Workspace::Delete() {
     return {};
 }
 
-void Workspace::Rename(const QString& text) {
+void Workspace::Rename(const QString& typed) {
     const Step step(*this, QStringLiteral("タイトルの変更"), RenameKey());
+    // The title is the rule's comment in the script: a control character
+    // pasted into the box is left out.
+    const QString text = WithoutControlCharacters(typed);
     titleBox_ = text;
     if (!RenameNode(CurrentCategoryRef(), selected_, text))
         return;

@@ -4,6 +4,7 @@
 #include "builder/ScriptPreview.h"
 #include "builder/ZuzAdidodi.h"
 #include "events/PanelRules.h"
+#include "model/ScriptLines.h"
 
 #include <QRegularExpression>
 
@@ -116,6 +117,119 @@ TEST(ControlCharacters, CheckReportsThemInTextsOfOneLine) {
     EXPECT_TRUE(lines.contains(QStringLiteral("プロジェクトの設定/ヘッダ: 作者") + mended));
     for (const QString& line : lines)
         EXPECT_FALSE(line.startsWith(QStringLiteral("攻撃/"))) << line.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+Project WithRule(const RuleEntry& rule) {
+    Project p = InitialProject();
+    p.CategoryAt(1).entries << rule;
+    return p;
+}
+
+// Any other control character stops the build, naming where it is: one
+// that a damaged file was read with (SUB), one a hand-made file holds.
+TEST(ControlCharacters, OtherThanLineBreaksStopTheBuildNamingThePlace) {
+    const QString del(1, QChar(0x7F));
+    const QString sub(1, QChar(0x1A));
+    struct Row {
+        Project project;
+        QString message;
+    };
+    Project title = WithRule(Rule(QStringLiteral("家") + del, QStringLiteral("(build house)"),
+                                  QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
+    Project caption =
+        WithRule(Rule(QStringLiteral("家"), QStringLiteral("(build house)"),
+                      QStringLiteral("0;木") + sub + QStringLiteral(";k,true\r\n"), kMarkerRoot));
+    Project author = WithRule(Rule(QStringLiteral("家"), QStringLiteral("(build house)"),
+                                   QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
+    author.author = QStringLiteral("me") + QChar(0x07);
+    Project init = author;
+    init.author.clear();
+    init.startupRules[1].text += QStringLiteral("\x1b[0m");
+    for (const Row& row :
+         {Row{title, QStringLiteral("「建物」のルール「家 」に制御文字(DEL)があります")},
+          Row{caption, QStringLiteral("「建物」のルール「家」に制御文字(SUB)があります")},
+          Row{author, QStringLiteral("作者に制御文字(BEL)があります")},
+          Row{init, QStringLiteral("初期化設定に制御文字(ESC)があります")}}) {
+        const ScriptBuild build = ZuzAdidodi(row.project);
+        EXPECT_FALSE(build.Ok());
+        EXPECT_TRUE(build.bytes.isEmpty());
+        EXPECT_EQ(build.notice.text, row.message);
+    }
+    // TAB is a blank to the game.
+    Project tab = WithRule(Rule(QStringLiteral("家\t1"), QStringLiteral("(build\thouse)"),
+                                QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
+    EXPECT_TRUE(ZuzAdidodi(tab).Ok());
+}
+
+// The preview is no script file, but shows what the script would hold:
+// the same characters, as blanks.
+TEST(ControlCharacters, ThePreviewShowsThemAsBlanks) {
+    Project p = WithRule(
+        Rule(QStringLiteral("家") + QChar(0x7F), QStringLiteral("(build house);建") + QChar(0x1A),
+             QStringLiteral("0;a") + QChar(0x1B) + QStringLiteral(";k,true\r\n"), kMarkerRoot));
+    const QString preview = PreviewCommand(p, 1, 2, false).content;
+    EXPECT_EQ(FirstControlCharacter(preview, true), -1);
+    EXPECT_TRUE(preview.contains(QStringLiteral(";■家 \r\n")));
+    EXPECT_TRUE(preview.contains(QStringLiteral(";建 \r\n")));
+    EXPECT_TRUE(preview.contains(QStringLiteral(";a \r\n")));
+}
+
+// A rule nested far deeper than the window allows would give a script
+// growing with the square of its depth; the build stops at once.
+TEST(ControlCharacters, ARuleOverTheCommandLimitIsNotBuilt) {
+    QString conditions;
+    for (int i = 0; i < 10000; ++i)
+        conditions += QStringLiteral("%1;AND;Sys_And,and\r\n").arg(i);
+    conditions += QStringLiteral("10000;(上書きしてください);Overwrite,true\r\n");
+    const Project p = WithRule(
+        Rule(QStringLiteral("深い"), QStringLiteral("(attack-now)"), conditions, kMarkerRoot));
+    const ScriptBuild build = ZuzAdidodi(p);
+    EXPECT_FALSE(build.Ok());
+    EXPECT_TRUE(build.bytes.isEmpty());
+    const QString problem = QStringLiteral("命令が10002個あります（1つのルールに16個まで）");
+    EXPECT_EQ(build.notice.text, QStringLiteral("「建物」のルール「深い」: ") + problem);
+    QStringList found;
+    for (const ScriptProblem& each : CheckScript(p))
+        found << each.text;
+    EXPECT_TRUE(found.contains(problem));
+}
+
+} // namespace
+
+namespace {
+
+QStringList CheckLines(const Project& p) {
+    QStringList lines;
+    for (const ScriptProblem& problem : CheckScript(p))
+        lines << problem.Line();
+    return lines;
+}
+
+// DEL was not counted as a control character; the initialisation text
+// was not looked at; text between an event's ")" and its comment is
+// dropped without a word.
+TEST(ControlCharacters, CheckReportsDelTheInitialisationTextAndDroppedText) {
+    Project p = WithRule(Rule(QStringLiteral("家"),
+                              QStringLiteral("(build house);家") + QChar(0x7F) +
+                                  QStringLiteral("\r\n(build house) house ;家"),
+                              QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
+    p.startupRules[0].text.insert(0, QStringLiteral(";\x1a\r\n"));
+    const QStringList lines = CheckLines(p);
+    const QString rule =
+        QStringLiteral("建物/") + p.CategoryAt(1).rootCaption + QStringLiteral("/家: ");
+    EXPECT_TRUE(lines.contains(
+        rule + QStringLiteral("イベントの行「(build house);家␡」に制御文字があります")))
+        << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.contains(
+        rule +
+        QStringLiteral("イベントの行「(build house) house ;家」の「house」は書き出されません")));
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("初期化設定/ルール1: 初期化ルールに制御文字(SUB)があります")));
+    EXPECT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
 }
 
 } // namespace

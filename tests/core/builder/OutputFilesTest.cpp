@@ -97,6 +97,29 @@ TEST(OutputFiles, WriteFailuresAreReportedWithThePath) {
         << r.notice.text.toStdString();
 }
 
+// A folder named like the .ai passed for the file: success, and no AI.
+TEST(OutputFiles, AFolderWhereTheAiGoesIsReportedAndNothingWritten) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("bot.ai"));
+    const OutputResult r = WriteAiFiles(ExampleProject(), dir.path(), "bot");
+    EXPECT_FALSE(r.Ok());
+    EXPECT_EQ(r.notice.text,
+              QStringLiteral("ファイルを書き込めませんでした\n%1\n同じ名前のフォルダがあります")
+                  .arg(QDir::toNativeSeparators(dir.filePath("bot.ai"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath("bot.per")));
+}
+
+// The game opens scripts by names in code page 932; the message is that of
+// any other character a name cannot hold.
+TEST(OutputFiles, RefusesNamesOutsideTheCodePage) {
+    for (const QString& bad : {QStringLiteral("😀"), QStringLiteral("한"), QStringLiteral("¥")}) {
+        EXPECT_EQ(CheckAiName(QStringLiteral("bot") + bad).text,
+                  QStringLiteral("AI名に「%1」は使えません").arg(bad));
+    }
+    EXPECT_EQ(CheckAiName(QStringLiteral("bot") + QChar(0x7F)).text,
+              QStringLiteral("AI名に制御文字は使えません"));
+}
+
 TEST(OutputFiles, ACancelledBuildWritesNothing) {
     QTemporaryDir dir;
     Write(dir.filePath("mybot.per"), "old");

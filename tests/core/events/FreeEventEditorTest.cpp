@@ -293,8 +293,16 @@ INSTANTIATE_TEST_SUITE_P(
         Validity{"chat_open_paren", Chat("a(b"), false},
         Validity{"chat_close_paren", Chat("a)b"), false},
         Validity{"chat_line_break", Chat("a\r\nb"), false},
-        Validity{"wood_100", Resource(0, "100"), true}, Validity{"wood_0", Resource(0, "0"), true},
-        Validity{"wood_101", Resource(0, "101"), false},
+        Validity{"chat_del",
+                 Chat("a\x7f"
+                      "b"),
+                 false},
+        Validity{"chat_escape",
+                 Chat("a\x1b"
+                      "b"),
+                 false},
+        Validity{"chat_tab", Chat("a\tb"), true}, Validity{"wood_100", Resource(0, "100"), true},
+        Validity{"wood_0", Resource(0, "0"), true}, Validity{"wood_101", Resource(0, "101"), false},
         Validity{"wood_minus_1", Resource(0, "-1"), false},
         Validity{"wood_fraction", Resource(0, "50.5"), false},
         Validity{"wood_plus_sign", Resource(0, "+3"), false},

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,7 +16,17 @@
 
 namespace {
 bool failNextSync = false;
+bool failChmod = false;
 } // namespace
+
+// Likewise fchmod, for a file system that refuses to set a file's mode.
+extern "C" int fchmod(int fd, mode_t mode) {
+    if (failChmod) {
+        errno = EPERM;
+        return -1;
+    }
+    return int(syscall(SYS_fchmod, fd, mode));
+}
 
 // Stands in for the C library's fsync in this test program, so that a disk
 // that fails to sync can be played; otherwise it is the real call.
@@ -122,6 +133,30 @@ TEST(AtomicWrite, AFailedSyncIsAFailedWrite) {
     EXPECT_EQ(r.reason, SystemReason(EIO));
     EXPECT_EQ(Read(path), "old");
     EXPECT_EQ(Entries(dir), QStringList{"a.per"});
+}
+
+// The new file keeps the old one's mode, or the write fails and the old
+// file stays: never a silently narrowed 0600.
+TEST(AtomicWrite, AModeThatCannotBeKeptIsAFailedWrite) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.rwp");
+    ASSERT_TRUE(WriteFileAtomically(path, "old").ok);
+    const QFileDevice::Permissions groupReadable = QFileDevice::ReadOwner |
+                                                   QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                                   QFileDevice::WriteUser | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, groupReadable));
+
+    ASSERT_TRUE(WriteFileAtomically(path, "new").ok);
+    EXPECT_EQ(QFileInfo(path).permissions(), groupReadable);
+
+    failChmod = true;
+    const FileWriteResult r = WriteFileAtomically(path, "newer");
+    failChmod = false;
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.reason.contains(QStringLiteral("アクセス権"))) << r.reason.toStdString();
+    EXPECT_EQ(Read(path), "new");
+    EXPECT_EQ(QFileInfo(path).permissions(), groupReadable);
+    EXPECT_EQ(Entries(dir), QStringList{"a.rwp"});
 }
 
 TEST(AtomicWrite, TargetsThatCannotBeWrittenAreReportedAndLeftAlone) {

@@ -2,9 +2,12 @@
 #include "core/storage/SampleProject.h"
 
 #include "model/Cp932.h"
+#include "storage/InputFile.h"
+#include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/Scramble.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,6 +17,8 @@
 #include <cerrno>
 #include <cstring>
 #include <set>
+
+#include <sys/stat.h>
 
 namespace rw {
 namespace {
@@ -299,6 +304,86 @@ TEST(ProjectFile, StringEndingInALeadByteDoesNotSpillIntoTheNext) {
     ASSERT_TRUE(loaded.project);
     EXPECT_TRUE(loaded.project->title.startsWith(QStringLiteral("abcdef")));
     EXPECT_EQ(loaded.project->author, QStringLiteral("Z"));
+}
+
+} // namespace
+} // namespace rw
+
+namespace rw {
+namespace {
+
+// Replaces the first run of `from` in the body (written unscrambled, mode 0)
+// with bytes of the same length.
+void Patch(QByteArray& bytes, const QByteArray& from, const QByteArray& to) {
+    const qsizetype at = bytes.indexOf(from);
+    ASSERT_GE(at, 0);
+    bytes.replace(at, from.size(), to);
+}
+
+// Bytes code page 932 lacks were read as SUB without a word: the project
+// opens, says where they were, and holds SUB there so that no script is
+// built from it unmended.
+TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
+    Project p = InitialProject();
+    p.author = QStringLiteral("全角");
+    p.CategoryAt(2).entries << NewRuleEntry(2, QStringLiteral("100"));
+    p.CategoryAt(2).entries[0].title = QStringLiteral("研究する");
+    p.variables[3].description = QStringLiteral("変数三");
+    QByteArray bytes = EncodeProject(p, false, 0, 0);
+    Patch(bytes, ToCp932(u"全角"), QByteArray("\x91\x7f\x8a\x70", 4)); // no trail byte 0x7F
+    Patch(bytes, ToCp932(u"変数三"), QByteArray("\x95\xcf\x90\x94\x85\x40", 6)); // an empty row
+    Patch(bytes, ToCp932(u"研究する"),
+          "a" + ToCp932(u"研究す") + QByteArray("\x82", 1)); // cut short
+
+    const LoadResult loaded = DecodeProject(bytes, false);
+    ASSERT_TRUE(loaded.project) << loaded.notice.text.toStdString();
+    EXPECT_TRUE(loaded.notice.IsEmpty());
+    const QString rule = QStringLiteral("研究/") + p.CategoryAt(2).rootCaption +
+                         QStringLiteral("/a研究す : タイトル");
+    EXPECT_EQ(loaded.undecodable,
+              (QStringList{QStringLiteral("作者"), rule, QStringLiteral("変数3の説明")}));
+    EXPECT_TRUE(loaded.project->author.contains(QChar(0x1A)));
+    EXPECT_TRUE(loaded.project->variables[3].description.contains(QChar(0x1A)));
+    EXPECT_EQ(loaded.project->CategoryAt(2).entries[0].title, QStringLiteral("a研究す\x1a"));
+    const Notice notice = UndecodableNotice(loaded.undecodable);
+    EXPECT_TRUE(
+        notice.text.endsWith(QStringLiteral("\n作者\n") + rule + QStringLiteral("\n変数3の説明")));
+
+    EXPECT_TRUE(DecodeProject(EncodeProject(p, false, 1, 0), false).undecodable.isEmpty());
+}
+
+// A device, a pipe or a huge file was read whole (or forever) before
+// anything was said.
+TEST(ProjectFile, OnlyRegularFilesOfBoundedSizeAreRead) {
+    const LoadResult zero = LoadProjectFile(QStringLiteral("/dev/zero"), true);
+    EXPECT_FALSE(zero.project);
+    EXPECT_EQ(
+        zero.notice.text,
+        QStringLiteral("ファイルを開けませんでした。\n/dev/zero\n通常のファイルではありません"));
+
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.rwp");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(LoadProjectFile(fifo, true)
+                    .notice.text.endsWith(QStringLiteral("通常のファイルではありません")));
+
+    const QString big = dir.filePath("big.rwp");
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(kMaxInputFileSize + 1)); // sparse: no disk used
+    }
+    EXPECT_TRUE(LoadProjectFile(big, true).notice.text.endsWith(
+        QStringLiteral("ファイルが大きすぎます（読み込めるのは256MBまでです）")));
+
+    QBuffer stream;
+    stream.setData(QByteArray(11, 'x'));
+    ASSERT_TRUE(stream.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(ReadInputStream(stream, 10).ok);
+    stream.seek(0);
+    const InputRead whole = ReadInputStream(stream, 11);
+    EXPECT_TRUE(whole.ok);
+    EXPECT_EQ(whole.bytes, QByteArray(11, 'x'));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "Printers.h"
+#include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
 #include "storage/Templates.h"
 #include "workspace/Workspace.h"
@@ -238,6 +239,45 @@ TEST_F(WorkspaceFiles, FileDialogsStartWhereTheLastProjectWas) {
     // A file that cannot be opened leaves it where it was.
     EXPECT_FALSE(ws.Open(PathOf("missing.rwp")).IsEmpty());
     EXPECT_EQ(ws.OpenFolder(), dir.filePath("sub"));
+}
+
+} // namespace
+
+namespace {
+
+// Text pasted into a box is the script's text: its control characters are
+// left out; TAB, a blank to the game, stays.
+TEST_F(WorkspaceFiles, TypedTextLeavesControlCharactersOut) {
+    ws.Select(2);
+    ws.Rename(QStringLiteral("家\x7f\x1b\t1"));
+    EXPECT_EQ(ws.SelectedEntry()->title, QStringLiteral("家\t1"));
+    ws.SetHeader(QStringLiteral("AI\x01"), QStringLiteral("\x85me"));
+    EXPECT_EQ(ws.CurrentProject().title, QStringLiteral("AI"));
+    EXPECT_EQ(ws.CurrentProject().author, QStringLiteral("me"));
+    ws.SetConstHelp(ConstKind::Variable, 3, QStringLiteral("help\x7f"));
+    EXPECT_EQ(ws.CurrentProject().variables[3].description, QStringLiteral("help"));
+}
+
+// A file with undecodable bytes opens and says where they were.
+TEST_F(WorkspaceFiles, OpeningUndecodableBytesNamesThemAndOpens) {
+    Project p = InitialProject();
+    p.author = QStringLiteral("全角");
+    p.CategoryAt(1).entries << NewRuleEntry(1, QStringLiteral("100"));
+    QByteArray bytes = EncodeProject(p, false, 0, 0);
+    bytes.replace(bytes.indexOf(QByteArray("\x91\x53", 2)), 2, QByteArray("\x91\x7f", 2));
+    const QString path = PathOf("damaged.rwp");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    bool opened = false;
+    const Notice notice = ws.Open(path, &opened);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(notice, UndecodableNotice({QStringLiteral("作者")}));
+    EXPECT_EQ(ws.CurrentPath(), path);
+    Notice refused;
+    EXPECT_TRUE(ws.BuildScriptBytes(&refused).isEmpty());
+    EXPECT_EQ(refused.text, QStringLiteral("作者に制御文字(SUB)があります"));
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+#include "storage/InputFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace rw {
+
+namespace {
+
+InputRead Refused(const QString& reason) {
+    return InputRead{false, {}, reason};
+}
+
+QString TooLarge(qint64 limit) {
+    return QStringLiteral("ファイルが大きすぎます（読み込めるのは%1MBまでです）")
+        .arg(limit / (1024 * 1024));
+}
+
+} // namespace
+
+InputRead ReadInputFile(const QString& path, qint64 limit) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Refused(QStringLiteral("ファイルが見つかりません"));
+    if (!info.isFile())
+        return Refused(QStringLiteral("通常のファイルではありません"));
+    if (info.size() > limit)
+        return Refused(TooLarge(limit));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Refused(file.errorString());
+    // The file may have grown since it was measured.
+    return ReadInputStream(file, limit);
+}
+
+InputRead ReadInputStream(QIODevice& device, qint64 limit) {
+    // In pieces, so that memory grows with what arrives, not with the limit.
+    constexpr qint64 kPiece = 1 << 20;
+    InputRead read;
+    for (;;) {
+        const qint64 want = std::min(kPiece, limit + 1 - read.bytes.size());
+        const QByteArray piece = device.read(want);
+        if (piece.isEmpty())
+            break;
+        read.bytes += piece;
+        if (read.bytes.size() > limit)
+            return Refused(TooLarge(limit));
+    }
+    if (auto* file = qobject_cast<QFileDevice*>(&device);
+        file && file->error() != QFileDevice::NoError)
+        return Refused(file->errorString());
+    read.ok = true;
+    return read;
+}
+
+} // namespace rw
