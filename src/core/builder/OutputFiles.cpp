@@ -2,10 +2,13 @@
 
 #include "storage/AtomicFile.h"
 #include "storage/DeviceName.h"
+#include "storage/FileFailure.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace rw {
 
@@ -19,9 +22,9 @@ Notice WriteRefusal(const QString& text) {
     return Notice{text, QStringLiteral("ビルドエラー"), Notice::Icon::Critical};
 }
 
-Notice CannotWrite(const QString& path, const QString& reason) {
-    return WriteRefusal(QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
-                            .arg(QDir::toNativeSeparators(path), reason));
+Notice CannotWrite(const QString& path, int error, const QString& reason) {
+    return WriteRefusal(FileFailureMessage(QStringLiteral("ファイルを書き込めませんでした"), path,
+                                           error, reason, true));
 }
 
 } // namespace
@@ -80,13 +83,14 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
     // an empty .ai that makes the game list an AI without a script.
     const FileWriteResult per = WriteFileAtomically(result.perPath, build.bytes);
     if (!per.ok) {
-        result.notice = CannotWrite(result.perPath, per.reason);
+        result.notice = CannotWrite(result.perPath, per.error, per.reason);
         return result;
     }
     if (!QFileInfo::exists(result.aiPath)) {
         QFile ai(result.aiPath);
+        errno = 0;
         if (!ai.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            result.notice = CannotWrite(result.aiPath, ai.errorString());
+            result.notice = CannotWrite(result.aiPath, errno, ai.errorString());
             return result;
         }
         ai.close();

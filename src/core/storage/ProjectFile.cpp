@@ -3,6 +3,7 @@
 #include "model/Cp932.h"
 #include "model/Numeric.h"
 #include "storage/AtomicFile.h"
+#include "storage/FileFailure.h"
 #include "storage/Scramble.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
 #include <cstring>
 
 namespace rw {
@@ -352,8 +354,9 @@ SaveResult SaveProjectFile(const Project& project, const QString& path, bool asT
 
     const FileWriteResult written = WriteFileAtomically(path, bytes);
     if (!written.ok)
-        return SaveResult{false, Warning(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2")
-                                             .arg(path, written.reason))};
+        return SaveResult{false,
+                          Warning(FileFailureMessage(QStringLiteral("ファイルを保存できませんでした。"),
+                                                     path, written.error, written.reason, true))};
     result.ok = true;
     return result;
 }
@@ -366,17 +369,18 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
         return result;
     }
     QFile file(path);
-    auto failed = [&path](const QString& reason) {
+    auto failed = [&path, &file](int error) {
         LoadResult r;
-        r.notice =
-            Warning(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path, reason));
+        r.notice = Warning(FileFailureMessage(QStringLiteral("ファイルを開けませんでした。"), path,
+                                              error, file.errorString(), false));
         return r;
     };
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
+        return failed(errno);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failed(file.errorString());
+        return failed(errno);
     return DecodeProject(bytes, templatesAccepted);
 }
 

@@ -133,13 +133,17 @@ Notice Workspace::Open(const QString& path) {
     LoadResult result = LoadProjectFile(path, false);
     if (!result.project)
         return result.notice;
-    project_ = std::move(*result.project);
+    Opened(std::move(*result.project), path);
+    return {};
+}
+
+void Workspace::Opened(Project project, const QString& path) {
+    project_ = std::move(project);
     currentPath_ = path;
     openFolder_ = QFileInfo(path).absolutePath();
     ResetAfterLoad(true);
     history_.Clear();
     MarkSaved();
-    return {};
 }
 
 SaveOutcome Workspace::Save() {
@@ -165,18 +169,33 @@ SaveOutcome Workspace::SaveAs(const QString& path, bool overwriteAllowed) {
     return SaveOutcome{true, false, {}};
 }
 
+Notice Workspace::OpenGiven(const QString& path) {
+    LoadResult result = LoadProjectFile(path, true);
+    if (!result.project)
+        return result.notice;
+    if (result.isTemplate)
+        StartFromTemplate(std::move(*result.project));
+    else
+        Opened(std::move(*result.project), path);
+    return {};
+}
+
 Notice Workspace::NewFromTemplate(const QString& name) {
     LoadResult result = LoadTemplate(templateFolders_, name);
     if (!result.project)
         return result.notice;
+    StartFromTemplate(std::move(*result.project));
+    return {};
+}
+
+void Workspace::StartFromTemplate(Project project) {
     {
         const Step step(*this, QStringLiteral("テンプレートから"));
-        project_ = std::move(*result.project);
+        project_ = std::move(project);
         currentPath_.clear();
         ResetAfterLoad(false);
     }
     MarkSaved();
-    return {};
 }
 
 SaveOutcome Workspace::SaveAsTemplate(const QString& name) {
@@ -254,7 +273,7 @@ Workspace::Step::~Step() {
 
 ProjectHistory::Place Workspace::CurrentPlace() const {
     const int condition = SelectedKind() == NodeKind::Rule ? conditions_.Selected() : 0;
-    return ProjectHistory::Place{category_, selected_, condition, currentPath_};
+    return ProjectHistory::Place{category_, selected_, condition};
 }
 
 QString Workspace::RenameKey() const {
@@ -303,7 +322,6 @@ void Workspace::FinishEdit() {
 
 void Workspace::ShowPlace(const ProjectHistory::Place& place) {
     modified_ = history_.Version() != savedVersion_;
-    currentPath_ = place.path;
     category_ = std::clamp(place.category, 1, kCategoryCount);
     RebuildTree();
     SelectNode(place.selected);
