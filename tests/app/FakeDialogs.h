@@ -18,11 +18,13 @@ public:
     std::function<int(QDialog&)> onRun = [](QDialog&) { return int(QDialog::Rejected); };
 
     QList<Notice> asked;
+    QList<Buttons> askedButtons; // the buttons of each question in `asked`
     QList<Notice> informed;
     QList<FileRequest> fileRequests;
 
-    Answer Ask(const Notice& question, Buttons) override {
+    Answer Ask(const Notice& question, Buttons buttons) override {
         asked << question;
+        askedButtons << buttons;
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
     void Inform(const Notice& notice) override { informed << notice; }

@@ -1,6 +1,7 @@
 #include "conditions/FrmIf.h"
 
 #include "conditions/ConditionEditor.h"
+#include "shell/Mnemonics.h"
 #include "shell/Dialogs.h"
 #include "workspace/Workspace.h"
 
@@ -202,7 +203,7 @@ void FrmIf::Reload() {
     syncing_ = true;
     const ConditionEditor& model = Model();
     setWindowTitle(model.Title());
-    confirm_->setText(model.ConfirmText());
+    confirm_->setText(ConfirmButtonText(model.ConfirmText()));
     tabs_->setCurrentIndex(model.Tab() - 1);
     for (const ConditionKind& kind : ConditionKinds())
         ReloadPanel(kind);

@@ -2,6 +2,7 @@
 
 #include "events/FreeEventEditor.h"
 #include "events/PanelState.h"
+#include "shell/Mnemonics.h"
 #include "shell/Dialogs.h"
 #include "shell/Icons.h"
 #include "vocabulary/Vocabulary.h"
@@ -175,7 +176,7 @@ void FrmFree::Sync() {
     related_->setText(preview.relatedCaption.isEmpty()
                           ? QString()
                           : preview.relatedCaption + QStringLiteral(" / ") + preview.relatedFact);
-    confirm_->setText(editor_.ConfirmCaption());
+    confirm_->setText(ConfirmButtonText(editor_.ConfirmCaption()));
     syncing_ = false;
 }
 

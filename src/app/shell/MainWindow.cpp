@@ -14,6 +14,7 @@
 #include "shell/WindowPlacement.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
+#include "storage/RecentFiles.h"
 #include "storage/TemplateOpenDialog.h"
 #include "storage/TemplateSaveDialog.h"
 #include "storage/Templates.h"
@@ -97,9 +98,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::AddFileCommands() {
     CommandMap& c = *commands_;
-    c.Add(QStringLiteral("file.newEmpty"), QStringLiteral("空のプロジェクト"),
-          [this] { NewEmptyProject(); });
-    c.Add(QStringLiteral("file.newFromTemplate"), QStringLiteral("テンプレートから..."),
+    c.Add(QStringLiteral("file.newEmpty"), QStringLiteral("空のプロジェクト(&E)"), [this] {
+         NewEmptyProject();
+     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    c.Add(QStringLiteral("file.newFromTemplate"), QStringLiteral("テンプレートから(&T)..."),
           [this] { NewFromTemplate(); });
     c.Add(QStringLiteral("file.open"), QStringLiteral("既存のAIプロジェクトを開く(&O)..."), [this] {
          OpenProject();
@@ -112,7 +114,10 @@ void MainWindow::AddFileCommands() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     c.Add(QStringLiteral("file.saveTemplate"), QStringLiteral("テンプレートとして保存(&T)..."),
           [this] { SaveAsTemplate(); });
-    c.Add(QStringLiteral("file.exit"), QStringLiteral("終了(&X)"), [this] { close(); });
+    c.Add(QStringLiteral("file.exit"), QStringLiteral("終了(&X)"), [this] {
+         close();
+     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    c.Add(QStringLiteral("file.noRecent"), QStringLiteral("(なし)"), [] {})->setEnabled(false);
 }
 
 void MainWindow::BuildMenuBar() {
@@ -134,8 +139,11 @@ void MainWindow::BuildMenuBar() {
     QMenu* fresh = file->addMenu(QStringLiteral("新しいAIプロジェクトを作る(&N)"));
     fresh->setObjectName(QStringLiteral("menu.new"));
     add(fresh, {"file.newEmpty", "file.newFromTemplate"});
-    add(file, {"file.open", "", "file.save", "file.saveAs", "", "file.saveTemplate", "",
-               "file.buildPer", "", "file.exit"});
+    add(file, {"file.open"});
+    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    recentMenu_->setObjectName(QStringLiteral("menu.recent"));
+    add(file, {"", "file.save", "file.saveAs", "", "file.saveTemplate", "", "file.buildPer", "",
+               "file.exit"});
     add(menu("menu.edit", QStringLiteral("編集(&E)")), {"edit.undo", "edit.redo"});
     add(menu("menu.view", QStringLiteral("表示(&V)")), {"view.colourPreview", "view.autoRename"});
     QMenu* rules = ruleColumn_->Menu();
@@ -171,7 +179,7 @@ void MainWindow::BuildCentre() {
     connect(groupView_, &GroupChoicesView::PopupRequested, this,
             [this](const QString& id, const QPoint& at) {
                 work_.RememberPopupSection(id);
-                choicesPopup_->exec(at);
+                choicesPopup_->popup(at);
             });
     groupPage_ = Scrolled(groupView_);
     rulePage_ = Scrolled(BuildRulePage());
@@ -268,6 +276,7 @@ void MainWindow::Start() {
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
+    ShowRecentFiles();
     Refresh();
 
     if (askTemplateFolder)
@@ -330,6 +339,7 @@ void MainWindow::Refresh() {
     const bool wasRefreshing = refreshing_;
     refreshing_ = true;
     setWindowTitle(work_.Caption());
+    setWindowModified(work_.IsModified());
     const int category = work_.CurrentCategory();
     if (tabs_->currentIndex() != category - 1)
         tabs_->setCurrentIndex(category - 1);
@@ -360,6 +370,10 @@ void MainWindow::Refresh() {
     Action(QStringLiteral("view.autoRename"))->setChecked(work_.AutoRename());
     status_[0]->setText(work_.RuleCountText());
     status_[1]->setText(work_.CommandCountText());
+    for (QAction* menu : menuBar()->actions()) {
+        if (menu->menu())
+            CommandMap::FollowItems(menu->menu());
+    }
     refreshing_ = wasRefreshing;
 }
 
@@ -374,6 +388,7 @@ bool MainWindow::ConfirmDiscard() {
         return true;
     const Notice question{QStringLiteral("変更を保存しますか？"), QStringLiteral("確認"),
                           Notice::Icon::Question};
+    // Yes, the safe answer, is the default here.
     switch (dialogs_.Ask(question, Dialogs::Buttons::YesNoCancel)) {
     case Dialogs::Answer::Yes:
         return SaveProject();
@@ -386,7 +401,10 @@ bool MainWindow::ConfirmDiscard() {
 }
 
 void MainWindow::NewEmptyProject() {
-    if (dialogs_.Ask(EmptyProjectQuestion(), Dialogs::Buttons::YesNoCancel) != Dialogs::Answer::Yes)
+    if (!ConfirmDiscard())
+        return;
+    if (dialogs_.Ask(EmptyProjectQuestion(), Dialogs::Buttons::YesNoCancelDefaultNo) !=
+        Dialogs::Answer::Yes)
         return;
     Do([this] { work_.NewEmptyProject(); });
 }
@@ -434,9 +452,57 @@ bool MainWindow::OpenFile(const QString& path) {
         WaitCursor wait;
         notice = work_.Open(path);
     }
+    return AfterOpen(notice);
+}
+
+bool MainWindow::OpenGivenFile(const QString& path) {
+    Notice notice;
+    {
+        WaitCursor wait;
+        notice = work_.OpenGiven(path);
+    }
+    return AfterOpen(notice);
+}
+
+bool MainWindow::AfterOpen(const Notice& notice) {
+    if (notice.IsEmpty() && !work_.CurrentPath().isEmpty())
+        RememberRecentFile(work_.CurrentPath());
     Refresh();
     Show(notice);
     return notice.IsEmpty();
+}
+
+void MainWindow::OpenRecentFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        SaveRecentFiles(WithoutRecentFile(LoadRecentFiles(), path));
+        ShowRecentFiles();
+        Refresh();
+        Show(Notice{QStringLiteral("ファイルが見つかりません\n") + QDir::toNativeSeparators(path) +
+                        QStringLiteral("\n最近使ったファイルの一覧から外しました"),
+                    QStringLiteral("最近使ったファイル"), Notice::Icon::Warning});
+        return;
+    }
+    if (ConfirmDiscard())
+        OpenFile(path);
+}
+
+void MainWindow::RememberRecentFile(const QString& path) {
+    SaveRecentFiles(WithRecentFile(LoadRecentFiles(), path));
+    ShowRecentFiles();
+}
+
+void MainWindow::ShowRecentFiles() {
+    recentMenu_->clear();
+    const QStringList files = LoadRecentFiles().mid(0, kRecentFileLimit);
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* entry = recentMenu_->addAction(RecentFileMenuText(i, path));
+        entry->setObjectName(QStringLiteral("file.recent.%1").arg(i + 1));
+        connect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    if (files.isEmpty())
+        recentMenu_->addAction(Action(QStringLiteral("file.noRecent")));
+    CommandMap::FollowItems(Menu(QStringLiteral("menu.file")));
 }
 
 bool MainWindow::SaveProject() {
@@ -458,7 +524,7 @@ bool MainWindow::SaveProjectAs() {
     if (path.isEmpty())
         return false;
     const bool exists = QFileInfo::exists(path);
-    if (exists && dialogs_.Ask(OverwriteQuestion(path), Dialogs::Buttons::YesNoCancel) !=
+    if (exists && dialogs_.Ask(OverwriteQuestion(path), Dialogs::Buttons::YesNoCancelDefaultNo) !=
                       Dialogs::Answer::Yes)
         return false;
     SaveOutcome outcome;
@@ -466,6 +532,8 @@ bool MainWindow::SaveProjectAs() {
         WaitCursor wait;
         outcome = work_.SaveAs(path, exists);
     }
+    if (outcome.ok)
+        RememberRecentFile(path);
     Refresh();
     Show(outcome.notice);
     return outcome.ok;

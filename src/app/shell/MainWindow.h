@@ -86,6 +86,12 @@ public:
     // name is chosen (also the file named on the command line); a file that
     // cannot be opened is reported and leaves the open project as it was.
     bool OpenFile(const QString& path);
+    // A file handed over by the desktop or the command line: a project opens
+    // as above, a template starts a new, unsaved project from it.
+    bool OpenGivenFile(const QString& path);
+    // An entry of "最近使ったファイル": a file no longer there is dropped from
+    // the list with a message.
+    void OpenRecentFile(const QString& path);
 
     // Sets the message panel (long operations announce themselves there).
     void SetMessage(const QString& text);
@@ -103,6 +109,9 @@ private:
     void PlaceWindow();
     void RememberWindow() const;
     void Show(const Notice& notice);
+    bool AfterOpen(const Notice& notice);
+    void RememberRecentFile(const QString& path);
+    void ShowRecentFiles();
 
     // The file commands.
     void NewEmptyProject();
@@ -129,6 +138,7 @@ private:
     EventPanels* eventPanels_ = nullptr;
     RuleOptionsBar* options_ = nullptr;
     QMenu* choicesPopup_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     std::array<QLabel*, 4> status_{};
 };
 

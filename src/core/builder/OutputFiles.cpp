@@ -51,6 +51,16 @@ Notice CheckAiName(const QString& name) {
     return {};
 }
 
+QString DefaultOutputFolder(const QString& remembered, const QString& programFolder,
+                            bool programFolderWritable, bool installed,
+                            const QString& documentsFolder) {
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    if ((programFolderWritable && !installed) || documentsFolder.isEmpty())
+        return programFolder;
+    return documentsFolder;
+}
+
 OutputResult AiFilePaths(const QString& folder, const QString& name) {
     OutputResult result;
     result.notice = CheckAiName(name);

@@ -60,11 +60,12 @@ TEST(FileProblem, ThePathItselfShowsAMissingFolderAFileInTheWayAndAFolderInPlace
 }
 
 TEST(FileProblem, MessageNamesTheFileTheReasonAndTheSystemsWords) {
-    EXPECT_EQ(FileFailureMessage(QStringLiteral("ファイルを保存できませんでした。"),
-                                 QStringLiteral("/x/a.rwp"), ENOSPC,
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.rwp");
+    EXPECT_EQ(FileFailureMessage(QStringLiteral("ファイルを保存できませんでした。"), path, ENOSPC,
                                  QStringLiteral("No space left on device"), true),
-              QStringLiteral("ファイルを保存できませんでした。\n/x/a.rwp\n"
-                             "ディスクの空き容量が足りません（No space left on device）"));
+              QStringLiteral("ファイルを保存できませんでした。\n") + QDir::toNativeSeparators(path) +
+                  QStringLiteral("\nディスクの空き容量が足りません（No space left on device）"));
     EXPECT_EQ(FileProblemText(FileProblem::NoFolder, false), QStringLiteral("ファイルが見つかりません"));
     EXPECT_EQ(FileProblemText(FileProblem::NoFolder, true),
               QStringLiteral("保存先のフォルダがありません"));

@@ -137,13 +137,13 @@ TEST_F(WorkspaceFiles, AGivenTemplateStartsANewProjectAndAGivenProjectOpens) {
     ws.NewEmptyProject();
 
     ASSERT_TRUE(ws.OpenGiven(TemplatePath(dir.path(), "base")).IsEmpty());
-    EXPECT_EQ(CountRules(ws.CurrentProject()), 4);
+    EXPECT_EQ(CountRules(ws.CurrentProject()), 3);
     EXPECT_EQ(ws.CurrentPath(), "");
     EXPECT_TRUE(ws.Save().needsName);
 
     ws.NewEmptyProject();
     ASSERT_TRUE(ws.OpenGiven(project).IsEmpty());
-    EXPECT_EQ(CountRules(ws.CurrentProject()), 4);
+    EXPECT_EQ(CountRules(ws.CurrentProject()), 3);
     EXPECT_EQ(ws.CurrentPath(), project);
     EXPECT_FALSE(ws.CanUndo());
     EXPECT_EQ(ws.OpenGiven(PathOf("missing.rwp")), FileNotFoundNotice());
