@@ -15,6 +15,7 @@ class FakeDialogs : public Dialogs {
 public:
     QList<Answer> answers; // next answers to Ask; Cancel when empty
     QStringList files;     // next answers to OpenFile / SaveFile; cancelled when empty
+    QStringList folders;   // next answers to PickFolder; cancelled when empty
     std::function<int(QDialog&)> onRun = [](QDialog&) { return int(QDialog::Rejected); };
 
     QList<Notice> asked;
@@ -30,7 +31,9 @@ public:
     void Inform(const Notice& notice) override { informed << notice; }
     QString OpenFile(const FileRequest& request) override { return NextFile(request); }
     QString SaveFile(const FileRequest& request) override { return NextFile(request); }
-    QString PickFolder(const QString&, const QString&) override { return {}; }
+    QString PickFolder(const QString&, const QString&) override {
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
     int Run(QDialog& dialog) override { return onRun(dialog); }
 
 private:

@@ -23,8 +23,8 @@ void BuildPerCommand(MainWindow& window, Dialogs& dialogs, const QString& progra
         !window.Work().Templates().besideProgram,
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     FrmPer dialog(
-        dialogs, window.Work(), folder,
-        [&window](const QString& text) { window.SetMessage(text); }, &window);
+        dialogs, window.Work(), folder, [&window](const QString& text) { window.SetMessage(text); },
+        &window);
     dialog.SetEnvironment(LoadEnvironmentSettings());
     dialogs.Run(dialog);
     if (!dialog.ChosenFolder().isEmpty())

@@ -1,8 +1,8 @@
 #include "conditions/FrmIf.h"
 
 #include "conditions/ConditionEditor.h"
-#include "shell/Mnemonics.h"
 #include "shell/Dialogs.h"
+#include "shell/Mnemonics.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>

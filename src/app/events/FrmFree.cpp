@@ -2,9 +2,9 @@
 
 #include "events/FreeEventEditor.h"
 #include "events/PanelState.h"
-#include "shell/Mnemonics.h"
 #include "shell/Dialogs.h"
 #include "shell/Icons.h"
+#include "shell/Mnemonics.h"
 #include "vocabulary/Vocabulary.h"
 #include "workspace/Workspace.h"
 

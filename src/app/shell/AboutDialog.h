@@ -17,7 +17,7 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
 
     QString VersionText() const;
-    QString QtText() const;      // the version of Qt the program runs with
+    QString QtText() const; // the version of Qt the program runs with
     QString LicenceText() const;
 
 protected:

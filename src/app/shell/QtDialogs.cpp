@@ -48,8 +48,7 @@ QString QtDialogs::QtFilter(const QString& filter) {
 }
 
 Dialogs::Answer QtDialogs::Ask(const Notice& question, Buttons buttons) {
-    const bool cancel =
-        buttons == Buttons::YesNoCancel || buttons == Buttons::YesNoCancelDefaultNo;
+    const bool cancel = buttons == Buttons::YesNoCancel || buttons == Buttons::YesNoCancelDefaultNo;
     const bool safeNo =
         buttons == Buttons::YesNoDefaultNo || buttons == Buttons::YesNoCancelDefaultNo;
     QMessageBox box(ToQt(question.icon), question.title, question.text,

@@ -34,8 +34,8 @@ void AddWindowCommands(MainWindow& window, CommandMap& commands) {
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = commands.Add(QStringLiteral("edit.redo"), QStringLiteral("やり直し(&R)"),
                                  [&window, &work] { window.Do([&work] { work.Redo(); }); });
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QAction* colour = commands.Add(
         QStringLiteral("view.colourPreview"), QStringLiteral("スクリプトをカラー表示(&C)"),

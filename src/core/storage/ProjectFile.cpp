@@ -354,9 +354,9 @@ SaveResult SaveProjectFile(const Project& project, const QString& path, bool asT
 
     const FileWriteResult written = WriteFileAtomically(path, bytes);
     if (!written.ok)
-        return SaveResult{false,
-                          Warning(FileFailureMessage(QStringLiteral("ファイルを保存できませんでした。"),
-                                                     path, written.error, written.reason, true))};
+        return SaveResult{
+            false, Warning(FileFailureMessage(QStringLiteral("ファイルを保存できませんでした。"),
+                                              path, written.error, written.reason, true))};
     result.ok = true;
     return result;
 }

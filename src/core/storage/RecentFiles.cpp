@@ -31,8 +31,8 @@ QStringList WithRecentFile(const QStringList& files, const QString& path) {
 
 QString RecentFileMenuText(int index, const QString& path) {
     // The tenth and later entries would have no digit of their own.
-    const QString number = index < 9 ? QStringLiteral("&%1 ").arg(index + 1)
-                                     : QStringLiteral("%1 ").arg(index + 1);
+    const QString number =
+        index < 9 ? QStringLiteral("&%1 ").arg(index + 1) : QStringLiteral("%1 ").arg(index + 1);
     return number + QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 

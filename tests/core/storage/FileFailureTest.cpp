@@ -28,19 +28,18 @@ TEST_P(FileProblemFromErrno, NamesTheCommonReasons) {
               GetParam().problem);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reasons, FileProblemFromErrno,
-    testing::Values(ErrnoRow{"NoSpace", ENOSPC, FileProblem::DiskFull},
-                    ErrnoRow{"Quota", EDQUOT, FileProblem::DiskFull},
-                    ErrnoRow{"TooLarge", EFBIG, FileProblem::DiskFull},
-                    ErrnoRow{"ReadOnlyMedium", EROFS, FileProblem::ReadOnly},
-                    ErrnoRow{"Busy", EBUSY, FileProblem::InUse},
-                    ErrnoRow{"TextBusy", ETXTBSY, FileProblem::InUse},
-                    ErrnoRow{"Denied", EACCES, FileProblem::AccessDenied},
-                    ErrnoRow{"NotPermitted", EPERM, FileProblem::AccessDenied},
-                    ErrnoRow{"NoWord", 0, FileProblem::Other},
-                    ErrnoRow{"Unusual", EIO, FileProblem::Other}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Reasons, FileProblemFromErrno,
+                         testing::Values(ErrnoRow{"NoSpace", ENOSPC, FileProblem::DiskFull},
+                                         ErrnoRow{"Quota", EDQUOT, FileProblem::DiskFull},
+                                         ErrnoRow{"TooLarge", EFBIG, FileProblem::DiskFull},
+                                         ErrnoRow{"ReadOnlyMedium", EROFS, FileProblem::ReadOnly},
+                                         ErrnoRow{"Busy", EBUSY, FileProblem::InUse},
+                                         ErrnoRow{"TextBusy", ETXTBSY, FileProblem::InUse},
+                                         ErrnoRow{"Denied", EACCES, FileProblem::AccessDenied},
+                                         ErrnoRow{"NotPermitted", EPERM, FileProblem::AccessDenied},
+                                         ErrnoRow{"NoWord", 0, FileProblem::Other},
+                                         ErrnoRow{"Unusual", EIO, FileProblem::Other}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // What the path shows is told even when the system gave no error number.
 TEST(FileProblem, ThePathItselfShowsAMissingFolderAFileInTheWayAndAFolderInPlace) {
@@ -64,9 +63,11 @@ TEST(FileProblem, MessageNamesTheFileTheReasonAndTheSystemsWords) {
     const QString path = dir.filePath("a.rwp");
     EXPECT_EQ(FileFailureMessage(QStringLiteral("ファイルを保存できませんでした。"), path, ENOSPC,
                                  QStringLiteral("No space left on device"), true),
-              QStringLiteral("ファイルを保存できませんでした。\n") + QDir::toNativeSeparators(path) +
+              QStringLiteral("ファイルを保存できませんでした。\n") +
+                  QDir::toNativeSeparators(path) +
                   QStringLiteral("\nディスクの空き容量が足りません（No space left on device）"));
-    EXPECT_EQ(FileProblemText(FileProblem::NoFolder, false), QStringLiteral("ファイルが見つかりません"));
+    EXPECT_EQ(FileProblemText(FileProblem::NoFolder, false),
+              QStringLiteral("ファイルが見つかりません"));
     EXPECT_EQ(FileProblemText(FileProblem::NoFolder, true),
               QStringLiteral("保存先のフォルダがありません"));
 }
@@ -77,7 +78,8 @@ TEST(FileProblem, ASaveIntoAMissingFolderSaysSoInJapanese) {
     const SaveResult saved = SaveProjectFile(InitialProject(), path, false);
     ASSERT_FALSE(saved.ok);
     EXPECT_TRUE(saved.notice.text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") +
-                                             path + QStringLiteral("\n保存先のフォルダがありません")))
+                                             path +
+                                             QStringLiteral("\n保存先のフォルダがありません")))
         << saved.notice.text.toStdString();
 }
 

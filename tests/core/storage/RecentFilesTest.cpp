@@ -25,7 +25,8 @@ TEST(RecentFiles, NewestFirstOnceAndNoMoreThanEight) {
 }
 
 TEST(RecentFiles, MenuTextNumbersTheEntryAndKeepsAmpersands) {
-    EXPECT_EQ(RecentFileMenuText(0, QStringLiteral("/p/a&b.rwp")), QStringLiteral("&1 /p/a&&b.rwp"));
+    EXPECT_EQ(RecentFileMenuText(0, QStringLiteral("/p/a&b.rwp")),
+              QStringLiteral("&1 /p/a&&b.rwp"));
     EXPECT_EQ(RecentFileMenuText(7, QStringLiteral("/p/c.rwp")), QStringLiteral("&8 /p/c.rwp"));
 }
 
