@@ -28,17 +28,25 @@ TEST_P(FileProblemFromErrno, NamesTheCommonReasons) {
               GetParam().problem);
 }
 
-INSTANTIATE_TEST_SUITE_P(Reasons, FileProblemFromErrno,
-                         testing::Values(ErrnoRow{"NoSpace", ENOSPC, FileProblem::DiskFull},
-                                         ErrnoRow{"Quota", EDQUOT, FileProblem::DiskFull},
-                                         ErrnoRow{"TooLarge", EFBIG, FileProblem::DiskFull},
-                                         ErrnoRow{"ReadOnlyMedium", EROFS, FileProblem::ReadOnly},
-                                         ErrnoRow{"Busy", EBUSY, FileProblem::InUse},
-                                         ErrnoRow{"TextBusy", ETXTBSY, FileProblem::InUse},
-                                         ErrnoRow{"Denied", EACCES, FileProblem::AccessDenied},
-                                         ErrnoRow{"NotPermitted", EPERM, FileProblem::AccessDenied},
-                                         ErrnoRow{"NoWord", 0, FileProblem::Other},
-                                         ErrnoRow{"Unusual", EIO, FileProblem::Other}),
+// Quotas and busy program files are words some systems do not have.
+const ErrnoRow kErrnoRows[] = {
+    {"NoSpace", ENOSPC, FileProblem::DiskFull},
+#ifdef EDQUOT
+    {"Quota", EDQUOT, FileProblem::DiskFull},
+#endif
+    {"TooLarge", EFBIG, FileProblem::DiskFull},
+    {"ReadOnlyMedium", EROFS, FileProblem::ReadOnly},
+    {"Busy", EBUSY, FileProblem::InUse},
+#ifdef ETXTBSY
+    {"TextBusy", ETXTBSY, FileProblem::InUse},
+#endif
+    {"Denied", EACCES, FileProblem::AccessDenied},
+    {"NotPermitted", EPERM, FileProblem::AccessDenied},
+    {"NoWord", 0, FileProblem::Other},
+    {"Unusual", EIO, FileProblem::Other},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reasons, FileProblemFromErrno, testing::ValuesIn(kErrnoRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // What the path shows is told even when the system gave no error number.
