@@ -10,11 +10,11 @@
 #include "shell/GameInstallation.h"
 #include "shell/Icons.h"
 #include "shell/Preferences.h"
+#include "shell/RecentFilesMenu.h"
 #include "shell/WindowCommands.h"
 #include "shell/WindowPlacement.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
-#include "storage/RecentFiles.h"
 #include "storage/TemplateOpenDialog.h"
 #include "storage/TemplateSaveDialog.h"
 #include "storage/Templates.h"
@@ -140,8 +140,9 @@ void MainWindow::BuildMenuBar() {
     fresh->setObjectName(QStringLiteral("menu.new"));
     add(fresh, {"file.newEmpty", "file.newFromTemplate"});
     add(file, {"file.open"});
-    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
-    recentMenu_->setObjectName(QStringLiteral("menu.recent"));
+    recentMenu_ = new RecentFilesMenu(Action(QStringLiteral("file.noRecent")), file);
+    connect(recentMenu_, &RecentFilesMenu::FileChosen, this, &MainWindow::OpenRecentFile);
+    file->addMenu(recentMenu_);
     add(file, {"", "file.save", "file.saveAs", "", "file.saveTemplate", "", "file.buildPer", "",
                "file.exit"});
     add(menu("menu.edit", QStringLiteral("編集(&E)")), {"edit.undo", "edit.redo"});
@@ -276,7 +277,6 @@ void MainWindow::Start() {
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
-    ShowRecentFiles();
     Refresh();
 
     if (askTemplateFolder)
@@ -466,7 +466,7 @@ bool MainWindow::OpenGivenFile(const QString& path) {
 
 bool MainWindow::AfterOpen(const Notice& notice) {
     if (notice.IsEmpty() && !work_.CurrentPath().isEmpty())
-        RememberRecentFile(work_.CurrentPath());
+        recentMenu_->Remember(work_.CurrentPath());
     Refresh();
     Show(notice);
     return notice.IsEmpty();
@@ -474,8 +474,7 @@ bool MainWindow::AfterOpen(const Notice& notice) {
 
 void MainWindow::OpenRecentFile(const QString& path) {
     if (!QFileInfo(path).isFile()) {
-        SaveRecentFiles(WithoutRecentFile(LoadRecentFiles(), path));
-        ShowRecentFiles();
+        recentMenu_->Forget(path);
         Refresh();
         Show(Notice{QStringLiteral("ファイルが見つかりません\n") + QDir::toNativeSeparators(path) +
                         QStringLiteral("\n最近使ったファイルの一覧から外しました"),
@@ -484,25 +483,6 @@ void MainWindow::OpenRecentFile(const QString& path) {
     }
     if (ConfirmDiscard())
         OpenFile(path);
-}
-
-void MainWindow::RememberRecentFile(const QString& path) {
-    SaveRecentFiles(WithRecentFile(LoadRecentFiles(), path));
-    ShowRecentFiles();
-}
-
-void MainWindow::ShowRecentFiles() {
-    recentMenu_->clear();
-    const QStringList files = LoadRecentFiles().mid(0, kRecentFileLimit);
-    for (int i = 0; i < files.size(); ++i) {
-        const QString path = files[i];
-        QAction* entry = recentMenu_->addAction(RecentFileMenuText(i, path));
-        entry->setObjectName(QStringLiteral("file.recent.%1").arg(i + 1));
-        connect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
-    }
-    if (files.isEmpty())
-        recentMenu_->addAction(Action(QStringLiteral("file.noRecent")));
-    CommandMap::FollowItems(Menu(QStringLiteral("menu.file")));
 }
 
 bool MainWindow::SaveProject() {
@@ -533,7 +513,7 @@ bool MainWindow::SaveProjectAs() {
         outcome = work_.SaveAs(path, exists);
     }
     if (outcome.ok)
-        RememberRecentFile(path);
+        recentMenu_->Remember(path);
     Refresh();
     Show(outcome.notice);
     return outcome.ok;

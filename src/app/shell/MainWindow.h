@@ -26,6 +26,7 @@ class ConditionFrame;
 class ConditionTree;
 class EventPanels;
 class GroupChoicesView;
+class RecentFilesMenu;
 class RuleColumn;
 class RuleOptionsBar;
 class RuleTree;
@@ -110,8 +111,6 @@ private:
     void RememberWindow() const;
     void Show(const Notice& notice);
     bool AfterOpen(const Notice& notice);
-    void RememberRecentFile(const QString& path);
-    void ShowRecentFiles();
 
     // The file commands.
     void NewEmptyProject();
@@ -138,7 +137,7 @@ private:
     EventPanels* eventPanels_ = nullptr;
     RuleOptionsBar* options_ = nullptr;
     QMenu* choicesPopup_ = nullptr;
-    QMenu* recentMenu_ = nullptr;
+    RecentFilesMenu* recentMenu_ = nullptr;
     std::array<QLabel*, 4> status_{};
 };
 
