@@ -26,17 +26,18 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("the project file to open (.rwp)"),
+                                 QStringLiteral("the project to open (.rwp), or a template "
+                                                "to start a new project from (.aitmp)"),
                                  QStringLiteral("[FILE]"));
     parser.process(app);
     rw::QtDialogs dialogs;
     rw::MainWindow window(dialogs, QCoreApplication::applicationDirPath(), rw::MakeGameSystem());
     window.Start();
     window.show();
-    // A file given by the desktop (a double click on a project) opens once
-    // the window is up, so that a refusal is shown over it.
+    // A file given by the desktop (a double click on a project or a
+    // template) opens once the window is up, so that a refusal is shown over it.
     if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
-        window.OpenFile(QFileInfo(files.first()).absoluteFilePath());
+        window.OpenGivenFile(QFileInfo(files.first()).absoluteFilePath());
 
     // For looking at a menu without a pointer: RW_OPEN_MENU=menu.file and so on.
     const QString menuName = qEnvironmentVariable("RW_OPEN_MENU");

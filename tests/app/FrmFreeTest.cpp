@@ -40,7 +40,7 @@ protected:
 TEST_F(FrmFreeTest, AddsAnEventAndChangesItAgainFromTheTree) {
     OnDialog([](FrmFree& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("フリーイベント"));
-        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("追加"));
+        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("追加(&A)"));
         dialog.Tabs()->setCurrentIndex(10);
         Picker(dialog, "diplomacy.player")->setCurrentIndex(1);
         Picker(dialog, "diplomacy.stance")->setCurrentIndex(2);
@@ -55,7 +55,7 @@ TEST_F(FrmFreeTest, AddsAnEventAndChangesItAgainFromTheTree) {
     EXPECT_TRUE(window_->Action(QStringLiteral("event.edit"))->isEnabled());
 
     OnDialog([](FrmFree& dialog) {
-        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("変更"));
+        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("変更(&M)"));
         EXPECT_EQ(dialog.Tabs()->currentIndex(), 10);
         EXPECT_EQ(Picker(dialog, "diplomacy.player")->currentIndex(), 1);
         Picker(dialog, "diplomacy.stance")->setCurrentIndex(0);

@@ -41,7 +41,7 @@ TEST_F(FrmIfTest, ToolbarAddRefusesAnInvalidAmountThenAppendsTheFact) {
     const int before = List().Size();
     OnDialog([this](FrmIf& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("条件の追加"));
-        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("追加"));
+        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("追加(&A)"));
         EXPECT_EQ(dialog.CancelButton()->text(), QStringLiteral("キャンセル"));
         EXPECT_EQ(dialog.Tabs()->currentIndex(), 0);
         EXPECT_EQ(dialog.CaptionLabel()->text(), QStringLiteral("木が100以上のとき"));
@@ -94,7 +94,7 @@ TEST_F(FrmIfTest, DoubleClickRefillsTheEntryAndChangesItInPlace) {
 
     OnDialog([](FrmIf& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("条件の変更"));
-        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("変更"));
+        EXPECT_EQ(dialog.ConfirmButton()->text(), QStringLiteral("変更(&M)"));
         EXPECT_EQ(dialog.Tabs()->currentIndex(), 4);
         EXPECT_EQ(dialog.NumberBox(5)->text(), QStringLiteral("60"));
         dialog.PickerBox(5, 0)->setCurrentIndex(1); // 全非軍事ユニット

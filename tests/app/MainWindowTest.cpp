@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, StartsOnTheRootGroupOfTheFirstCategory) {
     EXPECT_EQ(Status(1), QStringLiteral("ルール数: 0/1000"));
     EXPECT_EQ(Status(2), QString());
     EXPECT_EQ(Status(3), QStringLiteral("Ver0.97"));
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright[*]"));
     EXPECT_TRUE(dialogs_.asked.isEmpty()); // the template folder was there
     EXPECT_FALSE(Enabled("rule.delete"));
     EXPECT_FALSE(Window().Menu(QStringLiteral("menu.condition"))->isEnabled());
@@ -153,14 +153,14 @@ TEST_F(MainWindowTest, SavesAndReopensThroughTheActions) {
     EXPECT_EQ(dialogs_.fileRequests[0].title, QStringLiteral("プロジェクトの保存"));
     EXPECT_EQ(dialogs_.fileRequests[0].defaultSuffix, QStringLiteral("rwp"));
     EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright (") + path + u')');
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("ai.rwp[*] – Rulewright"));
     EXPECT_FALSE(Window().Work().IsModified());
 
     dialogs_.answers = {Dialogs::Answer::Yes};
     Trigger("file.newEmpty");
     EXPECT_EQ(dialogs_.asked.last().text,
               QStringLiteral("全てのデータが失われますがよろしいですか？"));
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright[*]"));
     EXPECT_EQ(TreeText(), QStringList{QStringLiteral("建物グループ")});
 
     dialogs_.answers = {Dialogs::Answer::No}; // the emptied project is not saved
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, SavesAndReopensThroughTheActions) {
     EXPECT_EQ(TreeText(), (QStringList{QStringLiteral("建物グループ"),
                                        QStringLiteral("新しいグループ"), QStringLiteral("  家")}));
     EXPECT_EQ(SelectedCaption(), QStringLiteral("建物グループ"));
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright (") + path + u')');
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("ai.rwp[*] – Rulewright"));
     EXPECT_TRUE(dialogs_.informed.isEmpty());
 }
 
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, DecliningTheOverwriteKeepsTheOldFileAndPath) {
     QFile old(path);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("old"));
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright[*]"));
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreAskedAboutBeforeTheyAreLost) {
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, TemplatesSaveAndStartNewProjects) {
     Trigger("file.saveTemplate");
     EXPECT_TRUE(dialogs_.informed.isEmpty()) << dialogs_.informed.value(0).text.toStdString();
     EXPECT_TRUE(QFileInfo::exists(FilePath("Template/早攻め.aitmp")));
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright[*]"));
 
     // A name the file system cannot hold is refused and the dialog stays open.
     dialogs_.onRun = [](QDialog& dialog) {
@@ -257,7 +257,8 @@ TEST_F(MainWindowTest, TemplatesSaveAndStartNewProjects) {
     EXPECT_EQ(dialogs_.informed.size(), 1);
     EXPECT_FALSE(QFileInfo::exists(FilePath("外.aitmp")));
 
-    dialogs_.answers = {Dialogs::Answer::Yes}; // empty the project first
+    // Empty the project first, without saving it.
+    dialogs_.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     Trigger("file.newEmpty");
     ASSERT_EQ(TreeText().size(), 1);
     dialogs_.onRun = [](QDialog& dialog) {
@@ -274,7 +275,7 @@ TEST_F(MainWindowTest, TemplatesSaveAndStartNewProjects) {
     };
     Trigger("file.newFromTemplate");
     EXPECT_EQ(TreeText(), (QStringList{QStringLiteral("建物グループ"), QStringLiteral("  家")}));
-    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_EQ(Window().windowTitle(), QStringLiteral("Rulewright[*]"));
 }
 
 TEST_F(MainWindowTest, GroupChoicesAreStoredAsTheyAreTicked) {

@@ -102,7 +102,7 @@ TEST_F(StartUpFilesTest, FileNamedAtStartOpensAndABadOneLeavesTheNewProject) {
     ASSERT_TRUE(SaveProjectFile(Titled(QStringLiteral("開く"), 2), good, false).ok);
     StartWindow();
     EXPECT_TRUE(window_->OpenFile(good));
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Rulewright (") + good + QStringLiteral(")"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("二つのルール.rwp[*] – Rulewright"));
     EXPECT_EQ(window_->Work().CurrentProject().title, QStringLiteral("開く"));
     EXPECT_EQ(window_->Rules()->topLevelItem(0)->childCount(), 2);
     EXPECT_TRUE(dialogs_.informed.isEmpty());
@@ -117,7 +117,7 @@ TEST_F(StartUpFilesTest, FileNamedAtStartOpensAndABadOneLeavesTheNewProject) {
     EXPECT_FALSE(window_->OpenFile(junk));
     ASSERT_EQ(dialogs_.informed.size(), 1);
     EXPECT_EQ(dialogs_.informed[0], CorruptFileNotice());
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Rulewright"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Rulewright[*]"));
     EXPECT_EQ(window_->Work().CurrentProject().title, QStringLiteral("新しいAI"));
 
     EXPECT_FALSE(window_->OpenFile(Path("missing.rwp")));

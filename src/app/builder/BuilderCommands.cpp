@@ -8,16 +8,27 @@
 #include "shell/MainWindow.h"
 #include "shell/Preferences.h"
 
+#include "builder/OutputFiles.h"
+
 #include <QApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace rw {
 
 void BuildPerCommand(MainWindow& window, Dialogs& dialogs, const QString& programFolder) {
+    // An installed program's folder is no place for the user's files.
+    const QString folder = DefaultOutputFolder(
+        LoadOutputFolder(), programFolder, QFileInfo(programFolder).isWritable(),
+        !window.Work().Templates().besideProgram,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     FrmPer dialog(
-        dialogs, window.Work(), programFolder,
-        [&window](const QString& text) { window.SetMessage(text); }, &window);
+        dialogs, window.Work(), folder, [&window](const QString& text) { window.SetMessage(text); },
+        &window);
     dialog.SetEnvironment(LoadEnvironmentSettings());
     dialogs.Run(dialog);
+    if (!dialog.ChosenFolder().isEmpty())
+        SaveOutputFolder(dialog.ChosenFolder());
 }
 
 void ShowScriptCommand(MainWindow& window, Dialogs& dialogs) {

@@ -42,7 +42,7 @@ QLineEdit* ReadOnlyBox(const QString& text) {
 
 } // namespace
 
-FrmPer::FrmPer(Dialogs& dialogs, const Workspace& work, const QString& programFolder,
+FrmPer::FrmPer(Dialogs& dialogs, const Workspace& work, const QString& userFolder,
                std::function<void(const QString&)> setMessage, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), work_(work), setMessage_(std::move(setMessage)) {
     const QString& aiFolder = work_.AiFolder();
@@ -58,7 +58,7 @@ FrmPer::FrmPer(Dialogs& dialogs, const Workspace& work, const QString& programFo
     gameChoice_ = new QRadioButton(QStringLiteral("REZORフォルダに出力 (.per,.aiを生成)"));
     gameFolder_ = ReadOnlyBox(WithSeparator(aiFolder));
     userChoice_ = new QRadioButton(QStringLiteral("ユーザー設定 (.per,.aiを生成)"));
-    userFolder_ = ReadOnlyBox(WithSeparator(programFolder));
+    userFolder_ = ReadOnlyBox(WithSeparator(userFolder));
     browse_ = new QPushButton(QStringLiteral("....."));
     browse_->setObjectName(QStringLiteral("browse"));
     connect(browse_, &QPushButton::clicked, this, &FrmPer::Browse);
@@ -98,7 +98,7 @@ FrmPer::FrmPer(Dialogs& dialogs, const Workspace& work, const QString& programFo
     stateColumn->addWidget(ruleProgress_);
     stateColumn->addWidget(rowProgress_);
 
-    start_ = new QPushButton(QStringLiteral("開始"));
+    start_ = new QPushButton(QStringLiteral("開始(&S)"));
     start_->setDefault(true);
     cancel_ = new QPushButton(QStringLiteral("キャンセル"));
     connect(start_, &QPushButton::clicked, this, &FrmPer::StartBuild);
@@ -131,6 +131,7 @@ void FrmPer::Browse() {
                                                QDir::fromNativeSeparators(before));
     if (!chosen.isEmpty() && QFileInfo(chosen).isDir()) {
         userFolder_->setText(WithSeparator(chosen));
+        chosen_ = chosen;
         return;
     }
     userFolder_->setText(before);

@@ -28,9 +28,9 @@ class FrmPer : public QDialog {
     Q_OBJECT
 public:
     // The AI of `work`'s project goes into the game's AI folder or a folder
-    // of the user's (at first `programFolder`); `setMessage` reaches the main
+    // of the user's (at first `userFolder`); `setMessage` reaches the main
     // window's message panel.
-    FrmPer(Dialogs& dialogs, const Workspace& work, const QString& programFolder,
+    FrmPer(Dialogs& dialogs, const Workspace& work, const QString& userFolder,
            std::function<void(const QString&)> setMessage, QWidget* parent = nullptr);
     ~FrmPer() override;
 
@@ -44,6 +44,8 @@ public:
     QProgressBar* RuleProgressBar() const { return ruleProgress_; }
     QProgressBar* RowProgressBar() const { return rowProgress_; }
     bool IsBuilding() const { return job_ != nullptr; }
+    // The folder the user picked with "....."; empty when none was.
+    const QString& ChosenFolder() const { return chosen_; }
 
     // The user's preferences the script is written with (defaults until set).
     void SetEnvironment(const EnvironmentSettings& settings) { settings_ = settings; }
@@ -74,6 +76,7 @@ private:
     QRadioButton* userChoice_;
     QLineEdit* gameFolder_;
     QLineEdit* userFolder_;
+    QString chosen_;
     QPushButton* browse_;
     QLineEdit* name_;
     QLineEdit* version_;

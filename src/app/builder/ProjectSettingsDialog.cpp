@@ -40,7 +40,7 @@ ProjectSettingsDialog::ProjectSettingsDialog(Workspace& work, Dialogs& dialogs, 
             FillPage(index);
     });
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"));
+    auto* close = new QPushButton(QStringLiteral("閉じる(&C)"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -7,6 +7,7 @@
 #include "shell/CommandMap.h"
 #include "shell/EditorHost.h"
 #include "shell/Icons.h"
+#include "shell/PopupKeys.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -52,6 +53,12 @@ ConditionFrame::ConditionFrame(EditorHost& host, CommandMap& commands, QWidget* 
     });
     connect(tree_, &ConditionTree::PopupRequested, this,
             [this](const QPoint& at) { menu_->popup(at); });
+    PopupKeys::Install(tree_, [this](const QPoint& at) { menu_->popup(at); });
+    // The editing keys act on the conditions while their tree has the focus.
+    commands_.BindKey(QStringLiteral("condition.cut"), QKeySequence::Cut, {tree_});
+    commands_.BindKey(QStringLiteral("condition.copy"), QKeySequence::Copy, {tree_});
+    commands_.BindKey(QStringLiteral("condition.paste"), QKeySequence::Paste, {tree_});
+    commands_.BindKey(QStringLiteral("condition.delete"), QKeySequence(Qt::Key_Delete), {tree_});
     connect(tree_, &ConditionTree::DeleteRequested, this, [this] {
         if (QAction* remove = commands_.Action(QStringLiteral("condition.delete"));
             remove->isEnabled())
@@ -135,7 +142,7 @@ void ConditionFrame::BuildCommands() {
     menu_->addAction(commands_.Add(QStringLiteral("condition.edit"),
                                    QStringLiteral("条件の編集(&E)..."),
                                    openEditor(FrmIf::Opening::Change)));
-    rewrite_ = menu_->addMenu(QStringLiteral("ANDの書き換え"));
+    rewrite_ = menu_->addMenu(QStringLiteral("ANDの書き換え(&R)"));
     rewrite_->setObjectName(QStringLiteral("menu.rewrite"));
     for (int kind : kRewriteKinds) {
         const QString& keyword = OperatorByKind(kind)->cap;
@@ -162,7 +169,8 @@ void ConditionFrame::BuildCommands() {
     // A shared action shows its menu text in the menu and its tool tip on the
     // button.
     copy->setText(QStringLiteral("コピー(&C)"));
-    undoAction->setText(QStringLiteral("元に戻す(&U)"));
+    // Named apart from 編集's "元に戻す(&U)", which takes back whole steps.
+    undoAction->setText(QStringLiteral("条件を元に戻す(&U)"));
     insertNot->setText(QStringLiteral("NOTの挿入(&N)"));
 
     auto* layout = new QVBoxLayout(this);
@@ -197,10 +205,7 @@ void ConditionFrame::Refresh() {
     set("condition.delete", states.remove);
     set("conditionTool.delete", states.remove);
     set("condition.undo", states.undo);
-    bool anyRewrite = false;
-    for (bool on : states.rewrite)
-        anyRewrite = anyRewrite || on;
-    rewrite_->menuAction()->setEnabled(anyRewrite);
+    CommandMap::FollowItems(menu_);
 }
 
 } // namespace rw

@@ -2,6 +2,7 @@
 
 #include "conditions/ConditionEditor.h"
 #include "shell/Dialogs.h"
+#include "shell/Mnemonics.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
@@ -202,7 +203,7 @@ void FrmIf::Reload() {
     syncing_ = true;
     const ConditionEditor& model = Model();
     setWindowTitle(model.Title());
-    confirm_->setText(model.ConfirmText());
+    confirm_->setText(ConfirmButtonText(model.ConfirmText()));
     tabs_->setCurrentIndex(model.Tab() - 1);
     for (const ConditionKind& kind : ConditionKinds())
         ReloadPanel(kind);

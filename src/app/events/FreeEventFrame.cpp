@@ -4,6 +4,7 @@
 #include "shell/CommandMap.h"
 #include "shell/EditorHost.h"
 #include "shell/Icons.h"
+#include "shell/PopupKeys.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -85,25 +86,26 @@ FreeEventFrame::FreeEventFrame(EditorHost& host, CommandMap& commands, QWidget* 
                         host_.Work().SelectFreeEvent(tree_->indexOfTopLevelItem(item));
                     });
             });
-    auto* deleteKey = new QAction(tree_);
-    deleteKey->setShortcut(Qt::Key_Delete);
-    deleteKey->setShortcutContext(Qt::WidgetShortcut);
-    tree_->addAction(deleteKey);
-    connect(deleteKey, &QAction::triggered, this, [this] {
-        if (QAction* remove = commands_.Action(QStringLiteral("event.delete")); remove->isEnabled())
-            remove->trigger();
-    });
+    // The editing keys act on the free events while their tree has the focus.
+    commands_.BindKey(QStringLiteral("event.cut"), QKeySequence::Cut, {tree_});
+    commands_.BindKey(QStringLiteral("event.copy"), QKeySequence::Copy, {tree_});
+    commands_.BindKey(QStringLiteral("event.paste"), QKeySequence::Paste, {tree_});
+    commands_.BindKey(QStringLiteral("event.delete"), QKeySequence(Qt::Key_Delete), {tree_});
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tree_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        Refresh();
-        popup_->popup(tree_->viewport()->mapToGlobal(at));
-    });
+    connect(tree_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { ShowPopup(tree_->viewport()->mapToGlobal(at)); });
+    PopupKeys::Install(tree_, [this](const QPoint& at) { ShowPopup(at); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     layout->addWidget(bar);
     layout->addWidget(tree_, 1);
+}
+
+void FreeEventFrame::ShowPopup(const QPoint& at) {
+    Refresh();
+    popup_->popup(at);
 }
 
 void FreeEventFrame::Refresh() {
@@ -120,6 +122,7 @@ void FreeEventFrame::Refresh() {
     const std::optional<RelationMenuItem> item = work.RelationItem();
     relation->setText(item ? item->text : QStringLiteral("(関連条件はありません)"));
     relation->setEnabled(item && item->enabled);
+    CommandMap::FollowItems(popup_);
 
     if (work.CurrentCategory() != kCategoryCount || work.SelectedKind() != NodeKind::Rule)
         return;

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QMenu;
+class QPoint;
 class QTreeWidget;
 
 namespace rw {
@@ -25,6 +26,9 @@ public:
     QMenu* Popup() const { return popup_; }
 
 private:
+    // Fills the relation sub-menu, then shows the pop-up at `at`.
+    void ShowPopup(const QPoint& at);
+
     EditorHost& host_;
     CommandMap& commands_;
     QTreeWidget* tree_ = nullptr;

@@ -4,6 +4,7 @@
 #include "events/PanelState.h"
 #include "shell/Dialogs.h"
 #include "shell/Icons.h"
+#include "shell/Mnemonics.h"
 #include "vocabulary/Vocabulary.h"
 #include "workspace/Workspace.h"
 
@@ -175,7 +176,7 @@ void FrmFree::Sync() {
     related_->setText(preview.relatedCaption.isEmpty()
                           ? QString()
                           : preview.relatedCaption + QStringLiteral(" / ") + preview.relatedFact);
-    confirm_->setText(editor_.ConfirmCaption());
+    confirm_->setText(ConfirmButtonText(editor_.ConfirmCaption()));
     syncing_ = false;
 }
 

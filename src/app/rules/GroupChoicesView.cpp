@@ -1,5 +1,7 @@
 #include "rules/GroupChoicesView.h"
 
+#include "shell/PopupKeys.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,6 +68,9 @@ QWidget* GroupChoicesView::MakeBoxes(GroupSection section) {
         box->setToolTip(box->text());
         box->setProperty(kSectionProperty, int(section));
         box->installEventFilter(this);
+        PopupKeys::Install(box, [this, section](const QPoint& at) {
+            emit PopupRequested(SectionInfo(section).popupId, at);
+        });
         connect(box, &QCheckBox::clicked, this, [this, section, i](bool checked) {
             if (!syncing_)
                 emit ChoiceChanged(section, i, checked ? 1 : 0);
@@ -83,6 +88,9 @@ QWidget* GroupChoicesView::MakeList(GroupSection section) {
     list->setProperty(kSectionProperty, int(section));
     list->viewport()->setProperty(kSectionProperty, int(section));
     list->viewport()->installEventFilter(this);
+    PopupKeys::Install(list, [this, section](const QPoint& at) {
+        emit PopupRequested(SectionInfo(section).popupId, at);
+    });
     const QStringList& captions = ChoiceCaptions(section);
     for (int i = 0; i < GroupSectionSize(section); ++i) {
         auto* item = new QListWidgetItem(i < captions.size() ? captions[i] : QString(), list);

@@ -4,6 +4,7 @@
 #include "shell/CommandMap.h"
 #include "shell/EditorHost.h"
 #include "shell/Icons.h"
+#include "shell/PopupKeys.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -36,8 +37,8 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     item("rule.insert", QStringLiteral("ルールの挿入(&R)"), run([&work] { work.InsertRule(); }));
     item("rule.addGroup", QStringLiteral("グループの追加(&G)"), run([&work] { work.AddGroup(); }));
     menu_->addSeparator();
-    item("rule.moveUp", QStringLiteral("優先度を上げる"), run([&work] { work.MoveUp(); }));
-    item("rule.moveDown", QStringLiteral("優先度を下げる"), run([&work] { work.MoveDown(); }));
+    item("rule.moveUp", QStringLiteral("優先度を上げる(&U)"), run([&work] { work.MoveUp(); }));
+    item("rule.moveDown", QStringLiteral("優先度を下げる(&W)"), run([&work] { work.MoveDown(); }));
     menu_->addSeparator();
     item("rule.cut", QStringLiteral("切り取り(&T)"), report([&work] { return work.CutRule(); }));
     item("rule.copy", QStringLiteral("コピー(&C)"), report([&work] { return work.CopyRule(); }));
@@ -70,9 +71,16 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     tool("ruleTool.paste", "rule.paste", Icons::Tool::Paste, QStringLiteral("貼り付け"));
     tool("ruleTool.delete", "rule.delete", Icons::Tool::Delete, QStringLiteral("削除"));
 
+    // F2 renames the selected node in the title box, as in a file manager.
+    commands_.Add(QStringLiteral("rule.rename"), QStringLiteral("名前の変更"), [this] {
+        titleBox_->setFocus(Qt::ShortcutFocusReason);
+        titleBox_->selectAll();
+    });
+
     // One tree per category, as on the tab strip: a tab shown again keeps
     // its items and only redraws what changed meanwhile.
     trees_ = new QStackedWidget;
+    QList<QWidget*> trees;
     for (int c = 0; c < kCategoryCount; ++c) {
         auto* tree = new RuleTree;
         tree->setObjectName(QStringLiteral("rules.%1").arg(c + 1));
@@ -84,8 +92,16 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
         connect(tree, &RuleTree::DeleteRequested, this, [this] { Delete(); });
         connect(tree, &RuleTree::PopupRequested, this,
                 [this](const QPoint& at) { menu_->popup(at); });
+        PopupKeys::Install(tree, [this](const QPoint& at) { menu_->popup(at); });
         trees_->addWidget(tree);
+        trees << tree;
     }
+    // The editing keys act on the rules while the rule tree has the focus.
+    commands_.BindKey(QStringLiteral("rule.cut"), QKeySequence::Cut, trees);
+    commands_.BindKey(QStringLiteral("rule.copy"), QKeySequence::Copy, trees);
+    commands_.BindKey(QStringLiteral("rule.paste"), QKeySequence::Paste, trees);
+    commands_.BindKey(QStringLiteral("rule.delete"), QKeySequence(Qt::Key_Delete), trees);
+    commands_.BindKey(QStringLiteral("rule.rename"), QKeySequence(Qt::Key_F2), trees);
     tree_ = static_cast<RuleTree*>(trees_->widget(0));
 
     titleBox_ = new QLineEdit;
@@ -93,7 +109,9 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     titleBox_->setAccessibleName(QStringLiteral("タイトル"));
     titleBox_->setToolTip(QStringLiteral("ルールのタイトルを編集できます"));
     connect(titleBox_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        typing_ = true;
         host_.Do([this, text] { host_.Work().Rename(text); });
+        typing_ = false;
     });
     // A title typed is one step of the history, however many keys it took.
     connect(titleBox_, &QLineEdit::editingFinished, this, [this] { host_.Work().FinishEdit(); });
@@ -120,10 +138,11 @@ void RuleColumn::Refresh() {
     trees_->setCurrentWidget(tree_);
     tree_->Show(work.Tree(), work.Selected());
 
-    // The title box follows the selection; while the user types in it, it
-    // keeps what was typed (a cleared rule title is stored as " ").
+    // The title box shows the selected node's title after every command,
+    // an automatic rename included, except the rename the user is typing:
+    // the box keeps what was typed (a cleared rule title is stored as " ").
     const bool moved = category != shownCategory_ || work.Selected() != shownSelection_;
-    if ((moved || !titleBox_->hasFocus()) && titleBox_->text() != work.TitleBoxText())
+    if ((moved || !typing_) && titleBox_->text() != work.TitleBoxText())
         titleBox_->setText(work.TitleBoxText());
     shownCategory_ = category;
     shownSelection_ = work.Selected();

@@ -42,6 +42,7 @@ private:
     QMenu* menu_ = nullptr;
     int shownCategory_ = 0;
     int shownSelection_ = 0;
+    bool typing_ = false; // the title box is reporting what the user typed
 };
 
 } // namespace rw

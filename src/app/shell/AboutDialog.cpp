@@ -10,6 +10,9 @@
 namespace rw {
 
 const QString AboutDialog::kVersion = QStringLiteral("0.97");
+const QString AboutDialog::kLicence =
+    QStringLiteral("ライセンス: MIT License\n"
+                   "Qt は GNU LGPL バージョン3 のもとで使用しています。");
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("バージョン情報"));
@@ -29,11 +32,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* description =
         new QLabel(QStringLiteral("Age of Empires II: The Conquerors のAIスクリプトエディタ"));
     auto* author = new QLabel(QStringLiteral("作者: Rulewright の開発者"));
-    auto* heading = new QLabel(QStringLiteral("最新版はこちらから"));
-    auto* link = new QLabel(QStringLiteral(
-        "<a href=\"https://rulewright.example.org/\">https://rulewright.example.org/</a>"));
-    link->setOpenExternalLinks(true);
-    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    qt_ = new QLabel(QStringLiteral("Qt %1 を使用しています").arg(QString::fromLatin1(qVersion())));
+    licence_ = new QLabel(kLicence);
+    licence_->setWordWrap(true);
 
     auto* text = new QVBoxLayout;
     text->addWidget(name);
@@ -41,14 +42,14 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     text->addWidget(description);
     text->addWidget(author);
     text->addSpacing(8);
-    text->addWidget(heading);
-    text->addWidget(link);
+    text->addWidget(qt_);
+    text->addWidget(licence_);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
     top->addLayout(text, 1);
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"));
+    auto* close = new QPushButton(QStringLiteral("閉じる(&C)"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
@@ -62,6 +63,14 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
 QString AboutDialog::VersionText() const {
     return version_->text();
+}
+
+QString AboutDialog::QtText() const {
+    return qt_->text();
+}
+
+QString AboutDialog::LicenceText() const {
+    return licence_->text();
 }
 
 void AboutDialog::showEvent(QShowEvent* event) {

@@ -13,9 +13,9 @@ namespace rw {
 // through here, so that tests can answer them without a screen.
 class Dialogs {
 public:
-    // YesNoDefaultNo: a question whose safe answer is No, so that Enter
-    // does not agree to it.
-    enum class Buttons { YesNo, YesNoCancel, YesNoDefaultNo };
+    // …DefaultNo: a question whose safe answer is No (it throws work away),
+    // so that Enter does not agree to it.
+    enum class Buttons { YesNo, YesNoCancel, YesNoDefaultNo, YesNoCancelDefaultNo };
     enum class Answer { Yes, No, Cancel };
 
     struct FileRequest {

@@ -10,6 +10,7 @@
 #include "shell/GameInstallation.h"
 #include "shell/Icons.h"
 #include "shell/Preferences.h"
+#include "shell/RecentFilesMenu.h"
 #include "shell/WindowCommands.h"
 #include "shell/WindowPlacement.h"
 #include "storage/NewProject.h"
@@ -97,9 +98,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::AddFileCommands() {
     CommandMap& c = *commands_;
-    c.Add(QStringLiteral("file.newEmpty"), QStringLiteral("空のプロジェクト"),
-          [this] { NewEmptyProject(); });
-    c.Add(QStringLiteral("file.newFromTemplate"), QStringLiteral("テンプレートから..."),
+    c.Add(QStringLiteral("file.newEmpty"), QStringLiteral("空のプロジェクト(&E)"), [this] {
+         NewEmptyProject();
+     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    c.Add(QStringLiteral("file.newFromTemplate"), QStringLiteral("テンプレートから(&T)..."),
           [this] { NewFromTemplate(); });
     c.Add(QStringLiteral("file.open"), QStringLiteral("既存のAIプロジェクトを開く(&O)..."), [this] {
          OpenProject();
@@ -112,7 +114,10 @@ void MainWindow::AddFileCommands() {
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     c.Add(QStringLiteral("file.saveTemplate"), QStringLiteral("テンプレートとして保存(&T)..."),
           [this] { SaveAsTemplate(); });
-    c.Add(QStringLiteral("file.exit"), QStringLiteral("終了(&X)"), [this] { close(); });
+    c.Add(QStringLiteral("file.exit"), QStringLiteral("終了(&X)"), [this] {
+         close();
+     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    c.Add(QStringLiteral("file.noRecent"), QStringLiteral("(なし)"), [] {})->setEnabled(false);
 }
 
 void MainWindow::BuildMenuBar() {
@@ -134,8 +139,12 @@ void MainWindow::BuildMenuBar() {
     QMenu* fresh = file->addMenu(QStringLiteral("新しいAIプロジェクトを作る(&N)"));
     fresh->setObjectName(QStringLiteral("menu.new"));
     add(fresh, {"file.newEmpty", "file.newFromTemplate"});
-    add(file, {"file.open", "", "file.save", "file.saveAs", "", "file.saveTemplate", "",
-               "file.buildPer", "", "file.exit"});
+    add(file, {"file.open"});
+    recentMenu_ = new RecentFilesMenu(Action(QStringLiteral("file.noRecent")), file);
+    connect(recentMenu_, &RecentFilesMenu::FileChosen, this, &MainWindow::OpenRecentFile);
+    file->addMenu(recentMenu_);
+    add(file, {"", "file.save", "file.saveAs", "", "file.saveTemplate", "", "file.buildPer", "",
+               "file.exit"});
     add(menu("menu.edit", QStringLiteral("編集(&E)")), {"edit.undo", "edit.redo"});
     add(menu("menu.view", QStringLiteral("表示(&V)")), {"view.colourPreview", "view.autoRename"});
     QMenu* rules = ruleColumn_->Menu();
@@ -171,7 +180,7 @@ void MainWindow::BuildCentre() {
     connect(groupView_, &GroupChoicesView::PopupRequested, this,
             [this](const QString& id, const QPoint& at) {
                 work_.RememberPopupSection(id);
-                choicesPopup_->exec(at);
+                choicesPopup_->popup(at);
             });
     groupPage_ = Scrolled(groupView_);
     rulePage_ = Scrolled(BuildRulePage());
@@ -330,6 +339,7 @@ void MainWindow::Refresh() {
     const bool wasRefreshing = refreshing_;
     refreshing_ = true;
     setWindowTitle(work_.Caption());
+    setWindowModified(work_.IsModified());
     const int category = work_.CurrentCategory();
     if (tabs_->currentIndex() != category - 1)
         tabs_->setCurrentIndex(category - 1);
@@ -360,6 +370,10 @@ void MainWindow::Refresh() {
     Action(QStringLiteral("view.autoRename"))->setChecked(work_.AutoRename());
     status_[0]->setText(work_.RuleCountText());
     status_[1]->setText(work_.CommandCountText());
+    for (QAction* menu : menuBar()->actions()) {
+        if (menu->menu())
+            CommandMap::FollowItems(menu->menu());
+    }
     refreshing_ = wasRefreshing;
 }
 
@@ -374,6 +388,7 @@ bool MainWindow::ConfirmDiscard() {
         return true;
     const Notice question{QStringLiteral("変更を保存しますか？"), QStringLiteral("確認"),
                           Notice::Icon::Question};
+    // Yes, the safe answer, is the default here.
     switch (dialogs_.Ask(question, Dialogs::Buttons::YesNoCancel)) {
     case Dialogs::Answer::Yes:
         return SaveProject();
@@ -386,7 +401,10 @@ bool MainWindow::ConfirmDiscard() {
 }
 
 void MainWindow::NewEmptyProject() {
-    if (dialogs_.Ask(EmptyProjectQuestion(), Dialogs::Buttons::YesNoCancel) != Dialogs::Answer::Yes)
+    if (!ConfirmDiscard())
+        return;
+    if (dialogs_.Ask(EmptyProjectQuestion(), Dialogs::Buttons::YesNoCancelDefaultNo) !=
+        Dialogs::Answer::Yes)
         return;
     Do([this] { work_.NewEmptyProject(); });
 }
@@ -435,9 +453,38 @@ bool MainWindow::OpenFile(const QString& path) {
         WaitCursor wait;
         notice = work_.Open(path, &opened);
     }
+    return AfterOpen(notice, opened);
+}
+
+bool MainWindow::OpenGivenFile(const QString& path) {
+    Notice notice;
+    bool opened = false;
+    {
+        WaitCursor wait;
+        notice = work_.OpenGiven(path, &opened);
+    }
+    return AfterOpen(notice, opened);
+}
+
+bool MainWindow::AfterOpen(const Notice& notice, bool opened) {
+    if (opened && !work_.CurrentPath().isEmpty())
+        recentMenu_->Remember(work_.CurrentPath());
     Refresh();
     Show(notice);
     return opened;
+}
+
+void MainWindow::OpenRecentFile(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        recentMenu_->Forget(path);
+        Refresh();
+        Show(Notice{QStringLiteral("ファイルが見つかりません\n") + QDir::toNativeSeparators(path) +
+                        QStringLiteral("\n最近使ったファイルの一覧から外しました"),
+                    QStringLiteral("最近使ったファイル"), Notice::Icon::Warning});
+        return;
+    }
+    if (ConfirmDiscard())
+        OpenFile(path);
 }
 
 bool MainWindow::SaveProject() {
@@ -459,7 +506,7 @@ bool MainWindow::SaveProjectAs() {
     if (path.isEmpty())
         return false;
     const bool exists = QFileInfo::exists(path);
-    if (exists && dialogs_.Ask(OverwriteQuestion(path), Dialogs::Buttons::YesNoCancel) !=
+    if (exists && dialogs_.Ask(OverwriteQuestion(path), Dialogs::Buttons::YesNoCancelDefaultNo) !=
                       Dialogs::Answer::Yes)
         return false;
     SaveOutcome outcome;
@@ -467,6 +514,8 @@ bool MainWindow::SaveProjectAs() {
         WaitCursor wait;
         outcome = work_.SaveAs(path, exists);
     }
+    if (outcome.ok)
+        recentMenu_->Remember(path);
     Refresh();
     Show(outcome.notice);
     return outcome.ok;

@@ -26,6 +26,7 @@ class ConditionFrame;
 class ConditionTree;
 class EventPanels;
 class GroupChoicesView;
+class RecentFilesMenu;
 class RuleColumn;
 class RuleOptionsBar;
 class RuleTree;
@@ -86,6 +87,12 @@ public:
     // name is chosen (also the file named on the command line); a file that
     // cannot be opened is reported and leaves the open project as it was.
     bool OpenFile(const QString& path);
+    // A file handed over by the desktop or the command line: a project opens
+    // as above, a template starts a new, unsaved project from it.
+    bool OpenGivenFile(const QString& path);
+    // An entry of "最近使ったファイル": a file no longer there is dropped from
+    // the list with a message.
+    void OpenRecentFile(const QString& path);
 
     // Sets the message panel (long operations announce themselves there).
     void SetMessage(const QString& text);
@@ -103,6 +110,7 @@ private:
     void PlaceWindow();
     void RememberWindow() const;
     void Show(const Notice& notice);
+    bool AfterOpen(const Notice& notice, bool opened);
 
     // The file commands.
     void NewEmptyProject();
@@ -129,6 +137,7 @@ private:
     EventPanels* eventPanels_ = nullptr;
     RuleOptionsBar* options_ = nullptr;
     QMenu* choicesPopup_ = nullptr;
+    RecentFilesMenu* recentMenu_ = nullptr;
     std::array<QLabel*, 4> status_{};
 };
 

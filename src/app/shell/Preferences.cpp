@@ -17,6 +17,12 @@ const QString kFrame = QStringLiteral("window/frame");
 const QString kMaximised = QStringLiteral("window/maximised");
 const QString kMainSplitter = QStringLiteral("window/mainSplitter");
 const QString kRuleSplitter = QStringLiteral("window/ruleSplitter");
+const QString kRecentFiles = QStringLiteral("files/recent");
+const QString kOutputFolder = QStringLiteral("files/outputFolder");
+
+QSettings Store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
+}
 
 } // namespace
 
@@ -80,6 +86,22 @@ void SaveWindowMemory(const WindowMemory& memory) {
 void ForgetWindowMemory() {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, kOrganisation, kApplication);
     store.remove(kWindowGroup);
+}
+
+QStringList LoadRecentFiles() {
+    return Store().value(kRecentFiles).toStringList();
+}
+
+void SaveRecentFiles(const QStringList& files) {
+    Store().setValue(kRecentFiles, files);
+}
+
+QString LoadOutputFolder() {
+    return Store().value(kOutputFolder).toString();
+}
+
+void SaveOutputFolder(const QString& folder) {
+    Store().setValue(kOutputFolder, folder);
 }
 
 } // namespace rw

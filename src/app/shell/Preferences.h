@@ -6,6 +6,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -32,5 +33,13 @@ WindowMemory LoadWindowMemory();
 void SaveWindowMemory(const WindowMemory& memory);
 // Forgets the window, as on the first run.
 void ForgetWindowMemory();
+
+// "最近使ったファイル", newest first.
+QStringList LoadRecentFiles();
+void SaveRecentFiles(const QStringList& files);
+
+// The folder the user last chose for "PERファイル生成(&P)..."; empty until then.
+QString LoadOutputFolder();
+void SaveOutputFolder(const QString& folder);
 
 } // namespace rw

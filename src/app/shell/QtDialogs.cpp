@@ -48,12 +48,14 @@ QString QtDialogs::QtFilter(const QString& filter) {
 }
 
 Dialogs::Answer QtDialogs::Ask(const Notice& question, Buttons buttons) {
+    const bool cancel = buttons == Buttons::YesNoCancel || buttons == Buttons::YesNoCancelDefaultNo;
+    const bool safeNo =
+        buttons == Buttons::YesNoDefaultNo || buttons == Buttons::YesNoCancelDefaultNo;
     QMessageBox box(ToQt(question.icon), question.title, question.text,
-                    buttons == Buttons::YesNoCancel
-                        ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                        : QMessageBox::Yes | QMessageBox::No,
+                    cancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                           : QMessageBox::Yes | QMessageBox::No,
                     Parent());
-    box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
+    box.setDefaultButton(safeNo ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -63,7 +65,7 @@ Dialogs::Answer QtDialogs::Ask(const Notice& question, Buttons buttons) {
         break;
     }
     // Closing a Yes/No box with Escape is a No.
-    return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+    return cancel ? Answer::Cancel : Answer::No;
 }
 
 void QtDialogs::Inform(const Notice& notice) {

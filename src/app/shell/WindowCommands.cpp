@@ -16,11 +16,13 @@ void AddWindowCommands(MainWindow& window, CommandMap& commands) {
     Workspace& work = window.Work();
     Dialogs& dialogs = window.Prompts();
 
-    commands.Add(QStringLiteral("file.buildPer"), QStringLiteral("PERファイル生成(&P)..."),
-                 [&window, &dialogs] {
-                     BuildPerCommand(window, dialogs, window.ProgramFolder());
-                     window.Refresh();
-                 });
+    commands
+        .Add(QStringLiteral("file.buildPer"), QStringLiteral("PERファイル生成(&P)..."),
+             [&window, &dialogs] {
+                 BuildPerCommand(window, dialogs, window.ProgramFolder());
+                 window.Refresh();
+             })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     commands.Add(QStringLiteral("rule.showScript"), QStringLiteral("スクリプトの表示(&S)"),
                  [&window, &dialogs] {
                      ShowScriptCommand(window, dialogs);
@@ -32,15 +34,15 @@ void AddWindowCommands(MainWindow& window, CommandMap& commands) {
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = commands.Add(QStringLiteral("edit.redo"), QStringLiteral("やり直し(&R)"),
                                  [&window, &work] { window.Do([&work] { work.Redo(); }); });
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QAction* colour = commands.Add(
-        QStringLiteral("view.colourPreview"), QStringLiteral("スクリプトをカラー表示"),
+        QStringLiteral("view.colourPreview"), QStringLiteral("スクリプトをカラー表示(&C)"),
         [&window, &work] { window.Do([&work] { work.SetColourPreview(!work.ColourPreview()); }); });
     colour->setCheckable(true);
     QAction* rename =
-        commands.Add(QStringLiteral("view.autoRename"), QStringLiteral("自動でリネーム"),
+        commands.Add(QStringLiteral("view.autoRename"), QStringLiteral("自動でリネーム(&R)"),
                      [&window, &work] { window.Do([&work] { work.ToggleAutoRename(); }); });
     rename->setCheckable(true);
 
@@ -60,7 +62,7 @@ void AddWindowCommands(MainWindow& window, CommandMap& commands) {
                  });
 
     QAction* launch =
-        commands.Add(QStringLiteral("tools.launch"), QStringLiteral("AOCの起動"), [&window] {
+        commands.Add(QStringLiteral("tools.launch"), QStringLiteral("AOCの起動(&L)"), [&window] {
             if (GameSystem* game = window.Game())
                 window.Report([game] { return GameInstallation(*game).Launch(); });
         });

@@ -20,7 +20,7 @@ TemplateOpenDialog::TemplateOpenDialog(const QStringList& names,
     list_->addItems(names);
     connect(list_, &QListWidget::itemDoubleClicked, this, &TemplateOpenDialog::Decide);
 
-    auto* decide = new QPushButton(QStringLiteral("決定"));
+    auto* decide = new QPushButton(QStringLiteral("決定(&D)"));
     decide->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"));
     connect(decide, &QPushButton::clicked, this, &TemplateOpenDialog::Decide);

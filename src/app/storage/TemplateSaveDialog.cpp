@@ -26,7 +26,7 @@ TemplateSaveDialog::TemplateSaveDialog(const QString& folder,
     form->addRow(QStringLiteral("テンプレートフォルダ"), folderBox);
     form->addRow(QStringLiteral("ファイル名とテンプレートのコメント"), name_);
 
-    auto* saveButton = new QPushButton(QStringLiteral("保存"));
+    auto* saveButton = new QPushButton(QStringLiteral("保存(&S)"));
     saveButton->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"));
     connect(saveButton, &QPushButton::clicked, this, &TemplateSaveDialog::Save);

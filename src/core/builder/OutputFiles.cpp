@@ -4,10 +4,13 @@
 #include "model/ScriptLines.h"
 #include "storage/AtomicFile.h"
 #include "storage/DeviceName.h"
+#include "storage/FileFailure.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace rw {
 
@@ -21,9 +24,9 @@ Notice WriteRefusal(const QString& text) {
     return Notice{text, QStringLiteral("ビルドエラー"), Notice::Icon::Critical};
 }
 
-Notice CannotWrite(const QString& path, const QString& reason) {
-    return WriteRefusal(QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
-                            .arg(QDir::toNativeSeparators(path), reason));
+Notice CannotWrite(const QString& path, int error, const QString& reason) {
+    return WriteRefusal(FileFailureMessage(QStringLiteral("ファイルを書き込めませんでした"), path,
+                                           error, reason, true));
 }
 
 } // namespace
@@ -51,6 +54,16 @@ Notice CheckAiName(const QString& name) {
     if (IsDeviceName(name))
         return NameRefusal(QStringLiteral("「%1」はファイル名に使えません").arg(name));
     return {};
+}
+
+QString DefaultOutputFolder(const QString& remembered, const QString& programFolder,
+                            bool programFolderWritable, bool installed,
+                            const QString& documentsFolder) {
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    if ((programFolderWritable && !installed) || documentsFolder.isEmpty())
+        return programFolder;
+    return documentsFolder;
 }
 
 OutputResult AiFilePaths(const QString& folder, const QString& name) {
@@ -105,13 +118,14 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
     // an empty .ai that makes the game list an AI without a script.
     const FileWriteResult per = WriteFileAtomically(result.perPath, build.bytes);
     if (!per.ok) {
-        result.notice = CannotWrite(result.perPath, per.reason);
+        result.notice = CannotWrite(result.perPath, per.error, per.reason);
         return result;
     }
     if (!QFileInfo::exists(result.aiPath)) {
         QFile ai(result.aiPath);
+        errno = 0;
         if (!ai.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            result.notice = CannotWrite(result.aiPath, ai.errorString());
+            result.notice = CannotWrite(result.aiPath, errno, ai.errorString());
             return result;
         }
         ai.close();

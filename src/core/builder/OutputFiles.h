@@ -12,6 +12,14 @@ namespace rw {
 // file name cannot hold); an empty notice when it can.
 Notice CheckAiName(const QString& name);
 
+// Where "PERファイル生成(&P)..." offers to put an AI of the user's own: the
+// folder the user chose last time while it is still there; else the
+// program's own folder when the program keeps its files beside itself (not
+// installed, and that folder can be written); else the user's documents.
+QString DefaultOutputFolder(const QString& remembered, const QString& programFolder,
+                            bool programFolderWritable, bool installed,
+                            const QString& documentsFolder);
+
 struct OutputResult {
     Notice notice; // empty on success
     QString aiPath;

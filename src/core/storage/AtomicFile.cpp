@@ -51,10 +51,10 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
     // Writing straight into the target when no temporary file can be made
     // beside it would destroy the old file on a failed write.
     file.setDirectWriteFallback(false);
-    auto fail = [&file](const QString& reason) {
+    auto fail = [&file](const QString& reason, int error) {
         // Leaves the old file alone; the destructor removes the temporary file.
         file.cancelWriting();
-        return FileWriteResult{false, reason};
+        return FileWriteResult{false, reason, error};
     };
 
     // Unbuffered: each write reaches the system at once, so a failure is
@@ -65,15 +65,18 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
     const QFileDevice::Permissions mode = old.permissions();
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(Reason(file, errno));
+        return fail(Reason(file, errno), errno);
     // The new file is to keep the old one's mode. QSaveFile sets it but does
     // not say when that failed, which would leave the file readable by its
     // owner alone.
     if (replacing && file.permissions() != mode) {
         errno = 0;
-        if (!file.setPermissions(mode))
+        if (!file.setPermissions(mode)) {
+            const int error = errno;
             return fail(QStringLiteral("元のファイルのアクセス権を引き継げませんでした（%1）")
-                            .arg(Reason(file, errno)));
+                            .arg(Reason(file, error)),
+                        error);
+        }
     }
 
     // A write that stops part-way sets no error; writing the rest again
@@ -83,18 +86,18 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
         errno = 0;
         const qint64 n = file.write(bytes.data() + written, bytes.size() - written);
         if (n <= 0)
-            return fail(Reason(file, errno));
+            return fail(Reason(file, errno), errno);
         written += n;
     }
     errno = 0;
     if (!file.flush())
-        return fail(Reason(file, errno));
+        return fail(Reason(file, errno), errno);
     int syncError = 0;
     if (!SyncToDisk(file.handle(), syncError))
-        return fail(ErrnoReason(syncError));
+        return fail(ErrnoReason(syncError), syncError);
     errno = 0;
     if (!file.commit())
-        return FileWriteResult{false, Reason(file, errno)};
+        return FileWriteResult{false, Reason(file, errno), errno};
     return FileWriteResult{true, QString()};
 }
 

@@ -8,6 +8,7 @@ namespace rw {
 struct FileWriteResult {
     bool ok = false;
     QString reason; // the system's own words for what failed; empty on success
+    int error = 0;  // the system's error number (errno) when it gave one
 };
 
 // Replaces the file at `path` with `bytes` so that the path holds either the

@@ -4,13 +4,14 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace rw {
 
 namespace {
 
-InputRead Refused(const QString& reason) {
-    return InputRead{false, {}, reason};
+InputRead Refused(const QString& reason, int error = 0) {
+    return InputRead{false, {}, reason, error};
 }
 
 QString TooLarge(qint64 limit) {
@@ -29,8 +30,9 @@ InputRead ReadInputFile(const QString& path, qint64 limit) {
     if (info.size() > limit)
         return Refused(TooLarge(limit));
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return Refused(file.errorString());
+        return Refused(file.errorString(), errno);
     // The file may have grown since it was measured.
     return ReadInputStream(file, limit);
 }
@@ -50,7 +52,7 @@ InputRead ReadInputStream(QIODevice& device, qint64 limit) {
     }
     if (auto* file = qobject_cast<QFileDevice*>(&device);
         file && file->error() != QFileDevice::NoError)
-        return Refused(file->errorString());
+        return Refused(file->errorString(), errno);
     read.ok = true;
     return read;
 }

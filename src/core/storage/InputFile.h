@@ -14,6 +14,7 @@ struct InputRead {
     bool ok = false;
     QByteArray bytes;
     QString reason; // in the user's words; empty on success
+    int error = 0;  // the system's error number behind it, when it gave one
 };
 
 // Reads a whole file given by the user. Only a regular file of at most

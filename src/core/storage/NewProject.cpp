@@ -1,5 +1,7 @@
 #include "storage/NewProject.h"
 
+#include <QFileInfo>
+
 namespace rw {
 
 namespace {
@@ -77,9 +79,10 @@ Project InitialProject() {
 }
 
 QString CaptionText(const QString& currentPath) {
+    // "[*]" is where the window shows its unsaved mark.
     if (currentPath.isEmpty())
-        return QStringLiteral("Rulewright");
-    return QStringLiteral("Rulewright (") + currentPath + QLatin1Char(')');
+        return QStringLiteral("Rulewright[*]");
+    return QFileInfo(currentPath).fileName() + QStringLiteral("[*] – Rulewright");
 }
 
 QStringList VariablePickerEntries(const Project& project) {

@@ -21,7 +21,8 @@ void ClearAllCategories(Project& project);
 // program starts; any other slot is empty with kind 0.
 StartupRule InitialStartupRule(int slot);
 
-// The main window's caption for the current path.
+// The main window's caption for the current path: the file's name, then the
+// program's; "[*]" marks where the unsaved mark goes.
 QString CaptionText(const QString& currentPath);
 
 // The 41 entries of the rule panel's variable picker: "(変数の変更なし)" and

@@ -3,6 +3,7 @@
 #include "model/Cp932.h"
 #include "model/Numeric.h"
 #include "storage/AtomicFile.h"
+#include "storage/FileFailure.h"
 #include "storage/InputFile.h"
 #include "storage/LineBreakers.h"
 #include "storage/Scramble.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <cerrno>
 #include <cstring>
 
 namespace rw {
@@ -355,8 +357,9 @@ SaveResult SaveProjectFile(const Project& project, const QString& path, bool asT
 
     const FileWriteResult written = WriteFileAtomically(path, bytes);
     if (!written.ok)
-        return SaveResult{false, Warning(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2")
-                                             .arg(path, written.reason))};
+        return SaveResult{
+            false, Warning(FileFailureMessage(QStringLiteral("ファイルを保存できませんでした。"),
+                                              path, written.error, written.reason, true))};
     result.ok = true;
     return result;
 }
@@ -377,8 +380,8 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
     }
     const InputRead read = ReadInputFile(path);
     if (!read.ok) {
-        result.notice =
-            Warning(QStringLiteral("ファイルを開けませんでした。\n%1\n%2").arg(path, read.reason));
+        result.notice = Warning(FileFailureMessage(QStringLiteral("ファイルを開けませんでした。"),
+                                                   path, read.error, read.reason, false));
         return result;
     }
     return DecodeProject(read.bytes, templatesAccepted);

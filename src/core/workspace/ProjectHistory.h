@@ -52,13 +52,13 @@ bool ApplyForward(Project& project, const ProjectDiff& diff);
 // editor can tell whether the project is back in the state it was saved in.
 class ProjectHistory {
 public:
-    // Where the editor was: the category, the selected tree node, the
-    // selected condition, and the file the project belonged to.
+    // Where the editor was: the category, the selected tree node and the
+    // selected condition. The file the project is saved to is no part of
+    // it: undo changes the project, never where it goes.
     struct Place {
         int category = 1;
         int selected = 1;
         int condition = 0;
-        QString path;
         bool operator==(const Place&) const = default;
     };
 

@@ -140,13 +140,32 @@ Notice Workspace::Open(const QString& path, bool* opened) {
         return result.notice;
     if (opened)
         *opened = true;
-    project_ = std::move(*result.project);
+    Opened(std::move(*result.project), path);
+    return result.undecodable.isEmpty() ? Notice() : UndecodableNotice(result.undecodable);
+}
+
+Notice Workspace::OpenGiven(const QString& path, bool* opened) {
+    if (opened)
+        *opened = false;
+    LoadResult result = LoadProjectFile(path, true);
+    if (!result.project)
+        return result.notice;
+    if (opened)
+        *opened = true;
+    if (result.isTemplate)
+        StartFromTemplate(std::move(*result.project));
+    else
+        Opened(std::move(*result.project), path);
+    return result.undecodable.isEmpty() ? Notice() : UndecodableNotice(result.undecodable);
+}
+
+void Workspace::Opened(Project project, const QString& path) {
+    project_ = std::move(project);
     currentPath_ = path;
     openFolder_ = QFileInfo(path).absolutePath();
     ResetAfterLoad(true);
     history_.Clear();
     MarkSaved();
-    return result.undecodable.isEmpty() ? Notice() : UndecodableNotice(result.undecodable);
 }
 
 SaveOutcome Workspace::Save() {
@@ -172,18 +191,33 @@ SaveOutcome Workspace::SaveAs(const QString& path, bool overwriteAllowed) {
     return SaveOutcome{true, false, {}};
 }
 
+Notice Workspace::OpenGiven(const QString& path) {
+    LoadResult result = LoadProjectFile(path, true);
+    if (!result.project)
+        return result.notice;
+    if (result.isTemplate)
+        StartFromTemplate(std::move(*result.project));
+    else
+        Opened(std::move(*result.project), path);
+    return {};
+}
+
 Notice Workspace::NewFromTemplate(const QString& name) {
     LoadResult result = LoadTemplate(templateFolders_, name);
     if (!result.project)
         return result.notice;
+    StartFromTemplate(std::move(*result.project));
+    return {};
+}
+
+void Workspace::StartFromTemplate(Project project) {
     {
         const Step step(*this, QStringLiteral("テンプレートから"));
-        project_ = std::move(*result.project);
+        project_ = std::move(project);
         currentPath_.clear();
         ResetAfterLoad(false);
     }
     MarkSaved();
-    return {};
 }
 
 SaveOutcome Workspace::SaveAsTemplate(const QString& name) {
@@ -261,7 +295,7 @@ Workspace::Step::~Step() {
 
 ProjectHistory::Place Workspace::CurrentPlace() const {
     const int condition = SelectedKind() == NodeKind::Rule ? conditions_.Selected() : 0;
-    return ProjectHistory::Place{category_, selected_, condition, currentPath_};
+    return ProjectHistory::Place{category_, selected_, condition};
 }
 
 QString Workspace::RenameKey() const {
@@ -310,7 +344,6 @@ void Workspace::FinishEdit() {
 
 void Workspace::ShowPlace(const ProjectHistory::Place& place) {
     modified_ = history_.Version() != savedVersion_;
-    currentPath_ = place.path;
     category_ = std::clamp(place.category, 1, kCategoryCount);
     RebuildTree();
     SelectNode(place.selected);

@@ -85,7 +85,7 @@ public:
     void ApplyInitSettings(const InitSettings& settings);
 
     QString CurrentPath() const { return currentPath_; }
-    QString Caption() const; // "Rulewright" or "Rulewright (path)"
+    QString Caption() const; // "Rulewright[*]" or "name.rwp[*] – Rulewright"
     // Set by every change of the project; cleared by a save and a load.
     bool IsModified() const { return modified_; }
     // The 41 entries of the variable picker.
@@ -104,6 +104,10 @@ public:
     // only when the window's overwrite question was answered Yes. The name
     // becomes the current path only once the file is written.
     SaveOutcome SaveAs(const QString& path, bool overwriteAllowed);
+    // A file handed over by the desktop or the command line: a project opens
+    // as with Open; a template starts a new, unsaved project from it, as
+    // "テンプレートから..." does.
+    Notice OpenGiven(const QString& path, bool* opened = nullptr);
     // "テンプレートから...": the project of the named template; remembered
     // selections are kept, the current path is cleared. A template that
     // cannot be loaded leaves the open project as it was.
@@ -318,6 +322,8 @@ private:
     QString RenameKey() const;
     QString PanelKey(PanelControl control) const;
     void MarkSaved();
+    void Opened(Project project, const QString& path);
+    void StartFromTemplate(Project project);
 
     Category& CurrentCategoryRef() { return project_.CategoryAt(category_); }
     RuleEntry* SelectedEntryRef();

@@ -154,9 +154,27 @@ TEST(OutputFiles, FullDiskKeepsTheOldScriptAndMakesNoAi) {
         EXPECT_FALSE(report.ok);
         EXPECT_TRUE(report.text.contains(QDir::toNativeSeparators(per)))
             << report.text.toStdString();
-        EXPECT_TRUE(report.text.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        EXPECT_TRUE(report.text.endsWith(QStringLiteral("ディスクの空き容量が足りません（") +
+                                         QString::fromLocal8Bit(std::strerror(EFBIG)) +
+                                         QStringLiteral("）")))
             << report.text.toStdString();
         EXPECT_FALSE(QFile::exists(dir.filePath("mybot.ai")));
         EXPECT_EQ(Read(per), hadScript ? QByteArray("old script") : QByteArray("<missing>"));
     }
+}
+
+// The user's own output folder: the one chosen last while it is there, the
+// program's folder only where the program keeps its files beside itself.
+TEST(OutputFiles, DefaultOutputFolder) {
+    QTemporaryDir dir;
+    const QString program = dir.filePath("bin");
+    const QString documents = dir.filePath("Documents");
+    const QString chosen = dir.path();
+    EXPECT_EQ(DefaultOutputFolder({}, program, true, false, documents), program);
+    EXPECT_EQ(DefaultOutputFolder({}, program, false, false, documents), documents);
+    EXPECT_EQ(DefaultOutputFolder({}, program, true, true, documents), documents);
+    EXPECT_EQ(DefaultOutputFolder({}, program, false, true, QString()), program);
+    EXPECT_EQ(DefaultOutputFolder(chosen, program, false, true, documents), chosen);
+    EXPECT_EQ(DefaultOutputFolder(dir.filePath("gone"), program, false, true, documents),
+              documents);
 }

@@ -39,9 +39,9 @@ TEST(NewProject, ClearingTheCategoriesKeepsEverythingElse) {
 }
 
 TEST(NewProject, CaptionAndVariablePicker) {
-    EXPECT_EQ(CaptionText(QString()), QStringLiteral("Rulewright"));
+    EXPECT_EQ(CaptionText(QString()), QStringLiteral("Rulewright[*]"));
     EXPECT_EQ(CaptionText(QStringLiteral("/home/a/b.rwp")),
-              QStringLiteral("Rulewright (/home/a/b.rwp)"));
+              QStringLiteral("b.rwp[*] – Rulewright"));
     Project p = InitialProject();
     const QStringList entries = VariablePickerEntries(p);
     ASSERT_EQ(entries.size(), 41);

@@ -285,8 +285,10 @@ TEST_F(ProjectFileOnDisk, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
         });
         ASSERT_TRUE(report.finished);
         EXPECT_FALSE(report.ok);
-        EXPECT_EQ(report.text, QStringLiteral("ファイルを保存できませんでした。\n%1\n%2")
-                                   .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG))));
+        EXPECT_EQ(report.text,
+                  QStringLiteral(
+                      "ファイルを保存できませんでした。\n%1\nディスクの空き容量が足りません（%2）")
+                      .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG))));
         EXPECT_EQ(Read(path), "old");
     }
 }

@@ -63,7 +63,7 @@ TEST_F(WorkspaceFiles, DeclinedOverwriteKeepsFileAndName) {
     const SaveOutcome declined = ws.SaveAs(other, false);
     EXPECT_FALSE(declined.ok);
     EXPECT_EQ(ws.CurrentPath(), first);
-    EXPECT_EQ(ws.Caption(), "Rulewright (" + first + ")");
+    EXPECT_EQ(ws.Caption(), "first.rwp[*] – Rulewright");
     EXPECT_EQ(ReadFile(other), "keep me");
     EXPECT_TRUE(ws.IsModified());
     ASSERT_TRUE(ws.SaveAs(other, true).ok);
@@ -123,12 +123,31 @@ TEST_F(WorkspaceFiles, TemplateStartsANewProjectWithoutAFile) {
     ws.Select(2);
     ASSERT_TRUE(ws.NewFromTemplate("base").IsEmpty());
     EXPECT_EQ(ws.CurrentPath(), "");
-    EXPECT_EQ(ws.Caption(), "Rulewright");
+    EXPECT_EQ(ws.Caption(), "Rulewright[*]");
     EXPECT_EQ(ws.CurrentCategory(), 3);
     EXPECT_EQ(ws.Selected(), 2); // remembered selections are kept
     EXPECT_EQ(ws.RememberedSelection(1), 2);
     EXPECT_EQ(ws.CurrentProject().CategoryAt(1).entries.size(), 3);
     EXPECT_TRUE(ws.Save().needsName);
+}
+
+TEST_F(WorkspaceFiles, AGivenTemplateStartsANewProjectAndAGivenProjectOpens) {
+    ASSERT_TRUE(ws.SaveAsTemplate("base").ok);
+    const QString project = PathOf("a.rwp");
+    ASSERT_TRUE(ws.SaveAs(project, false).ok);
+    ws.NewEmptyProject();
+
+    ASSERT_TRUE(ws.OpenGiven(TemplatePath(dir.path(), "base")).IsEmpty());
+    EXPECT_EQ(CountRules(ws.CurrentProject()), 3);
+    EXPECT_EQ(ws.CurrentPath(), "");
+    EXPECT_TRUE(ws.Save().needsName);
+
+    ws.NewEmptyProject();
+    ASSERT_TRUE(ws.OpenGiven(project).IsEmpty());
+    EXPECT_EQ(CountRules(ws.CurrentProject()), 3);
+    EXPECT_EQ(ws.CurrentPath(), project);
+    EXPECT_FALSE(ws.CanUndo());
+    EXPECT_EQ(ws.OpenGiven(PathOf("missing.rwp")), FileNotFoundNotice());
 }
 
 TEST_F(WorkspaceFiles, EmptyProjectKeepsEverythingButTheRules) {
@@ -140,7 +159,7 @@ TEST_F(WorkspaceFiles, EmptyProjectKeepsEverythingButTheRules) {
     ws.NewEmptyProject();
     EXPECT_EQ(CountRules(ws.CurrentProject()), 0);
     EXPECT_EQ(ws.CurrentProject().title, "mine");
-    EXPECT_EQ(ws.Caption(), "Rulewright");
+    EXPECT_EQ(ws.Caption(), "Rulewright[*]");
     EXPECT_EQ(ws.CurrentCategory(), 1);
     EXPECT_EQ(ws.RememberedSelection(3), 1);
     EXPECT_TRUE(ws.Save().needsName);

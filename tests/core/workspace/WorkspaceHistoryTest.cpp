@@ -1,6 +1,7 @@
 #include "storage/ProjectFile.h"
 #include "workspace/Workspace.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -11,6 +12,11 @@
 using namespace rw;
 
 namespace {
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // The bytes a save would write: what "restores the project exactly" means.
 QByteArray Bytes(const Project& project) {
@@ -262,12 +268,34 @@ TEST_F(HistoryTest, ModifiedFollowsTheSavedState) {
     EXPECT_FALSE(ws.CanUndo());
     EXPECT_FALSE(ws.CanRedo());
 
-    // Undoing "空のプロジェクト" brings the project back with its file.
+    // Undoing "空のプロジェクト" brings the rules back, not the file: the
+    // project is an unsaved one now.
     ws.NewEmptyProject();
     EXPECT_TRUE(ws.CurrentPath().isEmpty());
     ws.Undo();
-    EXPECT_EQ(ws.CurrentPath(), path);
+    EXPECT_TRUE(ws.CurrentPath().isEmpty());
+    EXPECT_TRUE(ws.IsModified());
     EXPECT_EQ(ws.RuleCountText(), QStringLiteral("ルール数: 1/1000"));
+}
+
+TEST_F(HistoryTest, UndoNeverChangesTheFileTheProjectIsSavedTo) {
+    QTemporaryDir folder;
+    const QString work = folder.filePath(QStringLiteral("work.rwp"));
+    const QString other = folder.filePath(QStringLiteral("other.rwp"));
+    ws.AddRule();
+    ASSERT_TRUE(ws.SaveAs(work, false).ok);
+    const QByteArray workBytes = ReadBytes(work);
+    ws.AddRule();
+    ASSERT_TRUE(ws.SaveAs(other, false).ok);
+
+    ws.Undo();
+    EXPECT_EQ(ws.CurrentPath(), other);
+    EXPECT_TRUE(ws.IsModified());
+    ASSERT_TRUE(ws.Save().ok);
+    EXPECT_EQ(ReadBytes(work), workBytes); // the first file is left alone
+    ws.Redo();
+    EXPECT_EQ(ws.CurrentPath(), other);
+    EXPECT_TRUE(ws.IsModified()); // other.rwp now holds the undone project
 }
 
 TEST_F(HistoryTest, LongRandomSessionUndoesToTheStartAndRedoesToTheEnd) {
