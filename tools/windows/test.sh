@@ -25,9 +25,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wineboot -i >/dev/null 2>&1
 # One Wine server for the whole run, so that each test program starts quickly.
 wineserver -p
+wineboot -i >/dev/null 2>&1
 
 ctest --preset windows -j 2
 python3 tools/windows/compare-cli.py \

@@ -107,9 +107,11 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
     for (const QString& path : {result.perPath, result.aiPath}) {
         const QFileInfo info(path);
         if (info.exists() && !info.isFile()) {
-            result.notice =
-                CannotWrite(path, info.isDir() ? QStringLiteral("同じ名前のフォルダがあります")
-                                               : QStringLiteral("通常のファイルではありません"));
+            result.notice = WriteRefusal(
+                QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
+                    .arg(QDir::toNativeSeparators(path),
+                         info.isDir() ? QStringLiteral("同じ名前のフォルダがあります")
+                                      : QStringLiteral("通常のファイルではありません")));
             return result;
         }
     }

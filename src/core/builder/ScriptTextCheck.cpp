@@ -1,5 +1,7 @@
 #include "builder/ScriptTextCheck.h"
 
+#include "model/Cp932.h"
+
 #include "builder/CommandReference.h"
 #include "builder/ExpressionCheck.h"
 #include "builder/ScriptReader.h"
@@ -7,7 +9,6 @@
 #include "vocabulary/ScriptWords.h"
 
 #include <QHash>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -82,10 +83,10 @@ private:
 
     void Line(int line, QByteArrayView bytes) {
         lineStarts_.append(text_.size());
-        QStringDecoder decoder("CP932");
-        const QString decoded = decoder.decode(bytes);
+        bool invalid = false;
+        const QString decoded = FromCp932(bytes, &invalid);
         text_ += decoded;
-        if (decoder.hasError()) {
+        if (invalid) {
             found_.append({line, QStringLiteral("Shift_JISとして読めないバイトがあります")});
             return;
         }

@@ -1,3 +1,5 @@
+#include "core/builder/BuilderTestUtil.h"
+
 #include "builder/OutputFiles.h"
 #include "shell/GameInstallation.h"
 #include "shell/WindowsGameSystem.h"
@@ -51,20 +53,21 @@ TEST_F(GameKey, FindsTheAiFolderAndWritesTheScriptThere) {
     GameInstallation game(system_);
     EXPECT_EQ(game.AiFolder(), game_ + QStringLiteral("\\AI\\"));
 
-    Project project;
-    const OutputResult written = WriteAiFiles(project, game.AiFolder(), QStringLiteral("ボット"));
+    const OutputResult written =
+        WriteAiFiles(test::ExampleProject(), game.AiFolder(), QStringLiteral("ボット"));
     ASSERT_TRUE(written.Ok()) << written.notice.text.toStdString();
     EXPECT_TRUE(QFile::exists(game_ + QStringLiteral("\\AI\\ボット.per")));
     EXPECT_TRUE(QFile::exists(game_ + QStringLiteral("\\AI\\ボット.ai")));
 }
 
 TEST_F(GameKey, ValuesThatDoNotFitTheGamesBufferAreNotRead) {
-    if (!SetValue(GameInstallation::kCurrentDirectory, QString(1023, QLatin1Char('x'))))
+    // 1024 bytes and the NUL do not fit the game's buffer of 1024.
+    if (!SetValue(GameInstallation::kCurrentDirectory, QString(1024, QLatin1Char('x'))))
         GTEST_SKIP() << "the registry cannot be written here";
     GameInstallation game(system_);
     EXPECT_TRUE(game.AiFolder().isEmpty());
-    ASSERT_TRUE(SetValue(GameInstallation::kCurrentDirectory, QString(1022, QLatin1Char('x'))));
-    EXPECT_EQ(game.ReadSetting(GameInstallation::kCurrentDirectory).size(), 1022);
+    ASSERT_TRUE(SetValue(GameInstallation::kCurrentDirectory, QString(1023, QLatin1Char('x'))));
+    EXPECT_EQ(game.ReadSetting(GameInstallation::kCurrentDirectory).size(), 1023);
 }
 
 TEST_F(GameKey, LaunchStartsTheGameInItsFolder) {

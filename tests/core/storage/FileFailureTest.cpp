@@ -86,7 +86,7 @@ TEST(FileProblem, ASaveIntoAMissingFolderSaysSoInJapanese) {
     const SaveResult saved = SaveProjectFile(InitialProject(), path, false);
     ASSERT_FALSE(saved.ok);
     EXPECT_TRUE(saved.notice.text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") +
-                                             path +
+                                             QDir::toNativeSeparators(path) +
                                              QStringLiteral("\n保存先のフォルダがありません")))
         << saved.notice.text.toStdString();
 }

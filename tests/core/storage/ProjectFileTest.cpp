@@ -18,7 +18,9 @@
 #include <cstring>
 #include <set>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace rw {
 namespace {
@@ -257,7 +259,7 @@ TEST_F(ProjectFileOnDisk, FailedWriteReportsPathAndReason) {
     const QString path = Path(QStringLiteral("missing/folder/a.rwp"));
     const SaveResult saved = SaveProjectFile(test::SampleProject(), path, false);
     EXPECT_FALSE(saved.ok);
-    EXPECT_TRUE(saved.notice.text.contains(path));
+    EXPECT_TRUE(saved.notice.text.contains(QDir::toNativeSeparators(path)));
     // The system's reason follows the path on a line of its own.
     const QStringList lines = saved.notice.text.split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3);
@@ -357,17 +359,19 @@ TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
 // A device, a pipe or a huge file was read whole (or forever) before
 // anything was said.
 TEST(ProjectFile, OnlyRegularFilesOfBoundedSizeAreRead) {
+    QTemporaryDir dir;
+#ifndef _WIN32 // devices and pipes as POSIX systems have them
     const LoadResult zero = LoadProjectFile(QStringLiteral("/dev/zero"), true);
     EXPECT_FALSE(zero.project);
     EXPECT_EQ(
         zero.notice.text,
         QStringLiteral("ファイルを開けませんでした。\n/dev/zero\n通常のファイルではありません"));
 
-    QTemporaryDir dir;
     const QString fifo = dir.filePath("fifo.rwp");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_TRUE(LoadProjectFile(fifo, true)
                     .notice.text.endsWith(QStringLiteral("通常のファイルではありません")));
+#endif
 
     const QString big = dir.filePath("big.rwp");
     {
@@ -375,8 +379,9 @@ TEST(ProjectFile, OnlyRegularFilesOfBoundedSizeAreRead) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(kMaxInputFileSize + 1)); // sparse: no disk used
     }
-    EXPECT_TRUE(LoadProjectFile(big, true).notice.text.endsWith(
-        QStringLiteral("ファイルが大きすぎます（読み込めるのは256MBまでです）")));
+    const QString tooLarge = LoadProjectFile(big, true).notice.text;
+    EXPECT_TRUE(tooLarge.contains(QStringLiteral("ファイルが大きすぎます（読み込めるのは256MBまでです）")))
+        << tooLarge.toStdString();
 
     QBuffer stream;
     stream.setData(QByteArray(11, 'x'));
