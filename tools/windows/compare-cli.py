@@ -40,7 +40,7 @@ def variant(rng, sources):
     base = json.loads(json.dumps(rng.choice(sources)))
     pool = [e for s in sources for c in s["categories"] for e in c["entries"]
             if e.get("marker") != "\\f" and e.get("actions")]
-    base["magic"] = "RULE"
+    base["magic"] = "VURI"
     base["title"] = random_text(rng)
     base["author"] = random_text(rng)
     for category in base["categories"]:
@@ -58,7 +58,8 @@ def variant(rng, sources):
 
 
 def compare(args):
-    linux, windows = args.linux, args.windows
+    linux = args.linux
+    windows = ["wine", args.windows]
     templates = sorted(pathlib.Path(args.templates).glob("*.json"))
     sources = [json.loads(t.read_text(encoding="utf-8")) for t in templates]
     rng = random.Random(args.seed)
@@ -79,10 +80,8 @@ def compare(args):
                 failures.append(f"{name}: the Linux program cannot pack it: {err.decode()}")
                 continue
 
-            def both(*command, out=None):
-                l = run([linux, *command(str)])
-                w = run([windows, *command(windows_path)])
-                return l, w
+            def both(command):
+                return (run([linux, *command(str)]), run([*windows, *command(windows_path)]))
 
             checks = {
                 "dump": lambda p: ["dump", p(packed)],
@@ -96,7 +95,7 @@ def compare(args):
             (case / "W").mkdir()
             ai = "ボット bot"
             l = run([linux, "build", str(packed), "--out", str(case / "L"), "--name", ai])
-            w = run([windows, "build", windows_path(packed), "--out", windows_path(case / "W"),
+            w = run([*windows, "build", windows_path(packed), "--out", windows_path(case / "W"),
                      "--name", ai])
             if l[0] != w[0]:
                 failures.append(f"{name}: build exit {l[0]} / {w[0]}: {w[2].decode(errors='replace')}")
@@ -106,7 +105,7 @@ def compare(args):
                     failures.append(f"{name}: the {ext} files differ")
             if n % 5 == 0:
                 wpacked = case / "windows.rwp"
-                code, _, err = run([windows, "pack", windows_path(source), "-o", windows_path(wpacked)])
+                code, _, err = run([*windows, "pack", windows_path(source), "-o", windows_path(wpacked)])
                 if code != 0 or wpacked.read_bytes() != packed.read_bytes():
                     failures.append(f"{name}: pack differs: {err.decode(errors='replace')}")
     print(f"compare-cli: {len(cases)} projects, {len(failures)} differences")
