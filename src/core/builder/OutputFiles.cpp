@@ -108,8 +108,8 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
         const QFileInfo info(path);
         if (info.exists() && !info.isFile()) {
             result.notice =
-                CannotWrite(path, info.isDir() ? QStringLiteral("同じ名前のフォルダがあります")
-                                               : QStringLiteral("通常のファイルではありません"));
+                CannotWrite(path, 0,
+                            info.isDir() ? QString() : QStringLiteral("通常のファイルではありません"));
             return result;
         }
     }

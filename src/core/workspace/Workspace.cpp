@@ -191,17 +191,6 @@ SaveOutcome Workspace::SaveAs(const QString& path, bool overwriteAllowed) {
     return SaveOutcome{true, false, {}};
 }
 
-Notice Workspace::OpenGiven(const QString& path) {
-    LoadResult result = LoadProjectFile(path, true);
-    if (!result.project)
-        return result.notice;
-    if (result.isTemplate)
-        StartFromTemplate(std::move(*result.project));
-    else
-        Opened(std::move(*result.project), path);
-    return {};
-}
-
 Notice Workspace::NewFromTemplate(const QString& name) {
     LoadResult result = LoadTemplate(templateFolders_, name);
     if (!result.project)
