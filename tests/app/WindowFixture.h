@@ -6,9 +6,15 @@
 #include "shell/MainWindow.h"
 #include "shell/WineGameSystem.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -20,6 +26,30 @@
 #include <memory>
 
 namespace rw {
+
+// The inputs under `root` that a screen reader would read out without a
+// name: boxes, pickers, spinners, check boxes and option buttons whose
+// accessible name (their own, or a label's that points at them) is empty.
+// Hidden inputs count: they are shown sooner or later.
+inline QStringList UnnamedInputs(QWidget* root) {
+    QStringList unnamed;
+    for (QWidget* input : root->findChildren<QWidget*>()) {
+        const bool inner = qobject_cast<QAbstractSpinBox*>(input->parentWidget()) ||
+                           qobject_cast<QComboBox*>(input->parentWidget());
+        if (inner ||
+            !(qobject_cast<QLineEdit*>(input) || qobject_cast<QComboBox*>(input) ||
+              qobject_cast<QAbstractSpinBox*>(input) || qobject_cast<QAbstractButton*>(input)))
+            continue;
+        if (qobject_cast<QAbstractButton*>(input) && !qobject_cast<QCheckBox*>(input) &&
+            !qobject_cast<QRadioButton*>(input))
+            continue; // push and tool buttons have their text or tool tip
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(input);
+        if (!node || node->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << QString::fromLatin1(input->metaObject()->className()) + QLatin1Char(' ') +
+                           input->objectName();
+    }
+    return unnamed;
+}
 
 // A started main window over a program folder of its own (with its template
 // folder unless told otherwise) and a Wine prefix with nothing installed;
