@@ -28,23 +28,26 @@
 namespace rw {
 
 // The inputs under `root` that a screen reader would read out without a
-// name: boxes, pickers, spinners, check boxes and option buttons whose
-// accessible name (their own, or a label's that points at them) is empty.
-// Hidden inputs count: they are shown sooner or later.
+// name: boxes, pickers, spinners, check boxes and option buttons with neither
+// a name of their own nor a label that points at them. (On Linux a picker's
+// accessible name is its current text; its label comes by relation.) Hidden
+// inputs count: they are shown sooner or later.
 inline QStringList UnnamedInputs(QWidget* root) {
     QStringList unnamed;
     for (QWidget* input : root->findChildren<QWidget*>()) {
         const bool inner = qobject_cast<QAbstractSpinBox*>(input->parentWidget()) ||
                            qobject_cast<QComboBox*>(input->parentWidget());
+        const bool picker = qobject_cast<QComboBox*>(input);
         if (inner ||
-            !(qobject_cast<QLineEdit*>(input) || qobject_cast<QComboBox*>(input) ||
-              qobject_cast<QAbstractSpinBox*>(input) || qobject_cast<QAbstractButton*>(input)))
+            !(picker || qobject_cast<QLineEdit*>(input) || qobject_cast<QAbstractSpinBox*>(input) ||
+              qobject_cast<QCheckBox*>(input) || qobject_cast<QRadioButton*>(input)))
             continue;
-        if (qobject_cast<QAbstractButton*>(input) && !qobject_cast<QCheckBox*>(input) &&
-            !qobject_cast<QRadioButton*>(input))
-            continue; // push and tool buttons have their text or tool tip
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(input);
-        if (!node || node->text(QAccessible::Name).trimmed().isEmpty())
+        const bool named =
+            node && (!input->accessibleName().trimmed().isEmpty() ||
+                     !node->relations(QAccessible::Label).isEmpty() ||
+                     (!picker && !node->text(QAccessible::Name).trimmed().isEmpty()));
+        if (!named)
             unnamed << QString::fromLatin1(input->metaObject()->className()) + QLatin1Char(' ') +
                            input->objectName();
     }
