@@ -85,7 +85,9 @@ TEST_F(BuilderWindowsTest, PerDialogAsksBeforeWritingAScriptWithProblems) {
         QSignalSpy finished(per, &FrmPer::BuildFinished);
         dialogs_.answers = {Dialogs::Answer::No};
         per->StartButton()->click();
-        EXPECT_FALSE(per->IsBuilding());
+        EXPECT_TRUE(finished.wait(10000));
+        EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("mybot.per"))));
+        EXPECT_EQ(per->StatusLabel()->text(), kBuildCancelled);
         EXPECT_TRUE(per->StartButton()->isEnabled());
         dialogs_.answers = {Dialogs::Answer::Yes};
         per->StartButton()->click();
@@ -100,7 +102,7 @@ TEST_F(BuilderWindowsTest, PerDialogAsksBeforeWritingAScriptWithProblems) {
     EXPECT_TRUE(
         question.text.contains(QStringLiteral("「ri-elite-berserker」はゲームの語にありません")));
     EXPECT_TRUE(question.text.endsWith(QStringLiteral("このまま生成しますか？")));
-    EXPECT_EQ(finishedBuilds, 1);
+    EXPECT_EQ(finishedBuilds, 2);
     QFile per(folder_.filePath(QStringLiteral("mybot.per")));
     ASSERT_TRUE(per.open(QIODevice::ReadOnly));
     EXPECT_TRUE(per.readAll().contains("(research ri-elite-berserker)"));
@@ -383,9 +385,11 @@ TEST_F(FrmPerBuild, ARefusedBuildLeavesTheBarsEmpty) {
     const Workspace work(unwritable);
     FrmPer dialog(dialogs_, work, folder_.path(), {});
     QSignalSpy finished(&dialog, &FrmPer::BuildFinished);
-    dialogs_.answers = {Dialogs::Answer::Yes}; // past the check, which names the "€" too
     dialog.StartButton()->click();
     ASSERT_TRUE(finished.wait(10000));
+    // What cannot be written at all is an error; the question whether to
+    // write anyway is not asked.
+    EXPECT_TRUE(dialogs_.asked.isEmpty());
     ASSERT_EQ(dialogs_.informed.size(), 1);
     EXPECT_TRUE(dialogs_.informed[0].text.contains(QStringLiteral("€")));
     EXPECT_EQ(dialog.RuleProgressBar()->value(), 0);

@@ -88,7 +88,8 @@ TEST_F(EventPanelsTest, CastleBuiltForwardFromThePanel) {
         << SelectedRule().actions.toStdString();
     EXPECT_TRUE(SelectedRule().conditions.contains(QStringLiteral("can-build castle")))
         << SelectedRule().conditions.toStdString();
-    EXPECT_EQ(window_->Conditions()->topLevelItem(0)->text(0), QStringLiteral("城が建設できるとき"));
+    EXPECT_EQ(window_->Conditions()->topLevelItem(0)->text(0),
+              QStringLiteral("城が建設できるとき"));
     ASSERT_EQ(EventListRows().size(), 1);
     EXPECT_TRUE(EventListRows()[0].startsWith(QStringLiteral("(build-forward castle);")));
 
@@ -123,8 +124,7 @@ TEST_F(EventPanelsTest, PickersRefillByCategory) {
 
     NewRuleIn(3);
     QComboBox* units = Picker(PanelControl::Unit);
-    EXPECT_EQ(Picker(PanelControl::UnitCategory)->count(),
-              PanelPickers::UnitCategories().size());
+    EXPECT_EQ(Picker(PanelControl::UnitCategory)->count(), PanelPickers::UnitCategories().size());
     for (int i = 0; i < units->count(); ++i) {
         EXPECT_FALSE(units->itemText(i).contains(QStringLiteral("[男]")));
         EXPECT_FALSE(units->itemText(i).contains(QStringLiteral("[女]")));
@@ -142,10 +142,17 @@ TEST_F(EventPanelsTest, NumberBoxesCorrectWhatIsTyped) {
     ASSERT_TRUE(groups->isVisible());
     const QString withThree = SelectedRule().actions;
     Type(groups, QStringLiteral("7"));
+    LeaveBox();
     EXPECT_TRUE(SelectedRule().actions.contains(QStringLiteral("sn-number-attack-groups 7")));
     Type(groups, QStringLiteral("abc"));
+    LeaveBox();
     EXPECT_EQ(groups->text(), QStringLiteral("3"));
     EXPECT_EQ(SelectedRule().actions, withThree);
+    // A size cannot be negative: refused like a text that is no number.
+    Type(Box(PanelControl::GroupMin), QStringLiteral("-5"));
+    LeaveBox();
+    EXPECT_EQ(Box(PanelControl::GroupMin)->text(), QStringLiteral("5"));
+    EXPECT_EQ(SelectedRule().panel3, QStringLiteral("5"));
 
     NewRuleIn(6);
     Choose(PanelControl::RangeKind, 3);
@@ -153,28 +160,63 @@ TEST_F(EventPanelsTest, NumberBoxesCorrectWhatIsTyped) {
     EXPECT_EQ(Panels().RangeHelp()->text(),
               QStringLiteral("町の人が木を認識する距離\n※-1にすると無制限になります"));
     Type(Box(PanelControl::Distance), QStringLiteral("abc"));
+    LeaveBox();
     EXPECT_EQ(Box(PanelControl::Distance)->text(), QStringLiteral("0"));
 
-    // The variable value box shows what the rule stores while it is typed in.
     QComboBox* variable = window_->Options()->VariablePicker();
     variable->setCurrentIndex(3);
     emit variable->activated(3);
     QLineEdit* value = window_->Options()->VariableValue();
     ASSERT_TRUE(value->isVisible());
     Type(value, QStringLiteral("abc"));
+    LeaveBox();
     EXPECT_EQ(value->text(), QStringLiteral("10"));
     EXPECT_EQ(SelectedRule().variableValue, QStringLiteral("10"));
+}
+
+// A box being typed in keeps what is typed, empty or half done; the rule
+// gets it when the box is left or Enter is pressed.
+TEST_F(EventPanelsTest, ABoxClearedAndRetypedKeepsWhatIsTyped) {
+    NewRuleIn(5);
+    QLineEdit* percent = Box(PanelControl::AttackPercent);
+    percent->setFocus();
+    percent->selectAll();
+    QTest::keyClick(percent, Qt::Key_Delete);
+    EXPECT_EQ(percent->text(), QString());
+    QTest::keyClicks(percent, QStringLiteral("40"));
+    EXPECT_EQ(percent->text(), QStringLiteral("40"));
+    EXPECT_EQ(SelectedRule().panel2, QStringLiteral("100"));
+    QTest::keyClick(percent, Qt::Key_Return);
+    EXPECT_EQ(SelectedRule().panel2, QStringLiteral("40"));
+    EXPECT_EQ(percent->text(), QStringLiteral("40"));
+
+    // Left empty, a box takes its default.
+    percent->selectAll();
+    QTest::keyClick(percent, Qt::Key_Delete);
+    LeaveBox();
+    EXPECT_EQ(percent->text(), QStringLiteral("100"));
+    EXPECT_EQ(SelectedRule().panel2, QStringLiteral("100"));
+
+    // A command that takes no focus (a toolbar button, a shortcut) still
+    // finds what was typed in the rule it was typed for.
+    Type(percent, QStringLiteral("60"));
+    Trigger("ruleTool.newRule");
+    int withSixty = 0;
+    for (const RuleEntry& entry : Work().CurrentProject().CategoryAt(5).entries)
+        withSixty += entry.panel2 == QStringLiteral("60");
+    EXPECT_EQ(withSixty, 1);
+    EXPECT_EQ(SelectedRule().panel2, QStringLiteral("100"));
 }
 
 TEST_F(EventPanelsTest, AllocationBoxRefusesOnFocusLoss) {
     NewRuleIn(4);
     QLineEdit* wood = Box(PanelControl::WoodBox);
     const QString before = SelectedRule().actions;
-    wood->setFocus();
-    wood->setText(QStringLiteral("120"));
-    emit wood->textEdited(wood->text());
+    Type(wood, QStringLiteral("120"));
     EXPECT_EQ(SelectedRule().actions, before);
     EXPECT_TRUE(dialogs_.informed.isEmpty());
+    // The total is that of what the rule holds, not of a half-typed box.
+    EXPECT_EQ(Panels().TotalLabel()->text(), QStringLiteral("合計:100％"));
 
     LeaveBox();
     ASSERT_EQ(dialogs_.informed.size(), 1);
@@ -188,9 +230,11 @@ TEST_F(EventPanelsTest, AllocationBoxRefusesOnFocusLoss) {
     // Spinners and boxes follow each other; the total is shown, not enforced.
     Panels().Spinner(1)->stepUp();
     EXPECT_EQ(Box(PanelControl::FoodBox)->text(), QStringLiteral("26"));
+    EXPECT_EQ(Panels().Spinner(1)->text(), QStringLiteral("26"));
     for (PanelControl box : {PanelControl::WoodBox, PanelControl::FoodBox, PanelControl::GoldBox,
                              PanelControl::StoneBox})
         Type(Box(box), QStringLiteral("50"));
+    LeaveBox();
     EXPECT_EQ(Panels().Spinner(3)->value(), 50);
     EXPECT_EQ(Panels().TotalLabel()->text(), QStringLiteral("合計:200％"));
 }

@@ -109,5 +109,15 @@ TEST_F(FrmIfTest, DoubleClickRefillsTheEntryAndChangesItInPlace) {
     EXPECT_EQ(List().Selected(), position);
 }
 
+// The pickers with a description beside them (変数/乱数, タイマー) are
+// named by their labels like every other input.
+TEST_F(FrmIfTest, EveryInputOfEveryTabHasAName) {
+    OnDialog([](FrmIf& dialog) {
+        EXPECT_EQ(UnnamedInputs(&dialog), QStringList());
+        dialog.CancelButton()->click();
+    });
+    Trigger("conditionTool.add");
+}
+
 } // namespace
 } // namespace rw

@@ -6,6 +6,7 @@
 #include "storage/TemplateOpenDialog.h"
 #include "storage/TemplateSaveDialog.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -294,6 +295,51 @@ TEST_F(MainWindowTest, GroupChoicesAreStoredAsTheyAreTicked) {
     Window().Action(QStringLiteral("choices.invert"))->trigger();
     EXPECT_EQ(maps->item(0)->checkState(), Qt::Checked);
     EXPECT_TRUE(maps->item(23)->font().bold());
+}
+
+// A screen reader ticks through the accessibility actions, which send no
+// click: the project must change all the same.
+TEST_F(MainWindowTest, GroupChoicesTickThroughTheAccessibilityActions) {
+    StartWindow();
+    const auto toggle = [](QAccessibleInterface* node) {
+        ASSERT_NE(node, nullptr);
+        QAccessibleActionInterface* actions = node->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    const auto data = [this] {
+        return Window().Work().CurrentProject().rootConditions[0].conditionData.split(
+            QLatin1Char('\\'));
+    };
+
+    QCheckBox* deathmatch = Window().GroupView()->Box(GroupSection::Victory, 0);
+    toggle(QAccessible::queryAccessibleInterface(deathmatch));
+    EXPECT_EQ(data().value(5), QStringLiteral("1,0,0,0,0"));
+
+    QListWidget* maps = Window().GroupView()->List(GroupSection::MapType);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(maps);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->childCount(), 24);
+    QAccessibleInterface* row = list->child(2);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->text(QAccessible::Name), maps->item(2)->text());
+    EXPECT_TRUE(row->state().checkable);
+    EXPECT_FALSE(row->state().checked);
+    toggle(row);
+    EXPECT_TRUE(row->state().checked);
+    EXPECT_EQ(maps->item(2)->checkState(), Qt::Checked);
+    EXPECT_TRUE(data().value(1).startsWith(QStringLiteral("0,0,1,0")));
+    toggle(list->child(2));
+    EXPECT_TRUE(data().value(1).startsWith(QStringLiteral("0,0,0,0")));
+    EXPECT_EQ(list->indexOfChild(list->child(7)), 7);
+}
+
+// Every box, picker, spinner and check box of the window, the event panels
+// of all categories included, has a name a screen reader can say.
+TEST_F(MainWindowTest, EveryInputHasAName) {
+    StartWindow();
+    EXPECT_EQ(UnnamedInputs(&Window()), QStringList());
 }
 
 TEST_F(MainWindowTest, AboutBoxAndMissingGame) {

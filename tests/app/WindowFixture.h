@@ -6,9 +6,15 @@
 #include "shell/MainWindow.h"
 #include "shell/WineGameSystem.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -20,6 +26,33 @@
 #include <memory>
 
 namespace rw {
+
+// The inputs under `root` that a screen reader would read out without a
+// name: boxes, pickers, spinners, check boxes and option buttons with neither
+// a name of their own nor a label that points at them. (On Linux a picker's
+// accessible name is its current text; its label comes by relation.) Hidden
+// inputs count: they are shown sooner or later.
+inline QStringList UnnamedInputs(QWidget* root) {
+    QStringList unnamed;
+    for (QWidget* input : root->findChildren<QWidget*>()) {
+        const bool inner = qobject_cast<QAbstractSpinBox*>(input->parentWidget()) ||
+                           qobject_cast<QComboBox*>(input->parentWidget());
+        const bool picker = qobject_cast<QComboBox*>(input);
+        if (inner ||
+            !(picker || qobject_cast<QLineEdit*>(input) || qobject_cast<QAbstractSpinBox*>(input) ||
+              qobject_cast<QCheckBox*>(input) || qobject_cast<QRadioButton*>(input)))
+            continue;
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(input);
+        const bool named =
+            node && (!input->accessibleName().trimmed().isEmpty() ||
+                     !node->relations(QAccessible::Label).isEmpty() ||
+                     (!picker && !node->text(QAccessible::Name).trimmed().isEmpty()));
+        if (!named)
+            unnamed << QString::fromLatin1(input->metaObject()->className()) + QLatin1Char(' ') +
+                           input->objectName();
+    }
+    return unnamed;
+}
 
 // A started main window over a program folder of its own (with its template
 // folder unless told otherwise) and a Wine prefix with nothing installed;

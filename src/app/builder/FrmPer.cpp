@@ -148,12 +148,6 @@ FrmPer::~FrmPer() {
 void FrmPer::StartBuild() {
     if (job_)
         return;
-    // The game refuses a whole AI for one fault it cannot read: say so first.
-    const QList<ScriptProblem> problems = work_.ScriptProblems();
-    if (!problems.isEmpty() &&
-        dialogs_.Ask(ScriptProblemsQuestion(problems), Dialogs::Buttons::YesNoDefaultNo) !=
-            Dialogs::Answer::Yes)
-        return;
     start_->setEnabled(false);
     const QString folder = gameChoice_->isChecked() ? gameFolder_->text() : userFolder_->text();
     target_ = AiFilePaths(folder, name_->text());
@@ -186,6 +180,18 @@ void FrmPer::BuildEnded() {
     if (cancelled && build.Ok()) {
         build.bytes.clear();
         build.cancelled = true;
+    }
+    // The game refuses a whole AI for one fault it cannot read: ask before
+    // writing it. What the builder itself refused cannot be written at all,
+    // so that is told as an error, without the question.
+    if (build.Ok()) {
+        const QList<ScriptProblem> problems = work_.ScriptProblems();
+        if (!problems.isEmpty() &&
+            dialogs_.Ask(ScriptProblemsQuestion(problems), Dialogs::Buttons::YesNoDefaultNo) !=
+                Dialogs::Answer::Yes) {
+            build.bytes.clear();
+            build.cancelled = true;
+        }
     }
     SetInputsEnabled(true);
     Finish(WriteScript(target_, build));

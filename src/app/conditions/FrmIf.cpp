@@ -164,7 +164,11 @@ QWidget* FrmIf::BuildPanel(const ConditionKind& description) {
                 beside->setMinimumWidth(140);
                 row->addWidget(beside, 1);
                 (field.rows == ConditionRows::Timer ? timerHelp_ : variableDescription_) = beside;
-                form->addRow(field.label, row);
+                // A row of two has no buddy of its own: the label names the
+                // picker, for screen readers too.
+                auto* label = new QLabel(field.label);
+                label->setBuddy(picker);
+                form->addRow(label, row);
             } else {
                 form->addRow(field.label, picker);
             }

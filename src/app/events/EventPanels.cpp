@@ -221,14 +221,9 @@ QWidget* EventPanels::ResourcePanel() {
         spinner->setRange(0, 100);
         spinner->setToolTip(kAllocationTip);
         spinner->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-        // Only the arrows move a spinner; the box is where numbers are typed.
-        if (auto* text = spinner->findChild<QLineEdit*>()) {
-            text->setReadOnly(true);
-            QPalette hidden = text->palette();
-            hidden.setColor(QPalette::Text, Qt::transparent);
-            text->setPalette(hidden);
-        }
-        spinner->setFixedWidth(spinner->sizeHint().height() + 8);
+        // A number typed into the spinner counts once it is left, as in the
+        // box beside it; the arrows count at once.
+        spinner->setKeyboardTracking(false);
         connect(spinner, &QSpinBox::valueChanged, this, [this, control](int value) {
             if (!host_.Refreshing())
                 host_.Report([this, control, value] {

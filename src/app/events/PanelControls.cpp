@@ -1,6 +1,7 @@
 #include "events/PanelControls.h"
 
 #include "shell/EditorHost.h"
+#include "shell/PendingEdit.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
@@ -26,13 +27,20 @@ void BindPicker(EditorHost& host, QComboBox* picker, PanelControl control) {
 }
 
 void BindBox(EditorHost& host, QLineEdit* box, PanelControl control) {
-    QObject::connect(box, &QLineEdit::textEdited, box,
-                     [&host, control](const QString& text) { Change(host, control, text); });
+    // While the box has the focus its text is the user's own, empty or half
+    // typed; the workspace gets it, settled, when the box is left.
+    MarkSettledOnLeave(box);
     QObject::connect(box, &QLineEdit::editingFinished, box, [&host, box, control] {
+        const bool edited = box->isModified();
+        box->setModified(false);
+        // A box hidden under the user (another category) no longer speaks
+        // for the rule shown; what it held was settled before it went.
         if (host.Refreshing() || !box->isVisible())
             return;
-        const Notice notice = host.Report([&host, control] {
-            const Notice said = host.Work().PanelFocusLost(control);
+        if (!edited && host.Work().Panel().At(control).value == box->text())
+            return;
+        const Notice notice = host.Report([&host, box, control] {
+            const Notice said = host.Work().ChangePanel(control, box->text());
             // What was typed into the box is one step of the history.
             host.Work().FinishEdit();
             return said;

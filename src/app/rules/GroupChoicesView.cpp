@@ -1,5 +1,6 @@
 #include "rules/GroupChoicesView.h"
 
+#include "rules/CheckList.h"
 #include "shell/PopupKeys.h"
 
 #include <QCheckBox>
@@ -71,9 +72,14 @@ QWidget* GroupChoicesView::MakeBoxes(GroupSection section) {
         PopupKeys::Install(box, [this, section](const QPoint& at) {
             emit PopupRequested(SectionInfo(section).popupId, at);
         });
-        connect(box, &QCheckBox::clicked, this, [this, section, i](bool checked) {
+        // Every change of state, not only clicks: assistive technology
+        // toggles a box without clicking it.
+        connect(box, &QCheckBox::stateChanged, this, [this, section, i](int state) {
             if (!syncing_)
-                emit ChoiceChanged(section, i, checked ? 1 : 0);
+                emit ChoiceChanged(section, i,
+                                   state == Qt::Checked     ? 1
+                                   : state == Qt::Unchecked ? 0
+                                                            : 2);
         });
         layout->addWidget(box, i / columns, i % columns);
         boxes_[int(section)] << box;
@@ -84,7 +90,8 @@ QWidget* GroupChoicesView::MakeBoxes(GroupSection section) {
 QWidget* GroupChoicesView::MakeList(GroupSection section) {
     const GroupSectionInfo& info = SectionInfo(section);
     auto* frame = new QGroupBox(info.heading);
-    auto* list = new QListWidget;
+    auto* list = new CheckList;
+    list->setAccessibleName(info.heading);
     list->setProperty(kSectionProperty, int(section));
     list->viewport()->setProperty(kSectionProperty, int(section));
     list->viewport()->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "shell/CommandMap.h"
 
+#include "shell/PendingEdit.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
@@ -10,7 +12,10 @@ QAction* CommandMap::Add(const QString& name, const QString& text, std::function
     Q_ASSERT(!actions_.contains(name));
     auto* action = new QAction(text, owner_);
     action->setObjectName(name);
-    QObject::connect(action, &QAction::triggered, owner_, [run = std::move(run)] { run(); });
+    QObject::connect(action, &QAction::triggered, owner_, [run = std::move(run)] {
+        SettlePendingEdit();
+        run();
+    });
     actions_.insert(name, action);
     return action;
 }

@@ -9,6 +9,7 @@
 #include "shell/CommandMap.h"
 #include "shell/GameInstallation.h"
 #include "shell/Icons.h"
+#include "shell/PendingEdit.h"
 #include "shell/Preferences.h"
 #include "shell/RecentFilesMenu.h"
 #include "shell/WindowCommands.h"
@@ -320,6 +321,7 @@ void MainWindow::RememberWindow() const {
 // --- reading the workspace back -------------------------------------------------
 
 Notice MainWindow::Report(const std::function<Notice()>& command) {
+    SettlePendingEdit();
     const Notice notice = command();
     Refresh();
     Show(notice);
@@ -522,6 +524,7 @@ bool MainWindow::SaveProjectAs() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    SettlePendingEdit();
     if (ConfirmDiscard()) {
         RememberWindow();
         event->accept();

@@ -112,7 +112,7 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
         out.changed = Assign(options.variable, std::clamp(Floor(value, 0), 0, kVariableSlots - 1));
         break;
     case PanelControl::VariableValue:
-        out.changed = Assign(options.variableValue, CorrectBoxOnChange(NumberBox::Variable, value));
+        out.changed = Assign(options.variableValue, SettleBox(NumberBox::Variable, value));
         break;
     case PanelControl::TestMessage:
         out.changed = Assign(options.chat, On(value));
@@ -174,14 +174,10 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
     case PanelControl::StoneBox: {
         ResourcePanel& r = panels.resource;
         const int i = AllocationIndex(control);
-        // A number is kept without its blanks, as it will go into the
-        // script; anything else is kept as typed until the focus leaves.
-        out.changed = Assign(r.boxes[i], ScriptNumber(value).value_or(value));
-        // A text that is not yet a value up to 100 waits for the focus loss.
-        const std::optional<int> spinner = AllocationValueOnChange(value);
-        if (!out.changed || !spinner)
-            return ControlChange{out.changed, false, {}};
-        r.spinners[i] = *spinner;
+        const AllocationSettled settled = SettleAllocation(value);
+        out.changed = Assign(r.boxes[i], settled.text);
+        out.changed |= Assign(r.spinners[i], settled.spinner);
+        out.notice = settled.notice;
         break;
     }
     case PanelControl::MarketAmount:
@@ -190,25 +186,22 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
         out.changed = Assign(panels.attack.kind, Position(value));
         break;
     case PanelControl::AttackPercent:
-        out.changed =
-            Assign(panels.attack.percent, CorrectBoxOnChange(NumberBox::AttackPercent, value));
+        out.changed = Assign(panels.attack.percent, SettleBox(NumberBox::AttackPercent, value));
         break;
     case PanelControl::GroupCount:
-        out.changed =
-            Assign(panels.attack.groups, CorrectBoxOnChange(NumberBox::GroupCount, value));
+        out.changed = Assign(panels.attack.groups, SettleBox(NumberBox::GroupCount, value));
         break;
     case PanelControl::GroupMin:
-        out.changed =
-            Assign(panels.attack.minimum, CorrectBoxOnChange(NumberBox::GroupMinimum, value));
+        out.changed = Assign(panels.attack.minimum, SettleBox(NumberBox::GroupMinimum, value));
         break;
     case PanelControl::GroupMax:
-        out.changed = Assign(panels.attack.maximum, CorrectBoxOnChange(NumberBox::Variable, value));
+        out.changed = Assign(panels.attack.maximum, SettleBox(NumberBox::GroupMaximum, value));
         break;
     case PanelControl::RangeKind:
         out.changed = Assign(panels.range.kind, Position(value));
         break;
     case PanelControl::Distance:
-        out.changed = Assign(panels.range.distance, CorrectBoxOnChange(NumberBox::Distance, value));
+        out.changed = Assign(panels.range.distance, SettleBox(NumberBox::Distance, value));
         break;
     }
     if (IsResourceControl(control))
@@ -220,39 +213,6 @@ ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelContro
     out.regenerate = out.changed;
     if (!out.changed)
         out.renameTo.clear();
-    return out;
-}
-
-FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control) {
-    FocusLossChange out;
-    auto correct = [&out](QString& text, NumberBox box) {
-        const QString corrected = CorrectBoxOnFocusLoss(box, text);
-        out.regenerate = corrected != text;
-        text = corrected;
-    };
-    switch (control) {
-    case PanelControl::AttackPercent:
-        correct(panels.attack.percent, NumberBox::AttackPercent);
-        break;
-    case PanelControl::Distance:
-        correct(panels.range.distance, NumberBox::Distance);
-        break;
-    case PanelControl::WoodBox:
-    case PanelControl::FoodBox:
-    case PanelControl::GoldBox:
-    case PanelControl::StoneBox: {
-        ResourcePanel& r = panels.resource;
-        const int i = AllocationIndex(control);
-        const AllocationFocusLoss loss = AllocationOnFocusLoss(r.boxes[i]);
-        r.boxes[i] = loss.text;
-        r.spinners[i] = loss.spinner;
-        out.notice = loss.notice;
-        out.regenerate = true;
-        break;
-    }
-    default:
-        break;
-    }
     return out;
 }
 

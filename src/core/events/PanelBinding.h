@@ -21,24 +21,19 @@ struct ControlChange {
     bool changed = false;    // the state took the value
     bool regenerate = false; // the rule's events must be made again
     QString renameTo;        // the title under auto-rename, empty for none
+    Notice notice;           // an allocation box refused what was typed
 };
 
-// A control's new value, with the corrections a box makes on every change.
-// `value` is a picker position, a box text or "0"/"1".
+// A control's new value. `value` is a picker position, "0"/"1", or the text
+// of a box that was left (settled here: SettleBox, SettleAllocation); an
+// allocation spinner sends its number as its box's text.
 ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelControl control,
                            const QString& value);
 
-// The corrections a box makes when it loses the focus; the notice is what
-// the allocation boxes show for a value outside 0 to 100.
-struct FocusLossChange {
-    bool regenerate = false;
-    Notice notice;
-};
-FocusLossChange ApplyFocusLoss(PanelState& panels, PanelControl control);
-
 bool IsResourceControl(PanelControl control);
 bool IsOptionControl(PanelControl control);
-// The boxes a value is typed into (an allocation spinner sends to its box).
+// The boxes a value is typed into, which report their text when they are
+// left (an allocation spinner sends to its box).
 bool IsTypedControl(PanelControl control);
 
 // The view of the category's panel and the rule options.

@@ -84,44 +84,30 @@ void ReadPanelFields(int category, const RuleEntry& rule, PanelState& panels,
     }
 }
 
-QString CorrectBoxOnChange(NumberBox box, const QString& text) {
-    if (const std::optional<QString> number = ScriptNumber(text))
-        return *number;
-    switch (box) {
-    case NumberBox::AttackPercent:
-        return QStringLiteral("100");
-    case NumberBox::GroupCount:
-        return QStringLiteral("3");
-    case NumberBox::GroupMinimum:
-        return QStringLiteral("5");
-    case NumberBox::GroupMaximum:
-    case NumberBox::Variable:
-        return QStringLiteral("10");
-    case NumberBox::Distance:
-        return QStringLiteral("0");
-    }
-    return text;
+QString SettleBox(NumberBox box, const QString& text) {
+    struct Rule {
+        const char* empty; // the box's default
+        const char* other; // what any other text that is no number falls back to
+        long long low = kScriptNumberMin;
+        long long high = kScriptNumberMax;
+    };
+    static const Rule kRules[] = {
+        {"100", "0", 0, 100}, // attack percentage
+        {"3", "3", 0},        // groups
+        {"5", "5", 0},        // minimum per group
+        {"10", "10", 0},      // maximum per group
+        {"15", "0"},          // distance: any number, -1 is "no limit"
+        {"10", "10"},         // variable value
+    };
+    const Rule& rule = kRules[int(box)];
+    if (text.trimmed().isEmpty())
+        return QString::fromLatin1(rule.empty);
+    return ScriptNumber(text, rule.low, rule.high).value_or(QString::fromLatin1(rule.other));
 }
 
-QString CorrectBoxOnFocusLoss(NumberBox box, const QString& text) {
-    switch (box) {
-    case NumberBox::AttackPercent:
-        return ScriptNumber(text, 0, 100).value_or(QStringLiteral("0"));
-    case NumberBox::Distance:
-        return ScriptNumber(text).value_or(QStringLiteral("0"));
-    default:
-        return text;
-    }
-}
-
-std::optional<int> AllocationValueOnChange(const QString& text) {
-    const std::optional<QString> number = ScriptNumber(text, kScriptNumberMin, 100);
-    if (!number)
-        return std::nullopt;
-    return std::max(number->toInt(), 0);
-}
-
-AllocationFocusLoss AllocationOnFocusLoss(const QString& text) {
+AllocationSettled SettleAllocation(const QString& text) {
+    if (text.trimmed().isEmpty())
+        return {QStringLiteral("25"), 25, {}, false};
     if (const std::optional<QString> number = ScriptNumber(text, 0, 100))
         return {*number, number->toInt(), {}, false};
     return {QStringLiteral("0"), 0,

@@ -31,26 +31,27 @@ enum class NumberBox { AttackPercent, GroupCount, GroupMinimum, GroupMaximum, Di
 
 // Every box's text goes into the script, so "a number" here is one the
 // script can hold (ScriptNumber): whole, 32 bits, kept without its blanks.
+//
+// While a box has the focus its text may be empty or half typed, and nothing
+// of it reaches the rule. The box is settled when it is left (the focus moves
+// on, or Enter): these give the text it then holds and the rule stores.
 
-// The text a box holds after a change: a text that is not such a number is
-// replaced at once by the box's fallback.
-QString CorrectBoxOnChange(NumberBox box, const QString& text);
-// The text after the box lost the focus: the attack percentage must also lie
-// between 0 and 100 ("0" otherwise).
-QString CorrectBoxOnFocusLoss(NumberBox box, const QString& text);
+// An empty box takes its default ("100", "3", "5", "10", "15", "10"). Any
+// other text that is not a number takes the box's fallback: the attack
+// percentage "0", a group box its default, the distance "0", the variable
+// value "10". The attack percentage lies between 0 and 100 and the group
+// boxes cannot be negative; outside that they fall back the same way.
+QString SettleBox(NumberBox box, const QString& text);
 
-// An allocation box while typing: the spinner value when the text is a
-// number of at most 100 (and the rule is regenerated), nothing otherwise.
-std::optional<int> AllocationValueOnChange(const QString& text);
-
-struct AllocationFocusLoss {
+struct AllocationSettled {
     QString text; // what the box holds afterwards
-    int spinner = 0;
+    int spinner = 25;
     Notice notice; // "0～100を入力してください" when the text was refused
     bool refocus = false;
 };
-// An allocation box that lost the focus; the rule is regenerated either way.
-AllocationFocusLoss AllocationOnFocusLoss(const QString& text);
+// An allocation box: a number from 0 to 100 is taken; an empty box takes its
+// default "25"; anything else is refused with the message and becomes "0".
+AllocationSettled SettleAllocation(const QString& text);
 
 // "合計:" + the sum of the four boxes' values + "％". Texts that are not
 // numbers count as 0.

@@ -249,12 +249,12 @@ public:
     // The panel of the current category and the rule options, for the
     // selected rule.
     const PanelView& Panel() const { return panel_; }
-    // A control changed (picker position, box text, "0"/"1"). A value the
-    // control already holds does nothing, so the window may set its controls
-    // from Panel() without echoing. Answers what a limit check refused.
+    // A control changed (picker position, "0"/"1"), or a number box was
+    // left (the focus moved on, or Enter) with this text, which is settled
+    // here: only whole numbers in range reach the rule. A value the control
+    // already holds does nothing, so the window may set its controls from
+    // Panel() without echoing. Answers what a box or a limit check refused.
     Notice ChangePanel(PanelControl control, const QString& value);
-    // A number box lost the focus.
-    Notice PanelFocusLost(PanelControl control);
 
     // --- free events of the selected rule (category 7) ------------------------
 

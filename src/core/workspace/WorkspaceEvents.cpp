@@ -21,7 +21,7 @@ Notice Workspace::ChangePanel(PanelControl control, const QString& value) {
     const ControlChange change = ApplyControl(panelState_, options_, control, value);
     if (!change.changed || !SelectedIsRule()) {
         RefreshPanel();
-        return {};
+        return change.notice;
     }
     if (autoRename_ && !change.renameTo.isEmpty()) {
         Rename(change.renameTo);
@@ -31,25 +31,9 @@ Notice Workspace::ChangePanel(PanelControl control, const QString& value) {
         if (!IsOptionControl(control))
             conditions_.Select(1);
     }
-    const Notice notice = CheckLimits(control);
+    const Notice limit = CheckLimits(control);
     RefreshPanel();
-    return notice;
-}
-
-Notice Workspace::PanelFocusLost(PanelControl control) {
-    const Step step(*this, QStringLiteral("イベントの変更"), PanelKey(control));
-    if (loading_)
-        return {};
-    const FocusLossChange change = ApplyFocusLoss(panelState_, control);
-    Notice notice = change.notice;
-    if (change.regenerate && SelectedIsRule()) {
-        RegenerateEvents();
-        const Notice limit = CheckLimits(control);
-        if (notice.IsEmpty())
-            notice = limit;
-    }
-    RefreshPanel();
-    return notice;
+    return change.notice.IsEmpty() ? limit : change.notice;
 }
 
 Notice Workspace::CheckLimits(PanelControl control) {

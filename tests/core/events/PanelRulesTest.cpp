@@ -20,67 +20,77 @@ struct BoxCase {
     const char* name;
     NumberBox box;
     const char* typed;
-    const char* afterChange;
-    const char* afterFocusLoss;
+    const char* settled;
 };
 
 class NumberBoxes : public ::testing::TestWithParam<BoxCase> {};
 
-TEST_P(NumberBoxes, CorrectInPlace) {
+TEST_P(NumberBoxes, SettleWhenLeft) {
     const BoxCase& c = GetParam();
-    EXPECT_EQ(CorrectBoxOnChange(c.box, c.typed), QString(c.afterChange));
-    EXPECT_EQ(CorrectBoxOnFocusLoss(c.box, c.typed), QString(c.afterFocusLoss));
+    EXPECT_EQ(SettleBox(c.box, c.typed), QString(c.settled));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Panels, NumberBoxes,
-    ::testing::Values(BoxCase{"percent_text", NumberBox::AttackPercent, "abc", "100", "0"},
-                      BoxCase{"percent_empty", NumberBox::AttackPercent, "", "100", "0"},
-                      BoxCase{"percent_above", NumberBox::AttackPercent, "120", "120", "0"},
-                      BoxCase{"percent_below", NumberBox::AttackPercent, "-1", "-1", "0"},
-                      BoxCase{"percent_edge", NumberBox::AttackPercent, "100", "100", "100"},
-                      BoxCase{"groups_text", NumberBox::GroupCount, "abc", "3", "abc"},
-                      BoxCase{"maximum_text", NumberBox::GroupMaximum, "1,0", "10", "1,0"},
-                      BoxCase{"distance_text", NumberBox::Distance, "abc", "0", "0"},
-                      BoxCase{"distance_unlimited", NumberBox::Distance, "-1", "-1", "-1"},
-                      BoxCase{"variable_text", NumberBox::Variable, "ten", "10", "ten"},
+    ::testing::Values(BoxCase{"percent_text", NumberBox::AttackPercent, "abc", "0"},
+                      BoxCase{"percent_above", NumberBox::AttackPercent, "120", "0"},
+                      BoxCase{"percent_below", NumberBox::AttackPercent, "-1", "0"},
+                      BoxCase{"percent_edge", NumberBox::AttackPercent, "100", "100"},
+                      BoxCase{"groups_text", NumberBox::GroupCount, "abc", "3"},
+                      BoxCase{"maximum_text", NumberBox::GroupMaximum, "1,0", "10"},
+                      BoxCase{"distance_text", NumberBox::Distance, "abc", "0"},
+                      BoxCase{"distance_unlimited", NumberBox::Distance, "-1", "-1"},
+                      BoxCase{"variable_text", NumberBox::Variable, "ten", "10"},
+                      // A box left empty takes its default.
+                      BoxCase{"percent_empty", NumberBox::AttackPercent, "", "100"},
+                      BoxCase{"groups_empty", NumberBox::GroupCount, " ", "3"},
+                      BoxCase{"minimum_empty", NumberBox::GroupMinimum, "", "5"},
+                      BoxCase{"maximum_empty", NumberBox::GroupMaximum, "", "10"},
+                      BoxCase{"distance_empty", NumberBox::Distance, "", "15"},
+                      BoxCase{"variable_empty", NumberBox::Variable, "", "10"},
+                      // Counts and sizes of groups cannot be negative.
+                      BoxCase{"groups_negative", NumberBox::GroupCount, "-2", "3"},
+                      BoxCase{"minimum_negative", NumberBox::GroupMinimum, "-1", "5"},
+                      BoxCase{"maximum_negative", NumberBox::GroupMaximum, "-10", "10"},
+                      BoxCase{"groups_none", NumberBox::GroupCount, "0", "0"},
                       // Only numbers the script can hold stay, without blanks.
-                      BoxCase{"percent_fraction", NumberBox::AttackPercent, "50.5", "100", "0"},
-                      BoxCase{"percent_blanks", NumberBox::AttackPercent, " 50 ", "50", "50"},
-                      BoxCase{"groups_plus", NumberBox::GroupCount, "+3", "3", "+3"},
-                      BoxCase{"minimum_fraction", NumberBox::GroupMinimum, "1.5", "5", "1.5"},
-                      BoxCase{"maximum_beyond", NumberBox::GroupMaximum, "2147483648", "10",
-                              "2147483648"},
+                      BoxCase{"percent_fraction", NumberBox::AttackPercent, "50.5", "0"},
+                      BoxCase{"percent_blanks", NumberBox::AttackPercent, " 50 ", "50"},
+                      BoxCase{"groups_plus", NumberBox::GroupCount, "+4", "3"},
+                      BoxCase{"minimum_fraction", NumberBox::GroupMinimum, "1.5", "5"},
+                      BoxCase{"maximum_beyond", NumberBox::GroupMaximum, "2147483648", "10"},
                       BoxCase{"maximum_largest", NumberBox::GroupMaximum, "2147483647",
-                              "2147483647", "2147483647"},
-                      BoxCase{"distance_fraction", NumberBox::Distance, "15.5", "0", "0"},
-                      BoxCase{"distance_blanks", NumberBox::Distance, "15 ", "15", "15"},
-                      BoxCase{"variable_exponent", NumberBox::Variable, "1e3", "10", "1e3"},
-                      BoxCase{"variable_negative", NumberBox::Variable, "-7", "-7", "-7"}),
+                              "2147483647"},
+                      BoxCase{"distance_fraction", NumberBox::Distance, "15.5", "0"},
+                      BoxCase{"distance_blanks", NumberBox::Distance, "15 ", "15"},
+                      BoxCase{"variable_exponent", NumberBox::Variable, "1e3", "10"},
+                      BoxCase{"variable_negative", NumberBox::Variable, "-7", "-7"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AllocationBoxes, ValuesAbove100WaitForTheFocusLossAndAreRefusedThere) {
-    EXPECT_EQ(AllocationValueOnChange("12"), 12);
-    EXPECT_EQ(AllocationValueOnChange("120"), std::nullopt);
-    EXPECT_EQ(AllocationValueOnChange("abc"), std::nullopt);
-    EXPECT_EQ(AllocationValueOnChange("-5"), 0); // the spinner stops at 0
-    EXPECT_EQ(AllocationValueOnChange("12.5"), std::nullopt);
-    EXPECT_EQ(AllocationOnFocusLoss("12.5").text, "0");
-    EXPECT_EQ(AllocationOnFocusLoss(" 30 ").text, "30");
+TEST(AllocationBoxes, ValuesOutside0To100AreRefused) {
+    EXPECT_EQ(SettleAllocation("12.5").text, "0");
+    EXPECT_EQ(SettleAllocation(" 30 ").text, "30");
 
-    const AllocationFocusLoss refused = AllocationOnFocusLoss("120");
+    const AllocationSettled refused = SettleAllocation("120");
     EXPECT_EQ(refused.text, "0");
     EXPECT_EQ(refused.spinner, 0);
     EXPECT_TRUE(refused.refocus);
     EXPECT_EQ(refused.notice, (Notice{QStringLiteral("0～100を入力してください"),
                                       QStringLiteral("エラー"), Notice::Icon::Critical}));
-    EXPECT_FALSE(AllocationOnFocusLoss("-5").notice.IsEmpty());
+    EXPECT_FALSE(SettleAllocation("-5").notice.IsEmpty());
+    EXPECT_FALSE(SettleAllocation("abc").notice.IsEmpty());
 
-    const AllocationFocusLoss accepted = AllocationOnFocusLoss("100");
+    const AllocationSettled accepted = SettleAllocation("100");
     EXPECT_EQ(accepted.text, "100");
     EXPECT_EQ(accepted.spinner, 100);
     EXPECT_TRUE(accepted.notice.IsEmpty());
     EXPECT_FALSE(accepted.refocus);
+
+    // A box left empty takes its default, without a word.
+    const AllocationSettled empty = SettleAllocation("");
+    EXPECT_EQ(empty.text, "25");
+    EXPECT_EQ(empty.spinner, 25);
+    EXPECT_TRUE(empty.notice.IsEmpty());
 }
 
 TEST(AllocationBoxes, TotalIsShownNotEnforced) {
@@ -90,7 +100,7 @@ TEST(AllocationBoxes, TotalIsShownNotEnforced) {
 
     // The refused 120 becomes 0 and the rule is made again with it.
     PanelState panels;
-    panels.resource.boxes[ResourcePanel::Gold] = AllocationOnFocusLoss("120").text;
+    panels.resource.boxes[ResourcePanel::Gold] = SettleAllocation("120").text;
     RuleEntry rule;
     rule.conditions = kPlaceholder;
     GenerateEvents(kResourceCategory, panels, {}, rule);

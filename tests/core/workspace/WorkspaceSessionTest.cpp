@@ -123,16 +123,15 @@ TEST(WorkspaceSession, AttackGroupBoxesFallBackToTheirDefaults) {
     EXPECT_EQ(ws.Panel().At(PanelControl::GroupCount).value, "3");
     EXPECT_EQ(ws.SelectedEntry()->panel2, "3");
     EXPECT_EQ(ws.SelectedEntry()->title, "陸軍グループ攻撃");
+    ws.ChangePanel(PanelControl::GroupMin, "-4");
+    EXPECT_EQ(ws.SelectedEntry()->panel3, "5");
 }
 
-TEST(WorkspaceSession, AllocationBoxesWaitForTheFocusLoss) {
+TEST(WorkspaceSession, AllocationBoxesRefuseValuesAbove100) {
     Workspace ws;
     ws.SwitchCategory(4);
     ws.AddRule();
-    const RuleEntry before = *ws.SelectedEntry();
-    ws.ChangePanel(PanelControl::WoodBox, "120");
-    EXPECT_EQ(*ws.SelectedEntry(), before);
-    const Notice notice = ws.PanelFocusLost(PanelControl::WoodBox);
+    const Notice notice = ws.ChangePanel(PanelControl::WoodBox, "120");
     EXPECT_EQ(notice.text, "0～100を入力してください");
     EXPECT_EQ(notice.title, "エラー");
     EXPECT_EQ(ws.Panel().At(PanelControl::WoodBox).value, "0");
@@ -152,11 +151,10 @@ TEST(WorkspaceSession, PanelBoxesPassOnlyWholeNumbers) {
     EXPECT_EQ(ws.Panel().At(PanelControl::WoodBox).value, "30");
     EXPECT_TRUE(ws.SelectedEntry()->actions.startsWith(
         "(set-strategic-number sn-wood-gatherer-percentage 30);"));
-    const RuleEntry before = *ws.SelectedEntry();
-    ws.ChangePanel(PanelControl::FoodBox, "12.5");
-    EXPECT_EQ(*ws.SelectedEntry(), before);
-    EXPECT_FALSE(ws.PanelFocusLost(PanelControl::FoodBox).IsEmpty());
+    EXPECT_FALSE(ws.ChangePanel(PanelControl::FoodBox, "12.5").IsEmpty());
     EXPECT_EQ(ws.SelectedEntry()->panel3, "0");
+    // Refused again while it already holds 0: still said.
+    EXPECT_FALSE(ws.ChangePanel(PanelControl::FoodBox, "abc").IsEmpty());
 
     ws.ChangePanel(PanelControl::VariablePicker, "2");
     ws.ChangePanel(PanelControl::VariableValue, "2.5");
