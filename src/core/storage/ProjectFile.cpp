@@ -8,6 +8,7 @@
 #include "storage/LineBreakers.h"
 #include "storage/Scramble.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -380,8 +381,13 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
     }
     const InputRead read = ReadInputFile(path);
     if (!read.ok) {
-        result.notice = Warning(FileFailureMessage(QStringLiteral("ファイルを開けませんでした。"),
-                                                   path, read.error, read.reason, false));
+        const QString heading = QStringLiteral("ファイルを開けませんでした。");
+        // A refusal of our own (not a regular file, too large) says just that;
+        // the system's failures are put in the user's words.
+        result.notice = Warning(
+            read.error == 0
+                ? heading + u'\n' + QDir::toNativeSeparators(path) + u'\n' + read.reason
+                : FileFailureMessage(heading, path, read.error, read.reason, false));
         return result;
     }
     return DecodeProject(read.bytes, templatesAccepted);
