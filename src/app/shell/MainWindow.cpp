@@ -261,7 +261,7 @@ void MainWindow::Start() {
     const QString aiFolder = game_ ? GameInstallation(*game_).AiFolder() : QString();
     const bool askTemplateFolder = work_.SetFolders(
         aiFolder,
-        LocateTemplateFolders(programFolder_, QFileInfo(programFolder_).isWritable(),
+        LocateTemplateFolders(programFolder_, FolderAcceptsFiles(programFolder_),
                               InstalledTemplateFolder(programFolder_),
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
         programFolder_);
