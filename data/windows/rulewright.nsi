@@ -70,6 +70,7 @@ VIAddVersionKey /LANG=${LANG_JAPANESE} "FileDescription" "${PRODUCT} セット�
 VIAddVersionKey /LANG=${LANG_JAPANESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_JAPANESE} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_JAPANESE} "CompanyName" "${PRODUCT}"
+VIAddVersionKey /LANG=${LANG_JAPANESE} "LegalCopyright" "© Rulewright の開発者"
 
 ; --- file types -------------------------------------------------------------------
 

@@ -1,5 +1,7 @@
 #include "storage/NewProject.h"
 
+#include <QDir>
+
 namespace rw {
 
 namespace {
@@ -79,7 +81,9 @@ Project InitialProject() {
 QString CaptionText(const QString& currentPath) {
     if (currentPath.isEmpty())
         return QStringLiteral("Rulewright");
-    return QStringLiteral("Rulewright (") + currentPath + QLatin1Char(')');
+    // As the system writes paths: back-slashes on Windows.
+    return QStringLiteral("Rulewright (") + QDir::toNativeSeparators(currentPath) +
+           QLatin1Char(')');
 }
 
 QStringList VariablePickerEntries(const Project& project) {
