@@ -27,8 +27,9 @@ shots="${RW_SHOTS:-$repo/build/windows/installer-shots}"
 mkdir -p "$shots"
 
 export WINEDEBUG=-all
-# No Mono or Gecko: they would ask to be installed.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko: they would ask to be installed. No menu builder: it
+# would copy the Start-menu entry and file types into the host's desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=C.UTF-8
 WINEPREFIX="$(mktemp -d "${TMPDIR:-/tmp}/rulewright-installer.XXXXXX")"
 export WINEPREFIX
@@ -47,6 +48,7 @@ cleanup() {
   rm -rf "$WINEPREFIX" "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 failures=0
 pass() { echo "ok    $*"; }
@@ -80,7 +82,11 @@ wait_window() { # wait_window TEXT SECONDS
   done
   return 1
 }
-caption() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'; }
+# xprop doubles the back-slashes of a caption.
+caption() {
+  xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p' |
+    sed 's/\\\\/\\/g'
+}
 
 # Waits until a path is gone (the uninstaller runs on from a copy of itself).
 wait_gone() { # wait_gone PATH SECONDS
@@ -89,8 +95,14 @@ wait_gone() { # wait_gone PATH SECONDS
   [ ! -e "$1" ]
 }
 
-wineboot -i >/dev/null 2>&1
+# One Wine server for the whole run, started first so that it stays.
 wineserver -p
+wineboot -i >/dev/null 2>&1
+# The fonts of a Japanese Windows, drawn by the host's Japanese font.
+for font in "MS Shell Dlg" "MS Shell Dlg 2" "ＭＳ Ｐゴシック" "MS UI Gothic"; do
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+    /v "$font" /d "Noto Sans CJK JP" /f >/dev/null
+done
 
 drive_c="$WINEPREFIX/drive_c"
 menu_name="Rulewright（AIスクリプトエディタ）.lnk"
@@ -133,7 +145,7 @@ check_installed_files() { # check_installed_files UNIX_FOLDER
 # After the registry is written out: no trace of the programs' folder.
 check_no_trace() { # check_no_trace FOLDER_TEXT
   wineserver -k 2>/dev/null || true
-  sleep 1
+  wineserver -w 2>/dev/null || true
   check "no registry value names the programs' folder any more" \
     bash -c "! grep -qiF -- '$1' '$WINEPREFIX/system.reg' '$WINEPREFIX/user.reg'"
   wineserver -p
@@ -166,6 +178,7 @@ check "the installed command-line program writes a project" \
 open_and_shoot() { # open_and_shoot NAME [COMMAND]
   local name="$1" command="${2:-}" id
   RW_RUN_COMMAND="$command" wine start "$project" &
+  local starter=$!
   if id=$(wait_window "Rulewright (" 90); then
     check "$name: the caption names the project" test "$(caption "$id")" = "Rulewright ($project)"
     if [ -n "$command" ]; then
@@ -178,7 +191,7 @@ open_and_shoot() { # open_and_shoot NAME [COMMAND]
     fail "$name: the editor did not come up with the project"
   fi
   wine taskkill /f /im rulewright.exe >/dev/null 2>&1 || true
-  wait
+  wait "$starter" || true
   sleep 1
 }
 open_and_shoot editor-100
@@ -219,18 +232,22 @@ echo "== installation through the pages"
 wine "$setup" &
 installer=$!
 # The pages answer Enter with their default button: for all users, the
-# folder, install; the last page would start the editor, so its box is
-# cleared first.
+# folder, install; the last one starts the editor.
 for page in mode folder; do
-  sleep 4
+  sleep 5
   import -window root "$shots/installer-$page.png"
   xdotool key Return
 done
-sleep 8
+# The uninstaller is written last; the last page follows.
+until=$((SECONDS + 120))
+while [ ! -e "$all_users/uninstall.exe" ] && [ $SECONDS -lt $until ]; do sleep 1; done
+sleep 5
 import -window root "$shots/installer-finish.png"
-xdotool key space Return
+xdotool key Return
 wait "$installer" || true
 check_installed_files "$all_users"
+check "the last page started the editor" wait_window "Rulewright" 60
+wine taskkill /f /im rulewright.exe >/dev/null 2>&1 || true
 wine "$all_users/uninstall.exe" /S
 check "uninstalled again" wait_gone "$all_users" 60
 
