@@ -104,13 +104,6 @@ TEST_F(TemplatesOnDisk, MissingFolderIsReportedNotIgnored) {
 
 // --- where templates live ------------------------------------------------------
 
-TEST(Templates, InstalledTemplatesSitInTheDataFolderBesideTheBinaries) {
-    EXPECT_EQ(InstalledTemplateFolder(QStringLiteral("/usr/bin")),
-              QStringLiteral("/usr/share/rulewright/Template/"));
-    EXPECT_EQ(InstalledTemplateFolder(QStringLiteral("/home/u/.local/bin/")),
-              QStringLiteral("/home/u/.local/share/rulewright/Template/"));
-}
-
 struct LocateRow {
     const char* what;
     bool shippedExists;
