@@ -3,6 +3,7 @@
 # make fuzz - run each fuzz target for FUZZ_TIME seconds (clang, libFuzzer); see below
 # make install, make package - see below
 # make windows, make windows-test - the Windows program, cross-built; see below
+# make windows-installer - its installer and a portable zip; see below
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev \
            libgtest-dev libgmock-dev libbenchmark-dev ccache fonts-noto-cjk \
@@ -11,7 +12,8 @@ PACKAGES = build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libg
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test run bench fuzz install package windows windows-test clean
+.PHONY: deps build test run bench fuzz install package windows windows-test windows-installer \
+        windows-installer-test clean
 
 deps:
 	@missing=""; for p in $(PACKAGES) $(EXTRA_PACKAGES); do \
@@ -80,6 +82,18 @@ windows-test: windows
 	cmake --preset default
 	cmake --build --preset default -j $(JOBS) --target rulewright-cli
 	tools/windows/test.sh
+
+# make windows-installer - build/windows/Rulewright-VERSION-setup.exe (NSIS) and
+# build/windows/Rulewright-VERSION-portable.zip, of the same files. make
+# windows-installer-test installs, starts and uninstalls it under Wine
+# (tools/windows/installer-test.sh; RW_SHOTS=folder keeps its screenshots).
+INSTALLER_PACKAGES = nsis imagemagick x11-utils xdotool fonts-noto-cjk
+windows-installer: windows
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(INSTALLER_PACKAGES)"
+	cmake --build --preset windows --target windows-installer
+
+windows-installer-test: windows-installer
+	tools/windows/installer-test.sh
 
 clean:
 	rm -rf build

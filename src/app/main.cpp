@@ -4,6 +4,7 @@
 
 #include "model/Cp932.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -39,12 +40,20 @@ int main(int argc, char** argv) {
     if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
         window.OpenGivenFile(QFileInfo(files.first()).absoluteFilePath());
 
-    // For looking at a menu without a pointer: RW_OPEN_MENU=menu.file and so on.
+    // For looking at a menu or a command's window without a pointer:
+    // RW_OPEN_MENU=menu.file, RW_RUN_COMMAND=rule.showScript and so on.
     const QString menuName = qEnvironmentVariable("RW_OPEN_MENU");
     if (!menuName.isEmpty()) {
         QTimer::singleShot(500, &window, [&window, menuName] {
             if (QMenu* menu = window.Menu(menuName))
                 menu->popup(window.mapToGlobal(QPoint(40, 30)));
+        });
+    }
+    const QString commandName = qEnvironmentVariable("RW_RUN_COMMAND");
+    if (!commandName.isEmpty()) {
+        QTimer::singleShot(500, &window, [&window, commandName] {
+            if (QAction* action = window.Action(commandName))
+                action->trigger();
         });
     }
     return app.exec();

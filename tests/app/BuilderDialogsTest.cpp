@@ -300,6 +300,7 @@ TEST(ScriptPreviewWindow, JapaneseTakesTwoLatinCells) {
         EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("ｶ")), cell);
         EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("(;")), 2 * cell);
     }
+    EXPECT_TRUE(ScriptPreviewWindow::BoldKeepsWidth(ScriptPreviewWindow::ScriptFont()));
 }
 
 QByteArray Read(const QString& path) {

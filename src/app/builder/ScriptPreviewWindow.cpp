@@ -1,7 +1,10 @@
 #include "builder/ScriptPreviewWindow.h"
 
+#include "builder/ScriptFont.h"
+
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QSyntaxHighlighter>
 #include <QTextBlock>
@@ -18,7 +21,11 @@ namespace {
 // line's runs are those of the whole text that fall on it.
 class ScriptHighlighter : public QSyntaxHighlighter {
 public:
-    explicit ScriptHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {}
+    // `bold`: whether bold runs are drawn bold; a font whose bold letters
+    // are wider (Windows widens a font that has no bold face by a pixel a
+    // letter) would push the comments out of their column.
+    ScriptHighlighter(QTextDocument* document, bool bold)
+        : QSyntaxHighlighter(document), bold_(bold) {}
 
 protected:
     void highlightBlock(const QString& line) override {
@@ -34,11 +41,12 @@ private:
                 return format;
         QTextCharFormat format;
         format.setForeground(QColor::fromRgb(QRgb(run.rgb)));
-        format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+        format.setFontWeight(run.bold && bold_ ? QFont::Bold : QFont::Normal);
         formats_.append({run, format});
         return format;
     }
 
+    bool bold_;
     QList<std::pair<ColourRange, QTextCharFormat>> formats_;
 };
 
@@ -46,12 +54,18 @@ private:
 
 QFont ScriptPreviewWindow::ScriptFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    // Noto Sans Mono CJK draws its Japanese characters two cells wide;
-    // common fixed fonts fall back to proportional glyphs for them.
-    font.setFamilies({QStringLiteral("Noto Sans Mono CJK JP"), font.family()});
+    font.setFamilies(ScriptFontFamilies() << font.family());
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     return font;
+}
+
+bool ScriptPreviewWindow::BoldKeepsWidth(const QFont& font) {
+    QFont bold = font;
+    bold.setBold(true);
+    const QString sample = QStringLiteral("(defrule あ");
+    return QFontMetricsF(bold).horizontalAdvance(sample) ==
+           QFontMetricsF(font).horizontalAdvance(sample);
 }
 
 ScriptPreviewWindow::ScriptPreviewWindow(const PreviewText& text, QWidget* parent)
@@ -66,7 +80,7 @@ ScriptPreviewWindow::ScriptPreviewWindow(const PreviewText& text, QWidget* paren
     content.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text_->setPlainText(content);
     if (text.coloured) {
-        auto* highlighter = new ScriptHighlighter(text_->document());
+        auto* highlighter = new ScriptHighlighter(text_->document(), BoldKeepsWidth(text_->font()));
         // Colour now rather than after the window shows, so that it never
         // appears plain first.
         highlighter->rehighlight();

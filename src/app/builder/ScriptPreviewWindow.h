@@ -25,6 +25,9 @@ public:
     // The font of the text area: one in which a Japanese character takes
     // exactly two Latin cells, as its width in the script counts it.
     static QFont ScriptFont();
+    // Whether the font's bold letters take the room of its regular ones;
+    // the colouring draws nothing bold where they do not.
+    static bool BoldKeepsWidth(const QFont& font);
 
 protected:
     void showEvent(QShowEvent* event) override;

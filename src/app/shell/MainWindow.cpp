@@ -271,7 +271,7 @@ void MainWindow::Start() {
     const QString aiFolder = game_ ? GameInstallation(*game_).AiFolder() : QString();
     const bool askTemplateFolder = work_.SetFolders(
         aiFolder,
-        LocateTemplateFolders(programFolder_, QFileInfo(programFolder_).isWritable(),
+        LocateTemplateFolders(programFolder_, FolderAcceptsFiles(programFolder_),
                               InstalledTemplateFolder(programFolder_),
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
         programFolder_);
@@ -289,10 +289,20 @@ void MainWindow::Start() {
 
 void MainWindow::PlaceWindow() {
     const WindowMemory memory = LoadWindowMemory();
-    if (const QScreen* where = screen()) {
-        const WindowPlacement placed =
-            PlaceMainWindow(where->geometry(), where->availableGeometry(), memory.frame,
-                            kPreferredSize, memory.geometry);
+    QList<ScreenArea> screens;
+    const QList<QScreen*> all = QGuiApplication::screens();
+    for (const QScreen* each : all)
+        screens.append(ScreenArea{each->name(), each->geometry(), each->availableGeometry()});
+    if (!screens.isEmpty()) {
+        std::optional<RememberedWindow> remembered;
+        if (memory.geometry)
+            remembered = RememberedWindow{*memory.geometry, memory.screen, memory.screenGeometry};
+        const QScreen* own = screen() ? screen() : QGuiApplication::primaryScreen();
+        const ScreenChoice choice = ChooseScreen(screens, int(all.indexOf(own)), remembered);
+        const ScreenArea& where = screens[choice.screen];
+        const WindowPlacement placed = PlaceMainWindow(where.geometry, where.available,
+                                                       memory.frame, kPreferredSize,
+                                                       choice.remembered);
         resize(placed.clientSize);
         move(placed.framePosition);
     }
@@ -305,6 +315,10 @@ void MainWindow::PlaceWindow() {
 void MainWindow::RememberWindow() const {
     WindowMemory memory = LoadWindowMemory();
     memory.geometry = normalGeometry();
+    if (const QScreen* where = screen()) {
+        memory.screen = where->name();
+        memory.screenGeometry = where->geometry();
+    }
     memory.maximised = isMaximized();
     // The frame is measured only where it is the usual one.
     if (isVisible() && !isMaximized() && !isFullScreen()) {

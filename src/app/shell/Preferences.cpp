@@ -13,6 +13,8 @@ const QString kComments = QStringLiteral("environment/comments");
 const QString kDebugChat = QStringLiteral("environment/debugChat");
 const QString kWindowGroup = QStringLiteral("window");
 const QString kGeometry = QStringLiteral("window/geometry");
+const QString kScreen = QStringLiteral("window/screen");
+const QString kScreenGeometry = QStringLiteral("window/screenGeometry");
 const QString kFrame = QStringLiteral("window/frame");
 const QString kMaximised = QStringLiteral("window/maximised");
 const QString kMainSplitter = QStringLiteral("window/mainSplitter");
@@ -51,6 +53,8 @@ WindowMemory LoadWindowMemory() {
     const QRect geometry = store.value(kGeometry).toRect();
     if (geometry.isValid())
         memory.geometry = geometry;
+    memory.screen = store.value(kScreen).toString();
+    memory.screenGeometry = store.value(kScreenGeometry).toRect();
     const QVariantList frame = store.value(kFrame).toList();
     if (frame.size() == 4) {
         // A frame is a few pixels; anything else is not one.
@@ -76,6 +80,8 @@ void SaveWindowMemory(const WindowMemory& memory) {
         store.setValue(kGeometry, *memory.geometry);
     else
         store.remove(kGeometry);
+    store.setValue(kScreen, memory.screen);
+    store.setValue(kScreenGeometry, memory.screenGeometry);
     store.setValue(kFrame, QVariantList{memory.frame.left(), memory.frame.top(),
                                         memory.frame.right(), memory.frame.bottom()});
     store.setValue(kMaximised, memory.maximised);

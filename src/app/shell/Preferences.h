@@ -20,10 +20,13 @@ EnvironmentSettings LoadEnvironmentSettings();
 void SaveEnvironmentSettings(const EnvironmentSettings& settings);
 
 // The main window as it was left: its client rectangle (as when not
-// maximised), the frame the window system drew around it, whether it was
-// maximised, and the positions of its two splitters.
+// maximised), the screen it was on (its name and area then), the frame the
+// window system drew around it, whether it was maximised, and the positions
+// of its two splitters.
 struct WindowMemory {
     std::optional<QRect> geometry;
+    QString screen;
+    QRect screenGeometry;
     QMargins frame{8, 40, 8, 8}; // a generous guess until a window has been seen
     bool maximised = false;
     QByteArray mainSplitter;

@@ -38,4 +38,39 @@ WindowPlacement PlaceMainWindow(const QRect& screen, const QRect& available, con
     return WindowPlacement{position, client};
 }
 
+ScreenChoice ChooseScreen(const QList<ScreenArea>& screens, int fallback,
+                          const std::optional<RememberedWindow>& remembered) {
+    if (fallback < 0 || fallback >= screens.size())
+        fallback = 0;
+    if (!remembered || !remembered->geometry.isValid())
+        return ScreenChoice{fallback, std::nullopt};
+    const QRect& window = remembered->geometry;
+
+    if (!remembered->screen.isEmpty()) {
+        for (int i = 0; i < screens.size(); ++i) {
+            if (screens[i].name != remembered->screen)
+                continue;
+            const QPoint moved = remembered->screenGeometry.isValid()
+                                     ? screens[i].geometry.topLeft() -
+                                           remembered->screenGeometry.topLeft()
+                                     : QPoint();
+            return ScreenChoice{i, window.translated(moved)};
+        }
+    }
+
+    int best = -1;
+    qint64 bestArea = 0;
+    for (int i = 0; i < screens.size(); ++i) {
+        const QRect common = screens[i].geometry.intersected(window);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (!common.isEmpty() && area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    if (best >= 0)
+        return ScreenChoice{best, window};
+    return ScreenChoice{fallback, std::nullopt};
+}
+
 } // namespace rw

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -41,6 +42,13 @@ QString TemplateFolder(const QString& programFolder) {
     if (!programFolder.isEmpty() && IsSeparator(programFolder.back()))
         return programFolder + QStringLiteral("Template/");
     return programFolder + QStringLiteral("/Template/");
+}
+
+bool FolderAcceptsFiles(const QString& folder) {
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(WithSeparator(folder) + QStringLiteral("rulewright-XXXXXX.tmp"));
+    return probe.open();
 }
 
 bool EnsureFolder(const QString& path) {
@@ -113,12 +121,14 @@ QString InstalledTemplateFolder(const QString& programFolder) {
 TemplateFolders LocateTemplateFolders(const QString& programFolder, bool programFolderWritable,
                                       const QString& shippedFolder, const QString& userDataFolder) {
     const QString beside = TemplateFolder(programFolder);
-    const bool installed = !shippedFolder.isEmpty() && QFileInfo(shippedFolder).isDir() &&
-                           !SameFolder(shippedFolder, beside);
+    const bool shipped = !shippedFolder.isEmpty() && QFileInfo(shippedFolder).isDir();
+    const bool installed = shipped && !SameFolder(shippedFolder, beside);
     if ((!installed && programFolderWritable) || userDataFolder.isEmpty())
         return TemplateFolders{beside, QString(), true};
+    // Where the programs and their templates share a folder (Windows), one
+    // the user cannot write is the shipped one.
     return TemplateFolders{TemplateFolder(userDataFolder),
-                           installed ? WithSeparator(shippedFolder) : QString(), false};
+                           shipped ? WithSeparator(shippedFolder) : QString(), false};
 }
 
 QStringList ListTemplates(const TemplateFolders& folders) {

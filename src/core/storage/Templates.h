@@ -14,6 +14,12 @@ inline constexpr char kTemplateExtension[] = ".aitmp";
 // The template folder beside the program, ending in a separator.
 QString TemplateFolder(const QString& programFolder);
 
+// Whether a file can be made in the folder, found by making one (and
+// removing it). On Windows Qt's isWritable() reads only the read-only
+// attribute, which Program Files does not carry though it refuses a user's
+// files.
+bool FolderAcceptsFiles(const QString& folder);
+
 // Creates the folder and every missing folder above it; true when it exists
 // afterwards.
 bool EnsureFolder(const QString& path);
@@ -39,8 +45,9 @@ LoadResult LoadTemplate(const QString& folder, const QString& name);
 // Where templates are listed from and saved to. A program run from a folder
 // it may write keeps them in the Template folder beside itself. An installed
 // program cannot write there: the user's templates live in the user's data
-// folder, and the templates that came with the program are listed beside
-// them, read-only; a user's template of the same name wins.
+// folder, and the templates that came with the program (in the data folder,
+// or on Windows in the Template folder beside it) are listed beside them,
+// read-only; a user's template of the same name wins.
 struct TemplateFolders {
     QString user;               // where templates are saved; ends in a separator
     QString shipped;            // the program's own templates, never written; empty when none

@@ -71,3 +71,53 @@ TEST(Placement, AnInvalidMemoryCountsAsNone) {
 }
 
 } // namespace
+
+// --- which screen ------------------------------------------------------------------
+
+// Two monitors side by side, the second one to the right of the first.
+const ScreenArea kLeft{QStringLiteral("DISPLAY1"), QRect(0, 0, 1920, 1080),
+                       QRect(0, 0, 1920, 1040)};
+const ScreenArea kRight{QStringLiteral("DISPLAY2"), QRect(1920, 0, 2560, 1440),
+                        QRect(1920, 0, 2560, 1400)};
+const QRect kOnRight(2100, 100, 1000, 700);
+
+struct ScreenCase {
+    const char* name;
+    QList<ScreenArea> screens;
+    std::optional<RememberedWindow> remembered;
+    ScreenChoice expected;
+};
+
+void PrintTo(const ScreenCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Screens : public testing::TestWithParam<ScreenCase> {};
+
+TEST_P(Screens, WindowGoesBackToTheScreenItWasLeftOn) {
+    const ScreenCase& c = GetParam();
+    EXPECT_EQ(ChooseScreen(c.screens, 0, c.remembered), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Placement, Screens,
+    testing::Values(
+        ScreenCase{"first run: the primary screen", {kLeft, kRight}, std::nullopt, {0, {}}},
+        ScreenCase{"left on the second screen",
+                   {kLeft, kRight},
+                   RememberedWindow{kOnRight, kRight.name, kRight.geometry},
+                   {1, kOnRight}},
+        ScreenCase{"the second screen now stands left of the first: same place on it",
+                   {ScreenArea{kLeft.name, QRect(2560, 0, 1920, 1080), QRect(2560, 0, 1920, 1040)},
+                    ScreenArea{kRight.name, QRect(0, 0, 2560, 1440), QRect(0, 0, 2560, 1400)}},
+                   RememberedWindow{kOnRight, kRight.name, kRight.geometry},
+                   {1, QRect(180, 100, 1000, 700)}},
+        ScreenCase{"the screens were renamed: the one holding most of the window",
+                   {ScreenArea{QStringLiteral("A"), kLeft.geometry, kLeft.available},
+                    ScreenArea{QStringLiteral("B"), kRight.geometry, kRight.available}},
+                   RememberedWindow{QRect(1500, 100, 1000, 700), kLeft.name, kLeft.geometry},
+                   {1, QRect(1500, 100, 1000, 700)}},
+        ScreenCase{"the second screen is gone: the primary one, as on a first run",
+                   {kLeft},
+                   RememberedWindow{kOnRight, kRight.name, kRight.geometry},
+                   {0, {}}}));

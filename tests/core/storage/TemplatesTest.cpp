@@ -38,6 +38,14 @@ TEST_F(TemplatesOnDisk, EnsureFolderCreatesEveryMissingLevel) {
     EXPECT_TRUE(EnsureFolder(deep)); // already there
 }
 
+TEST_F(TemplatesOnDisk, FolderAcceptsFilesWhenOneCanBeMadeAndLeavesNoneBehind) {
+    EXPECT_TRUE(FolderAcceptsFiles(folder_));
+    EXPECT_TRUE(QDir(folder_).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_FALSE(FolderAcceptsFiles(dir_.filePath(QStringLiteral("missing"))));
+    Touch(QStringLiteral("plain"));
+    EXPECT_FALSE(FolderAcceptsFiles(folder_ + QStringLiteral("plain")));
+}
+
 TEST_F(TemplatesOnDisk, ListsOnlyTemplateFilesInNameOrder) {
     EXPECT_TRUE(ListTemplates(folder_).isEmpty());
     Touch(QStringLiteral("b.aitmp"));
@@ -97,19 +105,6 @@ TEST_F(TemplatesOnDisk, MissingFolderIsReportedNotIgnored) {
 
 // --- where templates live ------------------------------------------------------
 
-TEST(Templates, InstalledTemplatesSitInTheDataFolderBesideTheBinaries) {
-#ifdef _WIN32
-    // Installed on Windows, the templates are beside the programs.
-    EXPECT_EQ(InstalledTemplateFolder(QStringLiteral("C:/Program Files/Rulewright")),
-              QStringLiteral("C:/Program Files/Rulewright/Template/"));
-    return;
-#endif
-    EXPECT_EQ(InstalledTemplateFolder(QStringLiteral("/usr/bin")),
-              QStringLiteral("/usr/share/rulewright/Template/"));
-    EXPECT_EQ(InstalledTemplateFolder(QStringLiteral("/home/u/.local/bin/")),
-              QStringLiteral("/home/u/.local/share/rulewright/Template/"));
-}
-
 struct LocateRow {
     const char* what;
     bool shippedExists;
@@ -131,16 +126,18 @@ TEST_P(LocateTemplateFoldersTest, PicksTheFoldersForHowTheProgramRuns) {
     QString shipped = row.shippedIsBeside ? TemplateFolder(program)
                                           : dir.filePath(QStringLiteral("share/Template"));
     ASSERT_TRUE(QDir().mkpath(program));
-    if (row.shippedExists)
+    if (row.shippedExists) {
         ASSERT_TRUE(QDir().mkpath(shipped));
+    }
 
     const TemplateFolders folders =
         LocateTemplateFolders(program, row.writable, shipped, row.userData ? userData : QString());
     EXPECT_EQ(folders.besideProgram, row.beside) << row.what;
     EXPECT_EQ(folders.user, row.beside ? TemplateFolder(program) : TemplateFolder(userData))
         << row.what;
-    EXPECT_EQ(folders.shipped, row.listsShipped ? shipped + QLatin1Char('/') : QString())
-        << row.what;
+    if (!shipped.endsWith(QLatin1Char('/')))
+        shipped += QLatin1Char('/');
+    EXPECT_EQ(folders.shipped, row.listsShipped ? shipped : QString()) << row.what;
     EXPECT_NE(folders.user, folders.shipped) << row.what;
 }
 
@@ -152,6 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
         LocateRow{"installed into a folder the user owns", true, false, true, true, false, true},
         LocateRow{"unpacked where it cannot write", false, false, false, true, false, false},
         LocateRow{"shipped folder is its own Template folder", true, true, true, true, true, false},
+        LocateRow{"installed beside its templates where it cannot write (Windows)", true, true,
+                  false, true, false, true},
         LocateRow{"no user data folder to go to", true, false, false, false, true, false}));
 
 class InstalledTemplates : public ::testing::Test {
