@@ -29,6 +29,8 @@ bool OutBytes(QByteArrayView bytes) {
     if (outputFailed)
         return false;
     outputWritten = true;
+    if (bytes.isEmpty())
+        return true; // nothing to write (and no buffer to hand fwrite)
     errno = 0;
     const size_t written = std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout);
     if (written != size_t(bytes.size()) || std::fflush(stdout) != 0) {
@@ -64,7 +66,8 @@ bool CloseOut() {
 
 void Err(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    if (!bytes.isEmpty())
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }
 
