@@ -6,7 +6,7 @@
 #     the programs list in the registry;
 #   - the installed command-line program writes a project, and the system
 #     opens it the way a double click does (through the file type): the
-#     editor comes up with the project's path in its caption; screenshots of
+#     editor comes up with the project's name in its caption; screenshots of
 #     the editor and of its script preview at 100 % and at 150 %;
 #   - the silent uninstaller leaves nothing of the program behind;
 #   - a silent installation for the current user only (/CurrentUser), into
@@ -179,8 +179,8 @@ open_and_shoot() { # open_and_shoot NAME [COMMAND]
   local name="$1" command="${2:-}" id
   RW_RUN_COMMAND="$command" wine start "$project" &
   local starter=$!
-  if id=$(wait_window "Rulewright (" 90); then
-    check "$name: the caption names the project" test "$(caption "$id")" = "Rulewright ($project)"
+  if id=$(wait_window "の内政.rwp" 90); then
+    check "$name: the caption names the project" test "$(caption "$id")" = "基本 の内政.rwp – Rulewright"
     if [ -n "$command" ]; then
       wait_window "Preview by ZuzAdidodi" 30 >/dev/null || fail "$name: no script preview"
     fi
