@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
-#include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -14,20 +13,47 @@ namespace rw {
 
 namespace {
 
-// Colours each line by itself: no colour reaches across a line break, so a
-// line's runs are those of the whole text that fall on it.
-class ScriptHighlighter : public QSyntaxHighlighter {
+// A text area that colours each line when it first comes into view, so a
+// long script shows as soon as its first screen is coloured. No colour
+// reaches across a line break, so a line's runs are those of the whole text
+// that fall on it.
+class ScriptTextArea : public QPlainTextEdit {
 public:
-    explicit ScriptHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {}
+    explicit ScriptTextArea(bool coloured) : coloured_(coloured) {}
 
 protected:
-    void highlightBlock(const QString& line) override {
-        const bool lineBreakFollows = currentBlock().next().isValid();
-        for (const ColourRange& run : ColourRuns(line, lineBreakFollows))
-            setFormat(run.start, run.length, FormatOf(run));
+    void paintEvent(QPaintEvent* event) override {
+        if (coloured_)
+            ColourVisibleLines();
+        QPlainTextEdit::paintEvent(event);
     }
 
 private:
+    static constexpr int kColoured = 1;
+
+    void ColourVisibleLines() {
+        const qreal bottom = viewport()->height();
+        QTextBlock block = firstVisibleBlock();
+        qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+        for (; block.isValid() && top <= bottom; block = block.next()) {
+            if (block.userState() != kColoured) {
+                Colour(block);
+                block.setUserState(kColoured);
+            }
+            top += blockBoundingRect(block).height();
+        }
+    }
+
+    // Formats given before a line is laid out are laid out with it; a line
+    // laid out already is laid out again when next painted.
+    void Colour(QTextBlock& block) {
+        const bool lineBreakFollows = block.next().isValid();
+        QList<QTextLayout::FormatRange> ranges;
+        for (const ColourRange& run : ColourRuns(block.text(), lineBreakFollows))
+            ranges.append({run.start, run.length, FormatOf(run)});
+        block.layout()->setFormats(ranges);
+    }
+
     QTextCharFormat FormatOf(const ColourRange& run) {
         for (const auto& [style, format] : formats_)
             if (style.bold == run.bold && style.rgb == run.rgb)
@@ -39,6 +65,7 @@ private:
         return format;
     }
 
+    bool coloured_;
     QList<std::pair<ColourRange, QTextCharFormat>> formats_;
 };
 
@@ -58,19 +85,13 @@ ScriptPreviewWindow::ScriptPreviewWindow(const PreviewText& text, QWidget* paren
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Preview by ZuzAdidodi"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    text_ = new QPlainTextEdit;
+    text_ = new ScriptTextArea(text.coloured);
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(ScriptFont());
     QString content = text.content;
     content.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text_->setPlainText(content);
-    if (text.coloured) {
-        auto* highlighter = new ScriptHighlighter(text_->document());
-        // Colour now rather than after the window shows, so that it never
-        // appears plain first.
-        highlighter->rehighlight();
-    }
     text_->moveCursor(QTextCursor::Start);
 
     auto* column = new QVBoxLayout(this);
