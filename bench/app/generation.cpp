@@ -188,8 +188,8 @@ void BM_CliBuildSameProject(benchmark::State& state) {
     for (auto _ : state) {
         QProcess cli;
         cli.setStandardOutputFile(QProcess::nullDevice());
-        cli.start(QStringLiteral(RW_CLI), {QStringLiteral("build"), Saved().path,
-                                           QStringLiteral("--out"), out.path()});
+        cli.start(QStringLiteral(RW_CLI),
+                  {QStringLiteral("build"), Saved().path, QStringLiteral("--out"), out.path()});
         if (!cli.waitForFinished(60000) || cli.exitCode() != 0)
             state.SkipWithError("the build failed");
     }

@@ -76,8 +76,7 @@ void BM_CliBuild(benchmark::State& state) {
     Files& files = FilesFor(int(state.range(0)));
     const QString out = files.folder.filePath(QStringLiteral("out"));
     QDir().mkpath(out);
-    const QStringList args = {QStringLiteral("build"), files.project, QStringLiteral("--out"),
-                              out};
+    const QStringList args = {QStringLiteral("build"), files.project, QStringLiteral("--out"), out};
     const double cpuBefore = ChildCpuSeconds();
     for (auto _ : state)
         if (!RunChild(QStringLiteral(RW_CLI), args))

@@ -20,18 +20,32 @@ QStringList SplitConditionLines(const QString& field) {
 }
 
 ConditionLineParts SplitConditionLine(const QString& line) {
+    // Three parts cut at ";" (whatever follows a third ";" is dropped), each
+    // without its "*"s. One pass, and a part without "*" (most are) is
+    // copied whole.
     ConditionLineParts parts;
     QString* targets[3] = {&parts.pw, &parts.cap, &parts.kindAndData};
+    const QChar* text = line.constData();
+    const qsizetype size = line.size();
+    qsizetype start = 0;
+    bool star = false;
     int part = 0;
-    for (QChar c : line) {
-        if (c == QLatin1Char(';')) {
-            if (++part >= 3)
-                break;
+    for (qsizetype i = 0; i <= size && part < 3; ++i) {
+        if (i < size && text[i] != QLatin1Char(';')) {
+            star = star || text[i] == QLatin1Char('*');
             continue;
         }
-        if (c == QLatin1Char('*'))
-            continue;
-        targets[part]->append(c);
+        QString& target = *targets[part++];
+        if (star) {
+            target.reserve(i - start);
+            for (qsizetype j = start; j < i; ++j)
+                if (text[j] != QLatin1Char('*'))
+                    target.append(text[j]);
+        } else if (i > start) {
+            target = QString(text + start, i - start);
+        }
+        start = i + 1;
+        star = false;
     }
     return parts;
 }
