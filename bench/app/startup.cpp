@@ -8,7 +8,6 @@
 // children start the same way (the same program, libraries and platform);
 // the window child goes through the editor's own start-up as main() does.
 
-#include "OffscreenBench.h"
 #include "core/builder/BuilderTestUtil.h"
 
 #include "model/Cp932.h"
