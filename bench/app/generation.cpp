@@ -9,13 +9,19 @@
 #include "builder/ScriptPreview.h"
 #include "builder/ScriptPreviewWindow.h"
 #include "builder/ZuzAdidodi.h"
+#include "shell/MainWindow.h"
+#include "shell/WineGameSystem.h"
 #include "storage/NewProject.h"
+#include "storage/ProjectFile.h"
 #include "workspace/Workspace.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -122,6 +128,73 @@ void BM_ColouredPreview(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ColouredPreview)->Arg(1)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The preview as the user asks for it, side by side with the command-line
+// build of the same saved project: the main window's command on the root
+// node of 1000 rules, from the menu item to the window laid out and painted.
+struct SavedLarge {
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("large.rwp"));
+    SavedLarge() { SaveProjectFile(Large(), path, false); }
+};
+
+const SavedLarge& Saved() {
+    static const SavedLarge saved;
+    return saved;
+}
+
+// Shows each dialog and lets it lay out and paint, then closes it.
+class ShowingDialogs : public QuietDialogs {
+public:
+    int Run(QDialog& dialog) override {
+        dialog.show();
+        QApplication::processEvents();
+        shown = &dialog;
+        benchmark::DoNotOptimize(shown);
+        return 0;
+    }
+    QDialog* shown = nullptr;
+};
+
+void BM_PreviewThroughWindow(benchmark::State& state) {
+    ShowingDialogs dialogs;
+    QTemporaryDir folder, prefix;
+    QDir(folder.path()).mkpath(QStringLiteral("Template"));
+    MainWindow window(dialogs, folder.path(), std::make_unique<WineGameSystem>(prefix.path()));
+    window.Start();
+    window.show();
+    window.OpenGivenFile(Saved().path);
+    window.Work().Select(1);
+    QApplication::processEvents();
+    QAction* preview = window.Action(QStringLiteral("rule.showScript"));
+    QElapsedTimer first;
+    first.start();
+    bool firstDone = false;
+    for (auto _ : state) {
+        preview->trigger();
+        if (!dialogs.shown)
+            state.SkipWithError("no preview shown");
+        if (!firstDone) {
+            state.counters["firstMs"] = double(first.nsecsElapsed()) / 1e6;
+            firstDone = true;
+        }
+    }
+}
+BENCHMARK(BM_PreviewThroughWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// rulewright-cli build of the same project, as a process of its own.
+void BM_CliBuildSameProject(benchmark::State& state) {
+    QTemporaryDir out;
+    for (auto _ : state) {
+        QProcess cli;
+        cli.setStandardOutputFile(QProcess::nullDevice());
+        cli.start(QStringLiteral(RW_CLI),
+                  {QStringLiteral("build"), Saved().path, QStringLiteral("--out"), out.path()});
+        if (!cli.waitForFinished(60000) || cli.exitCode() != 0)
+            state.SkipWithError("the build failed");
+    }
+}
+BENCHMARK(BM_CliBuildSameProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A rule of 5000 nested operators, as only a hand-made file holds one.
 void BM_DeepRulePreview(benchmark::State& state) {

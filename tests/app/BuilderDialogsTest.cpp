@@ -257,6 +257,9 @@ TEST(ScriptPreviewWindow, ColoursCommentsLastAndBracketsOverOperators) {
     const QString text = QStringLiteral("(defrule  ;■true or (and\r\n    (and\r\n        (true)"
                                         "  ;(true)\r\n    )\r\n=>\r\n");
     ScriptPreviewWindow window(PreviewText{text, true});
+    // Lines are coloured as they come into view.
+    window.show();
+    QApplication::processEvents();
     const QTextDocument& document = *window.TextArea()->document();
     const QString shown = document.toPlainText();
     const std::pair<QColor, bool> navy{QColor(0, 0, 128), true}, blue{QColor(0, 0, 255), true},
@@ -281,8 +284,27 @@ TEST(ScriptPreviewWindow, ColoursCommentsLastAndBracketsOverOperators) {
     EXPECT_EQ(StyleAt(document, at("=>")), grey);
 
     ScriptPreviewWindow uncoloured(PreviewText{text, false});
+    uncoloured.show();
+    QApplication::processEvents();
     EXPECT_EQ(StyleAt(*uncoloured.TextArea()->document(), and_ + 1), plain);
     EXPECT_EQ(uncoloured.TextArea()->toPlainText(), shown);
+}
+
+TEST(ScriptPreviewWindow, LinesScrolledIntoViewAreColoured) {
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text += QStringLiteral("(defrule  ;%1\r\n").arg(i);
+    ScriptPreviewWindow window(PreviewText{text, true});
+    window.show();
+    QApplication::processEvents();
+    QPlainTextEdit& area = *window.TextArea();
+    area.moveCursor(QTextCursor::End);
+    QApplication::processEvents();
+    const QTextDocument& document = *area.document();
+    const int last = int(document.toPlainText().lastIndexOf(QLatin1String("(defrule")));
+    EXPECT_EQ(StyleAt(document, last), (std::pair<QColor, bool>{QColor(128, 128, 128), true}));
+    EXPECT_EQ(StyleAt(document, last + 1), (std::pair<QColor, bool>{QColor(0, 0, 255), true}));
+    EXPECT_EQ(StyleAt(document, last + 10).first, QColor(32, 157, 66));
 }
 
 TEST(ScriptPreviewWindow, JapaneseTakesTwoLatinCells) {

@@ -7,7 +7,10 @@
 #include "storage/TemplateSaveDialog.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -363,6 +366,47 @@ TEST_F(MainWindowTest, AboutBoxAndMissingGame) {
     Trigger("tools.launch");
     ASSERT_EQ(dialogs_.informed.size(), 1);
     EXPECT_EQ(dialogs_.informed[0].title, QStringLiteral("AOCの起動"));
+}
+
+// A game that is never found, counting how often it is looked for.
+class CountingGame : public GameSystem {
+public:
+    explicit CountingGame(int& reads) : reads_(reads) {}
+    QString ReadSetting(const QString&, const QString&) const override {
+        ++reads_;
+        return {};
+    }
+    QString LocalPath(const QString&) const override { return {}; }
+    bool Start(const QString&, const QString&, QString*) override { return false; }
+
+private:
+    int& reads_;
+};
+
+TEST_F(MainWindowTest, TheGameIsLookedUpOnlyOnceTheWindowIsPaintedOrItsFolderIsNeeded) {
+    QDir(folder_.path()).mkpath(QStringLiteral("Template"));
+    int reads = 0;
+    MainWindow shown(dialogs_, folder_.path(), std::make_unique<CountingGame>(reads));
+    shown.Start();
+    shown.show();
+    EXPECT_EQ(reads, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads > 0; }));
+    const int lookups = reads;
+    shown.update();
+    QApplication::processEvents();
+    EXPECT_EQ(reads, lookups);
+
+    // The generation dialog shows the folder: it does not wait for a paint.
+    int hiddenReads = 0;
+    MainWindow hidden(dialogs_, folder_.path(), std::make_unique<CountingGame>(hiddenReads));
+    hidden.Start();
+    int readsWhenShown = -1;
+    dialogs_.onRun = [&](QDialog&) {
+        readsWhenShown = hiddenReads;
+        return 0;
+    };
+    hidden.Action(QStringLiteral("file.buildPer"))->trigger();
+    EXPECT_GT(readsWhenShown, 0);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 namespace rw {
 
 void BuildPerCommand(MainWindow& window, Dialogs& dialogs, const QString& programFolder) {
+    window.LookUpGame();
     // An installed program's folder is no place for the user's files.
     const QString folder = DefaultOutputFolder(
         LoadOutputFolder(), programFolder, QFileInfo(programFolder).isWritable(),

@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
-#include <QSyntaxHighlighter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -17,24 +16,52 @@ namespace rw {
 
 namespace {
 
-// Colours each line by itself: no colour reaches across a line break, so a
-// line's runs are those of the whole text that fall on it.
-class ScriptHighlighter : public QSyntaxHighlighter {
+// A text area that colours each line when it first comes into view, so a
+// long script shows as soon as its first screen is coloured. No colour
+// reaches across a line break, so a line's runs are those of the whole text
+// that fall on it.
+class ScriptTextArea : public QPlainTextEdit {
 public:
-    // `bold`: whether bold runs are drawn bold; a font whose bold letters
-    // are wider (Windows widens a font that has no bold face by a pixel a
-    // letter) would push the comments out of their column.
-    ScriptHighlighter(QTextDocument* document, bool bold)
-        : QSyntaxHighlighter(document), bold_(bold) {}
+    explicit ScriptTextArea(bool coloured) : coloured_(coloured) {}
+
+    // Whether bold runs are drawn bold; a font whose bold letters are wider
+    // (Windows widens a font that has no bold face by a pixel a letter) would
+    // push the comments out of their column.
+    void SetBold(bool bold) { bold_ = bold; }
 
 protected:
-    void highlightBlock(const QString& line) override {
-        const bool lineBreakFollows = currentBlock().next().isValid();
-        for (const ColourRange& run : ColourRuns(line, lineBreakFollows))
-            setFormat(run.start, run.length, FormatOf(run));
+    void paintEvent(QPaintEvent* event) override {
+        if (coloured_)
+            ColourVisibleLines();
+        QPlainTextEdit::paintEvent(event);
     }
 
 private:
+    static constexpr int kColoured = 1;
+
+    void ColourVisibleLines() {
+        const qreal bottom = viewport()->height();
+        QTextBlock block = firstVisibleBlock();
+        qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+        for (; block.isValid() && top <= bottom; block = block.next()) {
+            if (block.userState() != kColoured) {
+                Colour(block);
+                block.setUserState(kColoured);
+            }
+            top += blockBoundingRect(block).height();
+        }
+    }
+
+    // Formats given before a line is laid out are laid out with it; a line
+    // laid out already is laid out again when next painted.
+    void Colour(QTextBlock& block) {
+        const bool lineBreakFollows = block.next().isValid();
+        QList<QTextLayout::FormatRange> ranges;
+        for (const ColourRange& run : ColourRuns(block.text(), lineBreakFollows))
+            ranges.append({run.start, run.length, FormatOf(run)});
+        block.layout()->setFormats(ranges);
+    }
+
     QTextCharFormat FormatOf(const ColourRange& run) {
         for (const auto& [style, format] : formats_)
             if (style.bold == run.bold && style.rgb == run.rgb)
@@ -46,7 +73,8 @@ private:
         return format;
     }
 
-    bool bold_;
+    bool coloured_;
+    bool bold_ = true;
     QList<std::pair<ColourRange, QTextCharFormat>> formats_;
 };
 
@@ -72,19 +100,15 @@ ScriptPreviewWindow::ScriptPreviewWindow(const PreviewText& text, QWidget* paren
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Preview by ZuzAdidodi"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    text_ = new QPlainTextEdit;
+    auto* area = new ScriptTextArea(text.coloured);
+    text_ = area;
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(ScriptFont());
+    area->SetBold(BoldKeepsWidth(text_->font()));
     QString content = text.content;
     content.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text_->setPlainText(content);
-    if (text.coloured) {
-        auto* highlighter = new ScriptHighlighter(text_->document(), BoldKeepsWidth(text_->font()));
-        // Colour now rather than after the window shows, so that it never
-        // appears plain first.
-        highlighter->rehighlight();
-    }
     text_->moveCursor(QTextCursor::Start);
 
     auto* column = new QVBoxLayout(this);

@@ -34,6 +34,7 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -268,9 +269,9 @@ void MainWindow::Start() {
     status_[2]->setText(QStringLiteral("Ver") + AboutDialog::kVersion);
     PlaceWindow();
 
-    const QString aiFolder = game_ ? GameInstallation(*game_).AiFolder() : QString();
+    // The game's AI folder is looked up once the window is on the screen.
     const bool askTemplateFolder = work_.SetFolders(
-        aiFolder,
+        QString(),
         LocateTemplateFolders(programFolder_, FolderAcceptsFiles(programFolder_),
                               InstalledTemplateFolder(programFolder_),
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
@@ -285,6 +286,21 @@ void MainWindow::Start() {
             dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
             Dialogs::Answer::Yes));
     Refresh();
+}
+
+void MainWindow::LookUpGame() {
+    if (gameLookedUp_)
+        return;
+    gameLookedUp_ = true;
+    work_.SetAiFolder(game_ ? GameInstallation(*game_).AiFolder() : QString());
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (!gameLookUpPosted_) {
+        gameLookUpPosted_ = true;
+        QTimer::singleShot(0, this, &MainWindow::LookUpGame);
+    }
 }
 
 void MainWindow::PlaceWindow() {

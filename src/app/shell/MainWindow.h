@@ -43,8 +43,8 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up sequence: version panel, the game's AI folder, the
-    // template folder question, the first category shown.
+    // The start-up sequence: version panel, the template folder question,
+    // the first category shown. The game's AI folder follows the first paint.
     void Start();
 
     Workspace& Work() override { return work_; }
@@ -55,6 +55,10 @@ public:
 
     const QString& ProgramFolder() const { return programFolder_; }
     GameSystem* Game() const { return game_.get(); }
+    // Finds the game's AI folder for the workspace, once. It waits until the
+    // window has first been painted (the lookup reads the game's settings
+    // store, which can be large); what needs the folder sooner calls it.
+    void LookUpGame();
 
     // Every action of the menus, toolbars and pop-ups has a name
     // ("file.open", "ruleTool.newRule", ...).
@@ -99,6 +103,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void AddFileCommands();
@@ -124,6 +129,8 @@ private:
     Workspace work_;
     std::unique_ptr<CommandMap> commands_;
     bool refreshing_ = false;
+    bool gameLookedUp_ = false;
+    bool gameLookUpPosted_ = false;
 
     QTabBar* tabs_ = nullptr;
     RuleColumn* ruleColumn_ = nullptr;

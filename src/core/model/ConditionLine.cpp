@@ -1,37 +1,55 @@
 #include "model/ConditionLine.h"
 
+#include <algorithm>
+
 namespace rw {
 
 QStringList SplitConditionLines(const QString& field) {
     if (field.isEmpty())
         return {QString()};
     QStringList lines;
+    const QChar* text = field.constData();
+    const qsizetype size = field.size();
     qsizetype start = 0;
-    while (start < field.size()) {
-        const qsizetype end = field.indexOf(QLatin1String("\r\n"), start);
-        if (end < 0) {
-            lines << field.mid(start);
-            break;
+    for (qsizetype i = 0; i + 1 < size; ++i) {
+        if (text[i] == QLatin1Char('\r') && text[i + 1] == QLatin1Char('\n')) {
+            lines << QString(text + start, i - start);
+            start = i + 2;
+            ++i;
         }
-        lines << field.mid(start, end - start);
-        start = end + 2;
     }
+    if (start < size)
+        lines << QString(text + start, size - start);
     return lines;
 }
 
 ConditionLineParts SplitConditionLine(const QString& line) {
+    // Three parts cut at ";" (whatever follows a third ";" is dropped), each
+    // without its "*"s. One pass, and a part without "*" (most are) is
+    // copied whole.
     ConditionLineParts parts;
     QString* targets[3] = {&parts.pw, &parts.cap, &parts.kindAndData};
+    const QChar* text = line.constData();
+    const qsizetype size = line.size();
+    qsizetype start = 0;
+    bool star = false;
     int part = 0;
-    for (QChar c : line) {
-        if (c == QLatin1Char(';')) {
-            if (++part >= 3)
-                break;
+    for (qsizetype i = 0; i <= size && part < 3; ++i) {
+        if (i < size && text[i] != QLatin1Char(';')) {
+            star = star || text[i] == QLatin1Char('*');
             continue;
         }
-        if (c == QLatin1Char('*'))
-            continue;
-        targets[part]->append(c);
+        QString& target = *targets[part++];
+        if (star) {
+            target.reserve(i - start);
+            for (qsizetype j = start; j < i; ++j)
+                if (text[j] != QLatin1Char('*'))
+                    target.append(text[j]);
+        } else if (i > start) {
+            target = QString(text + start, i - start);
+        }
+        start = i + 1;
+        star = false;
     }
     return parts;
 }
@@ -52,9 +70,37 @@ int ReadPw(const QString& pw) {
 }
 
 ConditionLine ReadConditionLine(const QString& line) {
-    const ConditionLineParts parts = SplitConditionLine(line);
-    auto [editdat, script] = SplitKindAndData(parts.kindAndData);
-    return ConditionLine{ReadPw(parts.pw), parts.cap, editdat, script};
+    const QChar* begin = line.constData();
+    const QChar* end = begin + line.size();
+    if (std::find(begin, end, QLatin1Char('*')) != end) {
+        const ConditionLineParts parts = SplitConditionLine(line);
+        auto [editdat, script] = SplitKindAndData(parts.kindAndData);
+        return ConditionLine{ReadPw(parts.pw), parts.cap, editdat, script};
+    }
+    // Most lines hold no "*": the parts are read where they stand, and only
+    // the fields are copied out.
+    QStringView parts[3];
+    const QStringView text(line);
+    qsizetype start = 0;
+    for (QStringView& part : parts) {
+        const QChar* semicolon = std::find(begin + start, end, QLatin1Char(';'));
+        const qsizetype stop = semicolon - begin;
+        part = text.mid(start, stop - start);
+        if (semicolon == end)
+            break;
+        start = stop + 1;
+    }
+    const QStringView kindAndData = parts[2];
+    QStringView editdat = kindAndData, script;
+    if (const qsizetype first = kindAndData.indexOf(QLatin1Char(',')); first >= 0) {
+        editdat = kindAndData.left(first);
+        script = kindAndData.mid(first + 1);
+        if (const qsizetype second = script.indexOf(QLatin1Char(',')); second >= 0)
+            script = script.left(second);
+    }
+    bool ok = false;
+    const int pw = parts[0].trimmed().toInt(&ok);
+    return ConditionLine{ok ? pw : 0, parts[1].toString(), editdat.toString(), script.toString()};
 }
 
 QList<ConditionLine> ReadConditionLines(const QString& field) {

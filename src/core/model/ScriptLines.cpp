@@ -18,20 +18,11 @@ QList<QStringView> SplitLines(QStringView text) {
     return lines;
 }
 
-bool BreaksLine(QChar c) {
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0;
-}
-
 qsizetype FirstLineBreaker(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i)
         if (BreaksLine(text[i]))
             return i;
     return -1;
-}
-
-bool IsControlCharacter(QChar c) {
-    const char16_t u = c.unicode();
-    return (u < 0x20 && u != '\t') || (u >= 0x7F && u <= 0x9F);
 }
 
 qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed) {

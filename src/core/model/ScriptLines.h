@@ -14,14 +14,19 @@ QList<QStringView> SplitLines(QStringView text);
 
 // Characters that must never stand inside one line of a script: NUL, which
 // ends a text for many readers, and CR and LF, which end the line.
-bool BreaksLine(QChar c);
+inline bool BreaksLine(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c.unicode() == 0;
+}
 
 // Index of the first such character, or -1.
 qsizetype FirstLineBreaker(QStringView text);
 
 // A control character (C0, DEL or C1) other than TAB, which the script
 // reads as a blank: nothing the game reads should hold one.
-bool IsControlCharacter(QChar c);
+inline bool IsControlCharacter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != '\t') || (u >= 0x7F && u <= 0x9F);
+}
 // Index of the first control character that is not a line break when
 // `lineBreaksAllowed`, or -1.
 qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed = false);

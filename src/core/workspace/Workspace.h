@@ -131,6 +131,7 @@ public:
     // for the run.
     Notice AnswerTemplateFolderQuestion(bool create);
     const QString& AiFolder() const { return aiFolder_; }
+    void SetAiFolder(const QString& folder) { aiFolder_ = folder; }
     const TemplateFolders& Templates() const { return templateFolders_; }
     bool TemplatesEnabled() const { return templatesEnabled_; }
     // Where the open dialog starts: the folder of the last project opened,

@@ -1,0 +1,120 @@
+// Start-up from outside, each run a process of its own: the editor's main
+// window (empty, and with a project of 1000 rules given as on the command
+// line) side by side with a bare Qt main window of the same size that shows
+// one Japanese menu. A run ends when its window has been painted.
+//
+// The program runs itself as the child: `--child bare` or
+// `--child window PROGRAM_FOLDER [FILE]`, the folder holding its templates. Both
+// children start the same way (the same program, libraries and platform);
+// the window child goes through the editor's own start-up as main() does.
+
+#include "core/builder/BuilderTestUtil.h"
+
+#include "model/Cp932.h"
+#include "shell/MainWindow.h"
+#include "shell/QtDialogs.h"
+#include "shell/Translation.h"
+#include "storage/ProjectFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+using namespace rw;
+
+QString self;
+
+// Ends the process once the window has been painted and the paint has
+// returned to the event loop; taking the window down is not part of start-up.
+class QuitWhenPainted : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, [] { std::_Exit(0); });
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+int RunChild(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QuitWhenPainted quit;
+    const QString mode = QString::fromLocal8Bit(argv[2]);
+    if (mode == QLatin1String("bare")) {
+        QMainWindow window;
+        window.menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+        window.resize(1120, 760);
+        window.installEventFilter(&quit);
+        window.show();
+        return app.exec();
+    }
+    // As main() starts the editor.
+    InstallQtTranslation(app);
+    if (!Cp932Problem().isEmpty())
+        return 1;
+    QtDialogs dialogs;
+    MainWindow window(dialogs, QString::fromLocal8Bit(argv[3]), MakeGameSystem());
+    window.installEventFilter(&quit);
+    window.Start();
+    window.show();
+    if (argc > 4)
+        window.OpenGivenFile(QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath());
+    return app.exec();
+}
+
+void Run(benchmark::State& state, QStringList args) {
+    QTemporaryDir program;
+    QDir(program.path()).mkpath(QStringLiteral("Template"));
+    if (args.value(1) == QLatin1String("window"))
+        args.insert(2, program.path());
+    for (auto _ : state) {
+        QProcess child;
+        child.start(self, args);
+        if (!child.waitForFinished(60000) || child.exitCode() != 0)
+            state.SkipWithError("the child did not start");
+    }
+}
+
+void BM_StartUpBareWindow(benchmark::State& state) {
+    Run(state, {QStringLiteral("--child"), QStringLiteral("bare")});
+}
+BENCHMARK(BM_StartUpBareWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StartUpMainWindow(benchmark::State& state) {
+    Run(state, {QStringLiteral("--child"), QStringLiteral("window")});
+}
+BENCHMARK(BM_StartUpMainWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StartUpWithLargeProject(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.rwp"));
+    SaveProjectFile(test::RootProject(1000), path, false);
+    Run(state, {QStringLiteral("--child"), QStringLiteral("window"), path});
+}
+BENCHMARK(BM_StartUpWithLargeProject)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 2 && std::strcmp(argv[1], "--child") == 0)
+        return RunChild(argc, argv);
+    self = QString::fromLocal8Bit(argv[0]);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
