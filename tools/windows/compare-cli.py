@@ -27,6 +27,15 @@ def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
 
 
+def run_windows(cmd):
+    # Wine now and then fails to start a program at all: exit 1, nothing
+    # printed. Such a run is tried once more; a real failure says something.
+    result = run(cmd)
+    if result[0] != 0 and not result[1] and not result[2]:
+        result = run(cmd)
+    return result
+
+
 def run(cmd):
     # Through files, not pipes: Wine's own background processes inherit the
     # handles and would hold a pipe open after the program has ended.
@@ -87,7 +96,7 @@ def compare(args):
                 continue
 
             def both(command):
-                return (run([linux, *command(str)]), run([*windows, *command(windows_path)]))
+                return (run([linux, *command(str)]), run_windows([*windows, *command(windows_path)]))
 
             checks = {
                 "dump": lambda p: ["dump", p(packed)],
@@ -101,7 +110,7 @@ def compare(args):
             (case / "W").mkdir()
             ai = "ボット bot"
             l = run([linux, "build", str(packed), "--out", str(case / "L"), "--name", ai])
-            w = run([*windows, "build", windows_path(packed), "--out", windows_path(case / "W"),
+            w = run_windows([*windows, "build", windows_path(packed), "--out", windows_path(case / "W"),
                      "--name", ai])
             if l[0] != w[0]:
                 failures.append(f"{name}: build exit {l[0]} / {w[0]}: {w[2].decode(errors='replace')}")
@@ -113,7 +122,7 @@ def compare(args):
                     failures.append(f"{name}: the {ext} files differ")
             if n % 5 == 0:
                 wpacked = case / "windows.rwp"
-                code, _, err = run([*windows, "pack", windows_path(source), "-o", windows_path(wpacked)])
+                code, _, err = run_windows([*windows, "pack", windows_path(source), "-o", windows_path(wpacked)])
                 # Each save scrambles with a mode of its own: compare what the files hold.
                 if code != 0 or run([linux, "dump", str(wpacked)]) != run([linux, "dump", str(packed)]):
                     failures.append(f"{name}: pack differs: {err.decode(errors='replace')}")

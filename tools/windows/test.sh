@@ -28,6 +28,9 @@ trap cleanup EXIT
 # One Wine server for the whole run, so that each test program starts quickly.
 wineserver -p
 wineboot -i >/dev/null 2>&1
+# The first programs after wineboot sometimes fail to start while Wine's own
+# services are still coming up.
+for _ in 1 2 3; do wine cmd /c exit 0 >/dev/null 2>&1 || true; done
 
 # A test program that fails is run again, up to three times in all: under Wine
 # a child process now and then fails to start or to end (seen once in a
