@@ -6,10 +6,7 @@
 
 namespace rw {
 
-namespace {
-
-// A word as the user is shown it: control characters made visible.
-QString Shown(const QString& text) {
+QString ShownWithControls(const QString& text) {
     QString shown = text;
     for (QChar& c : shown) {
         if (c.unicode() < 0x20)
@@ -18,6 +15,12 @@ QString Shown(const QString& text) {
             c = QChar(0x2421);
     }
     return shown;
+}
+
+namespace {
+
+QString Shown(const QString& text) {
+    return ShownWithControls(text);
 }
 
 } // namespace

@@ -10,6 +10,9 @@
 
 namespace rw {
 
+// A text as a report shows it: control characters made visible (␀…␟, ␡).
+QString ShownWithControls(const QString& text);
+
 enum class ScriptContext { Fact, Action, Rule };
 
 // Checks one fact, action or whole defrule against the game's command

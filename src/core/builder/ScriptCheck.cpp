@@ -291,16 +291,7 @@ private:
 
     // A text as the user is shown it: control characters made visible.
     static QString Shown(const QString& text) {
-        if (ControlsIn(text) == Controls::None)
-            return text;
-        QString shown = text;
-        for (QChar& c : shown) {
-            if (c.unicode() < 0x20)
-                c = QChar(0x2400 + c.unicode());
-            else if (c.unicode() == 0x7F)
-                c = QChar(0x2421);
-        }
-        return shown;
+        return ControlsIn(text) == Controls::None ? text : ShownWithControls(text);
     }
 
     const Project& project_;
