@@ -1,9 +1,10 @@
 #include "builder/CommandReference.h"
 
+#include "builder/WordMap.h"
+
 #include "vocabulary/ScriptWords.h"
 #include "vocabulary/Vocabulary.h"
 
-#include <QHash>
 #include <QSet>
 
 #include <climits>
@@ -200,13 +201,6 @@ const QList<CommandSignature>& Actions() {
         {"tribute-to-player", {K::Player, K::Resource, K::Value}},
     };
     return actions;
-}
-
-QHash<QString, const CommandSignature*> IndexOf(const QList<CommandSignature>& signatures) {
-    QHash<QString, const CommandSignature*> index;
-    for (const CommandSignature& signature : signatures)
-        index.insert(signature.keyword, &signature);
-    return index;
 }
 
 // The symbol of a row of one of the program's tables, as the editors write
@@ -415,16 +409,41 @@ bool TakesClasses(ParamKind kind) {
     return kind == K::Unit || kind == K::Building;
 }
 
-} // namespace
+// Everything the reference says of one word: the fact and the action it
+// opens, and the kinds it is a symbol of (one bit each), found in one lookup.
+struct WordEntry {
+    const CommandSignature* fact = nullptr;
+    const CommandSignature* action = nullptr;
+    quint32 kinds = 0;
+};
+static_assert(int(K::Text) < 32);
 
-const CommandSignature* FindFact(const QString& keyword) {
-    static const QHash<QString, const CommandSignature*> index = IndexOf(Facts());
-    return index.value(keyword);
+const WordEntry* FindWord(QStringView word) {
+    static const WordMap<WordEntry> words = [] {
+        WordMap<WordEntry> map;
+        for (const CommandSignature& signature : Facts())
+            map[signature.keyword].fact = &signature;
+        for (const CommandSignature& signature : Actions())
+            map[signature.keyword].action = &signature;
+        for (int k = int(K::Compare); k <= int(K::Text); ++k)
+            for (const QString& symbol : Symbols(ParamKind(k)))
+                map[symbol].kinds |= 1u << k;
+        return map;
+    }();
+    const auto found = words.find(word);
+    return found == words.end() ? nullptr : &found->second;
 }
 
-const CommandSignature* FindAction(const QString& keyword) {
-    static const QHash<QString, const CommandSignature*> index = IndexOf(Actions());
-    return index.value(keyword);
+} // namespace
+
+const CommandSignature* FindFact(QStringView keyword) {
+    const WordEntry* word = FindWord(keyword);
+    return word ? word->fact : nullptr;
+}
+
+const CommandSignature* FindAction(QStringView keyword) {
+    const WordEntry* word = FindWord(keyword);
+    return word ? word->action : nullptr;
 }
 
 QString ParamKindName(ParamKind kind) {
@@ -491,8 +510,9 @@ QString ParamKindName(ParamKind kind) {
     return {};
 }
 
-bool IsSymbolOf(ParamKind kind, const QString& word) {
-    return Symbols(kind).contains(word);
+bool IsSymbolOf(ParamKind kind, QStringView word) {
+    const WordEntry* entry = FindWord(word);
+    return entry && (entry->kinds & (1u << int(kind))) != 0;
 }
 
 bool TakesNumbers(ParamKind kind) {
@@ -518,13 +538,9 @@ QString NumbersOf(ParamKind kind) {
     return text;
 }
 
-bool IsReferenceWord(const QString& word) {
-    if (FindFact(word) || FindAction(word))
-        return true;
-    for (int k = int(K::Compare); k <= int(K::Text); ++k)
-        if (IsSymbolOf(ParamKind(k), word))
-            return true;
-    return false;
+bool IsReferenceWord(QStringView word) {
+    const WordEntry* entry = FindWord(word);
+    return entry && (entry->fact || entry->action || entry->kinds != 0);
 }
 
 bool IsLoadSymbol(const QString& word) {

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 namespace rw {
 
@@ -49,14 +50,14 @@ struct CommandSignature {
 };
 
 // The fact or action a keyword opens; nullptr when the game has none.
-const CommandSignature* FindFact(const QString& keyword);
-const CommandSignature* FindAction(const QString& keyword);
+const CommandSignature* FindFact(QStringView keyword);
+const CommandSignature* FindAction(QStringView keyword);
 
 // What the user calls the kind in a message: "ユニット", "変数の番号" ...
 QString ParamKindName(ParamKind kind);
 
 // Whether `word` (not a number) is one of the kind's symbols.
-bool IsSymbolOf(ParamKind kind, const QString& word);
+bool IsSymbolOf(ParamKind kind, QStringView word);
 
 // Whether the kind takes numbers at all, and whether it takes this one.
 bool TakesNumbers(ParamKind kind);
@@ -65,7 +66,7 @@ bool IsNumberOf(ParamKind kind, long long value);
 QString NumbersOf(ParamKind kind);
 
 // A keyword of any fact or action, or a symbol of any kind.
-bool IsReferenceWord(const QString& word);
+bool IsReferenceWord(QStringView word);
 
 // A symbol #load-if-defined can test: the game settings the program offers,
 // and the other symbols the game defines at the start of a game.

@@ -6,8 +6,8 @@
 
 namespace rw {
 
-QString ShownWithControls(const QString& text) {
-    QString shown = text;
+QString ShownWithControls(QStringView text) {
+    QString shown = text.toString();
     for (QChar& c : shown) {
         if (c.unicode() < 0x20)
             c = QChar(0x2400 + c.unicode());
@@ -19,13 +19,13 @@ QString ShownWithControls(const QString& text) {
 
 namespace {
 
-QString Shown(const QString& text) {
+QString Shown(QStringView text) {
     return ShownWithControls(text);
 }
 
 } // namespace
 
-ExpressionCheck::ExpressionCheck(const QHash<QString, long long>& constants, Subject subject,
+ExpressionCheck::ExpressionCheck(const ConstantValues& constants, Subject subject,
                                  Report report)
     : constants_(constants), subject_(std::move(subject)), report_(std::move(report)) {}
 
@@ -50,7 +50,7 @@ int ExpressionCheck::Statement(const ScriptNode& node, ScriptContext context,
         Say(node, context, QStringLiteral("に語のない括弧があります"));
         return 1;
     }
-    const QString& head = node.items.front().text;
+    const QStringView head = node.items.front().text;
     if (context == ScriptContext::Rule) {
         Defrule(node);
         return 0;
@@ -133,7 +133,7 @@ void ExpressionCheck::Argument(const ScriptNode& arg, ParamKind kind, const Scri
     case ScriptNode::Kind::Word:
         break;
     }
-    const QString& word = arg.text;
+    const QStringView word = arg.text;
     if (kind == ParamKind::Text) {
         Say(statement, context,
             QStringLiteral("の「%1」は文字列ではありません（\"\"で囲んでください）")
@@ -141,7 +141,7 @@ void ExpressionCheck::Argument(const ScriptNode& arg, ParamKind kind, const Scri
         return;
     }
     if (LooksNumeric(word)) {
-        const std::optional<QString> number = ScriptNumber(word);
+        const std::optional<long long> number = ScriptNumberValue(word);
         if (!number) {
             Say(statement, context,
                 QStringLiteral("の数値「%1」をゲームは読めません（読めるのは%2～%3の整数です）")
@@ -149,12 +149,12 @@ void ExpressionCheck::Argument(const ScriptNode& arg, ParamKind kind, const Scri
                          QString::number(kScriptNumberMax)));
             return;
         }
-        Number(word, number->toLongLong(), kind, statement, context);
-    } else if (const auto constant = constants_.constFind(word); constant != constants_.cend()) {
-        Number(word, *constant, kind, statement, context);
+        Number(word, *number, kind, statement, context);
+    } else if (const auto constant = constants_.find(word); constant != constants_.end()) {
+        Number(word, constant->second, kind, statement, context);
     } else if (IsSymbolOf(kind, word)) {
         return;
-    } else if (IsReferenceWord(word) || IsGameWord(word)) {
+    } else if (IsReferenceWord(word) || IsGameWord(word.toString())) {
         Say(statement, context,
             QStringLiteral("の「%1」は%2ではありません").arg(word, ParamKindName(kind)));
     } else {
@@ -163,7 +163,7 @@ void ExpressionCheck::Argument(const ScriptNode& arg, ParamKind kind, const Scri
     }
 }
 
-void ExpressionCheck::Number(const QString& word, long long value, ParamKind kind,
+void ExpressionCheck::Number(QStringView word, long long value, ParamKind kind,
                              const ScriptNode& statement, ScriptContext context) {
     if (IsNumberOf(kind, value))
         return;

@@ -2,8 +2,8 @@
 
 #include "builder/CommandReference.h"
 #include "builder/ScriptReader.h"
+#include "builder/WordMap.h"
 
-#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -11,9 +11,12 @@
 namespace rw {
 
 // A text as a report shows it: control characters made visible (␀…␟, ␡).
-QString ShownWithControls(const QString& text);
+QString ShownWithControls(QStringView text);
 
 enum class ScriptContext { Fact, Action, Rule };
+
+// The names a script defines, with their values.
+using ConstantValues = WordMap<long long>;
 
 // Checks one fact, action or whole defrule against the game's command
 // reference: keywords, how many arguments, what each argument may be, ids
@@ -30,7 +33,7 @@ public:
 
     // `constants` are the names the script defines, with their values: a
     // name may stand wherever a number goes.
-    ExpressionCheck(const QHash<QString, long long>& constants, Subject subject, Report report);
+    ExpressionCheck(const ConstantValues& constants, Subject subject, Report report);
 
     void Check(const ScriptNode& node, ScriptContext context);
 
@@ -41,10 +44,10 @@ private:
                   ScriptContext ownerContext);
     void Argument(const ScriptNode& arg, ParamKind kind, const ScriptNode& statement,
                   ScriptContext context);
-    void Number(const QString& word, long long value, ParamKind kind, const ScriptNode& statement,
+    void Number(QStringView word, long long value, ParamKind kind, const ScriptNode& statement,
                 ScriptContext context);
 
-    const QHash<QString, long long>& constants_;
+    const ConstantValues& constants_;
     Subject subject_;
     Report report_;
 };

@@ -9,7 +9,7 @@
 #include "model/ScriptLines.h"
 #include "vocabulary/ScriptWords.h"
 
-#include <QHash>
+#include <optional>
 
 namespace rw {
 
@@ -29,7 +29,10 @@ Controls ControlsIn(QStringView text) {
 class Checker {
 public:
     Checker(const Project& project, QList<ScriptProblem>& problems)
-        : project_(project), problems_(problems) {
+        : project_(project), problems_(problems),
+          expressions_(
+              constants_, [this](const ScriptNode&, ScriptContext) { return Subject(); },
+              [this](const ScriptNode&, const QString& text) { Report(text); }) {
         // Sound names are constants the script may use wherever a number goes.
         for (int i = 1; i <= kScriptVariables; ++i)
             AddConstant(ConstKind::Variable, i);
@@ -50,7 +53,7 @@ public:
 
     void StartupRules() {
         for (int slot = 0; slot < 2; ++slot) {
-            where_ = QStringLiteral("初期化設定/ルール") + QString::number(slot + 1);
+            SetWhere(QStringLiteral("初期化設定/ルール") + QString::number(slot + 1));
             const QString& text = project_.startupRules[slot].text;
             if (const QString c = FirstNonCp932Character(text); !c.isEmpty())
                 Report(QStringLiteral("Shift_JISで書けない文字「%1」があります").arg(c));
@@ -61,7 +64,7 @@ public:
                 Report(QStringLiteral("初期化ルールの") + error);
                 continue;
             }
-            SetSubject(QStringLiteral("初期化ルール"), nullptr);
+            SetSubject(QStringLiteral("初期化ルール"));
             for (const ScriptNode& node : nodes)
                 Expression(node, ScriptContext::Rule);
         }
@@ -70,31 +73,29 @@ public:
     void Rules() {
         for (int k = 1; k <= kCategoryCount; ++k) {
             const Category& category = project_.CategoryAt(k);
-            const QString caption = CategoryCaption(k);
+            const QString caption = CategoryCaption(k) + QLatin1Char('/');
             const QString& rootScript = project_.rootConditions[k - 1].conditionScript;
-            QString group = category.rootCaption;
+            const QString rootGroup = caption + Shown(category.rootCaption);
+            QString group = rootGroup;
             const QString* script = &rootScript;
             bool rootChecked = false;
-            const RuleEntry* groupEntry = nullptr;
+            bool inGroup = false;
             bool groupChecked = false;
             for (const RuleEntry& entry : category.entries) {
                 if (entry.IsGroupStart()) {
-                    groupEntry = &entry;
+                    inGroup = true;
                     groupChecked = false;
-                    group = entry.title;
+                    group = caption + Shown(entry.title);
                     script = &entry.groupConditionScript;
                     continue;
                 }
                 // A root rule belongs to the root group wherever it stands.
-                const bool root = entry.IsRootRule() || !groupEntry;
-                const QString groupName = Shown(root ? category.rootCaption : group);
+                const bool root = entry.IsRootRule() || !inGroup;
                 if (root ? !rootChecked : !groupChecked) {
-                    LoadConditions(caption + QLatin1Char('/') + groupName,
-                                   root ? rootScript : *script);
+                    LoadConditions(root ? rootGroup : group, root ? rootScript : *script);
                     (root ? rootChecked : groupChecked) = true;
                 }
-                Rule(caption + QLatin1Char('/') + groupName + QLatin1Char('/') + Shown(entry.title),
-                     entry);
+                Rule(root ? rootGroup : group, entry);
             }
         }
     }
@@ -102,13 +103,26 @@ public:
 private:
     void AddConstant(ConstKind kind, int slot) {
         if (CheckConstName(project_, kind, slot, ConstName(project_, kind, slot)).isEmpty())
-            constants_.insert(ConstName(project_, kind, slot), slot);
+            constants_.insert_or_assign(ConstName(project_, kind, slot), slot);
     }
 
-    void Report(const QString& text) { problems_.append({where_, text}); }
+    // Where a problem is: a fixed place, or a rule of a group (its name is
+    // made only when there is a problem: most rules have none).
+    void SetWhere(const QString& where) {
+        where_ = where;
+        ruleTitle_ = nullptr;
+    }
+    void SetRuleWhere(const QString& group, const QString& title) {
+        where_ = group;
+        ruleTitle_ = &title;
+    }
+    QString Where() const {
+        return ruleTitle_ ? where_ + QLatin1Char('/') + Shown(*ruleTitle_) : where_;
+    }
+    void Report(const QString& text) { problems_.append({Where(), text}); }
 
     // `text` fills the pattern's %1; it must outlive the subject's use.
-    void SetSubject(const QString& pattern, const QString* text) {
+    void SetSubject(const QString& pattern, std::optional<QStringView> text = std::nullopt) {
         subjectPattern_ = pattern;
         subjectText_ = text;
     }
@@ -117,16 +131,16 @@ private:
     }
 
     void SingleLine(const QString& where, const QString& what, const QString& text) {
-        where_ = where;
-        OneLineText(what, nullptr, text);
+        SetWhere(where);
+        OneLineText(what, std::nullopt, text);
     }
 
     // `what` names the text in the report ("ルール名", "条件「%1」の説明"
     // with `whose` for %1); it is made only when there is a problem.
-    void OneLineText(const QString& what, const QString* whose, QStringView text) {
+    void OneLineText(const QString& what, std::optional<QStringView> whose, QStringView text) {
         const Controls controls = ControlsIn(text);
-        const QString bad = FirstNonCp932Character(text);
-        if (controls == Controls::None && bad.isEmpty())
+        const bool bad = !IsCp932(text);
+        if (controls == Controls::None && !bad)
             return;
         const QString name = whose ? what.arg(Shown(*whose)) : what;
         switch (controls) {
@@ -139,12 +153,13 @@ private:
         case Controls::None:
             break;
         }
-        if (!bad.isEmpty())
-            Report(name + QStringLiteral("にShift_JISで書けない文字「%1」があります").arg(bad));
+        if (bad)
+            Report(name + QStringLiteral("にShift_JISで書けない文字「%1」があります")
+                              .arg(FirstNonCp932Character(text)));
     }
 
     void Name(const QString& where, ConstKind kind, int slot) {
-        where_ = where;
+        SetWhere(where);
         const QString problem =
             CheckConstName(project_, kind, slot, ConstName(project_, kind, slot));
         if (!problem.isEmpty())
@@ -152,7 +167,7 @@ private:
     }
 
     void LoadConditions(const QString& where, const QString& script) {
-        where_ = where;
+        SetWhere(where);
         if (script.isEmpty())
             return;
         // Every line, the last too, must end: the rule's "(defrule" follows.
@@ -174,43 +189,29 @@ private:
         }
     }
 
-    void Rule(const QString& where, const RuleEntry& rule) {
-        where_ = where;
-        OneLineText(QStringLiteral("ルール名"), nullptr, rule.title);
+    void Rule(const QString& group, const RuleEntry& rule) {
+        SetRuleWhere(group, rule.title);
+        OneLineText(QStringLiteral("ルール名"), std::nullopt, rule.title);
 
         // Lines as the builder and the event list cut them.
-        const QStringList lines = SplitConditionLines(rule.conditions);
+        const ConditionLineViews entries(rule.conditions);
         const QList<QStringView> events = SplitLines(rule.actions);
-        const int commands = int(lines.size() + events.size());
+        const int commands = int(entries.size() + events.size());
         if (commands > kMaxCommands)
             Report(CommandLimitProblem(commands));
 
-        QList<ConditionLine> entries;
-        for (const QString& line : lines)
-            entries.append(ReadConditionLine(line));
-        for (int i = 0; i < entries.size(); ++i)
+        for (qsizetype i = 0; i < entries.size(); ++i)
             Condition(entries, i);
         for (const QStringView line : events)
             Event(line);
     }
 
-    void Condition(const QList<ConditionLine>& entries, int i) {
-        const ConditionLine& entry = entries[i];
-        OneLineText(QStringLiteral("条件「%1」の説明"), &entry.cap, entry.cap);
-        OneLineText(QStringLiteral("条件「%1」の式"), &entry.cap, entry.script);
+    void Condition(const ConditionLineViews& entries, qsizetype i) {
+        const ConditionLineView& entry = entries[i];
+        OneLineText(QStringLiteral("条件「%1」の説明"), entry.cap, entry.cap);
+        OneLineText(QStringLiteral("条件「%1」の式"), entry.cap, entry.script);
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
-            int children = 0;
-            for (const ConditionLine& other : entries)
-                children += other.pw == i + 1 ? 1 : 0;
-            const QString op = entry.script.toUpper();
-            if (!IsLogicalOperatorWord(entry.script))
-                Report(QStringLiteral("演算子「%1」はゲームにありません").arg(Shown(entry.script)));
-            else if (children == 0)
-                Report(QStringLiteral("演算子「%1」の下に条件がありません").arg(op));
-            else if (entry.script == QLatin1String("not") && children > 1)
-                Report(
-                    QStringLiteral("演算子「NOT」の下に条件が%1個あります（1個だけにしてください）")
-                        .arg(children));
+            Operator(entries, i);
             return;
         }
         if (entry.script.trimmed().isEmpty()) {
@@ -220,15 +221,33 @@ private:
                              .arg(Shown(entry.cap)));
             return;
         }
-        SetSubject(QStringLiteral("条件「(%1)」"), &entry.script);
-        One(QLatin1Char('(') + entry.script + QLatin1Char(')'), ScriptContext::Fact);
+        SetSubject(QStringLiteral("条件「(%1)」"), entry.script);
+        // The fact as the builder writes it, in a buffer kept for the next.
+        fact_.resize(0);
+        fact_.append(QLatin1Char('('));
+        fact_.append(entry.script);
+        fact_.append(QLatin1Char(')'));
+        One(fact_, ScriptContext::Fact);
     }
 
-    void Event(QStringView view) {
-        const QString line = view.toString();
+    void Operator(const ConditionLineViews& entries, qsizetype i) {
+        const QStringView op = entries[i].script;
+        int children = 0;
+        for (const ConditionLineView& other : entries)
+            children += other.pw == i + 1 ? 1 : 0;
+        if (!IsLogicalOperatorWord(op))
+            Report(QStringLiteral("演算子「%1」はゲームにありません").arg(Shown(op)));
+        else if (children == 0)
+            Report(QStringLiteral("演算子「%1」の下に条件がありません").arg(op.toString().toUpper()));
+        else if (op == QLatin1String("not") && children > 1)
+            Report(QStringLiteral("演算子「NOT」の下に条件が%1個あります（1個だけにしてください）")
+                       .arg(children));
+    }
+
+    void Event(QStringView line) {
         // What the builder keeps of the line: the command up to its first ")".
-        const QString command = ReadEventLine(line).command.toString();
-        OneLineText(QStringLiteral("イベントの行「%1」"), &line, line);
+        const QStringView command = ReadEventLine(line).command;
+        OneLineText(QStringLiteral("イベントの行「%1」"), line, line);
         DroppedEventText(line);
         if (command.isEmpty()) {
             Report(line.trimmed().isEmpty()
@@ -236,7 +255,7 @@ private:
                        : QStringLiteral("イベントの行「%1」に命令がありません").arg(Shown(line)));
             return;
         }
-        SetSubject(QStringLiteral("イベント「%1」"), &command);
+        SetSubject(QStringLiteral("イベント「%1」"), command);
         One(command, ScriptContext::Action);
     }
 
@@ -251,7 +270,7 @@ private:
 
     // The builder keeps an event line's command up to its first ")" and its
     // comment from its first ";": whatever stands between is never written.
-    void DroppedEventText(const QString& line) {
+    void DroppedEventText(QStringView line) {
         const qsizetype close = line.indexOf(QLatin1Char(')'));
         if (close < 0)
             return;
@@ -259,49 +278,53 @@ private:
         if (semicolon >= 0 && semicolon < close)
             return; // the rest stands in the comment
         const qsizetype end = semicolon < 0 ? line.size() : semicolon;
-        const QString dropped = line.mid(close + 1, end - close - 1).trimmed();
+        const QStringView dropped = line.mid(close + 1, end - close - 1).trimmed();
         if (!dropped.isEmpty())
             Report(QStringLiteral("イベントの行「%1」の「%2」は書き出されません")
                        .arg(Shown(line), Shown(dropped)));
     }
 
     // A text that must hold exactly one parenthesised expression.
-    void One(const QString& text, ScriptContext context) {
+    void One(QStringView text, ScriptContext context) {
+        ScriptReader reader(text);
         QString error;
-        const QList<ScriptNode> nodes = ScriptReader(text).ReadAll(error);
+        ScriptNode first, next;
+        qsizetype count = 0;
+        while (reader.Next(count == 0 ? first : next, error))
+            ++count;
         if (!error.isEmpty()) {
             Report(Subject() + QStringLiteral("の") + error);
             return;
         }
-        if (nodes.size() != 1 || nodes.front().kind != ScriptNode::Kind::List) {
+        if (count != 1 || first.kind != ScriptNode::Kind::List) {
             Report(Subject() + QStringLiteral("の括弧が合っていません"));
             return;
         }
-        Expression(nodes.front(), context);
+        Expression(first, context);
     }
 
+    // Every problem of the expression belongs to the subject set last: a
+    // condition, an event line or an initialisation rule.
     void Expression(const ScriptNode& node, ScriptContext context) {
-        // Every problem of the expression belongs to the subject the caller
-        // set: a condition, an event line or an initialisation rule.
-        ExpressionCheck(
-            constants_, [this](const ScriptNode&, ScriptContext) { return Subject(); },
-            [this](const ScriptNode&, const QString& text) { Report(text); })
-            .Check(node, context);
+        expressions_.Check(node, context);
     }
 
     // A text as the user is shown it: control characters made visible.
-    static QString Shown(const QString& text) {
-        return ControlsIn(text) == Controls::None ? text : ShownWithControls(text);
+    static QString Shown(QStringView text) {
+        return ControlsIn(text) == Controls::None ? text.toString() : ShownWithControls(text);
     }
 
     const Project& project_;
     QList<ScriptProblem>& problems_;
-    QHash<QString, long long> constants_;
+    ConstantValues constants_;
+    ExpressionCheck expressions_;
     QString where_;
+    const QString* ruleTitle_ = nullptr;
     // What the current expression is called in a report, made only when
     // there is something to report: most texts are clean.
     QString subjectPattern_;
-    const QString* subjectText_ = nullptr;
+    std::optional<QStringView> subjectText_;
+    QString fact_;
 };
 
 } // namespace

@@ -54,7 +54,7 @@ ScriptNode ScriptReader::ReadNode(QString& error, int depth) {
             return node;
         }
         node.kind = ScriptNode::Kind::Text;
-        node.text = s_.mid(i_ + 1, close - i_ - 1).toString();
+        node.text = s_.mid(i_ + 1, close - i_ - 1);
         node.end = i_ = close + 1;
         return node;
     }
@@ -87,12 +87,12 @@ ScriptNode ScriptReader::ReadNode(QString& error, int depth) {
     while (i_ < s_.size() && !s_[i_].isSpace() && s_[i_] != QLatin1Char('(') &&
            s_[i_] != QLatin1Char(')') && s_[i_] != QLatin1Char('"') && s_[i_] != QLatin1Char(';'))
         ++i_;
-    node.text = s_.mid(node.begin, i_ - node.begin).toString();
+    node.text = s_.mid(node.begin, i_ - node.begin);
     node.end = i_;
     return node;
 }
 
-bool LooksNumeric(const QString& word) {
+bool LooksNumeric(QStringView word) {
     qsizetype i = 0;
     if (i < word.size() && (word[i] == QLatin1Char('-') || word[i] == QLatin1Char('+')))
         ++i;

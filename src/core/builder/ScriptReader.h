@@ -8,9 +8,10 @@ namespace rw {
 
 // An expression of the rule language: a word, a quoted text or a
 // parenthesised list, with where it stands in the text it was read from.
+// Its words and texts are views into that text, which must outlive it.
 struct ScriptNode {
     enum class Kind { Word, Text, List } kind = Kind::Word;
-    QString text; // the word or the text between the quotes
+    QStringView text; // the word or the text between the quotes
     QList<ScriptNode> items;
     qsizetype begin = 0; // first character
     qsizetype end = 0;   // one past the last character
@@ -49,6 +50,6 @@ private:
 
 // A word the script reads as a number, or means as one: a sign or "." before
 // a digit. Whether the game can read it is IsScriptNumber's business.
-bool LooksNumeric(const QString& word);
+bool LooksNumeric(QStringView word);
 
 } // namespace rw

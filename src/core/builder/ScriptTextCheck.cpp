@@ -23,7 +23,9 @@ void AppendOneLine(QString& out, const ScriptNode& node, qsizetype budget) {
         out += node.text;
         return;
     case ScriptNode::Kind::Text:
-        out += QLatin1Char('"') + node.text + QLatin1Char('"');
+        out += QLatin1Char('"');
+        out += node.text;
+        out += QLatin1Char('"');
         return;
     case ScriptNode::Kind::List:
         break;
@@ -154,7 +156,7 @@ private:
                 Say(node.begin, QStringLiteral("「%1」は括弧の外にあります").arg(Excerpt(node)));
                 continue;
             }
-            const QString head = node.items.isEmpty() ? QString() : node.items.front().text;
+            const QStringView head = node.items.isEmpty() ? QStringView() : node.items.front().text;
             if (head == QLatin1String("defrule"))
                 rules.Check(node, ScriptContext::Rule);
             else if (head == QLatin1String("defconst"))
@@ -169,21 +171,21 @@ private:
             Say(open.at, QStringLiteral("「%1」を閉じる#end-ifがありません").arg(open.line));
     }
 
-    static bool IsLoadDirective(const QString& word) {
+    static bool IsLoadDirective(QStringView word) {
         return word == QLatin1String("#load-if-defined") ||
                word == QLatin1String("#load-if-not-defined");
     }
 
-    void Load(const ScriptNode& directive, const QString& symbol) {
-        const QString line = directive.text + QLatin1Char(' ') + symbol;
-        if (!IsLoadSymbol(symbol))
+    void Load(const ScriptNode& directive, QStringView symbol) {
+        const QString line = directive.text.toString() + QLatin1Char(' ') + symbol.toString();
+        if (!IsLoadSymbol(symbol.toString()))
             Say(directive.begin, QStringLiteral("実行条件「%1」の「%2」はゲームの記号にありません")
                                      .arg(line, symbol));
         open_.append({directive.begin, line});
     }
 
     void Directive(const ScriptNode& node) {
-        const QString& word = node.text;
+        const QStringView word = node.text;
         if (word == QLatin1String("#else") || word == QLatin1String("#end-if")) {
             if (open_.isEmpty())
                 Say(node.begin, QStringLiteral("「%1」に対応する#load-ifがありません").arg(word));
@@ -206,9 +208,9 @@ private:
                     .arg(Excerpt(node)));
             return;
         }
-        const QString& name = node.items[1].text;
-        const QString& value = node.items[2].text;
-        const std::optional<QString> number = ScriptNumber(value);
+        const QString name = node.items[1].text.toString();
+        const QStringView value = node.items[2].text;
+        const std::optional<long long> number = ScriptNumberValue(value);
         if (!number) {
             Say(node.begin, QStringLiteral("定数「%1」の数値「%2」をゲームは読めません（読めるのは"
                                            "%3～%4の整数です）")
@@ -227,13 +229,13 @@ private:
             return;
         }
         constantLines_.insert(name, LineAt(node.begin));
-        constants_.insert(name, number->toLongLong());
+        constants_.insert_or_assign(name, *number);
     }
 
     QString text_;
     QList<qsizetype> lineStarts_;
     QList<Found> found_;
-    QHash<QString, long long> constants_;
+    ConstantValues constants_;
     QHash<QString, int> constantLines_;
     // The #load-if blocks not yet closed: where each opens, and its line.
     struct Block {

@@ -69,23 +69,18 @@ int ReadPw(const QString& pw) {
     return ok ? value : 0;
 }
 
-ConditionLine ReadConditionLine(const QString& line) {
-    const QChar* begin = line.constData();
+namespace {
+
+// A line without "*" (most are): its parts are where they stand.
+ConditionLineView ReadInPlace(QStringView line) {
+    const QChar* begin = line.data();
     const QChar* end = begin + line.size();
-    if (std::find(begin, end, QLatin1Char('*')) != end) {
-        const ConditionLineParts parts = SplitConditionLine(line);
-        auto [editdat, script] = SplitKindAndData(parts.kindAndData);
-        return ConditionLine{ReadPw(parts.pw), parts.cap, editdat, script};
-    }
-    // Most lines hold no "*": the parts are read where they stand, and only
-    // the fields are copied out.
     QStringView parts[3];
-    const QStringView text(line);
     qsizetype start = 0;
     for (QStringView& part : parts) {
         const QChar* semicolon = std::find(begin + start, end, QLatin1Char(';'));
         const qsizetype stop = semicolon - begin;
-        part = text.mid(start, stop - start);
+        part = line.mid(start, stop - start);
         if (semicolon == end)
             break;
         start = stop + 1;
@@ -100,7 +95,46 @@ ConditionLine ReadConditionLine(const QString& line) {
     }
     bool ok = false;
     const int pw = parts[0].trimmed().toInt(&ok);
-    return ConditionLine{ok ? pw : 0, parts[1].toString(), editdat.toString(), script.toString()};
+    return ConditionLineView{ok ? pw : 0, parts[1], editdat, script};
+}
+
+bool HasStar(QStringView line) {
+    return line.contains(QLatin1Char('*'));
+}
+
+} // namespace
+
+ConditionLine ReadConditionLine(const QString& line) {
+    if (HasStar(line)) {
+        const ConditionLineParts parts = SplitConditionLine(line);
+        auto [editdat, script] = SplitKindAndData(parts.kindAndData);
+        return ConditionLine{ReadPw(parts.pw), parts.cap, editdat, script};
+    }
+    const ConditionLineView read = ReadInPlace(line);
+    return ConditionLine{read.pw, read.cap.toString(), read.editdat.toString(),
+                         read.script.toString()};
+}
+
+ConditionLineViews::ConditionLineViews(QStringView field) {
+    auto add = [this](QStringView line) {
+        if (!HasStar(line)) {
+            lines_.append(ReadInPlace(line));
+            return;
+        }
+        const ConditionLine& read = starred_.emplace_back(ReadConditionLine(line.toString()));
+        lines_.append(ConditionLineView{read.pw, read.cap, read.editdat, read.script});
+    };
+    const qsizetype size = field.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i + 1 < size; ++i) {
+        if (field[i] == QLatin1Char('\r') && field[i + 1] == QLatin1Char('\n')) {
+            add(field.mid(start, i - start));
+            start = i + 2;
+            ++i;
+        }
+    }
+    if (start < size || size == 0)
+        add(field.mid(start));
 }
 
 QList<ConditionLine> ReadConditionLines(const QString& field) {

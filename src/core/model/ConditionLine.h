@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
+
+#include <list>
 
 namespace rw {
 
@@ -36,6 +40,33 @@ int ReadPw(const QString& pw);
 
 ConditionLine ReadConditionLine(const QString& line);
 QList<ConditionLine> ReadConditionLines(const QString& field);
+
+// One stored condition read where it stands.
+struct ConditionLineView {
+    int pw = 0;
+    QStringView cap;
+    QStringView editdat;
+    QStringView script;
+};
+
+// The lines of field 4 as SplitConditionLines and ReadConditionLine read
+// them, without copying: views into the field, which must outlive them, or
+// for the rare line whose parts hold "*" into a copy kept here.
+class ConditionLineViews {
+public:
+    explicit ConditionLineViews(QStringView field);
+    ConditionLineViews(const ConditionLineViews&) = delete;
+    ConditionLineViews& operator=(const ConditionLineViews&) = delete;
+
+    qsizetype size() const { return lines_.size(); }
+    const ConditionLineView& operator[](qsizetype i) const { return lines_[i]; }
+    const ConditionLineView* begin() const { return lines_.begin(); }
+    const ConditionLineView* end() const { return lines_.end(); }
+
+private:
+    QVarLengthArray<ConditionLineView, 16> lines_;
+    std::list<ConditionLine> starred_;
+};
 
 // The stored form of one line, CR LF included. Reading it back gives the
 // same line for every line the readers above produce.

@@ -56,7 +56,7 @@ std::optional<long long> FloorNumber(QStringView text) {
     return static_cast<long long>(floored);
 }
 
-std::optional<QString> ScriptNumber(QStringView text, long long low, long long high) {
+std::optional<long long> ScriptNumberValue(QStringView text, long long low, long long high) {
     const QStringView t = text.trimmed();
     qsizetype i = t.startsWith(QLatin1Char('-')) ? 1 : 0;
     if (i == t.size())
@@ -72,7 +72,13 @@ std::optional<QString> ScriptNumber(QStringView text, long long low, long long h
     const long long value = i == 1 ? -magnitude : magnitude;
     if (value < low || value > high)
         return std::nullopt;
-    return t.toString();
+    return value;
+}
+
+std::optional<QString> ScriptNumber(QStringView text, long long low, long long high) {
+    if (!ScriptNumberValue(text, low, high))
+        return std::nullopt;
+    return text.trimmed().toString();
 }
 
 QString ScriptNumberHint(long long low, long long high) {

@@ -28,6 +28,9 @@ inline constexpr long long kScriptNumberMax = 2147483647LL;
 // the blanks trimmed, or std::nullopt.
 std::optional<QString> ScriptNumber(QStringView text, long long low = kScriptNumberMin,
                                     long long high = kScriptNumberMax);
+// Its value, without making the text.
+std::optional<long long> ScriptNumberValue(QStringView text, long long low = kScriptNumberMin,
+                                           long long high = kScriptNumberMax);
 inline bool IsScriptNumber(QStringView text, long long low = kScriptNumberMin,
                            long long high = kScriptNumberMax) {
     return ScriptNumber(text, low, high).has_value();

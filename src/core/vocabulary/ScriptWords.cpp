@@ -202,7 +202,7 @@ const QStringList& LogicalOperatorWords() {
     return words;
 }
 
-bool IsLogicalOperatorWord(const QString& word) {
+bool IsLogicalOperatorWord(QStringView word) {
     return LogicalOperatorWords().contains(word);
 }
 

@@ -24,7 +24,7 @@ const QStringList& AgeWords();
 // The words of the logical operators: "and", "or", "not", "nand", "nor",
 // "xor", "xnor".
 const QStringList& LogicalOperatorWords();
-bool IsLogicalOperatorWord(const QString& word);
+bool IsLogicalOperatorWord(QStringView word);
 // A symbol of the six game-setting tables ("TINY-MAP" ...), for
 // #load-if-defined.
 bool IsGameSettingSymbol(const QString& word);
