@@ -20,12 +20,19 @@ struct EventRow {
     int width = 0; // of the command
 };
 
+// One row of the condition part: a fact, an operator that opens a list, or
+// the ")" that closes one. Texts are written as one line from where they
+// stand in the rule.
 struct ScriptRow {
-    QString text;
-    QString comment;
-    int step = 0;
-    int width = 0; // of the indented text
+    enum class Kind { Fact, EmptyFact, Operator, Close } kind = Kind::Fact;
+    QStringView script;
+    QStringView comment;
+    int indent = 0; // levels shown
+    int width = 0;  // of the indented row
 };
+
+using EventRows = QVarLengthArray<EventRow, 16>;
+using ScriptRows = QVarLengthArray<ScriptRow, 24>;
 
 void AppendSpaces(QString& out, int count) {
     if (count > 0)
@@ -89,103 +96,131 @@ QString DebugChatCommand(int category, const QString& title) {
     return QStringLiteral("(chat-local-to-self \"") + text + QStringLiteral("\")");
 }
 
-void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress,
-                          int category) {
-    // Event rows, split as the event list splits them; an empty field is
-    // one empty row.
-    QVarLengthArray<EventRow, 16> events;
-    for (const QStringView line : SplitLines(rule.actions)) {
+namespace {
+
+// The width of a text once written as one line.
+int OneLineWidth(QStringView text) {
+    return FirstControlCharacter(text) < 0 ? Cp932Width(text) : Cp932Width(OneLine(text));
+}
+
+// Event rows, split as the event list splits them; an empty field is one
+// empty row.
+EventRows ReadEvents(QStringView actions) {
+    EventRows events;
+    for (const QStringView line : SplitLines(actions)) {
         const EventLine read = ReadEventLine(line);
         events.append(EventRow{read.command, read.comment});
     }
-    // The chat is one more command; a rule that already holds as many as a
-    // rule may hold goes without, so that the script stays loadable.
-    const QStringList lines = SplitConditionLines(rule.conditions);
-    const int entryCount = int(lines.size());
-    QString chat;
-    if (settings_.debugChat && int(events.size()) + entryCount < kMaxCommands) {
-        chat = DebugChatCommand(category, rule.title);
-        events.insert(events.begin(), EventRow{chat, kDebugChatComment});
-    }
-    for (EventRow& row : events) {
-        row.width = Cp932Width(row.command);
-        column_ = std::max(column_, std::min(row.width + 4, widestColumn_));
-    }
+    return events;
+}
 
-    // Condition rows, closing open operators whenever an entry stands
-    // shallower than the operators still open.
+// Condition rows, closing open operators whenever an entry stands shallower
+// than the operators still open.
+ScriptRows ConditionRows(const ConditionLineViews& entries, const RowProgress& progress) {
+    const int entryCount = int(entries.size());
     QVarLengthArray<int, 16> depths;
-    QVarLengthArray<ScriptRow, 24> rows;
+    ScriptRows rows;
     int open = 0;
     for (int i = 0; i < entryCount; ++i) {
         if (progress)
             progress(i + 1, entryCount);
-        const ConditionLine entry = ReadConditionLine(lines[i]);
+        const ConditionLineView& entry = entries[i];
         // A parent must stand earlier in the list; anything else is read as
         // top level, so a damaged list cannot loop or index out of range.
         const int depth = entry.pw >= 1 && entry.pw <= i ? depths[entry.pw - 1] + 1 : 0;
         depths.append(depth);
-        while (open > depth) {
-            rows.append(ScriptRow{QStringLiteral(")"), {}, -1});
-            --open;
-        }
+        for (; open > depth; --open)
+            rows.append(ScriptRow{ScriptRow::Kind::Close, {}, {}});
         // A condition is one script line whatever its texts hold.
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
-            rows.append(ScriptRow{QLatin1Char('(') + OneLine(entry.script), {}, +1});
+            rows.append(ScriptRow{ScriptRow::Kind::Operator, entry.script, {}});
             ++open;
-        } else if (entry.script.trimmed().isEmpty()) {
+        } else {
             // "()" would make the game refuse the whole script; an empty
             // fact holds, as its place in the tree suggests.
-            rows.append(ScriptRow{QStringLiteral("(true)"), OneLine(entry.cap), 0});
-        } else {
-            rows.append(ScriptRow{QLatin1Char('(') + OneLine(entry.script) + QLatin1Char(')'),
-                                  OneLine(entry.cap), 0});
+            const bool empty = entry.script.trimmed().isEmpty();
+            rows.append(ScriptRow{empty ? ScriptRow::Kind::EmptyFact : ScriptRow::Kind::Fact,
+                                  entry.script, entry.cap});
         }
     }
-    while (open > 0) {
-        rows.append(ScriptRow{QStringLiteral(")"), {}, -1});
-        --open;
-    }
+    for (; open > 0; --open)
+        rows.append(ScriptRow{ScriptRow::Kind::Close, {}, {}});
+    return rows;
+}
 
-    // Indentation; rows wider than the column push it out.
+// The width of a row's text, without its indentation.
+int TextWidth(const ScriptRow& row) {
+    switch (row.kind) {
+    case ScriptRow::Kind::Fact:
+        return OneLineWidth(row.script) + 2;
+    case ScriptRow::Kind::EmptyFact:
+        return 6; // (true)
+    case ScriptRow::Kind::Operator:
+        return OneLineWidth(row.script) + 1;
+    case ScriptRow::Kind::Close:
+        break;
+    }
+    return 1;
+}
+
+// Indents the rows by their depth (no deeper than `deepestIndent`) and
+// measures them; a caption left as the editor's placeholder is no comment.
+void Indent(ScriptRows& rows, int deepestIndent, const RowProgress& progress) {
     const int rowCount = int(rows.size());
     int level = 0;
     for (int i = 0; i < rowCount; ++i) {
         if (progress)
             progress(i + 1, rowCount);
         ScriptRow& row = rows[i];
-        if (row.step < 0)
+        if (row.kind == ScriptRow::Kind::Close)
             --level;
-        const int shown = std::min(level, deepestIndent_);
-        QString indented;
-        indented.reserve(row.text.size() + 4 * (shown + 1));
-        AppendIndent(indented, shown);
-        if (row.step > 0)
+        row.indent = std::min(level, deepestIndent);
+        if (row.kind == ScriptRow::Kind::Operator)
             ++level;
-        indented.append(row.text);
-        row.text = std::move(indented);
         if (row.comment == kPlaceholderCaption)
-            row.comment.clear();
-        row.width = Cp932Width(row.text);
-        column_ = std::max(column_, std::min(row.width, widestColumn_));
+            row.comment = {};
+        row.width = (row.indent >= 0 ? 4 * (row.indent + 1) : 0) + TextWidth(row);
     }
+}
 
-    // Writing.
-    const bool comments = settings_.comments;
+void AppendRow(QString& out, const ScriptRow& row) {
+    AppendIndent(out, row.indent);
+    switch (row.kind) {
+    case ScriptRow::Kind::Fact:
+        out.append(QLatin1Char('('));
+        AppendOneLine(out, row.script);
+        out.append(QLatin1Char(')'));
+        return;
+    case ScriptRow::Kind::EmptyFact:
+        out.append(QLatin1String("(true)"));
+        return;
+    case ScriptRow::Kind::Operator:
+        out.append(QLatin1Char('('));
+        AppendOneLine(out, row.script);
+        return;
+    case ScriptRow::Kind::Close:
+        out.append(QLatin1Char(')'));
+        return;
+    }
+}
+
+// The whole "(defrule" block, comments from `column` when `comments`.
+void WriteRule(QString& out, QStringView title, const ScriptRows& rows, const EventRows& events,
+               int column, bool comments) {
     const QLatin1String head("(defrule");
     out.append(head);
     if (comments) {
-        AppendSpaces(out, column_ - int(head.size()));
+        AppendSpaces(out, column - int(head.size()));
         out.append(QStringLiteral(";■"));
-        AppendOneLine(out, rule.title);
+        AppendOneLine(out, title);
     }
     out.append(kCrLf);
     for (const ScriptRow& row : rows) {
-        out.append(row.text);
+        AppendRow(out, row);
         if (comments && !row.comment.isEmpty()) {
-            AppendSpaces(out, column_ - row.width);
+            AppendSpaces(out, column - row.width);
             out.append(QLatin1Char(';'));
-            out.append(row.comment);
+            AppendOneLine(out, row.comment);
         }
         out.append(kCrLf);
     }
@@ -197,12 +232,37 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
             out.append(QLatin1String("    "));
         AppendOneLine(out, row.command);
         if (comments) {
-            AppendSpaces(out, column_ - row.width - 4);
+            AppendSpaces(out, column - row.width - 4);
             AppendOneLine(out, row.comment);
         }
         out.append(kCrLf);
     }
     out.append(QLatin1String(")\r\n"));
+}
+
+} // namespace
+
+void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress,
+                          int category) {
+    const ConditionLineViews entries(rule.conditions);
+    EventRows events = ReadEvents(rule.actions);
+    // The chat is one more command; a rule that already holds as many as a
+    // rule may hold goes without, so that the script stays loadable.
+    QString chat;
+    if (settings_.debugChat && int(events.size() + entries.size()) < kMaxCommands) {
+        chat = DebugChatCommand(category, rule.title);
+        events.insert(events.begin(), EventRow{chat, kDebugChatComment});
+    }
+    // Rows wider than the column push it out.
+    for (EventRow& row : events) {
+        row.width = Cp932Width(row.command);
+        column_ = std::max(column_, std::min(row.width + 4, widestColumn_));
+    }
+    ScriptRows rows = ConditionRows(entries, progress);
+    Indent(rows, deepestIndent_, progress);
+    for (const ScriptRow& row : rows)
+        column_ = std::max(column_, std::min(row.width, widestColumn_));
+    WriteRule(out, rule.title, rows, events, column_, settings_.comments);
 }
 
 int CountOpenedBlocks(QStringView script) {
