@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <optional>
 
 namespace rw {
 
@@ -92,6 +93,39 @@ OutputResult AiFilePaths(const QString& folder, const QString& name) {
     return result;
 }
 
+namespace {
+
+// A folder (or a device) by either name would pass for the file and leave
+// the game without it.
+Notice CheckTargets(const OutputResult& target) {
+    for (const QString& path : {target.perPath, target.aiPath}) {
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile())
+            return WriteRefusal(
+                QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
+                    .arg(QDir::toNativeSeparators(path),
+                         info.isDir() ? QStringLiteral("同じ名前のフォルダがあります")
+                                      : QStringLiteral("通常のファイルではありません")));
+    }
+    return {};
+}
+
+// The empty .ai that makes the game list the AI, when there is none yet.
+// It comes after the script: a folder that cannot take the script must not
+// be left with an AI the game lists without one.
+Notice CreateAiFile(const QString& path) {
+    if (QFileInfo::exists(path))
+        return {};
+    QFile ai(path);
+    errno = 0;
+    if (!ai.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return CannotWrite(path, errno, ai.errorString());
+    ai.close();
+    return {};
+}
+
+} // namespace
+
 OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
     OutputResult result = target;
     if (!result.Ok())
@@ -101,46 +135,45 @@ OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
         result.cancelled = build.cancelled;
         return result;
     }
-
-    // A folder (or a device) by either name would pass for the file and
-    // leave the game without it.
-    for (const QString& path : {result.perPath, result.aiPath}) {
-        const QFileInfo info(path);
-        if (info.exists() && !info.isFile()) {
-            result.notice = WriteRefusal(
-                QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
-                    .arg(QDir::toNativeSeparators(path),
-                         info.isDir() ? QStringLiteral("同じ名前のフォルダがあります")
-                                      : QStringLiteral("通常のファイルではありません")));
-            return result;
-        }
-    }
-
-    // The script first: a folder that cannot take it must not be left with
-    // an empty .ai that makes the game list an AI without a script.
+    result.notice = CheckTargets(result);
+    if (!result.Ok())
+        return result;
     const FileWriteResult per = WriteFileAtomically(result.perPath, build.bytes);
     if (!per.ok) {
         result.notice = CannotWrite(result.perPath, per.error, per.reason);
         return result;
     }
-    if (!QFileInfo::exists(result.aiPath)) {
-        QFile ai(result.aiPath);
-        errno = 0;
-        if (!ai.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            result.notice = CannotWrite(result.aiPath, errno, ai.errorString());
-            return result;
-        }
-        ai.close();
-    }
+    result.notice = CreateAiFile(result.aiPath);
     return result;
 }
 
 OutputResult WriteAiFiles(const Project& project, const QString& folder, const QString& name,
                           const BuildProgress& progress, const EnvironmentSettings& settings) {
-    const OutputResult target = AiFilePaths(folder, name);
-    if (!target.Ok())
-        return target;
-    return WriteScript(target, ZuzAdidodi(project, progress, settings));
+    OutputResult result = AiFilePaths(folder, name);
+    if (!result.Ok())
+        return result;
+    // The script goes to the file as it is built, so that a large one is
+    // never held whole. When the file cannot even be begun, the build is
+    // made whole after all: what it refuses is told before what the file
+    // system refuses, as it is when the script is written in one piece.
+    std::optional<AtomicFileWriter> per;
+    if (CheckTargets(result).IsEmpty())
+        per.emplace(result.perPath);
+    if (!per || per->Failed())
+        return WriteScript(result, ZuzAdidodi(project, progress, settings));
+    const ScriptBuild build = ZuzAdidodi(project, progress, settings,
+                                         [&per](QByteArrayView piece) { per->Write(piece); });
+    if (!build.Ok()) {
+        result.notice = build.notice;
+        result.cancelled = build.cancelled;
+        return result; // the old script stays as it was
+    }
+    if (const FileWriteResult written = per->Commit(); !written.ok) {
+        result.notice = CannotWrite(result.perPath, written.error, written.reason);
+        return result;
+    }
+    result.notice = CreateAiFile(result.aiPath);
+    return result;
 }
 
 } // namespace rw

@@ -136,8 +136,54 @@ QString ScriptBuild::Text() const {
     return FromCp932(bytes);
 }
 
+namespace {
+
+// The header, the constants and the initialisation rules.
+void AppendOpening(const Project& project, const EnvironmentSettings& settings,
+                   QByteArray& bytes) {
+    QString opening =
+        (settings.projectHeader ? ScriptHeader(project) : QString()) + ScriptConstants(project);
+    AppendCrLfLines(opening, project.startupRules[0].text);
+    AppendCrLfLines(opening, project.startupRules[1].text);
+    AppendCp932(opening, bytes);
+}
+
+// Writes the rules one at a time: each is rendered into one reused buffer
+// and encoded from there, so the text of the whole script is never held.
+class RuleWriter {
+public:
+    RuleWriter(const EnvironmentSettings& settings, const RowProgress& progress)
+        : renderer_(kScriptCommentColumn, settings), progress_(progress) {
+        text_.reserve(4096);
+    }
+
+    // The rule inside its group's load conditions, or why it cannot be
+    // written in code page 932.
+    Notice Append(const BuildEntry& entry, QByteArray& bytes) {
+        text_.resize(0);
+        text_ += QLatin1String("\r\n");
+        AppendCrLfLines(text_, *entry.script);
+        renderer_.Render(*entry.rule, text_, progress_, entry.category);
+        AppendEndIfs(*entry.script, text_);
+        const qsizetype bad = AppendCp932(text_, bytes);
+        if (bad < 0)
+            return {};
+        return Refusal(
+            QStringLiteral("「%1」のルール「%2」にShift_JISで書けない文字「%3」があります")
+                .arg(CategoryCaption(entry.category), entry.rule->title,
+                     FirstNonCp932Character(QStringView(text_).mid(bad))));
+    }
+
+private:
+    RuleRenderer renderer_;
+    const RowProgress& progress_;
+    QString text_;
+};
+
+} // namespace
+
 ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
-                       const EnvironmentSettings& settings) {
+                       const EnvironmentSettings& settings, const ScriptSink& sink) {
     ScriptBuild build;
     const QList<BuildEntry> entries = Flatten(project);
     build.ruleCount = int(entries.size());
@@ -149,49 +195,39 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
     if (!build.Ok())
         return build;
 
-    QByteArray& bytes = build.bytes;
     // A rule of a dozen rows padded to the comment column is about 1.5 kB.
-    bytes.reserve(8192 + qsizetype(entries.size()) * 1536);
-    QString opening =
-        (settings.projectHeader ? ScriptHeader(project) : QString()) + ScriptConstants(project);
-    AppendCrLfLines(opening, project.startupRules[0].text);
-    AppendCrLfLines(opening, project.startupRules[1].text);
-    AppendCp932(opening, bytes);
-
-    // Each rule is rendered into one reused buffer and encoded from there,
-    // so the text of the whole script is never held twice.
-    QString rule;
-    rule.reserve(4096);
-    RuleRenderer renderer(kScriptCommentColumn, settings);
+    // A sink takes the script in pieces of about a megabyte.
+    constexpr qsizetype kPiece = 1 << 20;
+    QByteArray& bytes = build.bytes;
+    bytes.reserve(sink ? kPiece + 65536 : 8192 + qsizetype(entries.size()) * 1536);
+    AppendOpening(project, settings, bytes);
+    RuleWriter writer(settings, progress.row);
     const int count = int(entries.size());
     for (int i = 0; i < count; ++i) {
-        const BuildEntry& entry = entries[i];
         if (progress.cancelled && progress.cancelled()) {
             build.bytes.clear();
             build.cancelled = true;
             return build;
         }
+        const BuildEntry& entry = entries[i];
         build.notice = CheckRule(entry);
+        if (build.Ok()) {
+            if (progress.rule)
+                progress.rule(i + 1, count, entry.rule->title);
+            build.notice = writer.Append(entry, bytes);
+        }
         if (!build.Ok()) {
             build.bytes.clear();
             return build;
         }
-        if (progress.rule)
-            progress.rule(i + 1, count, entry.rule->title);
-        rule.resize(0);
-        rule += QLatin1String("\r\n");
-        AppendCrLfLines(rule, *entry.script);
-        renderer.Render(*entry.rule, rule, progress.row, entry.category);
-        AppendEndIfs(*entry.script, rule);
-        const qsizetype bad = AppendCp932(rule, bytes);
-        if (bad >= 0) {
-            build.bytes.clear();
-            build.notice = Refusal(
-                QStringLiteral("「%1」のルール「%2」にShift_JISで書けない文字「%3」があります")
-                    .arg(CategoryCaption(entry.category), entry.rule->title,
-                         FirstNonCp932Character(QStringView(rule).mid(bad))));
-            return build;
+        if (sink && bytes.size() >= kPiece) {
+            sink(bytes);
+            bytes.resize(0);
         }
+    }
+    if (sink) {
+        sink(bytes);
+        bytes = QByteArray();
     }
     return build;
 }

@@ -55,7 +55,13 @@ struct ScriptBuild {
 // the game reads: "命令が17個あります（1つのルールに16個まで）".
 QString CommandLimitProblem(int commands);
 
+// Takes the script piece by piece as it is built, in order, so that a large
+// script need not be held whole. A build that ends refused or cancelled has
+// handed over part of its script, which the taker must then drop.
+using ScriptSink = std::function<void(QByteArrayView piece)>;
+
+// With a `sink` the script goes there and the build's bytes stay empty.
 ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {},
-                       const EnvironmentSettings& settings = {});
+                       const EnvironmentSettings& settings = {}, const ScriptSink& sink = {});
 
 } // namespace rw

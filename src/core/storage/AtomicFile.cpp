@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -46,17 +45,10 @@ bool SyncToDisk(int handle, int& error) {
 
 } // namespace
 
-FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
-    QSaveFile file(path);
+AtomicFileWriter::AtomicFileWriter(const QString& path) : file_(path) {
     // Writing straight into the target when no temporary file can be made
     // beside it would destroy the old file on a failed write.
-    file.setDirectWriteFallback(false);
-    auto fail = [&file](const QString& reason, int error) {
-        // Leaves the old file alone; the destructor removes the temporary file.
-        file.cancelWriting();
-        return FileWriteResult{false, reason, error};
-    };
-
+    file_.setDirectWriteFallback(false);
     // Unbuffered: each write reaches the system at once, so a failure is
     // seen where it happens and not in a flush inside commit(), which Qt
     // does not report.
@@ -64,41 +56,69 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
     const bool replacing = old.exists();
     const QFileDevice::Permissions mode = old.permissions();
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(Reason(file, errno), errno);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        Fail(Reason(file_, errno), errno);
+        return;
+    }
     // The new file is to keep the old one's mode. QSaveFile sets it but does
     // not say when that failed, which would leave the file readable by its
     // owner alone.
-    if (replacing && file.permissions() != mode) {
+    if (replacing && file_.permissions() != mode) {
         errno = 0;
-        if (!file.setPermissions(mode)) {
+        if (!file_.setPermissions(mode)) {
             const int error = errno;
-            return fail(QStringLiteral("元のファイルのアクセス権を引き継げませんでした（%1）")
-                            .arg(Reason(file, error)),
-                        error);
+            Fail(QStringLiteral("元のファイルのアクセス権を引き継げませんでした（%1）")
+                     .arg(Reason(file_, error)),
+                 error);
         }
     }
+}
 
+bool AtomicFileWriter::Fail(const QString& reason, int error) {
+    // Leaves the old file alone; the destructor removes the temporary file.
+    file_.cancelWriting();
+    failed_ = true;
+    failure_ = FileWriteResult{false, reason, error};
+    return false;
+}
+
+bool AtomicFileWriter::Write(QByteArrayView bytes) {
     // A write that stops part-way sets no error; writing the rest again
     // either goes on or fails with the system's reason.
     qint64 written = 0;
-    while (written < bytes.size()) {
+    while (!failed_ && written < bytes.size()) {
         errno = 0;
-        const qint64 n = file.write(bytes.data() + written, bytes.size() - written);
+        const qint64 n = file_.write(bytes.data() + written, bytes.size() - written);
         if (n <= 0)
-            return fail(Reason(file, errno), errno);
+            return Fail(Reason(file_, errno), errno);
         written += n;
     }
+    return !failed_;
+}
+
+FileWriteResult AtomicFileWriter::Commit() {
+    if (failed_)
+        return failure_;
     errno = 0;
-    if (!file.flush())
-        return fail(Reason(file, errno), errno);
+    if (!file_.flush()) {
+        Fail(Reason(file_, errno), errno);
+        return failure_;
+    }
     int syncError = 0;
-    if (!SyncToDisk(file.handle(), syncError))
-        return fail(ErrnoReason(syncError), syncError);
+    if (!SyncToDisk(file_.handle(), syncError)) {
+        Fail(ErrnoReason(syncError), syncError);
+        return failure_;
+    }
     errno = 0;
-    if (!file.commit())
-        return FileWriteResult{false, Reason(file, errno), errno};
+    if (!file_.commit())
+        return FileWriteResult{false, Reason(file_, errno), errno};
     return FileWriteResult{true, QString()};
+}
+
+FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
+    AtomicFileWriter writer(path);
+    writer.Write(bytes);
+    return writer.Commit();
 }
 
 } // namespace rw

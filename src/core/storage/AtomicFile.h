@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QSaveFile>
 #include <QString>
 
 namespace rw {
@@ -18,5 +19,30 @@ struct FileWriteResult {
 // On any failure the old file is left as it was and the temporary file is
 // removed. Every file the program writes goes through here.
 FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes);
+
+// The same in pieces, for a file too large to hold whole: the temporary file
+// is opened at once, takes each piece as it comes, and replaces the old file
+// only on Commit(). Dropped without a commit, or after a failure, it leaves
+// the old file as it was.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const QString& path);
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Whether a step has failed; the first failure is what Commit() reports.
+    bool Failed() const { return failed_; }
+    // False once anything has failed; later pieces are ignored.
+    bool Write(QByteArrayView bytes);
+    // Flushes, syncs to disk and renames over the old file, each step checked.
+    FileWriteResult Commit();
+
+private:
+    bool Fail(const QString& reason, int error);
+
+    QSaveFile file_;
+    bool failed_ = false;
+    FileWriteResult failure_;
+};
 
 } // namespace rw

@@ -136,6 +136,23 @@ TEST(OutputFiles, ACancelledBuildWritesNothing) {
     EXPECT_FALSE(QFile::exists(dir.filePath("mybot.ai")));
 }
 
+// A script of more than a megabyte reaches the file in pieces: whole when
+// built, and when a late rule is refused the old script stays and no
+// temporary file is left.
+TEST(OutputFiles, ALargeScriptIsWholeOrNotWrittenAtAll) {
+    QTemporaryDir dir;
+    Project p = test::RootProject(1000);
+    ASSERT_TRUE(WriteAiFiles(p, dir.path(), "mybot").Ok());
+    const QByteArray whole = ZuzAdidodi(p).bytes;
+    ASSERT_GT(whole.size(), 1 << 20);
+    EXPECT_EQ(Read(dir.filePath("mybot.per")), whole);
+
+    p.CategoryAt(1).entries.last().title += QChar(0x7F);
+    EXPECT_FALSE(WriteAiFiles(p, dir.path(), "mybot").Ok());
+    EXPECT_EQ(Read(dir.filePath("mybot.per")), whole);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"mybot.ai", "mybot.per"}));
+}
+
 // On a disk that takes no more bytes the old script stays whole, and no .ai
 // is left behind that would make the game list an AI without a script.
 TEST(OutputFiles, FullDiskKeepsTheOldScriptAndMakesNoAi) {
