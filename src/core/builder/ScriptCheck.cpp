@@ -271,10 +271,10 @@ private:
     // The builder keeps an event line's command up to its first ")" and its
     // comment from its first ";": whatever stands between is never written.
     void DroppedEventText(QStringView line) {
-        const qsizetype close = line.indexOf(QLatin1Char(')'));
+        const qsizetype close = FindChar(line, QLatin1Char(')'));
         if (close < 0)
             return;
-        const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+        const qsizetype semicolon = FindChar(line, QLatin1Char(';'));
         if (semicolon >= 0 && semicolon < close)
             return; // the rest stands in the comment
         const qsizetype end = semicolon < 0 ? line.size() : semicolon;

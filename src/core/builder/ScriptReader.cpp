@@ -1,5 +1,7 @@
 #include "builder/ScriptReader.h"
 
+#include "model/ScriptLines.h"
+
 namespace rw {
 
 QList<ScriptNode> ScriptReader::ReadAll(QString& error) {
@@ -47,7 +49,7 @@ ScriptNode ScriptReader::ReadNode(QString& error, int depth) {
         return node;
     }
     if (c == QLatin1Char('"')) {
-        const qsizetype close = s_.indexOf(QLatin1Char('"'), i_ + 1);
+        const qsizetype close = FindChar(s_, QLatin1Char('"'), i_ + 1);
         if (close < 0) {
             Fail(error, QStringLiteral("引用符が閉じていません"), i_);
             node.end = i_ = s_.size();
@@ -67,6 +69,7 @@ ScriptNode ScriptReader::ReadNode(QString& error, int depth) {
         }
         ++i_;
         node.kind = ScriptNode::Kind::List;
+        node.items.reserve(4); // a command and its arguments, mostly
         for (;;) {
             if (!SkipBlank()) {
                 Fail(error, QStringLiteral("括弧が合っていません"), node.begin);

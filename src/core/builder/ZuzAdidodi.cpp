@@ -42,9 +42,9 @@ Notice Refusal(const QString& text) {
 // The first control character the builder cannot mend: line breaks and
 // NUL become line ends or blanks, anything else is refused.
 std::optional<QChar> RefusedControl(QStringView text) {
-    for (const QChar c : text)
-        if (IsControlCharacter(c) && !BreaksLine(c))
-            return c;
+    for (qsizetype i = FirstControlCharacter(text); i >= 0 && i < text.size(); ++i)
+        if (IsControlCharacter(text[i]) && !BreaksLine(text[i]))
+            return text[i];
     return std::nullopt;
 }
 
@@ -72,10 +72,13 @@ Notice CheckSettingsControls(const Project& project) {
 }
 
 // The number of lines SplitConditionLines finds, without making them.
-int LineCount(const QString& conditions) {
+int LineCount(QStringView conditions) {
     if (conditions.isEmpty())
         return 1;
-    const qsizetype ends = conditions.count(QLatin1String("\r\n"));
+    qsizetype ends = 0;
+    for (qsizetype i = FindChar(conditions, QLatin1Char('\n'), 1); i >= 0;
+         i = FindChar(conditions, QLatin1Char('\n'), i + 1))
+        ends += conditions[i - 1] == QLatin1Char('\r') ? 1 : 0;
     return int(ends + (conditions.endsWith(QLatin1String("\r\n")) ? 0 : 1));
 }
 
@@ -84,21 +87,21 @@ int LineCount(const QString& conditions) {
 // editdat are not written).
 Notice CheckRule(const BuildEntry& entry) {
     const RuleEntry& rule = *entry.rule;
-    const QString where = QStringLiteral("「%1」のルール「%2」")
-                              .arg(CategoryCaption(entry.category), OneLine(rule.title));
-    const int commands = LineCount(rule.conditions) + int(SplitLines(rule.actions).size());
+    auto where = [&] {
+        return QStringLiteral("「%1」のルール「%2」")
+            .arg(CategoryCaption(entry.category), OneLine(rule.title));
+    };
+    const int commands = LineCount(rule.conditions) + int(CountLines(rule.actions));
     if (commands > kMaxCommands)
-        return Refusal(where + QStringLiteral(": ") + CommandLimitProblem(commands));
+        return Refusal(where() + QStringLiteral(": ") + CommandLimitProblem(commands));
     std::optional<QChar> c;
     if ((c = RefusedControl(rule.title)) || (c = RefusedControl(rule.actions)) ||
         (c = RefusedControl(*entry.script)))
-        return ControlRefusal(where, *c);
+        return ControlRefusal(where(), *c);
     if (RefusedControl(rule.conditions)) {
-        for (const QString& line : SplitConditionLines(rule.conditions)) {
-            const ConditionLine read = ReadConditionLine(line);
+        for (const ConditionLineView& read : ConditionLineViews(rule.conditions))
             if ((c = RefusedControl(read.cap)) || (c = RefusedControl(read.script)))
-                return ControlRefusal(where, *c);
-        }
+                return ControlRefusal(where(), *c);
     }
     return {};
 }

@@ -1,8 +1,30 @@
 #include "model/ConditionLine.h"
 
+#include "model/ScriptLines.h"
+
 #include <algorithm>
 
 namespace rw {
+
+namespace {
+
+int PwOf(QStringView pw) {
+    // Nearly every Pw is a few plain digits: those are read without the
+    // general number reader.
+    bool digits = !pw.isEmpty() && pw.size() <= 9;
+    int value = 0;
+    for (qsizetype i = 0; digits && i < pw.size(); ++i) {
+        digits = pw[i] >= QLatin1Char('0') && pw[i] <= QLatin1Char('9');
+        value = value * 10 + (pw[i].unicode() - '0');
+    }
+    if (digits)
+        return value;
+    bool ok = false;
+    value = pw.trimmed().toInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
 
 QStringList SplitConditionLines(const QString& field) {
     if (field.isEmpty())
@@ -64,9 +86,7 @@ std::pair<QString, QString> SplitKindAndData(const QString& kindAndData) {
 }
 
 int ReadPw(const QString& pw) {
-    bool ok = false;
-    const int value = pw.trimmed().toInt(&ok);
-    return ok ? value : 0;
+    return PwOf(pw);
 }
 
 namespace {
@@ -87,19 +107,17 @@ ConditionLineView ReadInPlace(QStringView line) {
     }
     const QStringView kindAndData = parts[2];
     QStringView editdat = kindAndData, script;
-    if (const qsizetype first = kindAndData.indexOf(QLatin1Char(',')); first >= 0) {
+    if (const qsizetype first = FindChar(kindAndData, QLatin1Char(',')); first >= 0) {
         editdat = kindAndData.left(first);
         script = kindAndData.mid(first + 1);
-        if (const qsizetype second = script.indexOf(QLatin1Char(',')); second >= 0)
+        if (const qsizetype second = FindChar(script, QLatin1Char(',')); second >= 0)
             script = script.left(second);
     }
-    bool ok = false;
-    const int pw = parts[0].trimmed().toInt(&ok);
-    return ConditionLineView{ok ? pw : 0, parts[1], editdat, script};
+    return ConditionLineView{PwOf(parts[0]), parts[1], editdat, script};
 }
 
 bool HasStar(QStringView line) {
-    return line.contains(QLatin1Char('*'));
+    return FindChar(line, QLatin1Char('*')) >= 0;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "model/Cp932.h"
 
 #include "model/Cp932System.h"
+#include "model/TextScan.h"
 
 #include <array>
 #include <atomic>
@@ -102,9 +103,16 @@ qsizetype AppendCp932(QStringView text, QByteArray& out) {
     // At most two bytes a unit; trimmed to what was written at the end.
     out.resize(start + 2 * n);
     char* p = out.data() + start;
-    const QChar* s = text.data();
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t unit = s[i].unicode();
+        // Plain ASCII goes across a block at a time.
+        for (; i + textscan::kBlock <= n && textscan::AllAscii(s + i); i += textscan::kBlock) {
+            textscan::NarrowAscii(s + i, p);
+            p += textscan::kBlock;
+        }
+        if (i == n)
+            break;
+        const char16_t unit = s[i];
         if (unit < 0x80) {
             *p++ = char(unit);
             continue;
@@ -141,7 +149,14 @@ QString FromCp932(QByteArrayView bytes, bool* invalid) {
     QChar* out = text.data();
     bool bad = false;
     const qsizetype n = bytes.size();
+    const char* data = bytes.data();
     for (qsizetype i = 0; i < n; ++i) {
+        for (; i + textscan::kBlock <= n && textscan::AllAscii(data + i); i += textscan::kBlock) {
+            textscan::WidenAscii(data + i, reinterpret_cast<char16_t*>(out));
+            out += textscan::kBlock;
+        }
+        if (i == n)
+            break;
         const uint8_t b = uint8_t(bytes[i]);
         if (b < 0x80) {
             *out++ = QChar(b);
@@ -170,7 +185,13 @@ QString FromCp932(QByteArrayView bytes, bool* invalid) {
 int Cp932Width(QStringView text) {
     int width = 0;
     const qsizetype n = text.size();
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
     for (qsizetype i = 0; i < n; ++i) {
+        const qsizetype run = textscan::AsciiRun(s, i, n);
+        width += int(run);
+        i += run;
+        if (i == n)
+            break;
         const uint16_t code = Lookup(text[i].unicode());
         if (code == kNone) {
             width += 2; // FC FC, once for a whole surrogate pair
@@ -183,9 +204,12 @@ int Cp932Width(QStringView text) {
 }
 
 qsizetype FirstNonCp932(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (Lookup(text[i].unicode()) == kNone)
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        i += textscan::AsciiRun(s, i, text.size());
+        if (i < text.size() && Lookup(s[i]) == kNone)
             return i;
+    }
     return -1;
 }
 

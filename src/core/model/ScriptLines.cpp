@@ -1,11 +1,46 @@
 #include "model/ScriptLines.h"
 
+#include "model/TextScan.h"
+
+#include <algorithm>
+
 namespace rw {
+
+namespace {
+
+const char16_t* Units(QStringView text) {
+    return reinterpret_cast<const char16_t*>(text.utf16());
+}
+
+// Where the scan for a line end must look closely, from `i` on.
+qsizetype SkipToLineEnds(QStringView text, qsizetype i) {
+    const char16_t* units = Units(text);
+    while (i + textscan::kBlock <= text.size() && !textscan::AnyAtMost(units + i, u'\r'))
+        i += textscan::kBlock;
+    return i;
+}
+
+} // namespace
+
+qsizetype FindChar(QStringView text, QChar c, qsizetype from) {
+    const char16_t* units = Units(text);
+    const char16_t wanted = c.unicode();
+    qsizetype i = std::max<qsizetype>(from, 0);
+    while (i + textscan::kBlock <= text.size() && !textscan::AnyEqual(units + i, wanted))
+        i += textscan::kBlock;
+    for (; i < text.size(); ++i)
+        if (units[i] == wanted)
+            return i;
+    return -1;
+}
 
 QList<QStringView> SplitLines(QStringView text) {
     QList<QStringView> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        i = SkipToLineEnds(text, i);
+        if (i == text.size())
+            break;
         const QChar c = text[i];
         if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
             continue;
@@ -18,15 +53,35 @@ QList<QStringView> SplitLines(QStringView text) {
     return lines;
 }
 
+qsizetype CountLines(QStringView text) {
+    qsizetype lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        i = SkipToLineEnds(text, i);
+        if (i == text.size())
+            break;
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        ++lines;
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+    }
+    return lines;
+}
+
 qsizetype FirstLineBreaker(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i)
+    for (qsizetype i = SkipToLineEnds(text, 0); i < text.size(); ++i)
         if (BreaksLine(text[i]))
             return i;
     return -1;
 }
 
 qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t* units = Units(text);
+    qsizetype i = 0;
+    while (i + textscan::kBlock <= text.size() && !textscan::AnyControl(units + i))
+        i += textscan::kBlock;
+    for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (IsControlCharacter(c) &&
             !(lineBreaksAllowed && (c == QLatin1Char('\r') || c == QLatin1Char('\n'))))
@@ -106,10 +161,10 @@ EventLine ReadEventLine(QStringView line) {
     qsizetype start = 0;
     while (start < line.size() && line[start] == QLatin1Char(' '))
         ++start;
-    const qsizetype close = line.indexOf(QLatin1Char(')'), start);
+    const qsizetype close = FindChar(line, QLatin1Char(')'), start);
     if (close >= 0)
         row.command = line.mid(start, close - start + 1);
-    const qsizetype semicolon = line.indexOf(QLatin1Char(';'));
+    const qsizetype semicolon = FindChar(line, QLatin1Char(';'));
     if (semicolon >= 0)
         row.comment = line.mid(semicolon);
     return row;

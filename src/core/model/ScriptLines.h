@@ -11,6 +11,12 @@ namespace rw {
 // event list, the script and the preview all see the same lines. An empty
 // text is one empty line.
 QList<QStringView> SplitLines(QStringView text);
+// How many lines SplitLines finds, without making them.
+qsizetype CountLines(QStringView text);
+
+// Index of the first `c` in `text` from `from` on, or -1. The readers of
+// rules search short texts for one character by the hundred thousand.
+qsizetype FindChar(QStringView text, QChar c, qsizetype from = 0);
 
 // Characters that must never stand inside one line of a script: NUL, which
 // ends a text for many readers, and CR and LF, which end the line.
