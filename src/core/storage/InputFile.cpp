@@ -38,15 +38,22 @@ InputRead ReadInputFile(const QString& path, qint64 limit) {
 }
 
 InputRead ReadInputStream(QIODevice& device, qint64 limit) {
-    // In pieces, so that memory grows with what arrives, not with the limit.
+    // In pieces, so that memory grows with what arrives, not with the limit;
+    // a file's pieces go straight where they stay.
     constexpr qint64 kPiece = 1 << 20;
     InputRead read;
+    if (!device.isSequential())
+        read.bytes.reserve(std::min(device.size(), limit) + 1);
     for (;;) {
-        const qint64 want = std::min(kPiece, limit + 1 - read.bytes.size());
-        const QByteArray piece = device.read(want);
-        if (piece.isEmpty())
+        const qsizetype had = read.bytes.size();
+        qint64 want = std::min(kPiece, limit + 1 - had);
+        if (had < read.bytes.capacity())
+            want = std::min<qint64>(want, read.bytes.capacity() - had);
+        read.bytes.resize(had + want);
+        const qint64 got = device.read(read.bytes.data() + had, want);
+        read.bytes.resize(had + std::max<qint64>(got, 0));
+        if (got <= 0)
             break;
-        read.bytes += piece;
         if (read.bytes.size() > limit)
             return Refused(TooLarge(limit));
     }

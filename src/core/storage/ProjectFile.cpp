@@ -14,7 +14,6 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstring>
 
 namespace rw {
 
@@ -26,13 +25,6 @@ constexpr int kIntSize = 4;
 bool IsAscii(QStringView text) {
     for (QChar c : text)
         if (c.unicode() >= 0x80)
-            return false;
-    return true;
-}
-
-bool IsAscii(QByteArrayView bytes) {
-    for (char c : bytes)
-        if (uint8_t(c) >= 0x80)
             return false;
     return true;
 }
@@ -111,20 +103,15 @@ public:
             return true;
         }
         buffer_.resize(length);
-        std::memcpy(buffer_.data(), bytes_.data() + pos_, size_t(length));
+        ScrambleInto(bytes_.data() + pos_, buffer_.data(), length, mode_);
         pos_ += length;
-        ScrambleInPlace(buffer_.data(), length, mode_);
-        if (IsAscii(QByteArrayView(buffer_))) {
-            text = QString::fromLatin1(buffer_);
-        } else {
-            bool invalid = false;
-            text = FromCp932(buffer_, &invalid);
-            if (invalid) {
-                // Bytes the code page lacks are read as SUB, which the
-                // builder refuses; a pair that stands for nothing too.
-                text.replace(QChar(0xFFFD), QChar(0x1A));
-                undecodable.insert(&text);
-            }
+        bool invalid = false;
+        text = FromCp932(buffer_, &invalid);
+        if (invalid) {
+            // Bytes the code page lacks are read as SUB, which the builder
+            // refuses; a pair that stands for nothing too.
+            text.replace(QChar(0xFFFD), QChar(0x1A));
+            undecodable.insert(&text);
         }
         return true;
     }

@@ -15,4 +15,7 @@ QByteArray Scramble(QByteArray bytes, uint8_t mode);
 // In place, for callers that already own a buffer.
 void ScrambleInPlace(char* data, qsizetype size, uint8_t mode);
 
+// From one buffer into another of the same size, in one pass.
+void ScrambleInto(const char* from, char* to, qsizetype size, uint8_t mode);
+
 } // namespace rw

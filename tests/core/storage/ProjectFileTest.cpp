@@ -62,6 +62,14 @@ INSTANTIATE_TEST_SUITE_P(
                                           b.append(char(k & 0xFF));
                                       return b;
                                   }()},
+                      // Past 256 bytes the key goes round again.
+                      ScrambleRow{2, QByteArray(600, '\0'),
+                                  [] {
+                                      QByteArray b;
+                                      for (int k = 0; k < 600; ++k)
+                                          b.append(char((2 - k) & 0xFF));
+                                      return b;
+                                  }()},
                       ScrambleRow{1, QByteArray("VURI"), QByteArray("WWQM")},
                       ScrambleRow{0, QByteArray("VURI"), QByteArray("VURI")},
                       ScrambleRow{3, QByteArray("TEMP"), QByteArray("TEMP")}));
