@@ -35,8 +35,11 @@ using EventRows = QVarLengthArray<EventRow, 16>;
 using ScriptRows = QVarLengthArray<ScriptRow, 24>;
 
 void AppendSpaces(QString& out, int count) {
-    if (count > 0)
-        out.resize(out.size() + count, QLatin1Char(' '));
+    // Copied from a row of blanks: cheaper than filling for the short runs
+    // of padding that make up much of a script.
+    static const QString blanks(128, QLatin1Char(' '));
+    for (; count > 0; count -= int(blanks.size()))
+        out.append(QStringView(blanks).left(std::min<qsizetype>(count, blanks.size())));
 }
 
 void AppendIndent(QString& out, int level) {

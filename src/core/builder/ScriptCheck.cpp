@@ -288,19 +288,18 @@ private:
     void One(QStringView text, ScriptContext context) {
         ScriptReader reader(text);
         QString error;
-        ScriptNode first, next;
         qsizetype count = 0;
-        while (reader.Next(count == 0 ? first : next, error))
+        while (reader.Next(count == 0 ? first_ : next_, error))
             ++count;
         if (!error.isEmpty()) {
             Report(Subject() + QStringLiteral("の") + error);
             return;
         }
-        if (count != 1 || first.kind != ScriptNode::Kind::List) {
+        if (count != 1 || first_.kind != ScriptNode::Kind::List) {
             Report(Subject() + QStringLiteral("の括弧が合っていません"));
             return;
         }
-        Expression(first, context);
+        Expression(first_, context);
     }
 
     // Every problem of the expression belongs to the subject set last: a
@@ -324,7 +323,9 @@ private:
     // there is something to report: most texts are clean.
     QString subjectPattern_;
     std::optional<QStringView> subjectText_;
+    // Kept from one expression to the next, with the room they have.
     QString fact_;
+    ScriptNode first_, next_;
 };
 
 } // namespace

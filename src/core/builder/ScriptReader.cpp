@@ -7,14 +7,14 @@ namespace rw {
 QList<ScriptNode> ScriptReader::ReadAll(QString& error) {
     QList<ScriptNode> nodes;
     while (error.isEmpty() && SkipBlank())
-        nodes.append(ReadNode(error, 0));
+        Read(nodes.emplaceBack(), error, 0);
     return nodes;
 }
 
 bool ScriptReader::Next(ScriptNode& node, QString& error) {
     if (!error.isEmpty() || !SkipBlank())
         return false;
-    node = ReadNode(error, 0);
+    Read(node, error, 0);
     return error.isEmpty();
 }
 
@@ -39,51 +39,54 @@ bool ScriptReader::SkipBlank() {
     return false;
 }
 
-ScriptNode ScriptReader::ReadNode(QString& error, int depth) {
-    ScriptNode node;
+// Reads into `node`, whose lists keep the room they had: a node read again
+// and again (one fact after another) needs no new memory.
+void ScriptReader::Read(ScriptNode& node, QString& error, int depth) {
+    node.kind = ScriptNode::Kind::Word;
+    node.text = {};
+    node.items.clear();
     node.begin = i_;
     const QChar c = s_[i_];
     if (c == QLatin1Char(')')) {
         Fail(error, QStringLiteral("括弧が合っていません"), i_);
         node.end = ++i_;
-        return node;
+        return;
     }
     if (c == QLatin1Char('"')) {
         const qsizetype close = FindChar(s_, QLatin1Char('"'), i_ + 1);
         if (close < 0) {
             Fail(error, QStringLiteral("引用符が閉じていません"), i_);
             node.end = i_ = s_.size();
-            return node;
+            return;
         }
         node.kind = ScriptNode::Kind::Text;
         node.text = s_.mid(i_ + 1, close - i_ - 1);
         node.end = i_ = close + 1;
-        return node;
+        return;
     }
     if (c == QLatin1Char('(')) {
         if (depth >= kMaxScriptDepth) {
             Fail(error, QStringLiteral("括弧の入れ子が深すぎます（%1段まで）").arg(kMaxScriptDepth),
                  i_);
             node.end = i_;
-            return node;
+            return;
         }
         ++i_;
         node.kind = ScriptNode::Kind::List;
-        node.items.reserve(4); // a command and its arguments, mostly
         for (;;) {
             if (!SkipBlank()) {
                 Fail(error, QStringLiteral("括弧が合っていません"), node.begin);
                 node.end = i_;
-                return node;
+                return;
             }
             if (s_[i_] == QLatin1Char(')')) {
                 node.end = ++i_;
-                return node;
+                return;
             }
-            node.items.append(ReadNode(error, depth + 1));
+            Read(node.items.emplaceBack(), error, depth + 1);
             if (!error.isEmpty()) {
                 node.end = i_;
-                return node;
+                return;
             }
         }
     }
@@ -92,7 +95,6 @@ ScriptNode ScriptReader::ReadNode(QString& error, int depth) {
         ++i_;
     node.text = s_.mid(node.begin, i_ - node.begin);
     node.end = i_;
-    return node;
 }
 
 bool LooksNumeric(QStringView word) {

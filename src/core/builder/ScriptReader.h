@@ -32,7 +32,7 @@ public:
     QList<ScriptNode> ReadAll(QString& error);
 
     // The next expression; false at the end of the text or after a fault.
-    // A long script is read one expression at a time.
+    // A long script is read one expression at a time, into the same node.
     bool Next(ScriptNode& node, QString& error);
 
     // Where the fault was found (the end of the text for an open bracket).
@@ -40,7 +40,7 @@ public:
 
 private:
     bool SkipBlank();
-    ScriptNode ReadNode(QString& error, int depth);
+    void Read(ScriptNode& node, QString& error, int depth);
     void Fail(QString& error, const QString& text, qsizetype at);
 
     QStringView s_;

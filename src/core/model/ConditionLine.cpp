@@ -134,25 +134,68 @@ ConditionLine ReadConditionLine(const QString& line) {
 }
 
 ConditionLineViews::ConditionLineViews(QStringView field) {
-    auto add = [this](QStringView line) {
-        if (!HasStar(line)) {
-            lines_.append(ReadInPlace(line));
-            return;
-        }
-        const ConditionLine& read = starred_.emplace_back(ReadConditionLine(line.toString()));
-        lines_.append(ConditionLineView{read.pw, read.cap, read.editdat, read.script});
-    };
+    // One pass over the field: where each line ends, where its parts end,
+    // and whether it holds a "*" (then it is read as a copy).
     const qsizetype size = field.size();
+    const char16_t* text = reinterpret_cast<const char16_t*>(field.utf16());
     qsizetype start = 0;
-    for (qsizetype i = 0; i + 1 < size; ++i) {
-        if (field[i] == QLatin1Char('\r') && field[i + 1] == QLatin1Char('\n')) {
-            add(field.mid(start, i - start));
-            start = i + 2;
-            ++i;
+    qsizetype semicolons[3], commas[2];
+    int semicolonCount = 0, commaCount = 0;
+    bool star = false;
+    auto finish = [&](qsizetype end) {
+        const QStringView line = field.mid(start, end - start);
+        if (star) {
+            const ConditionLine& read = starred_.emplace_back(ReadConditionLine(line.toString()));
+            lines_.append(ConditionLineView{read.pw, read.cap, read.editdat, read.script});
+        } else {
+            auto part = [&](int n) {
+                if (n > semicolonCount)
+                    return QStringView();
+                const qsizetype from = n == 0 ? start : semicolons[n - 1] + 1;
+                const qsizetype to = n < semicolonCount ? semicolons[n] : end;
+                return field.mid(from, to - from);
+            };
+            const QStringView kindAndData = part(2);
+            QStringView editdat = kindAndData, script;
+            if (commaCount > 0) {
+                editdat = field.mid(semicolons[1] + 1, commas[0] - semicolons[1] - 1);
+                const qsizetype to = commaCount > 1 ? commas[1] : semicolonCount > 2 ? semicolons[2] : end;
+                script = field.mid(commas[0] + 1, to - commas[0] - 1);
+            }
+            lines_.append(ConditionLineView{PwOf(part(0)), part(1), editdat, script});
+        }
+        semicolonCount = commaCount = 0;
+        star = false;
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t unit = text[i];
+        if (unit > u';')
+            continue; // letters, brackets, Japanese: nearly every unit
+        switch (unit) {
+        case u'\r':
+            if (i + 1 < size && text[i + 1] == u'\n') {
+                finish(i);
+                start = i + 2;
+                ++i;
+            }
+            break;
+        case u';':
+            if (semicolonCount < 3)
+                semicolons[semicolonCount++] = i;
+            break;
+        case u',':
+            if (semicolonCount == 2 && commaCount < 2)
+                commas[commaCount++] = i;
+            break;
+        case u'*':
+            star = true;
+            break;
+        default:
+            break;
         }
     }
     if (start < size || size == 0)
-        add(field.mid(start));
+        finish(size);
 }
 
 QList<ConditionLine> ReadConditionLines(const QString& field) {

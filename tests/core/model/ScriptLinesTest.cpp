@@ -153,6 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QStringLiteral("0;a\r*\r*\n\n;k,s\r*\n"), QStringLiteral("3;x;y,z,w;v"),
                       QStringLiteral("*;*;*,*\r\n"), QStringLiteral("\r\n\r\n"), QString(),
                       QStringLiteral(" 12 ;a;b,c\r\n-1;a;b,c\r\n1234567890;a;b,c\r\nx;a;b,c"),
+                      QStringLiteral("1;a;b;c,d\r\n2,x;a,b;,;,\r\n;\r\n;;\r\n,,\r"),
                       QStringLiteral("0;家が建設できるとき;CannotEdit,can-build house\r\n")));
 
 TEST(ConditionRoundTrip, ALineBreakInsideACaptionStaysInside) {
