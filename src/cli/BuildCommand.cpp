@@ -4,6 +4,9 @@
 #include "builder/OutputFiles.h"
 #include "builder/ScriptCheck.h"
 
+#include <optional>
+#include <thread>
+
 namespace rw::cli {
 
 namespace {
@@ -40,9 +43,21 @@ int RunBuild(const QStringList& args) {
     const std::optional<Project> project = LoadForCommand(line.File());
     if (!project)
         return 1;
-    // The game refuses a whole AI for one of these; they are told either way.
-    const QList<ScriptProblem> problems = CheckScript(*project);
+    EnvironmentSettings settings;
+    settings.projectHeader = !line.Has(QStringLiteral("no-header"));
+    settings.comments = !line.Has(QStringLiteral("no-comments"));
+    settings.debugChat = line.Has(QStringLiteral("debug-chat"));
     const bool strict = line.Has(QStringLiteral("strict"));
+    // The game refuses a whole AI for one of these; they are told either
+    // way. Unless they stop the build, the check and the build both only
+    // read the project and run side by side.
+    QList<ScriptProblem> problems;
+    std::optional<OutputResult> written;
+    {
+        std::jthread check([&] { problems = CheckScript(*project); });
+        if (!strict)
+            written = WriteAiFiles(*project, folder, name, {}, settings);
+    }
     for (const ScriptProblem& problem : problems)
         Err((strict ? QStringLiteral("問題: ") : QStringLiteral("警告: ")) + problem.Line() +
             QLatin1Char('\n'));
@@ -50,13 +65,10 @@ int RunBuild(const QStringList& args) {
         Err(QStringLiteral("問題が%1件あるため書き出しませんでした\n").arg(problems.size()));
         return 1;
     }
-    EnvironmentSettings settings;
-    settings.projectHeader = !line.Has(QStringLiteral("no-header"));
-    settings.comments = !line.Has(QStringLiteral("no-comments"));
-    settings.debugChat = line.Has(QStringLiteral("debug-chat"));
-    const OutputResult written = WriteAiFiles(*project, folder, name, {}, settings);
-    if (!written.Ok()) {
-        Err(written.notice.text + QLatin1Char('\n'));
+    if (!written)
+        written = WriteAiFiles(*project, folder, name, {}, settings);
+    if (!written->Ok()) {
+        Err(written->notice.text + QLatin1Char('\n'));
         return 1;
     }
     return Out(kBuildSucceeded + QLatin1Char('\n')) ? 0 : 1;

@@ -21,9 +21,11 @@ namespace {
 enum class Controls { None, LineBreakers, Other };
 
 Controls ControlsIn(QStringView text) {
-    if (FirstLineBreaker(text) >= 0)
-        return Controls::LineBreakers;
-    return FirstControlCharacter(text) >= 0 ? Controls::Other : Controls::None;
+    // Line breaks and NUL are control characters too: most texts hold none
+    // and are looked at once.
+    if (FirstControlCharacter(text) < 0)
+        return Controls::None;
+    return FirstLineBreaker(text) >= 0 ? Controls::LineBreakers : Controls::Other;
 }
 
 class Checker {

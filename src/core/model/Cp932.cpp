@@ -12,7 +12,8 @@ namespace rw {
 namespace {
 
 // Both tables fill themselves one slot at a time, on first use; a slot is
-// written whole, so the build thread and the window may share them.
+// written whole, so threads (the build and the window, the build and the
+// check) may share them.
 // Slot values: 0 not looked up yet, kNone no character, anything else the
 // answer.
 constexpr uint16_t kNone = 0xFFFF;
@@ -31,45 +32,52 @@ bool IsTrail(uint8_t b) {
 }
 
 // The character a single kana byte or a lead/trail pair (code = lead << 8 |
-// trail) stands for.
-uint16_t CharacterOf(uint16_t code) {
-    static std::array<std::atomic<uint16_t>, 65536> table{};
-    std::atomic<uint16_t>& slot = table[code];
-    uint16_t value = slot.load(std::memory_order_relaxed);
-    if (value == 0) {
-        char bytes[2] = {char(code >> 8), char(code & 0xFF)};
-        const QByteArrayView view = code < 0x100 ? QByteArrayView(bytes + 1, 1)
-                                                 : QByteArrayView(bytes, 2);
-        const QString text = cp932system::Decode(view);
-        value = text.size() == 1 && !IsSurrogate(text[0].unicode()) && text[0].unicode() >= 0x80
-                    ? text[0].unicode()
-                    : kNone;
-        slot.store(value, std::memory_order_relaxed);
-    }
+// trail) stands for; read inline like the codes below.
+std::array<std::atomic<uint16_t>, 65536> characters{};
+
+uint16_t LearnCharacter(uint16_t code) {
+    char bytes[2] = {char(code >> 8), char(code & 0xFF)};
+    const QByteArrayView view =
+        code < 0x100 ? QByteArrayView(bytes + 1, 1) : QByteArrayView(bytes, 2);
+    const QString text = cp932system::Decode(view);
+    const uint16_t value =
+        text.size() == 1 && !IsSurrogate(text[0].unicode()) && text[0].unicode() >= 0x80
+            ? text[0].unicode()
+            : kNone;
+    characters[code].store(value, std::memory_order_relaxed);
     return value;
 }
 
+inline uint16_t CharacterOf(uint16_t code) {
+    const uint16_t value = characters[code].load(std::memory_order_relaxed);
+    return value != 0 ? value : LearnCharacter(code);
+}
+
 // The code of a UTF-16 unit: a kana byte (below 0x100) or lead << 8 | trail.
-uint16_t CodeOf(char16_t unit) {
-    static std::array<std::atomic<uint16_t>, 65536> table{};
-    std::atomic<uint16_t>& slot = table[unit];
-    uint16_t value = slot.load(std::memory_order_relaxed);
-    if (value == 0) {
-        value = kNone;
-        if (!IsSurrogate(unit)) {
-            const QChar c(unit);
-            const QByteArray bytes = cp932system::Encode(QStringView(&c, 1));
-            uint16_t code = kNone;
-            if (bytes.size() == 1 && IsKana(uint8_t(bytes[0])))
-                code = uint8_t(bytes[0]);
-            else if (bytes.size() == 2 && IsLead(uint8_t(bytes[0])) && IsTrail(uint8_t(bytes[1])))
-                code = uint16_t(uint8_t(bytes[0]) << 8 | uint8_t(bytes[1]));
-            if (code != kNone && CharacterOf(code) == unit)
-                value = code;
-        }
-        slot.store(value, std::memory_order_relaxed);
+// Looked up for every character a script holds, so the slot is read inline
+// and only a unit met for the first time goes to the system.
+std::array<std::atomic<uint16_t>, 65536> codes{};
+
+uint16_t LearnCode(char16_t unit) {
+    uint16_t value = kNone;
+    if (!IsSurrogate(unit)) {
+        const QChar c(unit);
+        const QByteArray bytes = cp932system::Encode(QStringView(&c, 1));
+        uint16_t code = kNone;
+        if (bytes.size() == 1 && IsKana(uint8_t(bytes[0])))
+            code = uint8_t(bytes[0]);
+        else if (bytes.size() == 2 && IsLead(uint8_t(bytes[0])) && IsTrail(uint8_t(bytes[1])))
+            code = uint16_t(uint8_t(bytes[0]) << 8 | uint8_t(bytes[1]));
+        if (code != kNone && CharacterOf(code) == unit)
+            value = code;
     }
+    codes[unit].store(value, std::memory_order_relaxed);
     return value;
+}
+
+inline uint16_t CodeOf(char16_t unit) {
+    const uint16_t value = codes[unit].load(std::memory_order_relaxed);
+    return value != 0 ? value : LearnCode(unit);
 }
 
 // The code of the unit, or kNone; ASCII is its own code.
