@@ -107,23 +107,24 @@ private:
 
     void Say(qsizetype offset, const QString& text) { found_.append({LineAt(offset), text}); }
 
+    // How a report names the statement a problem is in.
+    static QString StatementName(const ScriptNode& statement, ScriptContext context) {
+        switch (context) {
+        case ScriptContext::Fact:
+            return QStringLiteral("条件「%1」").arg(Excerpt(statement));
+        case ScriptContext::Action:
+            return QStringLiteral("命令「%1」").arg(Excerpt(statement));
+        case ScriptContext::Rule:
+            break;
+        }
+        return QStringLiteral("ルール");
+    }
+
     void Structure() {
-        ExpressionCheck rules(
-            constants_,
-            [](const ScriptNode& statement, ScriptContext context) {
-                switch (context) {
-                case ScriptContext::Fact:
-                    return QStringLiteral("条件「%1」").arg(Excerpt(statement));
-                case ScriptContext::Action:
-                    return QStringLiteral("命令「%1」").arg(Excerpt(statement));
-                case ScriptContext::Rule:
-                    break;
-                }
-                return QStringLiteral("ルール");
-            },
-            [this](const ScriptNode& statement, const QString& text) {
-                Say(statement.begin, text);
-            });
+        ExpressionCheck rules(constants_, StatementName,
+                              [this](const ScriptNode& statement, const QString& text) {
+                                  Say(statement.begin, text);
+                              });
         // One top-level expression at a time: a long script is never held
         // as a whole tree.
         ScriptReader reader(text_);
@@ -136,39 +137,49 @@ private:
             else if (!reader.Next(node, error))
                 break;
             pending = false;
-            if (node.kind == ScriptNode::Kind::Word && node.text.startsWith(QLatin1Char('#'))) {
-                if (IsLoadDirective(node.text)) {
-                    pending = reader.Next(next, error);
-                    if (pending && next.kind == ScriptNode::Kind::Word &&
-                        LineAt(next.begin) == LineAt(node.begin)) {
-                        pending = false;
-                        Load(node, next.text);
-                    } else {
-                        Say(node.begin,
-                            QStringLiteral("「%1」の後に記号がありません").arg(node.text));
-                    }
-                } else {
-                    Directive(node);
-                }
-                continue;
-            }
-            if (node.kind != ScriptNode::Kind::List) {
-                Say(node.begin, QStringLiteral("「%1」は括弧の外にあります").arg(Excerpt(node)));
-                continue;
-            }
-            const QStringView head = node.items.isEmpty() ? QStringView() : node.items.front().text;
-            if (head == QLatin1String("defrule"))
-                rules.Check(node, ScriptContext::Rule);
-            else if (head == QLatin1String("defconst"))
-                Defconst(node);
-            else if (head != QLatin1String("load") && head != QLatin1String("load-random"))
-                Say(node.begin,
-                    QStringLiteral("「%1」はdefruleでもdefconstでもありません").arg(Excerpt(node)));
+            if (node.kind == ScriptNode::Kind::Word && node.text.startsWith(QLatin1Char('#')))
+                pending = DirectiveLine(node, reader, next, error);
+            else
+                TopLevel(node, rules);
         }
         if (!error.isEmpty())
             Say(reader.ErrorAt(), error);
         for (const Block& open : std::as_const(open_))
             Say(open.at, QStringLiteral("「%1」を閉じる#end-ifがありません").arg(open.line));
+    }
+
+    // A "#" word, with the symbol a load directive takes on its line. True
+    // when the expression read after it is not that symbol: it is read next.
+    bool DirectiveLine(const ScriptNode& node, ScriptReader& reader, ScriptNode& next,
+                       QString& error) {
+        if (!IsLoadDirective(node.text)) {
+            Directive(node);
+            return false;
+        }
+        const bool read = reader.Next(next, error);
+        if (read && next.kind == ScriptNode::Kind::Word &&
+            LineAt(next.begin) == LineAt(node.begin)) {
+            Load(node, next.text);
+            return false;
+        }
+        Say(node.begin, QStringLiteral("「%1」の後に記号がありません").arg(node.text));
+        return read;
+    }
+
+    // An expression outside every rule: a defrule, a defconst or a load.
+    void TopLevel(const ScriptNode& node, ExpressionCheck& rules) {
+        if (node.kind != ScriptNode::Kind::List) {
+            Say(node.begin, QStringLiteral("「%1」は括弧の外にあります").arg(Excerpt(node)));
+            return;
+        }
+        const QStringView head = node.items.isEmpty() ? QStringView() : node.items.front().text;
+        if (head == QLatin1String("defrule"))
+            rules.Check(node, ScriptContext::Rule);
+        else if (head == QLatin1String("defconst"))
+            Defconst(node);
+        else if (head != QLatin1String("load") && head != QLatin1String("load-random"))
+            Say(node.begin,
+                QStringLiteral("「%1」はdefruleでもdefconstでもありません").arg(Excerpt(node)));
     }
 
     static bool IsLoadDirective(QStringView word) {
