@@ -53,11 +53,10 @@ int RunBuild(const QStringList& args) {
     // read the project and run side by side.
     QList<ScriptProblem> problems;
     std::optional<OutputResult> written;
-    {
-        std::jthread check([&] { problems = CheckScript(*project); });
-        if (!strict)
-            written = WriteAiFiles(*project, folder, name, {}, settings);
-    }
+    std::thread check([&] { problems = CheckScript(*project); });
+    if (!strict)
+        written = WriteAiFiles(*project, folder, name, {}, settings);
+    check.join();
     for (const ScriptProblem& problem : problems)
         Err((strict ? QStringLiteral("問題: ") : QStringLiteral("警告: ")) + problem.Line() +
             QLatin1Char('\n'));
