@@ -105,8 +105,18 @@ void BM_ReadAndCopyFloor(benchmark::State& state) {
         (ChildCpuSeconds() - cpuBefore) * 1000 / double(state.iterations());
 }
 
-BENCHMARK(BM_CliBuild)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadAndCopyFloor)->Arg(1000)->Arg(10000)->Arg(30000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CliBuild)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_ReadAndCopyFloor)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

@@ -25,8 +25,7 @@ QString Shown(QStringView text) {
 
 } // namespace
 
-ExpressionCheck::ExpressionCheck(const ConstantValues& constants, Subject subject,
-                                 Report report)
+ExpressionCheck::ExpressionCheck(const ConstantValues& constants, Subject subject, Report report)
     : constants_(constants), subject_(std::move(subject)), report_(std::move(report)) {}
 
 void ExpressionCheck::Check(const ScriptNode& node, ScriptContext context) {

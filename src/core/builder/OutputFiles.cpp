@@ -101,11 +101,11 @@ Notice CheckTargets(const OutputResult& target) {
     for (const QString& path : {target.perPath, target.aiPath}) {
         const QFileInfo info(path);
         if (info.exists() && !info.isFile())
-            return WriteRefusal(
-                QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
-                    .arg(QDir::toNativeSeparators(path),
-                         info.isDir() ? QStringLiteral("同じ名前のフォルダがあります")
-                                      : QStringLiteral("通常のファイルではありません")));
+            return WriteRefusal(QStringLiteral("ファイルを書き込めませんでした\n%1\n%2")
+                                    .arg(QDir::toNativeSeparators(path),
+                                         info.isDir()
+                                             ? QStringLiteral("同じ名前のフォルダがあります")
+                                             : QStringLiteral("通常のファイルではありません")));
     }
     return {};
 }

@@ -240,7 +240,8 @@ private:
         if (!IsLogicalOperatorWord(op))
             Report(QStringLiteral("演算子「%1」はゲームにありません").arg(Shown(op)));
         else if (children == 0)
-            Report(QStringLiteral("演算子「%1」の下に条件がありません").arg(op.toString().toUpper()));
+            Report(
+                QStringLiteral("演算子「%1」の下に条件がありません").arg(op.toString().toUpper()));
         else if (op == QLatin1String("not") && children > 1)
             Report(QStringLiteral("演算子「NOT」の下に条件が%1個あります（1個だけにしてください）")
                        .arg(children));

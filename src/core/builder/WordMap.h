@@ -27,7 +27,6 @@ struct WordEqual {
     bool operator()(QStringView a, QStringView b) const noexcept { return a == b; }
 };
 
-template <typename T>
-using WordMap = std::unordered_map<QString, T, WordHash, WordEqual>;
+template <typename T> using WordMap = std::unordered_map<QString, T, WordHash, WordEqual>;
 
 } // namespace rw

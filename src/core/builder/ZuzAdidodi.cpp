@@ -142,8 +142,7 @@ QString ScriptBuild::Text() const {
 namespace {
 
 // The header, the constants and the initialisation rules.
-void AppendOpening(const Project& project, const EnvironmentSettings& settings,
-                   QByteArray& bytes) {
+void AppendOpening(const Project& project, const EnvironmentSettings& settings, QByteArray& bytes) {
     QString opening =
         (settings.projectHeader ? ScriptHeader(project) : QString()) + ScriptConstants(project);
     AppendCrLfLines(opening, project.startupRules[0].text);

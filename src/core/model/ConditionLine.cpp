@@ -159,7 +159,9 @@ ConditionLineViews::ConditionLineViews(QStringView field) {
             QStringView editdat = kindAndData, script;
             if (commaCount > 0) {
                 editdat = field.mid(semicolons[1] + 1, commas[0] - semicolons[1] - 1);
-                const qsizetype to = commaCount > 1 ? commas[1] : semicolonCount > 2 ? semicolons[2] : end;
+                const qsizetype to = commaCount > 1       ? commas[1]
+                                     : semicolonCount > 2 ? semicolons[2]
+                                                          : end;
                 script = field.mid(commas[0] + 1, to - commas[0] - 1);
             }
             lines_.append(ConditionLineView{PwOf(part(0)), part(1), editdat, script});

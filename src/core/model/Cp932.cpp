@@ -87,8 +87,7 @@ uint16_t Lookup(char16_t unit) {
 
 // Units a character takes at i: a surrogate pair is one character.
 qsizetype CharacterLength(QStringView text, qsizetype i) {
-    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                             : 1;
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
 }
 
 } // namespace
@@ -98,7 +97,8 @@ QString Cp932Problem() {
         return problem;
     // A converter that exists but writes nothing would read every text as empty.
     const QString sample = QStringLiteral("家を建設する～①ｱ");
-    const QByteArray expected("\x89\xC6\x82\xF0\x8C\x9A\x90\xDD\x82\xB7\x82\xE9\x81\x60\x87\x40\xB1");
+    const QByteArray expected(
+        "\x89\xC6\x82\xF0\x8C\x9A\x90\xDD\x82\xB7\x82\xE9\x81\x60\x87\x40\xB1");
     bool invalid = false;
     if (ToCp932(sample) != expected || FromCp932(expected, &invalid) != sample || invalid)
         return QStringLiteral("Shift_JIS（コードページ932）の変換が正しく動作しません。");

@@ -43,8 +43,8 @@ inline bool AllAscii(const char* p) {
 
 // Whether any of the eight units is at most `limit`.
 inline bool AnyAtMost(const char16_t* p, char16_t limit) {
-    return !AllZero(
-        _mm_cmpeq_epi16(_mm_subs_epu16(Load(p), _mm_set1_epi16(short(limit))), _mm_setzero_si128()));
+    return !AllZero(_mm_cmpeq_epi16(_mm_subs_epu16(Load(p), _mm_set1_epi16(short(limit))),
+                                    _mm_setzero_si128()));
 }
 
 // Whether any of the eight units is a C0 control (TAB included), DEL or a
@@ -53,9 +53,8 @@ inline bool AnyControl(const char16_t* p) {
     const __m128i v = Load(p);
     const __m128i zero = _mm_setzero_si128();
     const __m128i c0 = _mm_cmpeq_epi16(_mm_subs_epu16(v, _mm_set1_epi16(0x1F)), zero);
-    const __m128i del =
-        _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(v, _mm_set1_epi16(0x7F)), _mm_set1_epi16(0x20)),
-                        zero);
+    const __m128i del = _mm_cmpeq_epi16(
+        _mm_subs_epu16(_mm_sub_epi16(v, _mm_set1_epi16(0x7F)), _mm_set1_epi16(0x20)), zero);
     return _mm_movemask_epi8(_mm_or_si128(c0, del)) != 0;
 }
 
@@ -125,8 +124,7 @@ inline void WidenAscii(const char* from, char16_t* to) {
 #endif
 
 // The length, in whole blocks, of the ASCII run that starts at `from`.
-template <typename Unit>
-long long AsciiRun(const Unit* p, long long from, long long size) {
+template <typename Unit> long long AsciiRun(const Unit* p, long long from, long long size) {
     long long i = from;
     while (i + kBlock <= size && AllAscii(p + i))
         i += kBlock;

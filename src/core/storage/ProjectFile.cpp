@@ -372,9 +372,8 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
         // A refusal of our own (not a regular file, too large) says just that;
         // the system's failures are put in the user's words.
         result.notice = Warning(
-            read.error == 0
-                ? heading + u'\n' + QDir::toNativeSeparators(path) + u'\n' + read.reason
-                : FileFailureMessage(heading, path, read.error, read.reason, false));
+            read.error == 0 ? heading + u'\n' + QDir::toNativeSeparators(path) + u'\n' + read.reason
+                            : FileFailureMessage(heading, path, read.error, read.reason, false));
         return result;
     }
     return DecodeProject(read.bytes, templatesAccepted);

@@ -74,9 +74,10 @@ TEST(EventLines, CommandToTheFirstBracketCommentFromTheFirstSemicolon) {
 // at a time finds, wherever in a block or in the tail the unit stands:
 // texts of the units on either side of every limit the scans test.
 TEST(BlockScans, FindWhatAPlainScanFinds) {
-    const char16_t units[] = {0x00, 0x09, 0x0A, 0x0C, 0x0D, 0x0E, 0x1F, 0x20,   0x22,  0x29,
-                              0x2A, 0x3B, 0x7E, 0x7F, 0x80, 0x9F, 0xA0, 0x3042, 0x7FFF, 0x8000,
-                              0xD83D, 0xDE00, 0xFF61, 0xFFFF, u'a', u'a', u'a', u'a'};
+    const char16_t units[] = {0x00,   0x09,   0x0A,   0x0C,   0x0D,   0x0E,   0x1F,
+                              0x20,   0x22,   0x29,   0x2A,   0x3B,   0x7E,   0x7F,
+                              0x80,   0x9F,   0xA0,   0x3042, 0x7FFF, 0x8000, 0xD83D,
+                              0xDE00, 0xFF61, 0xFFFF, u'a',   u'a',   u'a',   u'a'};
     QRandomGenerator random(26);
     for (int round = 0; round < 2000; ++round) {
         QString text;

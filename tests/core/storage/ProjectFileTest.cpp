@@ -388,7 +388,8 @@ TEST(ProjectFile, OnlyRegularFilesOfBoundedSizeAreRead) {
         ASSERT_TRUE(file.resize(kMaxInputFileSize + 1)); // sparse: no disk used
     }
     const QString tooLarge = LoadProjectFile(big, true).notice.text;
-    EXPECT_TRUE(tooLarge.contains(QStringLiteral("ファイルが大きすぎます（読み込めるのは256MBまでです）")))
+    EXPECT_TRUE(
+        tooLarge.contains(QStringLiteral("ファイルが大きすぎます（読み込めるのは256MBまでです）")))
         << tooLarge.toStdString();
 
     QBuffer stream;
