@@ -1,5 +1,7 @@
 #include "storage/AtomicFile.h"
 
+#include "storage/SystemError.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,13 +19,14 @@ namespace rw {
 
 namespace {
 
-// The words of the system for errno, as Qt would give them.
+// The words of the system for an error number, as Qt would give them.
 QString ErrnoReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Qt's description of the device's last error. A failure Qt did not put in
-// words (it says "Unknown error" after a short write) falls back to errno.
+// words (it says "Unknown error" after a short write) falls back to the
+// system's error number.
 QString Reason(const QSaveFile& file, int savedErrno) {
     static const QString unknown = QFile().errorString();
     const QString qtReason = file.errorString();
@@ -56,6 +59,11 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
         file.cancelWriting();
         return FileWriteResult{false, reason, error};
     };
+    // The last call failed: say why, in the system's words where Qt has none.
+    auto failed = [&file, &fail] {
+        const int error = LastSystemError();
+        return fail(Reason(file, error), error);
+    };
 
     // Unbuffered: each write reaches the system at once, so a failure is
     // seen where it happens and not in a flush inside commit(), which Qt
@@ -63,16 +71,16 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
     const QFileInfo old(path);
     const bool replacing = old.exists();
     const QFileDevice::Permissions mode = old.permissions();
-    errno = 0;
+    ClearSystemError();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(Reason(file, errno), errno);
+        return failed();
     // The new file is to keep the old one's mode. QSaveFile sets it but does
     // not say when that failed, which would leave the file readable by its
     // owner alone.
     if (replacing && file.permissions() != mode) {
-        errno = 0;
+        ClearSystemError();
         if (!file.setPermissions(mode)) {
-            const int error = errno;
+            const int error = LastSystemError();
             return fail(QStringLiteral("元のファイルのアクセス権を引き継げませんでした（%1）")
                             .arg(Reason(file, error)),
                         error);
@@ -83,21 +91,23 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView bytes) {
     // either goes on or fails with the system's reason.
     qint64 written = 0;
     while (written < bytes.size()) {
-        errno = 0;
+        ClearSystemError();
         const qint64 n = file.write(bytes.data() + written, bytes.size() - written);
         if (n <= 0)
-            return fail(Reason(file, errno), errno);
+            return failed();
         written += n;
     }
-    errno = 0;
+    ClearSystemError();
     if (!file.flush())
-        return fail(Reason(file, errno), errno);
+        return failed();
     int syncError = 0;
     if (!SyncToDisk(file.handle(), syncError))
         return fail(ErrnoReason(syncError), syncError);
-    errno = 0;
-    if (!file.commit())
-        return FileWriteResult{false, Reason(file, errno), errno};
+    ClearSystemError();
+    if (!file.commit()) {
+        const int error = LastSystemError();
+        return FileWriteResult{false, Reason(file, error), error};
+    }
     return FileWriteResult{true, QString()};
 }
 
