@@ -214,6 +214,19 @@ QList<Command> RuleRows(MainWindow& window) {
          .aliases = {u"ruleTool.moveDown"_s},
          .enabled = [](State s) { return s.rules.moveDownEnabled; },
          .run = Do(window, &Workspace::MoveDown)},
+        {.name = u"rule.showScript"_s,
+         .text = u"スクリプトの表示(&S)"_s,
+         .run =
+             [&window] {
+                 ShowScriptCommand(window, window.Prompts());
+                 window.Refresh();
+             }},
+    };
+}
+
+// The rules' editing commands, whose keys act on the rule tree.
+QList<Command> RuleEditRows(MainWindow& window) {
+    return {
         {.name = u"rule.cut"_s,
          .text = u"切り取り(&T)"_s,
          .tip = u"切り取り"_s,
@@ -256,13 +269,6 @@ QList<Command> RuleRows(MainWindow& window) {
          .keys = {Qt::Key_F2},
          .scope = KeyScope::RuleTrees,
          .run = [&window] { window.RuleArea()->StartRename(); }},
-        {.name = u"rule.showScript"_s,
-         .text = u"スクリプトの表示(&S)"_s,
-         .run =
-             [&window] {
-                 ShowScriptCommand(window, window.Prompts());
-                 window.Refresh();
-             }},
     };
 }
 
@@ -452,7 +458,7 @@ QList<Command> ChoiceRows(MainWindow& window) {
 } // namespace
 
 QList<Command> WindowCommands(MainWindow& window) {
-    return FileRows(window) + WindowMenuRows(window) + RuleRows(window) +
+    return FileRows(window) + WindowMenuRows(window) + RuleRows(window) + RuleEditRows(window) +
            ConditionMenuRows(window) + ConditionToolRows(window) + FreeEventRows(window) +
            ChoiceRows(window);
 }
