@@ -43,8 +43,8 @@ struct Command {
     std::function<void()> run = {};
 };
 
-// A menu, pop-up, toolbar or menu bar: the names of its commands and
-// sub-menus in the order shown, "" for a separator.
+// A menu, pop-up, toolbar or menu bar: the names of its commands and of its
+// sub-menus ("menu.…") in the order shown, "" for a separator.
 struct CommandLayout {
     enum class Kind { Menu, Toolbar, MenuBar };
     Kind kind = Kind::Menu;
