@@ -6,13 +6,12 @@
 #include "rules/RuleColumn.h"
 #include "rules/RuleOptionsBar.h"
 #include "shell/AboutDialog.h"
-#include "shell/CommandMap.h"
+#include "shell/CommandTable.h"
 #include "shell/GameInstallation.h"
 #include "shell/Icons.h"
 #include "shell/PendingEdit.h"
 #include "shell/Preferences.h"
 #include "shell/RecentFilesMenu.h"
-#include "shell/WindowCommands.h"
 #include "shell/WindowPlacement.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
@@ -69,11 +68,10 @@ public:
 MainWindow::MainWindow(Dialogs& dialogs, QString programFolder, std::unique_ptr<GameSystem> game,
                        QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), programFolder_(std::move(programFolder)),
-      game_(std::move(game)), commands_(std::make_unique<CommandMap>(this)) {
+      game_(std::move(game)),
+      commands_(std::make_unique<CommandMap>(this, WindowCommands(*this), WindowLayouts())) {
     dialogs_.SetParent(this);
     setWindowIcon(Icons::Application());
-    AddFileCommands();
-    AddWindowCommands(*this, *commands_);
     BuildCentre();
     BuildMenuBar();
     BuildStatusBar();
@@ -98,65 +96,11 @@ MainWindow::~MainWindow() {
 
 // --- building the window ------------------------------------------------------
 
-void MainWindow::AddFileCommands() {
-    CommandMap& c = *commands_;
-    c.Add(QStringLiteral("file.newEmpty"), QStringLiteral("空のプロジェクト(&E)"), [this] {
-         NewEmptyProject();
-     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    c.Add(QStringLiteral("file.newFromTemplate"), QStringLiteral("テンプレートから(&T)..."),
-          [this] { NewFromTemplate(); });
-    c.Add(QStringLiteral("file.open"), QStringLiteral("既存のAIプロジェクトを開く(&O)..."), [this] {
-         OpenProject();
-     })->setShortcut(QKeySequence::Open);
-    c.Add(QStringLiteral("file.save"), QStringLiteral("プロジェクトの上書き保存(&S)"), [this] {
-         SaveProject();
-     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    c.Add(QStringLiteral("file.saveAs"), QStringLiteral("名前をつけてプロジェクトの保存(&A)..."),
-          [this] { SaveProjectAs(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    c.Add(QStringLiteral("file.saveTemplate"), QStringLiteral("テンプレートとして保存(&T)..."),
-          [this] { SaveAsTemplate(); });
-    c.Add(QStringLiteral("file.exit"), QStringLiteral("終了(&X)"), [this] {
-         close();
-     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    c.Add(QStringLiteral("file.noRecent"), QStringLiteral("(なし)"), [] {})->setEnabled(false);
-}
-
 void MainWindow::BuildMenuBar() {
-    auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
-        for (const char* name : names) {
-            if (!*name)
-                menu->addSeparator();
-            else
-                menu->addAction(Action(QLatin1String(name)));
-        }
-    };
-    auto menu = [this](const char* name, const QString& title) {
-        QMenu* m = menuBar()->addMenu(title);
-        m->setObjectName(QLatin1String(name));
-        return m;
-    };
-
-    QMenu* file = menu("menu.file", QStringLiteral("ファイル(&F)"));
-    QMenu* fresh = file->addMenu(QStringLiteral("新しいAIプロジェクトを作る(&N)"));
-    fresh->setObjectName(QStringLiteral("menu.new"));
-    add(fresh, {"file.newEmpty", "file.newFromTemplate"});
-    add(file, {"file.open"});
-    recentMenu_ = new RecentFilesMenu(Action(QStringLiteral("file.noRecent")), file);
+    recentMenu_ = new RecentFilesMenu(Action(QStringLiteral("file.noRecent")), this);
     connect(recentMenu_, &RecentFilesMenu::FileChosen, this, &MainWindow::OpenRecentFile);
-    file->addMenu(recentMenu_);
-    add(file, {"", "file.save", "file.saveAs", "", "file.saveTemplate", "", "file.buildPer", "",
-               "file.exit"});
-    add(menu("menu.edit", QStringLiteral("編集(&E)")), {"edit.undo", "edit.redo"});
-    add(menu("menu.view", QStringLiteral("表示(&V)")), {"view.colourPreview", "view.autoRename"});
-    QMenu* rules = ruleColumn_->Menu();
-    add(rules, {"", "rule.showScript"});
-    menuBar()->addMenu(rules);
-    menuBar()->addMenu(conditionFrame_->Menu());
-    add(menu("menu.settings", QStringLiteral("設定(&S)")),
-        {"settings.environment", "", "settings.project", "settings.startup"});
-    add(menu("menu.tools", QStringLiteral("ツール(&T)")), {"tools.launch"});
-    add(menu("menu.help", QStringLiteral("ヘルプ(&H)")), {"help.about"});
+    commands_->AddMenu(recentMenu_);
+    commands_->FillMenuBar(menuBar(), QStringLiteral("menubar"));
 }
 
 void MainWindow::BuildCentre() {
@@ -173,7 +117,7 @@ void MainWindow::BuildCentre() {
 
     ruleColumn_ = new RuleColumn(*this, *commands_);
 
-    choicesPopup_ = MakeChoicesPopup(*this, *commands_);
+    choicesPopup_ = commands_->Menu(QStringLiteral("menu.choices"));
     groupView_ = new GroupChoicesView;
     connect(groupView_, &GroupChoicesView::ChoiceChanged, this,
             [this](GroupSection section, int index, int state) {
@@ -316,9 +260,8 @@ void MainWindow::PlaceWindow() {
         const QScreen* own = screen() ? screen() : QGuiApplication::primaryScreen();
         const ScreenChoice choice = ChooseScreen(screens, int(all.indexOf(own)), remembered);
         const ScreenArea& where = screens[choice.screen];
-        const WindowPlacement placed = PlaceMainWindow(where.geometry, where.available,
-                                                       memory.frame, kPreferredSize,
-                                                       choice.remembered);
+        const WindowPlacement placed = PlaceMainWindow(
+            where.geometry, where.available, memory.frame, kPreferredSize, choice.remembered);
         resize(placed.clientSize);
         move(placed.framePosition);
     }
@@ -385,27 +328,9 @@ void MainWindow::Refresh() {
         groupView_->Show(work_.Choices());
     }
     eventPanels_->Refresh();
-
-    const RuleCommandStates states = work_.RuleCommands();
-    conditionFrame_->Menu()->setEnabled(states.conditionMenuEnabled);
-    conditionFrame_->Menu()->menuAction()->setEnabled(states.conditionMenuEnabled);
-    const bool templates = work_.TemplatesEnabled();
-    commands_->SetEnabled(QStringLiteral("file.saveTemplate"), templates);
-    commands_->SetEnabled(QStringLiteral("file.newFromTemplate"), templates);
-    QAction* undo = Action(QStringLiteral("edit.undo"));
-    undo->setText(work_.UndoText());
-    undo->setEnabled(work_.CanUndo());
-    QAction* redo = Action(QStringLiteral("edit.redo"));
-    redo->setText(work_.RedoText());
-    redo->setEnabled(work_.CanRedo());
-    Action(QStringLiteral("view.colourPreview"))->setChecked(work_.ColourPreview());
-    Action(QStringLiteral("view.autoRename"))->setChecked(work_.AutoRename());
+    commands_->Refresh(CommandStates::Read(work_));
     status_[0]->setText(work_.RuleCountText());
     status_[1]->setText(work_.CommandCountText());
-    for (QAction* menu : menuBar()->actions()) {
-        if (menu->menu())
-            CommandMap::FollowItems(menu->menu());
-    }
     refreshing_ = wasRefreshing;
 }
 

@@ -82,7 +82,12 @@ public:
     // Re-reads everything the window shows from the workspace.
     void Refresh();
 
-    // The commands that ask before they go on; false when the user stopped.
+    // The file commands. Those that ask before they go on answer false when
+    // the user stopped.
+    void NewEmptyProject();
+    void NewFromTemplate();
+    void OpenProject();
+    void SaveAsTemplate();
     bool SaveProject();
     bool SaveProjectAs();
     // The question before the open project is replaced or the program ends.
@@ -106,7 +111,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void AddFileCommands();
     void BuildMenuBar();
     void BuildCentre();
     void BuildStatusBar();
@@ -116,12 +120,6 @@ private:
     void RememberWindow() const;
     void Show(const Notice& notice);
     bool AfterOpen(const Notice& notice, bool opened);
-
-    // The file commands.
-    void NewEmptyProject();
-    void NewFromTemplate();
-    void OpenProject();
-    void SaveAsTemplate();
 
     Dialogs& dialogs_;
     QString programFolder_;
