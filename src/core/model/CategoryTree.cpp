@@ -29,7 +29,11 @@ RuleEntry* EntryAt(Category& category, int treePosition) {
 }
 
 const RuleEntry* EntryAt(const Category& category, int treePosition) {
-    return EntryAt(const_cast<Category&>(category), treePosition);
+    // Read through the const list: the other overload would detach it from
+    // every copy that shares it (the undo history's among them).
+    if (treePosition < 2 || treePosition - 1 > category.entries.size())
+        return nullptr;
+    return &category.entries[treePosition - 2];
 }
 
 int GroupEndPosition(const Category& category, int s) {

@@ -19,10 +19,10 @@ ConditionCommandStates Workspace::ConditionCommands() const {
 
 void Workspace::AfterConditionChange() {
     // The rule holds what the list now shows; the panel's counts follow.
-    RuleEntry* rule = SelectedEntryRef();
+    const RuleEntry* rule = SelectedEntry();
     const QString field = conditions_.ConditionsField();
     if (rule && SelectedIsRule() && rule->conditions != field) {
-        rule->conditions = field;
+        SelectedEntryRef()->conditions = field;
         MarkModified();
     }
     RefreshPanel();

@@ -64,7 +64,7 @@ void Workspace::LoadSelectionViews() {
     const NodeKind kind = SelectedKind();
     if (kind != NodeKind::Rule) {
         titleBox_ =
-            kind == NodeKind::Root ? project_.RootCaption(category_) : SelectedEntryRef()->title;
+            kind == NodeKind::Root ? project_.RootCaption(category_) : SelectedEntry()->title;
         conditions_.LoadConditions(QString());
         freeCommands_.Clear();
         choices_.Load(StoredGroupData(project_, category_, selected_));
@@ -73,7 +73,7 @@ void Workspace::LoadSelectionViews() {
         RefreshPanel();
         return;
     }
-    const RuleEntry& rule = *SelectedEntryRef();
+    const RuleEntry& rule = *SelectedEntry();
     titleBox_ = rule.title;
     FillPanelsFromRule(category_, rule, panelState_, options_);
     if (category_ == kResourceCategory)
