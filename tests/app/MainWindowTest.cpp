@@ -288,7 +288,7 @@ TEST_F(MainWindowTest, GroupChoicesAreStoredAsTheyAreTicked) {
     ASSERT_NE(deathmatch, nullptr);
     EXPECT_EQ(deathmatch->text(), QStringLiteral("デスマッチ"));
     QTest::mouseClick(deathmatch, Qt::LeftButton);
-    const QString data = Window().Work().CurrentProject().rootConditions[0].conditionData;
+    const QString data = Window().Work().CurrentProject().settings.rootConditions[0].conditionData;
     EXPECT_TRUE(data.endsWith(QStringLiteral("\\1,0,0,0,0"))) << data.toStdString();
     EXPECT_TRUE(deathmatch->isChecked());
 
@@ -312,7 +312,7 @@ TEST_F(MainWindowTest, GroupChoicesTickThroughTheAccessibilityActions) {
         actions->doAction(QAccessibleActionInterface::toggleAction());
     };
     const auto data = [this] {
-        return Window().Work().CurrentProject().rootConditions[0].conditionData.split(
+        return Window().Work().CurrentProject().settings.rootConditions[0].conditionData.split(
             QLatin1Char('\\'));
     };
 

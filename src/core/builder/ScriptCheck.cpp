@@ -40,8 +40,9 @@ public:
     void Settings() {
         const QString where = QStringLiteral("プロジェクトの設定");
         SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("AIのタイトル"),
-                   project_.title);
-        SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("作者"), project_.author);
+                   project_.settings.title);
+        SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("作者"),
+                   project_.settings.author);
         for (int i = 1; i <= kScriptVariables; ++i)
             Name(where + QStringLiteral("/変数/No.") + QString::number(i), ConstKind::Variable, i);
         for (int i = 1; i <= kScriptTimers; ++i)
@@ -51,7 +52,7 @@ public:
     void StartupRules() {
         for (int slot = 0; slot < 2; ++slot) {
             where_ = QStringLiteral("初期化設定/ルール") + QString::number(slot + 1);
-            const QString& text = project_.startupRules[slot].text;
+            const QString& text = project_.settings.startupRules[slot].text;
             if (const QString c = FirstNonCp932Character(text); !c.isEmpty())
                 Report(QStringLiteral("Shift_JISで書けない文字「%1」があります").arg(c));
             InitTextControls(text);
@@ -71,8 +72,8 @@ public:
         for (int k = 1; k <= kCategoryCount; ++k) {
             const Category& category = project_.CategoryAt(k);
             const QString caption = CategoryCaption(k);
-            const QString& rootScript = project_.rootConditions[k - 1].conditionScript;
-            QString group = category.rootCaption;
+            const QString& rootScript = project_.settings.rootConditions[k - 1].conditionScript;
+            QString group = project_.RootCaption(k);
             const QString* script = &rootScript;
             bool rootChecked = false;
             const RuleEntry* groupEntry = nullptr;
@@ -87,7 +88,7 @@ public:
                 }
                 // A root rule belongs to the root group wherever it stands.
                 const bool root = entry.IsRootRule() || !groupEntry;
-                const QString groupName = Shown(root ? category.rootCaption : group);
+                const QString groupName = Shown(root ? project_.RootCaption(k) : group);
                 if (root ? !rootChecked : !groupChecked) {
                     LoadConditions(caption + QLatin1Char('/') + groupName,
                                    root ? rootScript : *script);

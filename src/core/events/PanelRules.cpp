@@ -154,7 +154,7 @@ QString AutoRenameTitle(int category, const PanelState& panels) {
 QString VariablePickerText(const Project& project, int k) {
     if (k < 1 || k >= kVariableSlots)
         return kNoVariableText;
-    return QString::number(k) + QStringLiteral(": ") + project.variables[k].description;
+    return QString::number(k) + QStringLiteral(": ") + project.settings.variables[k].description;
 }
 
 QList<EventListRow> EventListRows(const QString& actions) {

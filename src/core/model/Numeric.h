@@ -28,10 +28,6 @@ inline constexpr long long kScriptNumberMax = 2147483647LL;
 // the blanks trimmed, or std::nullopt.
 std::optional<QString> ScriptNumber(QStringView text, long long low = kScriptNumberMin,
                                     long long high = kScriptNumberMax);
-inline bool IsScriptNumber(QStringView text, long long low = kScriptNumberMin,
-                           long long high = kScriptNumberMax) {
-    return ScriptNumber(text, low, high).has_value();
-}
 
 // What a refusal tells the user about such a number: "0～100の整数を入力してください".
 QString ScriptNumberHint(long long low = kScriptNumberMin, long long high = kScriptNumberMax);
