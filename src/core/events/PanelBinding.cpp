@@ -41,6 +41,11 @@ bool InUse(const PanelControlRow& row, const PanelState& panels) {
     return !row.inUse || row.inUse(panels);
 }
 
+// Whether the rule of the category keeps the control in a panel field now.
+bool Kept(const PanelControlRow& row, int category, const PanelState& panels) {
+    return row.category == category && row.field && row.panelField != 0 && InUse(row, panels);
+}
+
 // panel1 to panel5 of a rule.
 template <typename Rule> auto* PanelField(Rule& rule, int n) {
     const std::array fields{&rule.panel1, &rule.panel2, &rule.panel3, &rule.panel4, &rule.panel5};
@@ -148,7 +153,7 @@ void WriteControlFields(int category, const PanelState& panels, RuleEntry& rule)
     for (int n = 1; n <= 5; ++n)
         PanelField(rule, n)->clear();
     for (const PanelControlRow& row : PanelControlRows()) {
-        if (row.category != category || !row.field || row.panelField == 0 || !InUse(row, panels))
+        if (!Kept(row, category, panels))
             continue;
         const ControlField field = Peek(row, panels);
         QString& stored = *PanelField(rule, row.panelField);
@@ -165,7 +170,7 @@ void ReadControlFields(int category, const RuleEntry& rule, PanelState& panels) 
     RuleOptions unused;
     // In the order of the rows: a kind is read before the controls it puts in use.
     for (const PanelControlRow& row : PanelControlRows()) {
-        if (row.category != category || !row.field || row.panelField == 0 || !InUse(row, panels))
+        if (!Kept(row, category, panels))
             continue;
         const QString& stored = *PanelField(rule, row.panelField);
         const ControlField field = row.field(panels, unused);
