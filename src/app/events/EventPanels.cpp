@@ -5,14 +5,12 @@
 #include "shell/EditorHost.h"
 #include "workspace/Workspace.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -23,7 +21,7 @@ namespace rw {
 
 namespace {
 
-// A panel's frame; the unit and range panels have no caption.
+// A category's frame, under its caption.
 QGroupBox* Frame(const QString& caption) {
     auto* frame = new QGroupBox(caption);
     return frame;
@@ -62,10 +60,6 @@ QLabel* Labelled(const QString& text, QWidget* control) {
     return label;
 }
 
-QString Text(const char16_t* text) {
-    return text ? QString::fromUtf16(text) : QString();
-}
-
 // The frames' captions; the unit and range panels have none.
 const char16_t* const kPageCaptions[] = {
     u"建物を建設するイベント", u"テクノロジーの研究", nullptr, u"資源", u"攻撃", nullptr};
@@ -75,7 +69,7 @@ const char16_t* const kPageCaptions[] = {
 EventPanels::EventPanels(EditorHost& host, CommandMap& commands, QWidget* parent)
     : QStackedWidget(parent), host_(host) {
     for (int category = 1; category < kFreeCategory; ++category)
-        AddPage(Text(kPageCaptions[category - 1]), MakePanel(category));
+        AddPage(RowText(kPageCaptions[category - 1]), MakePanel(category));
     freeEvents_ = new FreeEventFrame(host, commands);
     AddPage(QStringLiteral("イベント"), freeEvents_);
 }
@@ -208,7 +202,7 @@ QWidget* EventPanels::Make(const PanelControlRow& row) {
     auto* layout = new QHBoxLayout(line);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(control);
-    layout->addWidget(Caption(Text(row.unit)));
+    layout->addWidget(Caption(RowText(row.unit)));
     layout->addStretch();
     return line;
 }
@@ -220,14 +214,14 @@ void EventPanels::AddToForm(QFormLayout* form, const PanelControlRow& row) {
     if (row.kind == ControlKind::Check)
         form->addRow(QString(), control);
     else
-        form->addRow(Caption(Text(row.caption)), control);
+        form->addRow(Caption(RowText(row.caption)), control);
 }
 
 // Along a row: the caption, naming the control after it, then the control.
 void EventPanels::AddToRow(QBoxLayout* line, const PanelControlRow& row) {
     QWidget* control = Make(row);
     if (row.caption && row.kind != ControlKind::Check)
-        line->addWidget(Labelled(Text(row.caption), Control(row.control)));
+        line->addWidget(Labelled(RowText(row.caption), Control(row.control)));
     line->addWidget(control);
 }
 
@@ -240,10 +234,10 @@ void EventPanels::AddWithSpinner(QFormLayout* grid, const PanelControlRow& row) 
     spinnerOf_[int(row.control)] = spinner;
     auto* line = new QHBoxLayout;
     line->addWidget(box);
-    line->addWidget(Caption(Text(row.unit)));
+    line->addWidget(Caption(RowText(row.unit)));
     line->addWidget(spinner);
     line->addStretch();
-    grid->addRow(Labelled(Text(row.caption), box), line);
+    grid->addRow(Labelled(RowText(row.caption), box), line);
 }
 
 // What the chosen range means, under the range panel's head row.

@@ -14,10 +14,6 @@ namespace rw {
 
 namespace {
 
-QString Text(const char16_t* text) {
-    return text ? QString::fromUtf16(text) : QString();
-}
-
 void Change(EditorHost& host, PanelControl control, const QString& value) {
     if (host.Refreshing())
         return;
@@ -92,7 +88,7 @@ QLineEdit* MakeBox(EditorHost& host, const PanelControlRow& row) {
 }
 
 QCheckBox* MakeCheck(EditorHost& host, const PanelControlRow& row) {
-    auto* check = new QCheckBox(Text(row.caption));
+    auto* check = new QCheckBox(RowText(row.caption));
     BindCheck(host, check, row.control);
     return check;
 }
@@ -115,17 +111,17 @@ QWidget* MakeControl(EditorHost& host, const PanelControlRow& row) {
     }
     // A check box is read out by its own text.
     if (row.name || row.kind != ControlKind::Check)
-        control->setAccessibleName(Text(row.name ? row.name : row.caption));
+        control->setAccessibleName(RowText(row.name ? row.name : row.caption));
     if (row.toolTip)
-        control->setToolTip(Text(row.toolTip));
+        control->setToolTip(RowText(row.toolTip));
     return control;
 }
 
 QSpinBox* MakeSpinner(EditorHost& host, const PanelControlRow& row) {
     auto* spinner = new QSpinBox;
-    spinner->setAccessibleName(Text(row.caption) + QStringLiteral("の割合"));
+    spinner->setAccessibleName(RowText(row.caption) + QStringLiteral("の割合"));
     spinner->setRange(int(row.low), int(row.high));
-    spinner->setToolTip(Text(row.toolTip));
+    spinner->setToolTip(RowText(row.toolTip));
     spinner->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     // A number typed into the spinner counts once it is left, as in the
     // box beside it; the arrows count at once.

@@ -80,6 +80,11 @@ struct PanelControlRow {
     bool (*enabled)(const PanelState&) = nullptr;
 };
 
+// A text of a row; none gives the empty text.
+inline QString RowText(const char16_t* text) {
+    return text ? QString::fromUtf16(text) : QString();
+}
+
 // Every control's row, in the order of PanelControl.
 std::span<const PanelControlRow> PanelControlRows();
 const PanelControlRow& ControlRow(PanelControl control);
