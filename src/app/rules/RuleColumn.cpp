@@ -78,31 +78,10 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     });
 
     // One tree per category, as on the tab strip: a tab shown again keeps
-    // its items and only redraws what changed meanwhile.
+    // its items and only redraws what changed meanwhile. A category's tree
+    // is made when the category is first shown.
     trees_ = new QStackedWidget;
-    QList<QWidget*> trees;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        auto* tree = new RuleTree;
-        tree->setObjectName(QStringLiteral("rules.%1").arg(c + 1));
-        tree->setAccessibleName(QStringLiteral("ルール"));
-        connect(tree, &RuleTree::NodeChosen, this, [this](int position) {
-            if (!host_.Refreshing())
-                host_.Do([this, position] { host_.Work().Select(position); });
-        });
-        connect(tree, &RuleTree::DeleteRequested, this, [this] { Delete(); });
-        connect(tree, &RuleTree::PopupRequested, this,
-                [this](const QPoint& at) { menu_->popup(at); });
-        PopupKeys::Install(tree, [this](const QPoint& at) { menu_->popup(at); });
-        trees_->addWidget(tree);
-        trees << tree;
-    }
-    // The editing keys act on the rules while the rule tree has the focus.
-    commands_.BindKey(QStringLiteral("rule.cut"), QKeySequence::Cut, trees);
-    commands_.BindKey(QStringLiteral("rule.copy"), QKeySequence::Copy, trees);
-    commands_.BindKey(QStringLiteral("rule.paste"), QKeySequence::Paste, trees);
-    commands_.BindKey(QStringLiteral("rule.delete"), QKeySequence(Qt::Key_Delete), trees);
-    commands_.BindKey(QStringLiteral("rule.rename"), QKeySequence(Qt::Key_F2), trees);
-    tree_ = static_cast<RuleTree*>(trees_->widget(0));
+    tree_ = TreeOf(1);
 
     titleBox_ = new QLineEdit;
     titleBox_->setObjectName(QStringLiteral("titleBox"));
@@ -124,6 +103,30 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     layout->addWidget(titleBox_);
 }
 
+RuleTree* RuleColumn::TreeOf(int category) {
+    RuleTree*& tree = treeOf_[category - 1];
+    if (tree)
+        return tree;
+    tree = new RuleTree;
+    tree->setObjectName(QStringLiteral("rules.%1").arg(category));
+    tree->setAccessibleName(QStringLiteral("ルール"));
+    connect(tree, &RuleTree::NodeChosen, this, [this](int position) {
+        if (!host_.Refreshing())
+            host_.Do([this, position] { host_.Work().Select(position); });
+    });
+    connect(tree, &RuleTree::DeleteRequested, this, [this] { Delete(); });
+    connect(tree, &RuleTree::PopupRequested, this, [this](const QPoint& at) { menu_->popup(at); });
+    PopupKeys::Install(tree, [this](const QPoint& at) { menu_->popup(at); });
+    // The editing keys act on the rules while the rule tree has the focus.
+    commands_.BindKey(QStringLiteral("rule.cut"), QKeySequence::Cut, {tree});
+    commands_.BindKey(QStringLiteral("rule.copy"), QKeySequence::Copy, {tree});
+    commands_.BindKey(QStringLiteral("rule.paste"), QKeySequence::Paste, {tree});
+    commands_.BindKey(QStringLiteral("rule.delete"), QKeySequence(Qt::Key_Delete), {tree});
+    commands_.BindKey(QStringLiteral("rule.rename"), QKeySequence(Qt::Key_F2), {tree});
+    trees_->addWidget(tree);
+    return tree;
+}
+
 void RuleColumn::Delete() {
     const bool group = host_.Work().SelectedKind() == NodeKind::Group;
     host_.Report([this] { return host_.Work().Delete(); });
@@ -134,7 +137,7 @@ void RuleColumn::Delete() {
 void RuleColumn::Refresh() {
     const Workspace& work = host_.Work();
     const int category = work.CurrentCategory();
-    tree_ = static_cast<RuleTree*>(trees_->widget(category - 1));
+    tree_ = TreeOf(category);
     trees_->setCurrentWidget(tree_);
     tree_->Show(work.Tree(), work.Selected());
 

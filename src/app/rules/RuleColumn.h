@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/Project.h"
+
 #include <QWidget>
+
+#include <array>
 
 class QLineEdit;
 class QMenu;
@@ -31,12 +35,14 @@ public:
     QToolBar* Toolbar() const { return toolbar_; }
 
 private:
+    RuleTree* TreeOf(int category);
     void Delete();
 
     EditorHost& host_;
     CommandMap& commands_;
     QToolBar* toolbar_ = nullptr;
     QStackedWidget* trees_ = nullptr;
+    std::array<RuleTree*, kCategoryCount> treeOf_{}; // made when first shown
     RuleTree* tree_ = nullptr; // the tree of the shown category
     QLineEdit* titleBox_ = nullptr;
     QMenu* menu_ = nullptr;

@@ -61,7 +61,8 @@ public:
     void LookUpGame();
 
     // Every action of the menus, toolbars and pop-ups has a name
-    // ("file.open", "ruleTool.newRule", ...).
+    // ("file.open", "ruleTool.newRule", ...). Asking for one of the rule
+    // page's builds the page.
     QAction* Action(const QString& name) const;
     QMenu* Menu(const QString& name) const;
     QTabBar* Tabs() const { return tabs_; }
@@ -70,12 +71,14 @@ public:
     RuleColumn* RuleArea() const { return ruleColumn_; }
     ConditionTree* Conditions() const;
     GroupChoicesView* GroupView() const { return groupView_; }
-    EventPanels* Panels() const { return eventPanels_; }
-    RuleOptionsBar* Options() const { return options_; }
+    // The rule page's regions, built if no rule has been shown yet.
+    EventPanels* Panels();
+    RuleOptionsBar* Options();
     QLabel* StatusPanel(int number) const { return status_[number - 1]; }
     bool RuleViewShown() const;
-    // The scroll areas around the group choices and the rule page: a
-    // screen too small for either scrolls it rather than cutting it off.
+    // The scroll areas around the group choices and the rule page (nullptr
+    // until a rule has been shown): a screen too small for either scrolls it
+    // rather than cutting it off.
     QScrollArea* GroupPage() const { return groupPage_; }
     QScrollArea* RulePage() const { return rulePage_; }
 
@@ -110,7 +113,7 @@ private:
     void BuildMenuBar();
     void BuildCentre();
     void BuildStatusBar();
-    QWidget* BuildRulePage();
+    QScrollArea* BuildRulePage();
     // Opens the window where it was left, or where it fits the screen.
     void PlaceWindow();
     void RememberWindow() const;
@@ -136,6 +139,7 @@ private:
     RuleColumn* ruleColumn_ = nullptr;
     QSplitter* mainSplitter_ = nullptr;
     QSplitter* ruleSplitter_ = nullptr;
+    QByteArray ruleSplitterState_; // remembered until the rule page is built
     QStackedWidget* detail_ = nullptr;
     GroupChoicesView* groupView_ = nullptr;
     QScrollArea* groupPage_ = nullptr;
