@@ -50,6 +50,8 @@ TEST_F(MainWindowTest, StartsOnTheRootGroupOfTheFirstCategory) {
 TEST_F(MainWindowTest, DecliningTheTemplateFolderTurnsTemplatesOffForTheRun) {
     dialogs_.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     StartWindow(false);
+    // Asked over the window, once it has been painted.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs_.asked.isEmpty(); }));
     ASSERT_EQ(dialogs_.asked.size(), 1);
     EXPECT_EQ(dialogs_.asked[0].text,
               QStringLiteral("テンプレートフォルダがありませんでした作成しますか？\n"
@@ -66,6 +68,7 @@ TEST_F(MainWindowTest, DecliningTheTemplateFolderTurnsTemplatesOffForTheRun) {
 TEST_F(MainWindowTest, AcceptingTheTemplateFolderCreatesIt) {
     dialogs_.answers = {Dialogs::Answer::Yes};
     StartWindow(false);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs_.asked.isEmpty(); }));
     EXPECT_TRUE(QFileInfo(FilePath("Template")).isDir());
     EXPECT_TRUE(Enabled("file.saveTemplate"));
     EXPECT_TRUE(Enabled("file.newFromTemplate"));

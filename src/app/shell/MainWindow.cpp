@@ -303,8 +303,9 @@ void MainWindow::Start() {
     status_[2]->setText(QStringLiteral("Ver") + AboutDialog::kVersion);
     PlaceWindow();
 
-    // The game's AI folder is looked up once the window is on the screen.
-    const bool askTemplateFolder = work_.SetFolders(
+    // The game's AI folder is looked up, and the template folder question
+    // asked, once the window is on the screen.
+    askTemplateFolder_ = work_.SetFolders(
         QString(),
         LocateTemplateFolders(programFolder_, FolderAcceptsFiles(programFolder_),
                               InstalledTemplateFolder(programFolder_),
@@ -313,12 +314,6 @@ void MainWindow::Start() {
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
-    Refresh();
-
-    if (askTemplateFolder)
-        Show(work_.AnswerTemplateFolderQuestion(
-            dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
-            Dialogs::Answer::Yes));
     Refresh();
 }
 
@@ -329,11 +324,23 @@ void MainWindow::LookUpGame() {
     work_.SetAiFolder(game_ ? GameInstallation(*game_).AiFolder() : QString());
 }
 
+void MainWindow::AfterFirstPaint() {
+    LookUpGame();
+    if (!askTemplateFolder_)
+        return;
+    askTemplateFolder_ = false;
+    Report([this] {
+        return work_.AnswerTemplateFolderQuestion(
+            dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
+            Dialogs::Answer::Yes);
+    });
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!gameLookUpPosted_) {
-        gameLookUpPosted_ = true;
-        QTimer::singleShot(0, this, &MainWindow::LookUpGame);
+    if (!firstPaintSeen_) {
+        firstPaintSeen_ = true;
+        QTimer::singleShot(0, this, &MainWindow::AfterFirstPaint);
     }
 }
 

@@ -43,8 +43,9 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up sequence: version panel, the template folder question,
-    // the first category shown. The game's AI folder follows the first paint.
+    // The start-up sequence: version panel, the folders, the first category
+    // shown. The game's AI folder and the template folder question (when the
+    // folder is missing) follow the first paint.
     void Start();
 
     Workspace& Work() override { return work_; }
@@ -117,6 +118,7 @@ private:
     // Opens the window where it was left, or where it fits the screen.
     void PlaceWindow();
     void RememberWindow() const;
+    void AfterFirstPaint();
     void Show(const Notice& notice);
     bool AfterOpen(const Notice& notice, bool opened);
 
@@ -133,7 +135,8 @@ private:
     std::unique_ptr<CommandMap> commands_;
     bool refreshing_ = false;
     bool gameLookedUp_ = false;
-    bool gameLookUpPosted_ = false;
+    bool firstPaintSeen_ = false;
+    bool askTemplateFolder_ = false;
 
     QTabBar* tabs_ = nullptr;
     RuleColumn* ruleColumn_ = nullptr;
