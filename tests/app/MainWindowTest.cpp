@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScrollArea>
 #include <QTreeWidgetItemIterator>
 
 namespace rw {
@@ -101,6 +102,21 @@ TEST_F(MainWindowTest, ToolbarBuildsRulesAndGroups) {
     EXPECT_FALSE(Window().RuleViewShown());
     EXPECT_EQ(Status(2), QString());
     EXPECT_TRUE(Window().Work().IsModified());
+}
+
+// The trees of other categories and the rule page are made when first
+// shown; Tab still leads from a tree to its title box and on to the page.
+TEST_F(MainWindowTest, TabOrderHoldsForWhatIsMadeLate) {
+    StartActiveWindow();
+    ClickTab(3);
+    Trigger("ruleTool.newRule");
+    Window().Rules()->setFocus();
+    QTest::keyClick(Window().Rules(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Window().TitleBox());
+    QTest::keyClick(Window().TitleBox(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(Window().RulePage()->isAncestorOf(QApplication::focusWidget()))
+        << QApplication::focusWidget()->metaObject()->className();
 }
 
 TEST_F(MainWindowTest, RootGroupCannotBeDeleted) {

@@ -124,6 +124,10 @@ RuleTree* RuleColumn::TreeOf(int category) {
     commands_.BindKey(QStringLiteral("rule.delete"), QKeySequence(Qt::Key_Delete), {tree});
     commands_.BindKey(QStringLiteral("rule.rename"), QKeySequence(Qt::Key_F2), {tree});
     trees_->addWidget(tree);
+    // Made late, it would come last in the tab order; the trees stand
+    // together before the title box.
+    if (category != 1)
+        QWidget::setTabOrder(treeOf_[0], tree);
     return tree;
 }
 
