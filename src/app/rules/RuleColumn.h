@@ -43,7 +43,7 @@ private:
     QToolBar* toolbar_ = nullptr;
     QStackedWidget* trees_ = nullptr;
     std::array<RuleTree*, kCategoryCount> treeOf_{}; // made when first shown
-    RuleTree* tree_ = nullptr; // the tree of the shown category
+    RuleTree* tree_ = nullptr;                       // the tree of the shown category
     QLineEdit* titleBox_ = nullptr;
     QMenu* menu_ = nullptr;
     int shownCategory_ = 0;

@@ -53,7 +53,8 @@ public:
     }
 
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        if (state != QIcon::Off || !(mode == QIcon::Normal || (mode == QIcon::Selected && selected_)))
+        if (state != QIcon::Off ||
+            !(mode == QIcon::Normal || (mode == QIcon::Selected && selected_)))
             return {};
         return {QSize(16, 16), QSize(32, 32)};
     }
@@ -66,14 +67,15 @@ public:
         if (const auto found = made_.constFind(key); found != made_.cend())
             return *found;
         const bool own = mode == QIcon::Normal || (mode == QIcon::Selected && selected_);
-        QPixmap pixmap = Render(mode == QIcon::Selected && selected_ ? selected_ : normal_,
-                               Side(size));
+        QPixmap pixmap =
+            Render(mode == QIcon::Selected && selected_ ? selected_ : normal_, Side(size));
         if (pixmap.size() != actual)
             pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (!own) {
             QStyleOption option;
             option.palette = QGuiApplication::palette();
-            const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            const QPixmap styled =
+                QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
             if (!styled.isNull())
                 pixmap = styled;
         }
@@ -85,16 +87,15 @@ public:
         return pixmap(size, mode, state);
     }
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
         const QPaintDevice* device = painter->device();
         const qreal ratio = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
         painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
 private:
-    static int Side(const QSize& size) {
-        return size.width() * size.height() <= 16 * 16 ? 16 : 32;
-    }
+    static int Side(const QSize& size) { return size.width() * size.height() <= 16 * 16 ? 16 : 32; }
 
     Draw normal_;
     Draw selected_;

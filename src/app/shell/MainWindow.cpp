@@ -268,6 +268,9 @@ QAction* MainWindow::Action(const QString& name) const {
 
 QMenu* MainWindow::Menu(const QString& name) const {
     QMenu* menu = findChild<QMenu*>(name);
+    // The condition menu's frame joins the window with the rule page.
+    if (!menu && !rulePage_ && conditionFrame_)
+        menu = conditionFrame_->findChild<QMenu*>(name);
     if (!menu && !rulePage_ && detail_) {
         const_cast<MainWindow*>(this)->BuildRulePage();
         menu = findChild<QMenu*>(name);
