@@ -78,8 +78,8 @@ public:
     QLabel* StatusPanel(int number) const { return status_[number - 1]; }
     bool RuleViewShown() const;
     // The scroll areas around the group choices and the rule page (nullptr
-    // until a rule has been shown): a screen too small for either scrolls it
-    // rather than cutting it off.
+    // until the page is first needed): a screen too small for either scrolls
+    // it rather than cutting it off.
     QScrollArea* GroupPage() const { return groupPage_; }
     QScrollArea* RulePage() const { return rulePage_; }
 
