@@ -15,10 +15,11 @@
 namespace rw {
 
 RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
-    : QWidget(parent), host_(host) {
+    : QWidget(parent), host_(host), commands_(commands) {
     menu_ = commands.Menu(QStringLiteral("menu.rule"));
     toolbar_ = commands.Toolbar(QStringLiteral("toolbar.rules"));
-    BuildTrees(commands);
+    trees_ = new QStackedWidget;
+    tree_ = TreeOf(1);
     BuildTitleBox();
 
     auto* layout = new QVBoxLayout(this);
@@ -30,28 +31,30 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
 }
 
 // One tree per category, as on the tab strip: a tab shown again keeps its
-// items and only redraws what changed meanwhile.
-void RuleColumn::BuildTrees(CommandMap& commands) {
-    trees_ = new QStackedWidget;
-    QList<QWidget*> trees;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        auto* tree = new RuleTree;
-        tree->setObjectName(QStringLiteral("rules.%1").arg(c + 1));
-        tree->setAccessibleName(QStringLiteral("ルール"));
-        connect(tree, &RuleTree::NodeChosen, this, [this](int position) {
-            if (!host_.Refreshing())
-                host_.Do([this, position] { host_.Work().Select(position); });
-        });
-        connect(tree, &RuleTree::DeleteRequested, this, [this] { DeleteSelected(); });
-        connect(tree, &RuleTree::PopupRequested, this,
-                [this](const QPoint& at) { menu_->popup(at); });
-        PopupKeys::Install(tree, [this](const QPoint& at) { menu_->popup(at); });
-        trees_->addWidget(tree);
-        trees << tree;
-    }
+// items and only redraws what changed meanwhile. A category's tree is made
+// when the category is first shown.
+RuleTree* RuleColumn::TreeOf(int category) {
+    RuleTree*& tree = treeOf_[category - 1];
+    if (tree)
+        return tree;
+    tree = new RuleTree;
+    tree->setObjectName(QStringLiteral("rules.%1").arg(category));
+    tree->setAccessibleName(QStringLiteral("ルール"));
+    connect(tree, &RuleTree::NodeChosen, this, [this](int position) {
+        if (!host_.Refreshing())
+            host_.Do([this, position] { host_.Work().Select(position); });
+    });
+    connect(tree, &RuleTree::DeleteRequested, this, [this] { DeleteSelected(); });
+    connect(tree, &RuleTree::PopupRequested, this, [this](const QPoint& at) { menu_->popup(at); });
+    PopupKeys::Install(tree, [this](const QPoint& at) { menu_->popup(at); });
     // The editing keys act on the rules while the rule tree has the focus.
-    commands.BindKeys(KeyScope::RuleTrees, trees);
-    tree_ = static_cast<RuleTree*>(trees_->widget(0));
+    commands_.BindKeys(KeyScope::RuleTrees, {tree});
+    trees_->addWidget(tree);
+    // Made late, it would come last in the tab order; the trees stand
+    // together before the title box.
+    if (category != 1)
+        QWidget::setTabOrder(treeOf_[0], tree);
+    return tree;
 }
 
 void RuleColumn::BuildTitleBox() {
@@ -83,7 +86,7 @@ void RuleColumn::StartRename() {
 void RuleColumn::Refresh() {
     const Workspace& work = host_.Work();
     const int category = work.CurrentCategory();
-    tree_ = static_cast<RuleTree*>(trees_->widget(category - 1));
+    tree_ = TreeOf(category);
     trees_->setCurrentWidget(tree_);
     tree_->Show(work.Tree(), work.Selected());
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/Project.h"
+
 #include <QWidget>
+
+#include <array>
 
 class QLineEdit;
 class QMenu;
@@ -36,13 +40,15 @@ public:
     QToolBar* Toolbar() const { return toolbar_; }
 
 private:
-    void BuildTrees(CommandMap& commands);
+    RuleTree* TreeOf(int category);
     void BuildTitleBox();
 
     EditorHost& host_;
+    CommandMap& commands_;
     QToolBar* toolbar_ = nullptr;
     QStackedWidget* trees_ = nullptr;
-    RuleTree* tree_ = nullptr; // the tree of the shown category
+    std::array<RuleTree*, kCategoryCount> treeOf_{}; // made when first shown
+    RuleTree* tree_ = nullptr;                       // the tree of the shown category
     QLineEdit* titleBox_ = nullptr;
     QMenu* menu_ = nullptr;
     int shownCategory_ = 0;

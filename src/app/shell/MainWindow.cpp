@@ -56,6 +56,16 @@ QScrollArea* Scrolled(QWidget* page) {
     return area;
 }
 
+// A toolbar narrower than its buttons hides some behind a "»" menu; these
+// hold commands found nowhere else, so they keep their full width and the
+// page around them scrolls instead.
+void KeepToolsWhole(QWidget* page) {
+    for (QToolBar* bar : page->findChildren<QToolBar*>()) {
+        bar->ensurePolished();
+        bar->setMinimumWidth(bar->sizeHint().width());
+    }
+}
+
 // The wait cursor for the length of a scope.
 class WaitCursor {
 public:
@@ -75,13 +85,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QString programFolder, std::unique_ptr<
     BuildCentre();
     BuildMenuBar();
     BuildStatusBar();
-    // A toolbar narrower than its buttons hides some behind a "»" menu;
-    // these hold commands found nowhere else, so they keep their full width
-    // and the page around them scrolls instead.
-    for (QToolBar* bar : centralWidget()->findChildren<QToolBar*>()) {
-        bar->ensurePolished();
-        bar->setMinimumWidth(bar->sizeHint().width());
-    }
+    KeepToolsWhole(centralWidget());
     resize(kPreferredSize);
 }
 
@@ -90,6 +94,8 @@ MainWindow::~MainWindow() {
     // still there; nothing they report then reaches it.
     refreshing_ = true;
     delete takeCentralWidget();
+    if (!rulePage_)
+        delete conditionFrame_;
     if (dialogs_.Parent() == this)
         dialogs_.SetParent(nullptr);
 }
@@ -129,10 +135,11 @@ void MainWindow::BuildCentre() {
                 choicesPopup_->popup(at);
             });
     groupPage_ = Scrolled(groupView_);
-    rulePage_ = Scrolled(BuildRulePage());
+    // The condition menu is on the menu bar from the start; the rest of the
+    // rule page waits until a rule is first shown.
+    conditionFrame_ = new ConditionFrame(*this, *commands_);
     detail_ = new QStackedWidget;
     detail_->addWidget(groupPage_);
-    detail_->addWidget(rulePage_);
 
     auto* split = new QSplitter(Qt::Horizontal);
     mainSplitter_ = split;
@@ -153,9 +160,12 @@ void MainWindow::BuildCentre() {
     setCentralWidget(centre);
 }
 
-// Conditions above the event panel, the rule options below both.
-QWidget* MainWindow::BuildRulePage() {
-    conditionFrame_ = new ConditionFrame(*this, *commands_);
+// Conditions above the event panel, the rule options below both. Built when
+// a rule is first shown (or one of its commands is asked for by name): a
+// start-up that shows a group need not pay for it.
+QScrollArea* MainWindow::BuildRulePage() {
+    if (rulePage_)
+        return rulePage_;
     eventPanels_ = new EventPanels(*this, *commands_);
     options_ = new RuleOptionsBar(*this);
 
@@ -172,7 +182,11 @@ QWidget* MainWindow::BuildRulePage() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split, 1);
     layout->addWidget(options_);
-    return page;
+    KeepToolsWhole(page);
+    rulePage_ = Scrolled(page);
+    detail_->addWidget(rulePage_);
+    split->restoreState(ruleSplitterState_);
+    return rulePage_;
 }
 
 void MainWindow::BuildStatusBar() {
@@ -192,7 +206,23 @@ QAction* MainWindow::Action(const QString& name) const {
 }
 
 QMenu* MainWindow::Menu(const QString& name) const {
-    return findChild<QMenu*>(name);
+    QMenu* menu = findChild<QMenu*>(name);
+    // A pop-up of the rule page is made with the page.
+    if (!menu && !rulePage_ && detail_) {
+        const_cast<MainWindow*>(this)->BuildRulePage();
+        menu = findChild<QMenu*>(name);
+    }
+    return menu;
+}
+
+EventPanels* MainWindow::Panels() {
+    BuildRulePage();
+    return eventPanels_;
+}
+
+RuleOptionsBar* MainWindow::Options() {
+    BuildRulePage();
+    return options_;
 }
 
 RuleTree* MainWindow::Rules() const {
@@ -213,8 +243,9 @@ void MainWindow::Start() {
     status_[2]->setText(QStringLiteral("Ver") + AboutDialog::kVersion);
     PlaceWindow();
 
-    // The game's AI folder is looked up once the window is on the screen.
-    const bool askTemplateFolder = work_.SetFolders(
+    // The game's AI folder is looked up, and the template folder question
+    // asked, once the window is on the screen.
+    askTemplateFolder_ = work_.SetFolders(
         QString(),
         LocateTemplateFolders(programFolder_, FolderAcceptsFiles(programFolder_),
                               InstalledTemplateFolder(programFolder_),
@@ -223,12 +254,6 @@ void MainWindow::Start() {
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
-    Refresh();
-
-    if (askTemplateFolder)
-        Show(work_.AnswerTemplateFolderQuestion(
-            dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
-            Dialogs::Answer::Yes));
     Refresh();
 }
 
@@ -239,11 +264,23 @@ void MainWindow::LookUpGame() {
     work_.SetAiFolder(game_ ? GameInstallation(*game_).AiFolder() : QString());
 }
 
+void MainWindow::AfterFirstPaint() {
+    LookUpGame();
+    if (!askTemplateFolder_)
+        return;
+    askTemplateFolder_ = false;
+    Report([this] {
+        return work_.AnswerTemplateFolderQuestion(
+            dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
+            Dialogs::Answer::Yes);
+    });
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!gameLookUpPosted_) {
-        gameLookUpPosted_ = true;
-        QTimer::singleShot(0, this, &MainWindow::LookUpGame);
+    if (!firstPaintSeen_) {
+        firstPaintSeen_ = true;
+        QTimer::singleShot(0, this, &MainWindow::AfterFirstPaint);
     }
 }
 
@@ -268,7 +305,9 @@ void MainWindow::PlaceWindow() {
     if (memory.maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
     mainSplitter_->restoreState(memory.mainSplitter);
-    ruleSplitter_->restoreState(memory.ruleSplitter);
+    ruleSplitterState_ = memory.ruleSplitter;
+    if (ruleSplitter_)
+        ruleSplitter_->restoreState(ruleSplitterState_);
 }
 
 void MainWindow::RememberWindow() const {
@@ -287,7 +326,7 @@ void MainWindow::RememberWindow() const {
                                 frame.right() - client.right(), frame.bottom() - client.bottom());
     }
     memory.mainSplitter = mainSplitter_->saveState();
-    memory.ruleSplitter = ruleSplitter_->saveState();
+    memory.ruleSplitter = ruleSplitter_ ? ruleSplitter_->saveState() : ruleSplitterState_;
     SaveWindowMemory(memory);
 }
 
@@ -307,7 +346,7 @@ void MainWindow::Show(const Notice& notice) {
 }
 
 bool MainWindow::RuleViewShown() const {
-    return detail_->currentWidget() == rulePage_;
+    return rulePage_ && detail_->currentWidget() == rulePage_;
 }
 
 void MainWindow::Refresh() {
@@ -320,14 +359,15 @@ void MainWindow::Refresh() {
         tabs_->setCurrentIndex(category - 1);
     ruleColumn_->Refresh();
     if (work_.SelectedKind() == NodeKind::Rule) {
-        detail_->setCurrentWidget(rulePage_);
+        detail_->setCurrentWidget(BuildRulePage());
         conditionFrame_->Refresh();
         options_->Refresh();
     } else {
         detail_->setCurrentWidget(groupPage_);
         groupView_->Show(work_.Choices());
     }
-    eventPanels_->Refresh();
+    if (eventPanels_)
+        eventPanels_->Refresh();
     commands_->Refresh(CommandStates::Read(work_));
     status_[0]->setText(work_.RuleCountText());
     status_[1]->setText(work_.CommandCountText());
