@@ -7,6 +7,9 @@
 // `--child window PROGRAM_FOLDER [FILE]`, the folder holding its templates. Both
 // children start the same way (the same program, libraries and platform);
 // the window child goes through the editor's own start-up as main() does.
+// The platform is the offscreen one unless QT_QPA_PLATFORM says otherwise:
+// `xvfb-run -a env QT_QPA_PLATFORM=xcb bench_startup` measures windows mapped
+// on an X server, whose own work then weighs on both sides.
 
 #include "core/builder/BuilderTestUtil.h"
 

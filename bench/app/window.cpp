@@ -70,6 +70,22 @@ void BM_StartUp(benchmark::State& state) {
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
 
+// A new window's first rule: the rule page is made then, and painted.
+void BM_FirstRuleShown(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = Shared().MakeWindow();
+        QAction* newRule = window->Action(QStringLiteral("ruleTool.newRule"));
+        state.ResumeTiming();
+        newRule->trigger();
+        QApplication::processEvents();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstRuleShown)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 void BM_SwitchToLargeTab(benchmark::State& state) {
     rw::MainWindow& window = Shared().Large();
     for (auto _ : state) {

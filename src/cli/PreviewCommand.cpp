@@ -35,7 +35,8 @@ int RunPreview(const QStringList& args) {
     const std::optional<Project> project = LoadForCommand(line.File());
     if (!project)
         return 1;
-    const int size = BuildCategoryTree(project->CategoryAt(category)).Size();
+    const int size =
+        BuildCategoryTree(project->CategoryAt(category), project->RootCaption(category)).Size();
     if (position > size) {
         Err(QStringLiteral("category %1 has no tree position %2 (it has %3)\n")
                 .arg(category)

@@ -148,9 +148,9 @@ TEST_F(BuilderWindowsTest, ProjectSettingsEditTheProjectAndRefillTheVariablePick
         return int(QDialog::Accepted);
     };
     Trigger("settings.project");
-    EXPECT_EQ(CurrentProject().variables[3].description, QStringLiteral("gold"));
-    EXPECT_EQ(CurrentProject().timers[1].name, QStringLiteral("TIMER_1X"));
-    EXPECT_EQ(CurrentProject().title, QStringLiteral("強いAI"));
+    EXPECT_EQ(CurrentProject().settings.variables[3].description, QStringLiteral("gold"));
+    EXPECT_EQ(CurrentProject().settings.timers[1].name, QStringLiteral("TIMER_1X"));
+    EXPECT_EQ(CurrentProject().settings.title, QStringLiteral("強いAI"));
     EXPECT_TRUE(window_->Work().IsModified());
     bool found = false;
     for (QComboBox* picker : window_->findChildren<QComboBox*>())
@@ -168,7 +168,7 @@ TEST_F(BuilderWindowsTest, ProjectSettingsRefuseANameTheScriptCannotCarry) {
         name->selectAll();
         QTest::keyClicks(name, QStringLiteral("MY VAR"));
         // "MY" was a sound name on the way; the blank is not stored.
-        EXPECT_EQ(CurrentProject().variables[1].constName, QStringLiteral("MY"));
+        EXPECT_EQ(CurrentProject().settings.variables[1].constName, QStringLiteral("MY"));
         EXPECT_FALSE(settings->NameProblem(0)->text().isEmpty());
         QTest::keyClick(name, Qt::Key_Return);
         EXPECT_EQ(name->text(), QStringLiteral("MEMORY_1"));
@@ -181,7 +181,7 @@ TEST_F(BuilderWindowsTest, ProjectSettingsRefuseANameTheScriptCannotCarry) {
         return int(QDialog::Accepted);
     };
     Trigger("settings.project");
-    EXPECT_EQ(CurrentProject().variables[1].constName, QStringLiteral("MEMORY_1"));
+    EXPECT_EQ(CurrentProject().settings.variables[1].constName, QStringLiteral("MEMORY_1"));
     ASSERT_EQ(dialogs_.informed.size(), 2);
     EXPECT_EQ(dialogs_.informed[0].text,
               QStringLiteral("名前は英字で始め、英字・数字・「-」・「_」だけで付けてください"));
@@ -190,7 +190,7 @@ TEST_F(BuilderWindowsTest, ProjectSettingsRefuseANameTheScriptCannotCarry) {
 }
 
 TEST_F(BuilderWindowsTest, InitSettingsApplyOnOkOnly) {
-    const StartupRule before = CurrentProject().startupRules[0];
+    const StartupRule before = CurrentProject().settings.startupRules[0];
     dialogs_.onRun = [&](QDialog& dialog) {
         auto* init = qobject_cast<InitSettingsDialog*>(&dialog);
         if (!init)
@@ -199,7 +199,7 @@ TEST_F(BuilderWindowsTest, InitSettingsApplyOnOkOnly) {
         return int(QDialog::Rejected);
     };
     Trigger("settings.startup");
-    EXPECT_EQ(CurrentProject().startupRules[0], before);
+    EXPECT_EQ(CurrentProject().settings.startupRules[0], before);
 
     dialogs_.onRun = [&](QDialog& dialog) {
         auto* init = qobject_cast<InitSettingsDialog*>(&dialog);
@@ -211,9 +211,10 @@ TEST_F(BuilderWindowsTest, InitSettingsApplyOnOkOnly) {
         return dialog.result();
     };
     Trigger("settings.startup");
-    EXPECT_EQ(CurrentProject().startupRules[0].options, QStringLiteral("1,-1,0,15"));
-    EXPECT_EQ(CurrentProject().startupRules[1].options, QStringLiteral("0,0,1,-1,20,20,20"));
-    EXPECT_FALSE(CurrentProject().startupRules[1].text.contains(
+    EXPECT_EQ(CurrentProject().settings.startupRules[0].options, QStringLiteral("1,-1,0,15"));
+    EXPECT_EQ(CurrentProject().settings.startupRules[1].options,
+              QStringLiteral("0,0,1,-1,20,20,20"));
+    EXPECT_FALSE(CurrentProject().settings.startupRules[1].text.contains(
         QStringLiteral("sn-task-ungrouped-soldiers")));
 }
 

@@ -288,6 +288,18 @@ TEST_F(DesktopMannersTest, InstalledProgramOffersTheDocumentsFolderAndRemembersA
               (QStringList{documents, QDir::toNativeSeparators(chosen) + QDir::separator()}));
 }
 
+// A command the table describes but no menu, toolbar or key offers is out
+// of the user's reach.
+TEST_F(DesktopMannersTest, EveryCommandIsOfferedByAMenuAToolbarOrAKey) {
+    window_->Panels(); // the rule page places its own toolbars and pop-ups
+    for (const QAction* action : window_->findChildren<QAction*>()) {
+        if (action->objectName().contains(u'.')) {
+            EXPECT_FALSE(action->associatedObjects().isEmpty())
+                << action->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(DesktopMannersTest, EveryMenuItemHasAMnemonicAndTheAboutBoxNoPlaceholder) {
     // The operator keywords are words of the script; they stay as they are.
     const QStringList bare{"AND", "OR", "NAND", "NOR", "XOR", "XNOR", "(なし)"};

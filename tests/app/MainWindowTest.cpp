@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScrollArea>
 #include <QTreeWidgetItemIterator>
 
 namespace rw {
@@ -50,6 +51,8 @@ TEST_F(MainWindowTest, StartsOnTheRootGroupOfTheFirstCategory) {
 TEST_F(MainWindowTest, DecliningTheTemplateFolderTurnsTemplatesOffForTheRun) {
     dialogs_.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
     StartWindow(false);
+    // Asked over the window, once it has been painted.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs_.asked.isEmpty(); }));
     ASSERT_EQ(dialogs_.asked.size(), 1);
     EXPECT_EQ(dialogs_.asked[0].text,
               QStringLiteral("テンプレートフォルダがありませんでした作成しますか？\n"
@@ -66,6 +69,7 @@ TEST_F(MainWindowTest, DecliningTheTemplateFolderTurnsTemplatesOffForTheRun) {
 TEST_F(MainWindowTest, AcceptingTheTemplateFolderCreatesIt) {
     dialogs_.answers = {Dialogs::Answer::Yes};
     StartWindow(false);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs_.asked.isEmpty(); }));
     EXPECT_TRUE(QFileInfo(FilePath("Template")).isDir());
     EXPECT_TRUE(Enabled("file.saveTemplate"));
     EXPECT_TRUE(Enabled("file.newFromTemplate"));
@@ -98,6 +102,21 @@ TEST_F(MainWindowTest, ToolbarBuildsRulesAndGroups) {
     EXPECT_FALSE(Window().RuleViewShown());
     EXPECT_EQ(Status(2), QString());
     EXPECT_TRUE(Window().Work().IsModified());
+}
+
+// The trees of other categories and the rule page are made when first
+// shown; Tab still leads from a tree to its title box and on to the page.
+TEST_F(MainWindowTest, TabOrderHoldsForWhatIsMadeLate) {
+    StartActiveWindow();
+    ClickTab(3);
+    Trigger("ruleTool.newRule");
+    Window().Rules()->setFocus();
+    QTest::keyClick(Window().Rules(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Window().TitleBox());
+    QTest::keyClick(Window().TitleBox(), Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_TRUE(Window().RulePage()->isAncestorOf(QApplication::focusWidget()))
+        << QApplication::focusWidget()->metaObject()->className();
 }
 
 TEST_F(MainWindowTest, RootGroupCannotBeDeleted) {
@@ -288,7 +307,7 @@ TEST_F(MainWindowTest, GroupChoicesAreStoredAsTheyAreTicked) {
     ASSERT_NE(deathmatch, nullptr);
     EXPECT_EQ(deathmatch->text(), QStringLiteral("デスマッチ"));
     QTest::mouseClick(deathmatch, Qt::LeftButton);
-    const QString data = Window().Work().CurrentProject().rootConditions[0].conditionData;
+    const QString data = Window().Work().CurrentProject().settings.rootConditions[0].conditionData;
     EXPECT_TRUE(data.endsWith(QStringLiteral("\\1,0,0,0,0"))) << data.toStdString();
     EXPECT_TRUE(deathmatch->isChecked());
 
@@ -312,7 +331,7 @@ TEST_F(MainWindowTest, GroupChoicesTickThroughTheAccessibilityActions) {
         actions->doAction(QAccessibleActionInterface::toggleAction());
     };
     const auto data = [this] {
-        return Window().Work().CurrentProject().rootConditions[0].conditionData.split(
+        return Window().Work().CurrentProject().settings.rootConditions[0].conditionData.split(
             QLatin1Char('\\'));
     };
 
@@ -342,6 +361,7 @@ TEST_F(MainWindowTest, GroupChoicesTickThroughTheAccessibilityActions) {
 // of all categories included, has a name a screen reader can say.
 TEST_F(MainWindowTest, EveryInputHasAName) {
     StartWindow();
+    Window().Panels(); // the rule page, made when first needed
     EXPECT_EQ(UnnamedInputs(&Window()), QStringList());
 }
 

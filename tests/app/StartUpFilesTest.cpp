@@ -39,7 +39,7 @@ protected:
     QString Path(const char* name) const { return folder_.filePath(QString::fromUtf8(name)); }
     static Project Titled(const QString& title, int rules) {
         Project project = InitialProject();
-        project.title = title;
+        project.settings.title = title;
         for (int i = 0; i < rules; ++i)
             project.CategoryAt(1).entries << NewRuleEntry(1, QStringLiteral("100"));
         return project;
@@ -75,7 +75,8 @@ TEST_F(StartUpFilesTest, InstalledProgramListsItsTemplatesAndSavesIntoTheUsersFo
     Trigger("file.saveTemplate");
     EXPECT_TRUE(dialogs_.informed.isEmpty()) << dialogs_.informed.value(0).text.toStdString();
     EXPECT_TRUE(QFileInfo::exists(user + QStringLiteral("標準.aitmp")));
-    EXPECT_EQ(LoadTemplate(shipped, QStringLiteral("標準")).project->title, QStringLiteral("標準"));
+    EXPECT_EQ(LoadTemplate(shipped, QStringLiteral("標準")).project->settings.title,
+              QStringLiteral("標準"));
 
     // Both folders are offered; the user's template of the same name wins.
     ASSERT_TRUE(SaveTemplate(Titled(QStringLiteral("別"), 1), shipped, QStringLiteral("別")).ok);
@@ -93,7 +94,7 @@ TEST_F(StartUpFilesTest, InstalledProgramListsItsTemplatesAndSavesIntoTheUsersFo
     };
     Trigger("file.newFromTemplate");
     EXPECT_EQ(listed, (QStringList{QStringLiteral("別"), QStringLiteral("標準")}));
-    EXPECT_EQ(window_->Work().CurrentProject().title, QStringLiteral("新しいAI"));
+    EXPECT_EQ(window_->Work().CurrentProject().settings.title, QStringLiteral("新しいAI"));
 }
 
 TEST_F(StartUpFilesTest, FileNamedAtStartOpensAndABadOneLeavesTheNewProject) {
@@ -103,7 +104,7 @@ TEST_F(StartUpFilesTest, FileNamedAtStartOpensAndABadOneLeavesTheNewProject) {
     StartWindow();
     EXPECT_TRUE(window_->OpenFile(good));
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("二つのルール.rwp[*] – Rulewright"));
-    EXPECT_EQ(window_->Work().CurrentProject().title, QStringLiteral("開く"));
+    EXPECT_EQ(window_->Work().CurrentProject().settings.title, QStringLiteral("開く"));
     EXPECT_EQ(window_->Rules()->topLevelItem(0)->childCount(), 2);
     EXPECT_TRUE(dialogs_.informed.isEmpty());
 
@@ -118,7 +119,7 @@ TEST_F(StartUpFilesTest, FileNamedAtStartOpensAndABadOneLeavesTheNewProject) {
     ASSERT_EQ(dialogs_.informed.size(), 1);
     EXPECT_EQ(dialogs_.informed[0], CorruptFileNotice());
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("Rulewright[*]"));
-    EXPECT_EQ(window_->Work().CurrentProject().title, QStringLiteral("新しいAI"));
+    EXPECT_EQ(window_->Work().CurrentProject().settings.title, QStringLiteral("新しいAI"));
 
     EXPECT_FALSE(window_->OpenFile(Path("missing.rwp")));
     EXPECT_EQ(dialogs_.informed.value(1), FileNotFoundNotice());

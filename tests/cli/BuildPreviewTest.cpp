@@ -112,7 +112,7 @@ TEST_F(BuildPreviewCli, BuildWarnsOfTheChecksFindingsAndStrictRefuses) {
     const QString path = dir_.filePath("warned.rwp");
     ASSERT_TRUE(SaveProjectFile(p, path, false).ok);
     const QString warning =
-        QStringLiteral("警告: 建物/") + p.CategoryAt(1).rootCaption +
+        QStringLiteral("警告: 建物/") + p.RootCaption(1) +
         QStringLiteral("/家: イベントの行「(build house) house ;家」の「house」は"
                        "書き出されません\n");
 

@@ -20,17 +20,18 @@ using test::Rule;
 // A project holding every kind of problem the check knows.
 Project Crafted() {
     Project p = InitialProject();
-    p.title = QStringLiteral("悪いAI\r\n");
-    p.variables[1].constName = QStringLiteral("MY VAR");
-    p.variables[2].constName = QStringLiteral("兵数");
-    p.variables[3].constName = QStringLiteral("GOAL(3)");
-    p.variables[4].constName.clear();
-    p.variables[5].constName = QStringLiteral("MEMORY_6");
-    p.variables[7].constName = QStringLiteral("food");
-    p.timers[2].name = QStringLiteral("2ND");
-    p.startupRules[1].text.replace(QStringLiteral("sn-maximum-gold-drop-distance 20"),
-                                   QStringLiteral("sn-maximum-gold-drop-distance 20.5"));
-    p.rootConditions[1].conditionScript = QStringLiteral("#load-if-defined SCANDINAVIA-MAP\r\n");
+    p.settings.title = QStringLiteral("悪いAI\r\n");
+    p.settings.variables[1].constName = QStringLiteral("MY VAR");
+    p.settings.variables[2].constName = QStringLiteral("兵数");
+    p.settings.variables[3].constName = QStringLiteral("GOAL(3)");
+    p.settings.variables[4].constName.clear();
+    p.settings.variables[5].constName = QStringLiteral("MEMORY_6");
+    p.settings.variables[7].constName = QStringLiteral("food");
+    p.settings.timers[2].name = QStringLiteral("2ND");
+    p.settings.startupRules[1].text.replace(QStringLiteral("sn-maximum-gold-drop-distance 20"),
+                                            QStringLiteral("sn-maximum-gold-drop-distance 20.5"));
+    p.settings.rootConditions[1].conditionScript =
+        QStringLiteral("#load-if-defined SCANDINAVIA-MAP\r\n");
 
     const QString fact = QStringLiteral("0;a;k,true\r\n");
     p.CategoryAt(1).entries

@@ -65,7 +65,7 @@ TEST_F(DumpPack, RefusedInputExitsWithOneAndSaysWhere) {
     EXPECT_FALSE(QFile::exists(Path("x.rwp")));
 
     Project emoji = InitialProject();
-    emoji.author = QStringLiteral("\U0001F600");
+    emoji.settings.author = QStringLiteral("\U0001F600");
     const QString unsavable = WriteFile(QStringLiteral("emoji.json"), ProjectToJson(emoji, false));
     run = Cli({QStringLiteral("pack"), unsavable, QStringLiteral("-o"), Path("y.rwp")});
     EXPECT_EQ(run.code, 1);

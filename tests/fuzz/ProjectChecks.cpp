@@ -77,7 +77,7 @@ void CheckScript(const Project& project) {
 void CheckPreviews(const Project& project) {
     Project copy = project;
     for (int c = 1; c <= kCategoryCount; ++c) {
-        const int nodes = BuildCategoryTree(copy.CategoryAt(c)).Size();
+        const int nodes = BuildCategoryTree(copy.CategoryAt(c), copy.RootCaption(c)).Size();
         for (int position = 1; position <= nodes; ++position) {
             const PreviewText plain = PreviewCommand(copy, c, position, false);
             FUZZ_CHECK(!plain.coloured && CleanLines(plain.content));

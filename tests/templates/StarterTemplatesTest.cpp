@@ -67,7 +67,7 @@ TEST_P(StarterTemplateTest, SourceIsWhatTheEditorMakesOfTheRecipe) {
 // limits: a title that says what it does, at most 16 commands.
 TEST_P(StarterTemplateTest, RulesHaveTitlesAndFitTheCommandLimit) {
     const Project& project = Recipe().project;
-    EXPECT_EQ(project.title, Recipe().name);
+    EXPECT_EQ(project.settings.title, Recipe().name);
     int rules = 0;
     QStringList titles;
     for (int k = 1; k <= kCategoryCount; ++k) {

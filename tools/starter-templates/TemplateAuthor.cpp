@@ -41,7 +41,7 @@ TemplateAuthor::TemplateAuthor(const QString& title) {
     // Titles are given by the recipe, not by the last choice made.
     if (work_.AutoRename())
         work_.ToggleAutoRename();
-    work_.SetHeader(title, work_.CurrentProject().author);
+    work_.SetHeader(title, work_.CurrentProject().settings.author);
 }
 
 const Project& TemplateAuthor::Finish() {

@@ -27,8 +27,8 @@ ProjectSettingsDialog::ProjectSettingsDialog(Workspace& work, Dialogs& dialogs, 
 
     auto* header = new QWidget;
     auto* form = new QFormLayout(header);
-    title_ = new QLineEdit(work_.CurrentProject().title);
-    author_ = new QLineEdit(work_.CurrentProject().author);
+    title_ = new QLineEdit(work_.CurrentProject().settings.title);
+    author_ = new QLineEdit(work_.CurrentProject().settings.author);
     form->addRow(QStringLiteral("ＡＩのタイトル"), title_);
     form->addRow(QStringLiteral("作者"), author_);
     for (QLineEdit* box : {title_, author_})
@@ -159,10 +159,10 @@ void ProjectSettingsDialog::FinishName(int index) {
 QString ProjectSettingsDialog::Read(int index, int slot, int column) const {
     const Project& project = work_.CurrentProject();
     if (pages_[index].kind == ConstKind::Variable) {
-        const VariableSlot& v = project.variables[slot];
+        const VariableSlot& v = project.settings.variables[slot];
         return column == 0 ? v.constName : v.description;
     }
-    const TimerSlot& t = project.timers[slot];
+    const TimerSlot& t = project.settings.timers[slot];
     return column == 0 ? t.name : t.help;
 }
 

@@ -17,20 +17,17 @@ class ConditionFrame : public QGroupBox {
 public:
     ConditionFrame(EditorHost& host, CommandMap& commands, QWidget* parent = nullptr);
 
-    // Re-reads the tree and every command's state from the workspace.
+    // Re-reads the tree from the workspace.
     void Refresh();
 
     ConditionTree* Tree() const { return tree_; }
     QMenu* Menu() const { return menu_; }
 
 private:
-    void BuildCommands();
-
     EditorHost& host_;
     CommandMap& commands_;
     ConditionTree* tree_ = nullptr;
     QMenu* menu_ = nullptr;
-    QMenu* rewrite_ = nullptr;
 };
 
 } // namespace rw

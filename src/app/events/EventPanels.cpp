@@ -2,19 +2,15 @@
 
 #include "events/FreeEventFrame.h"
 #include "events/PanelControls.h"
-#include "events/PanelPickers.h"
 #include "shell/EditorHost.h"
-#include "shell/Icons.h"
 #include "workspace/Workspace.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -25,7 +21,7 @@ namespace rw {
 
 namespace {
 
-// A panel's frame; the unit and range panels have no caption.
+// A category's frame, under its caption.
 QGroupBox* Frame(const QString& caption) {
     auto* frame = new QGroupBox(caption);
     return frame;
@@ -64,18 +60,16 @@ QLabel* Labelled(const QString& text, QWidget* control) {
     return label;
 }
 
-const QString kAllocationTip = QStringLiteral("全て足して100%になるようにしてください");
+// The frames' captions; the unit and range panels have none.
+const char16_t* const kPageCaptions[] = {
+    u"建物を建設するイベント", u"テクノロジーの研究", nullptr, u"資源", u"攻撃", nullptr};
 
 } // namespace
 
 EventPanels::EventPanels(EditorHost& host, CommandMap& commands, QWidget* parent)
     : QStackedWidget(parent), host_(host) {
-    AddPage(QStringLiteral("建物を建設するイベント"), BuildingPanel());
-    AddPage(QStringLiteral("テクノロジーの研究"), ResearchPanel());
-    AddPage(QString(), UnitPanel());
-    AddPage(QStringLiteral("資源"), ResourcePanel());
-    AddPage(QStringLiteral("攻撃"), AttackPanel());
-    AddPage(QString(), RangePanel());
+    for (int category = 1; category < kFreeCategory; ++category)
+        AddPage(RowText(kPageCaptions[category - 1]), MakePanel(category));
     freeEvents_ = new FreeEventFrame(host, commands);
     AddPage(QStringLiteral("イベント"), freeEvents_);
 }
@@ -109,204 +103,145 @@ QTreeWidget* EventPanels::EventList() const {
     return eventLists_[currentIndex() < 0 ? 0 : currentIndex()];
 }
 
-template <typename T> T* EventPanels::Own(PanelControl control, T* widget, const QString& name) {
-    widget->setObjectName(QStringLiteral("panel.%1").arg(int(control)));
-    widget->setAccessibleName(name);
-    controls_[int(control)] = widget;
-    return widget;
-}
+// A category's controls: a form when every one stands in it, otherwise the
+// head row over the places its controls stand in.
+QWidget* EventPanels::MakePanel(int category) {
+    QList<const PanelControlRow*> rows;
+    for (const PanelControlRow& row : PanelControlRows())
+        if (row.category == category)
+            rows << &row;
+    auto placed = [&rows](PanelPlace place) {
+        QList<const PanelControlRow*> in;
+        for (const PanelControlRow* row : rows)
+            if (row->place == place)
+                in << row;
+        return in;
+    };
 
-QComboBox* EventPanels::Picker(PanelControl control, const QString& name,
-                               const QStringList& items) {
-    auto* picker = Own(control, new QComboBox, name);
-    picker->addItems(items);
-    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    BindPicker(host_, picker, control);
-    return picker;
-}
-
-// A number box, and the unit written after it when there is one.
-QWidget* EventPanels::Box(PanelControl control, const QString& name, const QString& unit) {
-    auto* box = Own(control, new QLineEdit, name);
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8 + 12);
-    BindBox(host_, box, control);
-    if (unit.isEmpty())
-        return box;
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(box);
-    layout->addWidget(Caption(unit));
-    layout->addStretch();
-    return row;
-}
-
-QWidget* EventPanels::BuildingPanel() {
-    auto* frame = new QWidget;
-    QFormLayout* form = Form(frame);
-    QComboBox* building = Picker(PanelControl::BuildingPicker, QStringLiteral("建設する建物"));
-    for (const BuildingPickerItem& item : PanelPickers::Buildings())
-        building->addItem(Icons::ForBuilding(item.picture), item.text);
-    building->setToolTip(QStringLiteral("建設する建物を選択します"));
-    form->addRow(Caption(QStringLiteral("建設する建物")), building);
-    QComboBox* kind = Picker(PanelControl::BuildingAction, QStringLiteral("イベントの種類"),
-                             PanelPickers::BuildingKinds());
-    kind->setToolTip(
-        QStringLiteral("普通に建てるか、敵の近くに建てるを選ぶことができます（建物により異なる）"));
-    form->addRow(Caption(QStringLiteral("イベントの種類")), kind);
-    auto* forward = Own(PanelControl::BuildForward, new QCheckBox(QStringLiteral("敵陣に建設")),
-                        QStringLiteral("敵陣に建設"));
-    BindCheck(host_, forward, PanelControl::BuildForward);
-    form->addRow(QString(), forward);
-    return frame;
-}
-
-QWidget* EventPanels::ResearchPanel() {
-    auto* frame = new QWidget;
-    QFormLayout* form = Form(frame);
-    form->addRow(Caption(QStringLiteral("研究施設")),
-                 Picker(PanelControl::ResearchCategory, QStringLiteral("研究施設"),
-                        PanelPickers::TechnologyCategories()));
-    form->addRow(Caption(QStringLiteral("研究するテクノロジー")),
-                 Picker(PanelControl::Technology, QStringLiteral("研究するテクノロジー")));
-    return frame;
-}
-
-QWidget* EventPanels::UnitPanel() {
-    auto* frame = new QWidget;
-    QFormLayout* form = Form(frame);
-    form->addRow(Caption(QStringLiteral("カテゴリ")),
-                 Picker(PanelControl::UnitCategory, QStringLiteral("カテゴリ"),
-                        PanelPickers::UnitCategories()));
-    form->addRow(Caption(QStringLiteral("対象ユニット")),
-                 Picker(PanelControl::Unit, QStringLiteral("対象ユニット")));
-    form->addRow(Caption(QStringLiteral("イベントの種類")),
-                 Picker(PanelControl::UnitAction, QStringLiteral("イベントの種類"),
-                        PanelPickers::UnitKinds()));
-    return frame;
-}
-
-QWidget* EventPanels::ResourcePanel() {
-    auto* frame = new QWidget;
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(6, 6, 6, 6);
-    auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(Labelled(QStringLiteral("イベントの種類"),
-                                Picker(PanelControl::ResourceKind, QStringLiteral("イベントの種類"),
-                                       PanelPickers::ResourceKinds())));
-    kindRow->addWidget(Control(PanelControl::ResourceKind));
-    kindRow->addStretch();
-    layout->addLayout(kindRow);
-
-    // Gatherer percentages: a box and a spinner per resource, and the total.
-    allocation_ = new QWidget;
-    auto* grid = new QFormLayout(allocation_);
-    grid->setContentsMargins(0, 0, 0, 0);
-    const std::array<std::pair<PanelControl, const char16_t*>, 4> boxes = {{
-        {PanelControl::WoodBox, u"木"},
-        {PanelControl::FoodBox, u"食料"},
-        {PanelControl::GoldBox, u"金"},
-        {PanelControl::StoneBox, u"石"},
-    }};
-    for (int i = 0; i < 4; ++i) {
-        const PanelControl control = boxes[i].first;
-        const QString name = QString::fromUtf16(boxes[i].second);
-        auto* box = Own(control, new QLineEdit, name);
-        box->setToolTip(kAllocationTip);
-        box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
-        BindBox(host_, box, control);
-        auto* spinner = new QSpinBox;
-        spinner->setObjectName(QStringLiteral("panel.spinner.%1").arg(i));
-        spinner->setAccessibleName(name + QStringLiteral("の割合"));
-        spinner->setRange(0, 100);
-        spinner->setToolTip(kAllocationTip);
-        spinner->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-        // A number typed into the spinner counts once it is left, as in the
-        // box beside it; the arrows count at once.
-        spinner->setKeyboardTracking(false);
-        connect(spinner, &QSpinBox::valueChanged, this, [this, control](int value) {
-            if (!host_.Refreshing())
-                host_.Report([this, control, value] {
-                    return host_.Work().ChangePanel(control, QString::number(value));
-                });
-        });
-        spinners_[i] = spinner;
-        auto* row = new QHBoxLayout;
-        row->addWidget(box);
-        row->addWidget(Caption(QStringLiteral("％")));
-        row->addWidget(spinner);
-        row->addStretch();
-        grid->addRow(Labelled(name, box), row);
+    auto* panel = new QWidget;
+    if (placed(PanelPlace::Form).size() == rows.size()) {
+        QFormLayout* form = Form(panel);
+        for (const PanelControlRow* row : rows)
+            AddToForm(form, *row);
+        return panel;
     }
-    total_ = new QLabel;
-    total_->setObjectName(QStringLiteral("panel.total"));
-    grid->addRow(QString(), total_);
-    layout->addWidget(allocation_);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(6, 6, 6, 6);
+    if (const auto head = placed(PanelPlace::Head); !head.isEmpty()) {
+        auto* line = new QHBoxLayout;
+        for (const PanelControlRow* row : head)
+            AddToRow(line, *row);
+        line->addStretch();
+        layout->addLayout(line);
+    }
+    for (const PanelPlace place : {PanelPlace::Form, PanelPlace::Allocation, PanelPlace::Market,
+                                   PanelPlace::PercentFrame, PanelPlace::GroupFrame})
+        if (const auto in = placed(place); !in.isEmpty())
+            layout->addWidget(MakePlace(place, in));
+    if (category == kRangeCategory)
+        AddRangeNotes(layout);
+    layout->addStretch();
+    return panel;
+}
 
-    // The market.
-    market_ = new QWidget;
-    QFormLayout* form = Form(market_);
+// One place of a panel with its controls. The resource panel's two and the
+// attack panel's two frames are shown by turns.
+QWidget* EventPanels::MakePlace(PanelPlace place, const QList<const PanelControlRow*>& rows) {
+    if (place == PanelPlace::PercentFrame) {
+        auto* frame = new QGroupBox;
+        auto* line = new QHBoxLayout(Body(frame));
+        line->setContentsMargins(6, 6, 6, 6);
+        for (const PanelControlRow* row : rows)
+            AddToRow(line, *row);
+        percentFrame_ = frame;
+        return frame;
+    }
+    if (place == PanelPlace::GroupFrame) {
+        auto* frame = new QGroupBox;
+        QFormLayout* form = Form(Body(frame));
+        for (const PanelControlRow* row : rows)
+            AddToForm(form, *row);
+        groupFrame_ = frame;
+        return frame;
+    }
+    auto* body = new QWidget;
+    if (place == PanelPlace::Allocation) {
+        // A box and a spinner per resource, and the total.
+        auto* grid = new QFormLayout(body);
+        grid->setContentsMargins(0, 0, 0, 0);
+        for (const PanelControlRow* row : rows) {
+            if (row->kind == ControlKind::Spinner)
+                AddWithSpinner(grid, *row);
+            else
+                AddToForm(grid, *row);
+        }
+        total_ = new QLabel;
+        total_->setObjectName(QStringLiteral("panel.total"));
+        grid->addRow(QString(), total_);
+        allocation_ = body;
+        return body;
+    }
+    QFormLayout* form = Form(body);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(Caption(QStringLiteral("行動の選択")),
-                 Picker(PanelControl::MarketAction, QStringLiteral("行動の選択"),
-                        PanelPickers::MarketActions()));
-    form->addRow(Caption(QStringLiteral("対象資源")),
-                 Picker(PanelControl::MarketResource, QStringLiteral("対象資源"),
-                        PanelPickers::MarketResources()));
-    form->addRow(Caption(QStringLiteral("量")),
-                 Box(PanelControl::MarketAmount, QStringLiteral("量")));
-    layout->addWidget(market_);
-    layout->addStretch();
-    return frame;
+    for (const PanelControlRow* row : rows)
+        AddToForm(form, *row);
+    if (place == PanelPlace::Market)
+        market_ = body;
+    return body;
 }
 
-QWidget* EventPanels::AttackPanel() {
-    auto* frame = new QWidget;
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(6, 6, 6, 6);
-    auto* kind =
-        Picker(PanelControl::AttackKind, QStringLiteral("攻撃の種類"), PanelPickers::AttackKinds());
-    auto* kindRow = new QHBoxLayout;
-    kindRow->addWidget(Labelled(QStringLiteral("攻撃の種類"), kind));
-    kindRow->addWidget(kind);
-    kindRow->addStretch();
-    layout->addLayout(kindRow);
-
-    auto* percent = new QGroupBox;
-    percentFrame_ = percent;
-    auto* percentRow = new QHBoxLayout(Body(percent));
-    percentRow->setContentsMargins(6, 6, 6, 6);
-    percentRow->addWidget(
-        Box(PanelControl::AttackPercent, QStringLiteral("攻撃する割合"), QStringLiteral("％")));
-    layout->addWidget(percent);
-
-    auto* groups = new QGroupBox;
-    groupFrame_ = groups;
-    QFormLayout* form = Form(Body(groups));
-    form->addRow(Caption(QStringLiteral("グループ数")),
-                 Box(PanelControl::GroupCount, QStringLiteral("グループ数")));
-    form->addRow(Caption(QStringLiteral("最小人数／グループ")),
-                 Box(PanelControl::GroupMin, QStringLiteral("最小人数／グループ")));
-    form->addRow(Caption(QStringLiteral("最大人数／グループ")),
-                 Box(PanelControl::GroupMax, QStringLiteral("最大人数／グループ")));
-    layout->addWidget(groups);
+// A control of the panels, made from its row, and what stands in its place:
+// the control, or a box with its unit written after it.
+QWidget* EventPanels::Make(const PanelControlRow& row) {
+    QWidget* control = MakeControl(host_, row);
+    control->setObjectName(QStringLiteral("panel.%1").arg(int(row.control)));
+    controls_[int(row.control)] = control;
+    if (!row.unit || row.kind == ControlKind::Spinner)
+        return control;
+    auto* line = new QWidget;
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(control);
+    layout->addWidget(Caption(RowText(row.unit)));
     layout->addStretch();
-    return frame;
+    return line;
 }
 
-QWidget* EventPanels::RangePanel() {
-    auto* frame = new QWidget;
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(6, 6, 6, 6);
-    auto* kindRow = new QHBoxLayout;
-    QComboBox* kind =
-        Picker(PanelControl::RangeKind, QStringLiteral("範囲の種類"), PanelPickers::RangeKinds());
-    kindRow->addWidget(Labelled(QStringLiteral("範囲の種類"), kind));
-    kindRow->addWidget(kind);
-    kindRow->addWidget(
-        Box(PanelControl::Distance, QStringLiteral("距離"), QStringLiteral("タイル")));
-    kindRow->addStretch();
-    layout->addLayout(kindRow);
+// A row of a form: the caption, then the control (a check box is its own
+// caption).
+void EventPanels::AddToForm(QFormLayout* form, const PanelControlRow& row) {
+    QWidget* control = Make(row);
+    if (row.kind == ControlKind::Check)
+        form->addRow(QString(), control);
+    else
+        form->addRow(Caption(RowText(row.caption)), control);
+}
+
+// Along a row: the caption, naming the control after it, then the control.
+void EventPanels::AddToRow(QBoxLayout* line, const PanelControlRow& row) {
+    QWidget* control = Make(row);
+    if (row.caption && row.kind != ControlKind::Check)
+        line->addWidget(Labelled(RowText(row.caption), Control(row.control)));
+    line->addWidget(control);
+}
+
+// A box, its unit and the spinner that follows it, under the box's caption.
+void EventPanels::AddWithSpinner(QFormLayout* grid, const PanelControlRow& row) {
+    QWidget* box = Make(row);
+    QSpinBox* spinner = MakeSpinner(host_, row);
+    spinner->setObjectName(QStringLiteral("panel.spinner.%1").arg(spinners_.size()));
+    spinners_ << spinner;
+    spinnerOf_[int(row.control)] = spinner;
+    auto* line = new QHBoxLayout;
+    line->addWidget(box);
+    line->addWidget(Caption(RowText(row.unit)));
+    line->addWidget(spinner);
+    line->addStretch();
+    grid->addRow(Labelled(RowText(row.caption), box), line);
+}
+
+// What the chosen range means, under the range panel's head row.
+void EventPanels::AddRangeNotes(QBoxLayout* layout) {
     rangeHeading_ = new QLabel;
     rangeHeading_->setObjectName(QStringLiteral("panel.rangeHeading"));
     QFont bold = rangeHeading_->font();
@@ -317,8 +252,6 @@ QWidget* EventPanels::RangePanel() {
     rangeHelp_->setWordWrap(true);
     layout->addWidget(rangeHeading_);
     layout->addWidget(rangeHelp_);
-    layout->addStretch();
-    return frame;
 }
 
 void EventPanels::Refresh() {
@@ -326,35 +259,48 @@ void EventPanels::Refresh() {
     const int category = work.CurrentCategory();
     setCurrentIndex(category - 1);
     const PanelView& view = work.Panel();
-    QTreeWidget* list = EventList();
-
-    // Rows of the event list: rebuilt only when they changed.
-    bool same = list->topLevelItemCount() == view.eventRows.size();
-    for (int i = 0; same && i < view.eventRows.size(); ++i) {
-        const QTreeWidgetItem* item = list->topLevelItem(i);
-        same = item->text(0) == view.eventRows[i].command &&
-               item->text(1) == view.eventRows[i].comment;
-    }
-    if (!same) {
-        list->clear();
-        QList<QTreeWidgetItem*> items;
-        for (const EventListRow& row : view.eventRows)
-            items << new QTreeWidgetItem({row.command, row.comment});
-        list->addTopLevelItems(items);
-    }
-
+    ShowEventRows(view.eventRows);
     // The free-event commands follow the selection in every category.
     freeEvents_->Refresh();
     if (category == kCategoryCount)
         return;
-    ShowItems(static_cast<QComboBox*>(Control(PanelControl::Technology)), view.technologyItems);
-    ShowItems(static_cast<QComboBox*>(Control(PanelControl::Unit)), view.unitItems);
-    for (int c = 0; c < kPanelControlCount; ++c)
-        if (controls_[c])
-            ShowControl(controls_[c], view.controls[c]);
-    for (int i = 0; i < 4; ++i)
-        if (spinners_[i]->value() != view.spinners[i])
-            spinners_[i]->setValue(view.spinners[i]);
+    ShowControls(view);
+    ShowPlaces(view);
+}
+
+// The rows of the event list, rebuilt only when they changed.
+void EventPanels::ShowEventRows(const QList<EventListRow>& rows) {
+    QTreeWidget* list = EventList();
+    bool same = list->topLevelItemCount() == rows.size();
+    for (int i = 0; same && i < rows.size(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        same = item->text(0) == rows[i].command && item->text(1) == rows[i].comment;
+    }
+    if (same)
+        return;
+    list->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const EventListRow& row : rows)
+        items << new QTreeWidgetItem({row.command, row.comment});
+    list->addTopLevelItems(items);
+}
+
+void EventPanels::ShowControls(const PanelView& view) {
+    for (const PanelControlRow& row : PanelControlRows()) {
+        QWidget* control = Control(row.control);
+        if (!control) // a rule option, in the options bar
+            continue;
+        const ControlState& state = view.At(row.control);
+        if (row.refill)
+            ShowItems(static_cast<QComboBox*>(control), state.items);
+        ShowControl(control, state);
+        QSpinBox* spinner = spinnerOf_[int(row.control)];
+        if (spinner && spinner->value() != state.spinner)
+            spinner->setValue(state.spinner);
+    }
+}
+
+void EventPanels::ShowPlaces(const PanelView& view) {
     total_->setText(view.totalLabel);
     allocation_->setVisible(view.allocationShown);
     market_->setVisible(view.marketShown);

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "events/PanelTable.h"
 #include "events/PanelView.h"
 
 #include <QStackedWidget>
 
 #include <array>
 
-class QComboBox;
-class QGroupBox;
+class QBoxLayout;
+class QFormLayout;
 class QLabel;
 class QSpinBox;
 class QTreeWidget;
@@ -20,7 +21,8 @@ class FreeEventFrame;
 
 // One frame per category, the shown category's in front: six panels whose
 // controls choose a rule's events, and the free-event frame of the seventh,
-// each beside the list of the rule's event lines. Every change is one
+// each beside the list of the rule's event lines. The panels are laid out
+// from the panel table, each control in its place. Every change is one
 // workspace call; the panel then shows the state the workspace answers.
 class EventPanels : public QStackedWidget {
     Q_OBJECT
@@ -31,7 +33,7 @@ public:
     void Refresh();
 
     QWidget* Control(PanelControl control) const { return controls_[int(control)]; }
-    QSpinBox* Spinner(int box) const { return spinners_[box]; }
+    QSpinBox* Spinner(int box) const { return spinners_.value(box); }
     QLabel* TotalLabel() const { return total_; }
     QLabel* RangeHeading() const { return rangeHeading_; }
     QLabel* RangeHelp() const { return rangeHelp_; }
@@ -42,20 +44,22 @@ public:
 
 private:
     void AddPage(const QString& caption, QWidget* controls);
-    QWidget* BuildingPanel();
-    QWidget* ResearchPanel();
-    QWidget* UnitPanel();
-    QWidget* ResourcePanel();
-    QWidget* AttackPanel();
-    QWidget* RangePanel();
+    QWidget* MakePanel(int category);
+    QWidget* MakePlace(PanelPlace place, const QList<const PanelControlRow*>& rows);
+    QWidget* Make(const PanelControlRow& row);
+    void AddToForm(QFormLayout* form, const PanelControlRow& row);
+    void AddToRow(QBoxLayout* line, const PanelControlRow& row);
+    void AddWithSpinner(QFormLayout* grid, const PanelControlRow& row);
+    void AddRangeNotes(QBoxLayout* layout);
 
-    QComboBox* Picker(PanelControl control, const QString& name, const QStringList& items = {});
-    QWidget* Box(PanelControl control, const QString& name, const QString& unit = {});
-    template <typename T> T* Own(PanelControl control, T* widget, const QString& name);
+    void ShowEventRows(const QList<EventListRow>& rows);
+    void ShowControls(const PanelView& view);
+    void ShowPlaces(const PanelView& view);
 
     EditorHost& host_;
     std::array<QWidget*, kPanelControlCount> controls_{};
-    std::array<QSpinBox*, 4> spinners_{};
+    std::array<QSpinBox*, kPanelControlCount> spinnerOf_{};
+    QList<QSpinBox*> spinners_;
     QWidget* allocation_ = nullptr;
     QWidget* market_ = nullptr;
     QWidget* percentFrame_ = nullptr;

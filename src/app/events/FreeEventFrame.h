@@ -18,15 +18,14 @@ class FreeEventFrame : public QWidget {
 public:
     FreeEventFrame(EditorHost& host, CommandMap& commands, QWidget* parent = nullptr);
 
-    // Re-reads the command states and, while a free-event rule is shown, the
-    // tree.
+    // Re-reads the tree while a free-event rule is shown.
     void Refresh();
 
     QTreeWidget* Tree() const { return tree_; }
     QMenu* Popup() const { return popup_; }
 
 private:
-    // Fills the relation sub-menu, then shows the pop-up at `at`.
+    // Brings the pop-up's items up to date, then shows it at `at`.
     void ShowPopup(const QPoint& at);
 
     EditorHost& host_;

@@ -1,12 +1,14 @@
 #include "events/PanelControls.h"
 
 #include "shell/EditorHost.h"
+#include "shell/Icons.h"
 #include "shell/PendingEdit.h"
 #include "workspace/Workspace.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 
 namespace rw {
 
@@ -17,8 +19,6 @@ void Change(EditorHost& host, PanelControl control, const QString& value) {
         return;
     host.Report([&host, control, value] { return host.Work().ChangePanel(control, value); });
 }
-
-} // namespace
 
 void BindPicker(EditorHost& host, QComboBox* picker, PanelControl control) {
     QObject::connect(picker, &QComboBox::activated, picker, [&host, control](int index) {
@@ -60,6 +60,77 @@ void BindCheck(EditorHost& host, QCheckBox* check, PanelControl control) {
     QObject::connect(check, &QCheckBox::toggled, check, [&host, control](bool on) {
         Change(host, control, on ? QStringLiteral("1") : QStringLiteral("0"));
     });
+}
+
+QComboBox* MakePicker(EditorHost& host, const PanelControlRow& row) {
+    auto* picker = new QComboBox;
+    if (row.entries) {
+        const QStringList& entries = row.entries();
+        for (int i = 0; i < entries.size(); ++i) {
+            if (row.picture)
+                picker->addItem(Icons::ForBuilding(row.picture(i)), entries[i]);
+            else
+                picker->addItem(entries[i]);
+        }
+    }
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    BindPicker(host, picker, row.control);
+    return picker;
+}
+
+QLineEdit* MakeBox(EditorHost& host, const PanelControlRow& row) {
+    auto* box = new QLineEdit;
+    // Room for eight digits; six beside a spinner.
+    const int digits = row.kind == ControlKind::Spinner ? 6 : 8;
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * digits + 12);
+    BindBox(host, box, row.control);
+    return box;
+}
+
+QCheckBox* MakeCheck(EditorHost& host, const PanelControlRow& row) {
+    auto* check = new QCheckBox(RowText(row.caption));
+    BindCheck(host, check, row.control);
+    return check;
+}
+
+} // namespace
+
+QWidget* MakeControl(EditorHost& host, const PanelControlRow& row) {
+    QWidget* control = nullptr;
+    switch (row.kind) {
+    case ControlKind::Picker:
+        control = MakePicker(host, row);
+        break;
+    case ControlKind::Check:
+        control = MakeCheck(host, row);
+        break;
+    case ControlKind::Box:
+    case ControlKind::Spinner:
+        control = MakeBox(host, row);
+        break;
+    }
+    // A check box is read out by its own text.
+    if (row.name || row.kind != ControlKind::Check)
+        control->setAccessibleName(RowText(row.name ? row.name : row.caption));
+    if (row.toolTip)
+        control->setToolTip(RowText(row.toolTip));
+    return control;
+}
+
+QSpinBox* MakeSpinner(EditorHost& host, const PanelControlRow& row) {
+    auto* spinner = new QSpinBox;
+    spinner->setAccessibleName(RowText(row.caption) + QStringLiteral("の割合"));
+    spinner->setRange(int(row.low), int(row.high));
+    spinner->setToolTip(RowText(row.toolTip));
+    spinner->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    // A number typed into the spinner counts once it is left, as in the
+    // box beside it; the arrows count at once.
+    spinner->setKeyboardTracking(false);
+    const PanelControl control = row.control;
+    QObject::connect(spinner, &QSpinBox::valueChanged, spinner, [&host, control](int value) {
+        Change(host, control, QString::number(value));
+    });
+    return spinner;
 }
 
 void ShowControl(QWidget* control, const ControlState& state) {

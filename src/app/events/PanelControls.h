@@ -1,12 +1,12 @@
 #pragma once
 
+#include "events/PanelTable.h"
 #include "events/PanelView.h"
 
 #include <QStringList>
 
-class QCheckBox;
 class QComboBox;
-class QLineEdit;
+class QSpinBox;
 class QWidget;
 
 namespace rw {
@@ -14,12 +14,13 @@ namespace rw {
 class EditorHost;
 
 // Between one control of the event panels or the rule options and the
-// workspace: a user change becomes one workspace call, and the control shows
-// what the workspace answers. Changes made while the window fills itself
-// never reach the workspace.
-void BindPicker(EditorHost& host, QComboBox* picker, PanelControl control);
-void BindBox(EditorHost& host, QLineEdit* box, PanelControl control);
-void BindCheck(EditorHost& host, QCheckBox* check, PanelControl control);
+// workspace. The widget is made from the control's row: its kind, accessible
+// name, tool tip and entries. A user change becomes one workspace call, and
+// the control shows what the workspace answers. Changes made while the
+// window fills itself never reach the workspace.
+QWidget* MakeControl(EditorHost& host, const PanelControlRow& row);
+// The spinner beside a spinner row's box.
+QSpinBox* MakeSpinner(EditorHost& host, const PanelControlRow& row);
 
 // Shows a control's value, visibility and enabled state; a box keeps its
 // cursor when its text is already the one to show.

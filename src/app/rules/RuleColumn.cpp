@@ -3,11 +3,9 @@
 #include "rules/RuleTree.h"
 #include "shell/CommandMap.h"
 #include "shell/EditorHost.h"
-#include "shell/Icons.h"
 #include "shell/PopupKeys.h"
 #include "workspace/Workspace.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStackedWidget>
@@ -18,92 +16,48 @@ namespace rw {
 
 RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     : QWidget(parent), host_(host), commands_(commands) {
-    Workspace& work = host_.Work();
-    auto run = [this](std::function<void()> command) {
-        return [this, command = std::move(command)] { host_.Do(command); };
-    };
-    auto report = [this](std::function<Notice()> command) {
-        return [this, command = std::move(command)] { host_.Report(command); };
-    };
-
-    menu_ = new QMenu(QStringLiteral("ルール(&R)"), this);
-    menu_->setObjectName(QStringLiteral("menu.rule"));
-    auto item = [&](const char* name, const QString& text, std::function<void()> command) {
-        QAction* action = commands_.Add(QLatin1String(name), text, std::move(command));
-        menu_->addAction(action);
-        return action;
-    };
-    item("rule.add", QStringLiteral("ルールの追加(&A)"), run([&work] { work.AddRule(); }));
-    item("rule.insert", QStringLiteral("ルールの挿入(&R)"), run([&work] { work.InsertRule(); }));
-    item("rule.addGroup", QStringLiteral("グループの追加(&G)"), run([&work] { work.AddGroup(); }));
-    menu_->addSeparator();
-    item("rule.moveUp", QStringLiteral("優先度を上げる(&U)"), run([&work] { work.MoveUp(); }));
-    item("rule.moveDown", QStringLiteral("優先度を下げる(&W)"), run([&work] { work.MoveDown(); }));
-    menu_->addSeparator();
-    item("rule.cut", QStringLiteral("切り取り(&T)"), report([&work] { return work.CutRule(); }));
-    item("rule.copy", QStringLiteral("コピー(&C)"), report([&work] { return work.CopyRule(); }));
-    item("rule.paste", QStringLiteral("貼り付け(&P)"), run([&work] { work.PasteRule(); }));
-    item("rule.delete", QStringLiteral("削除(&D)"), [this] { Delete(); });
-    // "スクリプトの表示(&S)" follows; the window adds it.
-
-    // The toolbar offers the same commands under tool tips of its own.
-    toolbar_ = new QToolBar(QStringLiteral("ルール"));
-    toolbar_->setObjectName(QStringLiteral("toolbar.rules"));
-    toolbar_->setIconSize(QSize(16, 16));
-    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    auto tool = [this](const char* alias, const char* name, Icons::Tool icon, const QString& tip) {
-        QAction* action = commands_.Share(QLatin1String(alias), QLatin1String(name));
-        action->setIcon(Icons::ForTool(icon));
-        action->setToolTip(tip);
-        toolbar_->addAction(action);
-    };
-    tool("ruleTool.newGroup", "rule.addGroup", Icons::Tool::NewGroup,
-         QStringLiteral("新しいグループ"));
-    tool("ruleTool.newRule", "rule.add", Icons::Tool::NewRule, QStringLiteral("新しいルール"));
-    toolbar_->addSeparator();
-    tool("ruleTool.moveUp", "rule.moveUp", Icons::Tool::MoveUp,
-         QStringLiteral("グループ内で優先度を上げる"));
-    tool("ruleTool.moveDown", "rule.moveDown", Icons::Tool::MoveDown,
-         QStringLiteral("グループ内で優先度を下げる"));
-    toolbar_->addSeparator();
-    tool("ruleTool.cut", "rule.cut", Icons::Tool::Cut, QStringLiteral("切り取り"));
-    tool("ruleTool.copy", "rule.copy", Icons::Tool::Copy, QStringLiteral("コピー"));
-    tool("ruleTool.paste", "rule.paste", Icons::Tool::Paste, QStringLiteral("貼り付け"));
-    tool("ruleTool.delete", "rule.delete", Icons::Tool::Delete, QStringLiteral("削除"));
-
-    // F2 renames the selected node in the title box, as in a file manager.
-    commands_.Add(QStringLiteral("rule.rename"), QStringLiteral("名前の変更"), [this] {
-        titleBox_->setFocus(Qt::ShortcutFocusReason);
-        titleBox_->selectAll();
-    });
-
-    // One tree per category, as on the tab strip: a tab shown again keeps
-    // its items and only redraws what changed meanwhile.
+    menu_ = commands.Menu(QStringLiteral("menu.rule"));
+    toolbar_ = commands.Toolbar(QStringLiteral("toolbar.rules"));
     trees_ = new QStackedWidget;
-    QList<QWidget*> trees;
-    for (int c = 0; c < kCategoryCount; ++c) {
-        auto* tree = new RuleTree;
-        tree->setObjectName(QStringLiteral("rules.%1").arg(c + 1));
-        tree->setAccessibleName(QStringLiteral("ルール"));
-        connect(tree, &RuleTree::NodeChosen, this, [this](int position) {
-            if (!host_.Refreshing())
-                host_.Do([this, position] { host_.Work().Select(position); });
-        });
-        connect(tree, &RuleTree::DeleteRequested, this, [this] { Delete(); });
-        connect(tree, &RuleTree::PopupRequested, this,
-                [this](const QPoint& at) { menu_->popup(at); });
-        PopupKeys::Install(tree, [this](const QPoint& at) { menu_->popup(at); });
-        trees_->addWidget(tree);
-        trees << tree;
-    }
-    // The editing keys act on the rules while the rule tree has the focus.
-    commands_.BindKey(QStringLiteral("rule.cut"), QKeySequence::Cut, trees);
-    commands_.BindKey(QStringLiteral("rule.copy"), QKeySequence::Copy, trees);
-    commands_.BindKey(QStringLiteral("rule.paste"), QKeySequence::Paste, trees);
-    commands_.BindKey(QStringLiteral("rule.delete"), QKeySequence(Qt::Key_Delete), trees);
-    commands_.BindKey(QStringLiteral("rule.rename"), QKeySequence(Qt::Key_F2), trees);
-    tree_ = static_cast<RuleTree*>(trees_->widget(0));
+    tree_ = TreeOf(1);
+    BuildTitleBox();
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(toolbar_);
+    layout->addWidget(trees_, 1);
+    layout->addWidget(titleBox_);
+}
+
+// One tree per category, as on the tab strip: a tab shown again keeps its
+// items and only redraws what changed meanwhile. A category's tree is made
+// when the category is first shown.
+RuleTree* RuleColumn::TreeOf(int category) {
+    RuleTree*& tree = treeOf_[category - 1];
+    if (tree)
+        return tree;
+    tree = new RuleTree;
+    tree->setObjectName(QStringLiteral("rules.%1").arg(category));
+    tree->setAccessibleName(QStringLiteral("ルール"));
+    connect(tree, &RuleTree::NodeChosen, this, [this](int position) {
+        if (!host_.Refreshing())
+            host_.Do([this, position] { host_.Work().Select(position); });
+    });
+    connect(tree, &RuleTree::DeleteRequested, this, [this] { DeleteSelected(); });
+    connect(tree, &RuleTree::PopupRequested, this, [this](const QPoint& at) { menu_->popup(at); });
+    PopupKeys::Install(tree, [this](const QPoint& at) { menu_->popup(at); });
+    // The editing keys act on the rules while the rule tree has the focus.
+    commands_.BindKeys(KeyScope::RuleTrees, {tree});
+    trees_->addWidget(tree);
+    // Made late, it would come last in the tab order; the trees stand
+    // together before the title box.
+    if (category != 1)
+        QWidget::setTabOrder(treeOf_[0], tree);
+    return tree;
+}
+
+void RuleColumn::BuildTitleBox() {
     titleBox_ = new QLineEdit;
     titleBox_->setObjectName(QStringLiteral("titleBox"));
     titleBox_->setAccessibleName(QStringLiteral("タイトル"));
@@ -115,26 +69,24 @@ RuleColumn::RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent)
     });
     // A title typed is one step of the history, however many keys it took.
     connect(titleBox_, &QLineEdit::editingFinished, this, [this] { host_.Work().FinishEdit(); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(toolbar_);
-    layout->addWidget(trees_, 1);
-    layout->addWidget(titleBox_);
 }
 
-void RuleColumn::Delete() {
+void RuleColumn::DeleteSelected() {
     const bool group = host_.Work().SelectedKind() == NodeKind::Group;
     host_.Report([this] { return host_.Work().Delete(); });
     if (group)
         tree_->setFocus();
 }
 
+void RuleColumn::StartRename() {
+    titleBox_->setFocus(Qt::ShortcutFocusReason);
+    titleBox_->selectAll();
+}
+
 void RuleColumn::Refresh() {
     const Workspace& work = host_.Work();
     const int category = work.CurrentCategory();
-    tree_ = static_cast<RuleTree*>(trees_->widget(category - 1));
+    tree_ = TreeOf(category);
     trees_->setCurrentWidget(tree_);
     tree_->Show(work.Tree(), work.Selected());
 
@@ -146,15 +98,6 @@ void RuleColumn::Refresh() {
         titleBox_->setText(work.TitleBoxText());
     shownCategory_ = category;
     shownSelection_ = work.Selected();
-
-    const RuleCommandStates states = work.RuleCommands();
-    auto set = [this](const char* name, bool on) { commands_.SetEnabled(QLatin1String(name), on); };
-    set("rule.delete", states.deleteEnabled);
-    set("rule.paste", states.pasteEnabled);
-    set("rule.copy", states.copyCutEnabled);
-    set("rule.cut", states.copyCutEnabled);
-    set("rule.moveUp", states.moveUpEnabled);
-    set("rule.moveDown", states.moveDownEnabled);
 }
 
 } // namespace rw

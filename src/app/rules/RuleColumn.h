@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/Project.h"
+
 #include <QWidget>
+
+#include <array>
 
 class QLineEdit;
 class QMenu;
@@ -21,9 +25,14 @@ class RuleColumn : public QWidget {
 public:
     RuleColumn(EditorHost& host, CommandMap& commands, QWidget* parent = nullptr);
 
-    // Shows the current category's tree and the selected node's title, and
-    // sets the rule commands' states.
+    // Shows the current category's tree and the selected node's title.
     void Refresh();
+
+    // "削除(&D)": deletes the selected node; after a group the tree keeps the
+    // focus.
+    void DeleteSelected();
+    // Renames the selected node in the title box.
+    void StartRename();
 
     RuleTree* Tree() const { return tree_; }
     QLineEdit* TitleBox() const { return titleBox_; }
@@ -31,13 +40,15 @@ public:
     QToolBar* Toolbar() const { return toolbar_; }
 
 private:
-    void Delete();
+    RuleTree* TreeOf(int category);
+    void BuildTitleBox();
 
     EditorHost& host_;
     CommandMap& commands_;
     QToolBar* toolbar_ = nullptr;
     QStackedWidget* trees_ = nullptr;
-    RuleTree* tree_ = nullptr; // the tree of the shown category
+    std::array<RuleTree*, kCategoryCount> treeOf_{}; // made when first shown
+    RuleTree* tree_ = nullptr;                       // the tree of the shown category
     QLineEdit* titleBox_ = nullptr;
     QMenu* menu_ = nullptr;
     int shownCategory_ = 0;

@@ -11,35 +11,25 @@
 
 namespace rw {
 
-RuleOptionsBar::RuleOptionsBar(EditorHost& host, QWidget* parent)
-    : QWidget(parent), host_(host) {
+namespace {
+
+template <typename Widget> Widget* Make(EditorHost& host, PanelControl control, const char* name) {
+    auto* widget = static_cast<Widget*>(MakeControl(host, ControlRow(control)));
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+} // namespace
+
+RuleOptionsBar::RuleOptionsBar(EditorHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QStringLiteral("ruleOptions"));
-    const QString variableTip = QStringLiteral("変数を使うことで他のルールと連携できます");
-    variablePicker_ = new QComboBox;
-    variablePicker_->setObjectName(QStringLiteral("options.variable"));
-    variablePicker_->setAccessibleName(QStringLiteral("変数"));
-    variablePicker_->setToolTip(variableTip);
+    variablePicker_ = Make<QComboBox>(host_, PanelControl::VariablePicker, "options.variable");
     variablePicker_->setMinimumContentsLength(20);
     variablePicker_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    BindPicker(host_, variablePicker_, PanelControl::VariablePicker);
-
-    variableValue_ = new QLineEdit(QStringLiteral("10"));
-    variableValue_->setObjectName(QStringLiteral("options.value"));
-    variableValue_->setAccessibleName(QStringLiteral("変数の値"));
-    variableValue_->setToolTip(variableTip);
+    variableValue_ = Make<QLineEdit>(host_, PanelControl::VariableValue, "options.value");
     variableValue_->setMaximumWidth(80);
-    BindBox(host_, variableValue_, PanelControl::VariableValue);
-
-    testMessage_ = new QCheckBox(QStringLiteral("テストメッセージ"));
-    testMessage_->setObjectName(QStringLiteral("options.testMessage"));
-    testMessage_->setToolTip(QStringLiteral("イベントが実行されるときにイベント内容を表示します"));
-    BindCheck(host_, testMessage_, PanelControl::TestMessage);
-
-    runOnce_ = new QCheckBox(QStringLiteral("一度だけ実行"));
-    runOnce_->setObjectName(QStringLiteral("options.runOnce"));
-    runOnce_->setToolTip(
-        QStringLiteral("実行後削除します（無条件の場合は必ずチェックしてください無限ループします)"));
-    BindCheck(host_, runOnce_, PanelControl::RunOnce);
+    testMessage_ = Make<QCheckBox>(host_, PanelControl::TestMessage, "options.testMessage");
+    runOnce_ = Make<QCheckBox>(host_, PanelControl::RunOnce, "options.runOnce");
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 2);

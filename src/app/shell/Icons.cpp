@@ -1,8 +1,13 @@
 #include "shell/Icons.h"
 
+#include <QApplication>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <functional>
 
@@ -12,8 +17,8 @@ namespace {
 
 using Draw = std::function<void(QPainter&)>;
 
-// Pictures are drawn on a 16-unit grid and rendered at two sizes so that
-// they stay sharp on high-density screens.
+// Pictures are drawn on a 16-unit grid at two sizes, 16 and 32 pixels, so
+// that they stay sharp on high-density screens.
 QPixmap Render(const Draw& draw, int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -24,14 +29,81 @@ QPixmap Render(const Draw& draw, int size) {
     return pixmap;
 }
 
-QIcon Make(const Draw& draw, const Draw& selected = {}) {
-    QIcon icon;
-    for (int size : {16, 32}) {
-        icon.addPixmap(Render(draw, size), QIcon::Normal);
-        if (selected)
-            icon.addPixmap(Render(selected, size), QIcon::Selected);
+// A picture drawn the first time it is shown, at the size and in the state
+// it is shown in: most of the window's pictures (the pages not yet opened,
+// the disabled or selected looks) are never needed at all. It answers as an
+// icon holding the two sizes would: the smaller size that is large enough,
+// else the larger, scaled down to fit; a look the picture has no drawing
+// for (disabled, or selected without a selected drawing) comes from the
+// style.
+class DrawnIcon : public QIconEngine {
+public:
+    DrawnIcon(Draw normal, Draw selected)
+        : normal_(std::move(normal)), selected_(std::move(selected)) {}
+
+    QIconEngine* clone() const override { return new DrawnIcon(normal_, selected_); }
+    bool isNull() override { return false; }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = Side(size);
+        QSize actual(side, side);
+        if (side > size.width() || side > size.height())
+            actual.scale(size, Qt::KeepAspectRatio);
+        return actual;
     }
-    return icon;
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        if (state != QIcon::Off ||
+            !(mode == QIcon::Normal || (mode == QIcon::Selected && selected_)))
+            return {};
+        return {QSize(16, 16), QSize(32, 32)};
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const QSize actual = actualSize(size, mode, state);
+        if (actual.isEmpty())
+            return {};
+        const quint64 key = quint64(actual.width()) << 32 | quint64(actual.height()) << 8 | mode;
+        if (const auto found = made_.constFind(key); found != made_.cend())
+            return *found;
+        const bool own = mode == QIcon::Normal || (mode == QIcon::Selected && selected_);
+        QPixmap pixmap =
+            Render(mode == QIcon::Selected && selected_ ? selected_ : normal_, Side(size));
+        if (pixmap.size() != actual)
+            pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!own) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            const QPixmap styled =
+                QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            if (!styled.isNull())
+                pixmap = styled;
+        }
+        made_.insert(key, pixmap);
+        return pixmap;
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal) override {
+        return pixmap(size, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const QPaintDevice* device = painter->device();
+        const qreal ratio = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    static int Side(const QSize& size) { return size.width() * size.height() <= 16 * 16 ? 16 : 32; }
+
+    Draw normal_;
+    Draw selected_;
+    QHash<quint64, QPixmap> made_;
+};
+
+QIcon Make(Draw draw, Draw selected = {}) {
+    return QIcon(new DrawnIcon(std::move(draw), std::move(selected)));
 }
 
 QPen Outline(const QColor& colour, qreal width = 1.0) {
@@ -336,23 +408,21 @@ QIcon Icons::ForCondition(Condition condition) {
 // The building picker's two pictures: a roofed building for the ones that
 // may be built forward, a low block for economy buildings, walls and gates.
 QIcon Icons::ForBuilding(BuildingPicture picture) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(60, 40, 20), 1));
-    if (picture == BuildingPicture::First) {
-        painter.setBrush(QColor(200, 60, 40));
-        painter.drawPolygon(QPolygonF({QPointF(1.5, 7.5), QPointF(8, 1.5), QPointF(14.5, 7.5)}));
-        painter.setBrush(QColor(230, 210, 160));
-        painter.drawRect(QRectF(3.5, 7.5, 9, 7));
-    } else {
-        painter.setBrush(QColor(150, 150, 150));
-        painter.drawRect(QRectF(1.5, 8.5, 13, 6));
-        painter.drawLine(QPointF(5.5, 8.5), QPointF(5.5, 14.5));
-        painter.drawLine(QPointF(10.5, 8.5), QPointF(10.5, 14.5));
-    }
-    return QIcon(pixmap);
+    if (picture == BuildingPicture::First)
+        return Make([](QPainter& p) {
+            p.setPen(QPen(QColor(60, 40, 20), 1));
+            p.setBrush(QColor(200, 60, 40));
+            p.drawPolygon(QPolygonF({QPointF(1.5, 7.5), QPointF(8, 1.5), QPointF(14.5, 7.5)}));
+            p.setBrush(QColor(230, 210, 160));
+            p.drawRect(QRectF(3.5, 7.5, 9, 7));
+        });
+    return Make([](QPainter& p) {
+        p.setPen(QPen(QColor(60, 40, 20), 1));
+        p.setBrush(QColor(150, 150, 150));
+        p.drawRect(QRectF(1.5, 8.5, 13, 6));
+        p.drawLine(QPointF(5.5, 8.5), QPointF(5.5, 14.5));
+        p.drawLine(QPointF(10.5, 8.5), QPointF(10.5, 14.5));
+    });
 }
 
 QIcon Icons::Application() {

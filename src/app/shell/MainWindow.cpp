@@ -6,13 +6,12 @@
 #include "rules/RuleColumn.h"
 #include "rules/RuleOptionsBar.h"
 #include "shell/AboutDialog.h"
-#include "shell/CommandMap.h"
+#include "shell/CommandTable.h"
 #include "shell/GameInstallation.h"
 #include "shell/Icons.h"
 #include "shell/PendingEdit.h"
 #include "shell/Preferences.h"
 #include "shell/RecentFilesMenu.h"
-#include "shell/WindowCommands.h"
 #include "shell/WindowPlacement.h"
 #include "storage/NewProject.h"
 #include "storage/ProjectFile.h"
@@ -57,6 +56,16 @@ QScrollArea* Scrolled(QWidget* page) {
     return area;
 }
 
+// A toolbar narrower than its buttons hides some behind a "»" menu; these
+// hold commands found nowhere else, so they keep their full width and the
+// page around them scrolls instead.
+void KeepToolsWhole(QWidget* page) {
+    for (QToolBar* bar : page->findChildren<QToolBar*>()) {
+        bar->ensurePolished();
+        bar->setMinimumWidth(bar->sizeHint().width());
+    }
+}
+
 // The wait cursor for the length of a scope.
 class WaitCursor {
 public:
@@ -69,21 +78,14 @@ public:
 MainWindow::MainWindow(Dialogs& dialogs, QString programFolder, std::unique_ptr<GameSystem> game,
                        QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), programFolder_(std::move(programFolder)),
-      game_(std::move(game)), commands_(std::make_unique<CommandMap>(this)) {
+      game_(std::move(game)),
+      commands_(std::make_unique<CommandMap>(this, WindowCommands(*this), WindowLayouts())) {
     dialogs_.SetParent(this);
     setWindowIcon(Icons::Application());
-    AddFileCommands();
-    AddWindowCommands(*this, *commands_);
     BuildCentre();
     BuildMenuBar();
     BuildStatusBar();
-    // A toolbar narrower than its buttons hides some behind a "»" menu;
-    // these hold commands found nowhere else, so they keep their full width
-    // and the page around them scrolls instead.
-    for (QToolBar* bar : centralWidget()->findChildren<QToolBar*>()) {
-        bar->ensurePolished();
-        bar->setMinimumWidth(bar->sizeHint().width());
-    }
+    KeepToolsWhole(centralWidget());
     resize(kPreferredSize);
 }
 
@@ -92,71 +94,19 @@ MainWindow::~MainWindow() {
     // still there; nothing they report then reaches it.
     refreshing_ = true;
     delete takeCentralWidget();
+    if (!rulePage_)
+        delete conditionFrame_;
     if (dialogs_.Parent() == this)
         dialogs_.SetParent(nullptr);
 }
 
 // --- building the window ------------------------------------------------------
 
-void MainWindow::AddFileCommands() {
-    CommandMap& c = *commands_;
-    c.Add(QStringLiteral("file.newEmpty"), QStringLiteral("空のプロジェクト(&E)"), [this] {
-         NewEmptyProject();
-     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    c.Add(QStringLiteral("file.newFromTemplate"), QStringLiteral("テンプレートから(&T)..."),
-          [this] { NewFromTemplate(); });
-    c.Add(QStringLiteral("file.open"), QStringLiteral("既存のAIプロジェクトを開く(&O)..."), [this] {
-         OpenProject();
-     })->setShortcut(QKeySequence::Open);
-    c.Add(QStringLiteral("file.save"), QStringLiteral("プロジェクトの上書き保存(&S)"), [this] {
-         SaveProject();
-     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    c.Add(QStringLiteral("file.saveAs"), QStringLiteral("名前をつけてプロジェクトの保存(&A)..."),
-          [this] { SaveProjectAs(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    c.Add(QStringLiteral("file.saveTemplate"), QStringLiteral("テンプレートとして保存(&T)..."),
-          [this] { SaveAsTemplate(); });
-    c.Add(QStringLiteral("file.exit"), QStringLiteral("終了(&X)"), [this] {
-         close();
-     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    c.Add(QStringLiteral("file.noRecent"), QStringLiteral("(なし)"), [] {})->setEnabled(false);
-}
-
 void MainWindow::BuildMenuBar() {
-    auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
-        for (const char* name : names) {
-            if (!*name)
-                menu->addSeparator();
-            else
-                menu->addAction(Action(QLatin1String(name)));
-        }
-    };
-    auto menu = [this](const char* name, const QString& title) {
-        QMenu* m = menuBar()->addMenu(title);
-        m->setObjectName(QLatin1String(name));
-        return m;
-    };
-
-    QMenu* file = menu("menu.file", QStringLiteral("ファイル(&F)"));
-    QMenu* fresh = file->addMenu(QStringLiteral("新しいAIプロジェクトを作る(&N)"));
-    fresh->setObjectName(QStringLiteral("menu.new"));
-    add(fresh, {"file.newEmpty", "file.newFromTemplate"});
-    add(file, {"file.open"});
-    recentMenu_ = new RecentFilesMenu(Action(QStringLiteral("file.noRecent")), file);
+    recentMenu_ = new RecentFilesMenu(Action(QStringLiteral("file.noRecent")), this);
     connect(recentMenu_, &RecentFilesMenu::FileChosen, this, &MainWindow::OpenRecentFile);
-    file->addMenu(recentMenu_);
-    add(file, {"", "file.save", "file.saveAs", "", "file.saveTemplate", "", "file.buildPer", "",
-               "file.exit"});
-    add(menu("menu.edit", QStringLiteral("編集(&E)")), {"edit.undo", "edit.redo"});
-    add(menu("menu.view", QStringLiteral("表示(&V)")), {"view.colourPreview", "view.autoRename"});
-    QMenu* rules = ruleColumn_->Menu();
-    add(rules, {"", "rule.showScript"});
-    menuBar()->addMenu(rules);
-    menuBar()->addMenu(conditionFrame_->Menu());
-    add(menu("menu.settings", QStringLiteral("設定(&S)")),
-        {"settings.environment", "", "settings.project", "settings.startup"});
-    add(menu("menu.tools", QStringLiteral("ツール(&T)")), {"tools.launch"});
-    add(menu("menu.help", QStringLiteral("ヘルプ(&H)")), {"help.about"});
+    commands_->AddMenu(recentMenu_);
+    commands_->FillMenuBar(menuBar(), QStringLiteral("menubar"));
 }
 
 void MainWindow::BuildCentre() {
@@ -173,7 +123,7 @@ void MainWindow::BuildCentre() {
 
     ruleColumn_ = new RuleColumn(*this, *commands_);
 
-    choicesPopup_ = MakeChoicesPopup(*this, *commands_);
+    choicesPopup_ = commands_->Menu(QStringLiteral("menu.choices"));
     groupView_ = new GroupChoicesView;
     connect(groupView_, &GroupChoicesView::ChoiceChanged, this,
             [this](GroupSection section, int index, int state) {
@@ -185,10 +135,11 @@ void MainWindow::BuildCentre() {
                 choicesPopup_->popup(at);
             });
     groupPage_ = Scrolled(groupView_);
-    rulePage_ = Scrolled(BuildRulePage());
+    // The condition menu is on the menu bar from the start; the rest of the
+    // rule page waits until a rule is first shown.
+    conditionFrame_ = new ConditionFrame(*this, *commands_);
     detail_ = new QStackedWidget;
     detail_->addWidget(groupPage_);
-    detail_->addWidget(rulePage_);
 
     auto* split = new QSplitter(Qt::Horizontal);
     mainSplitter_ = split;
@@ -209,9 +160,12 @@ void MainWindow::BuildCentre() {
     setCentralWidget(centre);
 }
 
-// Conditions above the event panel, the rule options below both.
-QWidget* MainWindow::BuildRulePage() {
-    conditionFrame_ = new ConditionFrame(*this, *commands_);
+// Conditions above the event panel, the rule options below both. Built when
+// a rule is first shown (or one of its commands is asked for by name): a
+// start-up that shows a group need not pay for it.
+QScrollArea* MainWindow::BuildRulePage() {
+    if (rulePage_)
+        return rulePage_;
     eventPanels_ = new EventPanels(*this, *commands_);
     options_ = new RuleOptionsBar(*this);
 
@@ -228,7 +182,11 @@ QWidget* MainWindow::BuildRulePage() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split, 1);
     layout->addWidget(options_);
-    return page;
+    KeepToolsWhole(page);
+    rulePage_ = Scrolled(page);
+    detail_->addWidget(rulePage_);
+    split->restoreState(ruleSplitterState_);
+    return rulePage_;
 }
 
 void MainWindow::BuildStatusBar() {
@@ -248,7 +206,23 @@ QAction* MainWindow::Action(const QString& name) const {
 }
 
 QMenu* MainWindow::Menu(const QString& name) const {
-    return findChild<QMenu*>(name);
+    QMenu* menu = findChild<QMenu*>(name);
+    // A pop-up of the rule page is made with the page.
+    if (!menu && !rulePage_ && detail_) {
+        const_cast<MainWindow*>(this)->BuildRulePage();
+        menu = findChild<QMenu*>(name);
+    }
+    return menu;
+}
+
+EventPanels* MainWindow::Panels() {
+    BuildRulePage();
+    return eventPanels_;
+}
+
+RuleOptionsBar* MainWindow::Options() {
+    BuildRulePage();
+    return options_;
 }
 
 RuleTree* MainWindow::Rules() const {
@@ -269,8 +243,9 @@ void MainWindow::Start() {
     status_[2]->setText(QStringLiteral("Ver") + AboutDialog::kVersion);
     PlaceWindow();
 
-    // The game's AI folder is looked up once the window is on the screen.
-    const bool askTemplateFolder = work_.SetFolders(
+    // The game's AI folder is looked up, and the template folder question
+    // asked, once the window is on the screen.
+    askTemplateFolder_ = work_.SetFolders(
         QString(),
         LocateTemplateFolders(programFolder_, FolderAcceptsFiles(programFolder_),
                               InstalledTemplateFolder(programFolder_),
@@ -279,12 +254,6 @@ void MainWindow::Start() {
 
     // The preview starts coloured.
     work_.SetColourPreview(true);
-    Refresh();
-
-    if (askTemplateFolder)
-        Show(work_.AnswerTemplateFolderQuestion(
-            dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
-            Dialogs::Answer::Yes));
     Refresh();
 }
 
@@ -295,11 +264,23 @@ void MainWindow::LookUpGame() {
     work_.SetAiFolder(game_ ? GameInstallation(*game_).AiFolder() : QString());
 }
 
+void MainWindow::AfterFirstPaint() {
+    LookUpGame();
+    if (!askTemplateFolder_)
+        return;
+    askTemplateFolder_ = false;
+    Report([this] {
+        return work_.AnswerTemplateFolderQuestion(
+            dialogs_.Ask(CreateTemplateFolderQuestion(), Dialogs::Buttons::YesNo) ==
+            Dialogs::Answer::Yes);
+    });
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
     QMainWindow::paintEvent(event);
-    if (!gameLookUpPosted_) {
-        gameLookUpPosted_ = true;
-        QTimer::singleShot(0, this, &MainWindow::LookUpGame);
+    if (!firstPaintSeen_) {
+        firstPaintSeen_ = true;
+        QTimer::singleShot(0, this, &MainWindow::AfterFirstPaint);
     }
 }
 
@@ -316,16 +297,17 @@ void MainWindow::PlaceWindow() {
         const QScreen* own = screen() ? screen() : QGuiApplication::primaryScreen();
         const ScreenChoice choice = ChooseScreen(screens, int(all.indexOf(own)), remembered);
         const ScreenArea& where = screens[choice.screen];
-        const WindowPlacement placed = PlaceMainWindow(where.geometry, where.available,
-                                                       memory.frame, kPreferredSize,
-                                                       choice.remembered);
+        const WindowPlacement placed = PlaceMainWindow(
+            where.geometry, where.available, memory.frame, kPreferredSize, choice.remembered);
         resize(placed.clientSize);
         move(placed.framePosition);
     }
     if (memory.maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
     mainSplitter_->restoreState(memory.mainSplitter);
-    ruleSplitter_->restoreState(memory.ruleSplitter);
+    ruleSplitterState_ = memory.ruleSplitter;
+    if (ruleSplitter_)
+        ruleSplitter_->restoreState(ruleSplitterState_);
 }
 
 void MainWindow::RememberWindow() const {
@@ -344,7 +326,7 @@ void MainWindow::RememberWindow() const {
                                 frame.right() - client.right(), frame.bottom() - client.bottom());
     }
     memory.mainSplitter = mainSplitter_->saveState();
-    memory.ruleSplitter = ruleSplitter_->saveState();
+    memory.ruleSplitter = ruleSplitter_ ? ruleSplitter_->saveState() : ruleSplitterState_;
     SaveWindowMemory(memory);
 }
 
@@ -364,7 +346,7 @@ void MainWindow::Show(const Notice& notice) {
 }
 
 bool MainWindow::RuleViewShown() const {
-    return detail_->currentWidget() == rulePage_;
+    return rulePage_ && detail_->currentWidget() == rulePage_;
 }
 
 void MainWindow::Refresh() {
@@ -377,35 +359,18 @@ void MainWindow::Refresh() {
         tabs_->setCurrentIndex(category - 1);
     ruleColumn_->Refresh();
     if (work_.SelectedKind() == NodeKind::Rule) {
-        detail_->setCurrentWidget(rulePage_);
+        detail_->setCurrentWidget(BuildRulePage());
         conditionFrame_->Refresh();
         options_->Refresh();
     } else {
         detail_->setCurrentWidget(groupPage_);
         groupView_->Show(work_.Choices());
     }
-    eventPanels_->Refresh();
-
-    const RuleCommandStates states = work_.RuleCommands();
-    conditionFrame_->Menu()->setEnabled(states.conditionMenuEnabled);
-    conditionFrame_->Menu()->menuAction()->setEnabled(states.conditionMenuEnabled);
-    const bool templates = work_.TemplatesEnabled();
-    commands_->SetEnabled(QStringLiteral("file.saveTemplate"), templates);
-    commands_->SetEnabled(QStringLiteral("file.newFromTemplate"), templates);
-    QAction* undo = Action(QStringLiteral("edit.undo"));
-    undo->setText(work_.UndoText());
-    undo->setEnabled(work_.CanUndo());
-    QAction* redo = Action(QStringLiteral("edit.redo"));
-    redo->setText(work_.RedoText());
-    redo->setEnabled(work_.CanRedo());
-    Action(QStringLiteral("view.colourPreview"))->setChecked(work_.ColourPreview());
-    Action(QStringLiteral("view.autoRename"))->setChecked(work_.AutoRename());
+    if (eventPanels_)
+        eventPanels_->Refresh();
+    commands_->Refresh(CommandStates::Read(work_));
     status_[0]->setText(work_.RuleCountText());
     status_[1]->setText(work_.CommandCountText());
-    for (QAction* menu : menuBar()->actions()) {
-        if (menu->menu())
-            CommandMap::FollowItems(menu->menu());
-    }
     refreshing_ = wasRefreshing;
 }
 

@@ -43,8 +43,9 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up sequence: version panel, the template folder question,
-    // the first category shown. The game's AI folder follows the first paint.
+    // The start-up sequence: version panel, the folders, the first category
+    // shown. The game's AI folder and the template folder question (when the
+    // folder is missing) follow the first paint.
     void Start();
 
     Workspace& Work() override { return work_; }
@@ -61,7 +62,8 @@ public:
     void LookUpGame();
 
     // Every action of the menus, toolbars and pop-ups has a name
-    // ("file.open", "ruleTool.newRule", ...).
+    // ("file.open", "ruleTool.newRule", ...); so has every menu and pop-up.
+    // Asking for a pop-up of the rule page builds the page.
     QAction* Action(const QString& name) const;
     QMenu* Menu(const QString& name) const;
     QTabBar* Tabs() const { return tabs_; }
@@ -70,19 +72,26 @@ public:
     RuleColumn* RuleArea() const { return ruleColumn_; }
     ConditionTree* Conditions() const;
     GroupChoicesView* GroupView() const { return groupView_; }
-    EventPanels* Panels() const { return eventPanels_; }
-    RuleOptionsBar* Options() const { return options_; }
+    // The rule page's regions, built if no rule has been shown yet.
+    EventPanels* Panels();
+    RuleOptionsBar* Options();
     QLabel* StatusPanel(int number) const { return status_[number - 1]; }
     bool RuleViewShown() const;
-    // The scroll areas around the group choices and the rule page: a
-    // screen too small for either scrolls it rather than cutting it off.
+    // The scroll areas around the group choices and the rule page (nullptr
+    // until the page is first needed): a screen too small for either scrolls
+    // it rather than cutting it off.
     QScrollArea* GroupPage() const { return groupPage_; }
     QScrollArea* RulePage() const { return rulePage_; }
 
     // Re-reads everything the window shows from the workspace.
     void Refresh();
 
-    // The commands that ask before they go on; false when the user stopped.
+    // The file commands. Those that ask before they go on answer false when
+    // the user stopped.
+    void NewEmptyProject();
+    void NewFromTemplate();
+    void OpenProject();
+    void SaveAsTemplate();
     bool SaveProject();
     bool SaveProjectAs();
     // The question before the open project is replaced or the program ends.
@@ -106,22 +115,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void AddFileCommands();
     void BuildMenuBar();
     void BuildCentre();
     void BuildStatusBar();
-    QWidget* BuildRulePage();
+    QScrollArea* BuildRulePage();
     // Opens the window where it was left, or where it fits the screen.
     void PlaceWindow();
     void RememberWindow() const;
+    void AfterFirstPaint();
     void Show(const Notice& notice);
     bool AfterOpen(const Notice& notice, bool opened);
-
-    // The file commands.
-    void NewEmptyProject();
-    void NewFromTemplate();
-    void OpenProject();
-    void SaveAsTemplate();
 
     Dialogs& dialogs_;
     QString programFolder_;
@@ -130,12 +133,14 @@ private:
     std::unique_ptr<CommandMap> commands_;
     bool refreshing_ = false;
     bool gameLookedUp_ = false;
-    bool gameLookUpPosted_ = false;
+    bool firstPaintSeen_ = false;
+    bool askTemplateFolder_ = false;
 
     QTabBar* tabs_ = nullptr;
     RuleColumn* ruleColumn_ = nullptr;
     QSplitter* mainSplitter_ = nullptr;
     QSplitter* ruleSplitter_ = nullptr;
+    QByteArray ruleSplitterState_; // remembered until the rule page is built
     QStackedWidget* detail_ = nullptr;
     GroupChoicesView* groupView_ = nullptr;
     QScrollArea* groupPage_ = nullptr;

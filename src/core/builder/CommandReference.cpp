@@ -203,30 +203,12 @@ const QList<CommandSignature>& Actions() {
     return actions;
 }
 
-// The symbol of a row of one of the program's tables, as the editors write
-// it: a wall row loses its ":" or ":-", a unit heading its "*".
-QString RowSymbol(VocabTable table, const QString& row) {
-    switch (table) {
-    case VocabTable::StrategicNumber:
-    case VocabTable::Technology:
-        return IsHeadingRow(row) ? QString() : SplitCommaRow(row).first;
-    case VocabTable::Building: {
-        QString symbol = row.section(QLatin1Char(' '), 0, 0);
-        while (symbol.startsWith(QLatin1Char(':')) || symbol.startsWith(QLatin1Char('-')))
-            symbol.remove(0, 1);
-        return symbol;
-    }
-    default:
-        return SplitSpaceRow(row).first;
-    }
-}
-
 // The program's own table of a kind with the game's other names added:
 // whatever a picker offers must pass.
 QSet<QString> TableAnd(VocabTable table, std::initializer_list<const char*> more) {
     QSet<QString> set = SetOf(more);
     for (const QString& row : TableRows(table))
-        if (const QString symbol = RowSymbol(table, row);
+        if (const QString symbol = TableSymbol(table, row);
             !symbol.isEmpty() && !symbol.front().isDigit())
             set.insert(symbol);
     return set;

@@ -24,8 +24,8 @@ const QString kCharacterRule =
 } // namespace
 
 const QString& ConstName(const Project& project, ConstKind kind, int slot) {
-    return kind == ConstKind::Variable ? project.variables[slot].constName
-                                       : project.timers[slot].name;
+    return kind == ConstKind::Variable ? project.settings.variables[slot].constName
+                                       : project.settings.timers[slot].name;
 }
 
 QString ConstSlotCaption(ConstKind kind, int slot) {

@@ -34,14 +34,14 @@ QString RadioState(bool selected) {
 
 InitSettings LoadInitSettings(const Project& project) {
     InitSettings s;
-    const QStringList explore = project.startupRules[0].options.split(QLatin1Char(','));
+    const QStringList explore = project.settings.startupRules[0].options.split(QLatin1Char(','));
     s.explorerCount = QString::number(FloorNumberOr(Field(explore, 0), 1));
     // Two option buttons: selecting "なし" clears "あり".
     s.noReexplore = NonZero(Field(explore, 2));
     s.reexplore = NonZero(Field(explore, 1)) && !s.noReexplore;
     s.precision = Field(explore, 3);
 
-    const QStringList gather = project.startupRules[1].options.split(QLatin1Char(','));
+    const QStringList gather = project.settings.startupRules[1].options.split(QLatin1Char(','));
     s.narrowWall = NonZero(Field(gather, 0));
     s.wideWall = NonZero(Field(gather, 1));
     s.disperse = NonZero(Field(gather, 2));
@@ -72,7 +72,7 @@ void ApplyInitSettings(Project& project, const InitSettings& settings) {
     const QString gold = CorrectDistance(settings.goldDistance, kDefaultDistance);
     const QString stone = CorrectDistance(settings.stoneDistance, kDefaultDistance);
 
-    StartupRule& explore = project.startupRules[0];
+    StartupRule& explore = project.settings.startupRules[0];
     explore.text = Lines({
         u"(defrule",
         u"(true)",
@@ -106,7 +106,7 @@ void ApplyInitSettings(Project& project, const InitSettings& settings) {
                                   RadioState(settings.noReexplore), precision}
                           .join(QLatin1Char(','));
 
-    StartupRule& gather = project.startupRules[1];
+    StartupRule& gather = project.settings.startupRules[1];
     gather.text = Lines({u"(defrule", u"  (true)", u"=>"});
     if (settings.narrowWall)
         gather.text += QStringLiteral("  (enable-wall-placement 1)\r\n");

@@ -45,8 +45,9 @@ public:
     void Settings() {
         const QString where = QStringLiteral("プロジェクトの設定");
         SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("AIのタイトル"),
-                   project_.title);
-        SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("作者"), project_.author);
+                   project_.settings.title);
+        SingleLine(where + QStringLiteral("/ヘッダ"), QStringLiteral("作者"),
+                   project_.settings.author);
         for (int i = 1; i <= kScriptVariables; ++i)
             Name(where + QStringLiteral("/変数/No.") + QString::number(i), ConstKind::Variable, i);
         for (int i = 1; i <= kScriptTimers; ++i)
@@ -56,7 +57,7 @@ public:
     void StartupRules() {
         for (int slot = 0; slot < 2; ++slot) {
             SetWhere(QStringLiteral("初期化設定/ルール") + QString::number(slot + 1));
-            const QString& text = project_.startupRules[slot].text;
+            const QString& text = project_.settings.startupRules[slot].text;
             if (const QString c = FirstNonCp932Character(text); !c.isEmpty())
                 Report(QStringLiteral("Shift_JISで書けない文字「%1」があります").arg(c));
             InitTextControls(text);
@@ -76,8 +77,8 @@ public:
         for (int k = 1; k <= kCategoryCount; ++k) {
             const Category& category = project_.CategoryAt(k);
             const QString caption = CategoryCaption(k) + QLatin1Char('/');
-            const QString& rootScript = project_.rootConditions[k - 1].conditionScript;
-            const QString rootGroup = caption + Shown(category.rootCaption);
+            const QString& rootScript = project_.settings.rootConditions[k - 1].conditionScript;
+            const QString rootGroup = caption + Shown(project_.RootCaption(k));
             QString group = rootGroup;
             const QString* script = &rootScript;
             bool rootChecked = false;

@@ -9,9 +9,9 @@ QString ScriptHeader(const Project& project) {
     QString text;
     text += QLatin1Char(';') + QString(50, QLatin1Char('/')) + crlf;
     text += QStringLiteral(";\r\n;\r\n");
-    text += QStringLiteral(";タイトル:") + OneLine(project.title) + crlf;
+    text += QStringLiteral(";タイトル:") + OneLine(project.settings.title) + crlf;
     text += QStringLiteral(";\r\n");
-    text += QStringLiteral(";著作権:") + OneLine(project.author) + crlf;
+    text += QStringLiteral(";著作権:") + OneLine(project.settings.author) + crlf;
     text += QStringLiteral(";\r\n;\r\n");
     text += QLatin1Char(';') + QString(49, QLatin1Char('/')) + crlf;
     return text;
@@ -24,9 +24,9 @@ QString ScriptConstants(const Project& project) {
                 QString::number(number) + QLatin1String(")\r\n");
     };
     for (int i = 1; i <= kScriptVariables; ++i)
-        line(project.variables[i].constName, i);
+        line(project.settings.variables[i].constName, i);
     for (int i = 1; i <= kScriptTimers; ++i)
-        line(project.timers[i].name, i);
+        line(project.settings.timers[i].name, i);
     text += QLatin1String("\r\n");
     return text;
 }

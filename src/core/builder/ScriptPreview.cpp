@@ -65,7 +65,7 @@ PreviewScope PreviewScopeAt(const Project& project, int category, int position) 
     if (category < 1 || category > kCategoryCount)
         return scope;
     const Category& cat = project.CategoryAt(category);
-    const CategoryTree tree = BuildCategoryTree(cat);
+    const CategoryTree tree = BuildCategoryTree(cat, project.RootCaption(category));
     if (position < 1 || position > tree.Size())
         return scope;
     const TreeNode& node = tree.At(position);
@@ -77,7 +77,7 @@ PreviewScope PreviewScopeAt(const Project& project, int category, int position) 
     case NodeKind::Root:
     case NodeKind::Group:
         scope.script = node.kind == NodeKind::Root
-                           ? project.rootConditions[category - 1].conditionScript
+                           ? project.settings.rootConditions[category - 1].conditionScript
                            : EntryAt(cat, position)->groupConditionScript;
         for (int child : node.children)
             scope.rules << EntryAt(cat, child);

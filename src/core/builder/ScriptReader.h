@@ -49,7 +49,7 @@ private:
 };
 
 // A word the script reads as a number, or means as one: a sign or "." before
-// a digit. Whether the game can read it is IsScriptNumber's business.
+// a digit. Whether the game can read it is ScriptNumber's business.
 bool LooksNumeric(QStringView word);
 
 } // namespace rw

@@ -20,7 +20,7 @@ QList<BuildEntry> Flatten(const Project& project) {
     QList<BuildEntry> entries;
     entries.reserve(CountRules(project));
     for (int k = 1; k <= kCategoryCount; ++k) {
-        const QString& rootScript = project.rootConditions[k - 1].conditionScript;
+        const QString& rootScript = project.settings.rootConditions[k - 1].conditionScript;
         const QString* current = &rootScript;
         for (const RuleEntry& entry : project.CategoryAt(k).entries) {
             if (entry.IsGroupStart()) {
@@ -55,18 +55,18 @@ Notice ControlRefusal(const QString& where, QChar c) {
 
 Notice CheckSettingsControls(const Project& project) {
     std::optional<QChar> c;
-    if ((c = RefusedControl(project.title)))
+    if ((c = RefusedControl(project.settings.title)))
         return ControlRefusal(QStringLiteral("AIのタイトル"), *c);
-    if ((c = RefusedControl(project.author)))
+    if ((c = RefusedControl(project.settings.author)))
         return ControlRefusal(QStringLiteral("作者"), *c);
     for (int i = 1; i <= kScriptVariables; ++i)
-        if ((c = RefusedControl(project.variables[i].constName)))
+        if ((c = RefusedControl(project.settings.variables[i].constName)))
             return ControlRefusal(QStringLiteral("変数%1の名前").arg(i), *c);
     for (int i = 1; i <= kScriptTimers; ++i)
-        if ((c = RefusedControl(project.timers[i].name)))
+        if ((c = RefusedControl(project.settings.timers[i].name)))
             return ControlRefusal(QStringLiteral("タイマー%1の名前").arg(i), *c);
     for (int slot = 0; slot < 2; ++slot)
-        if ((c = RefusedControl(project.startupRules[slot].text)))
+        if ((c = RefusedControl(project.settings.startupRules[slot].text)))
             return ControlRefusal(QStringLiteral("初期化設定"), *c);
     return {};
 }
@@ -111,18 +111,18 @@ Notice CheckSettings(const Project& project) {
         return Refusal(QStringLiteral("%1にShift_JISで書けない文字「%2」があります").arg(where, c));
     };
     QString c;
-    if (!(c = FirstNonCp932Character(project.title)).isEmpty())
+    if (!(c = FirstNonCp932Character(project.settings.title)).isEmpty())
         return refuse(QStringLiteral("AIのタイトル"), c);
-    if (!(c = FirstNonCp932Character(project.author)).isEmpty())
+    if (!(c = FirstNonCp932Character(project.settings.author)).isEmpty())
         return refuse(QStringLiteral("作者"), c);
     for (int i = 1; i <= kScriptVariables; ++i)
-        if (!(c = FirstNonCp932Character(project.variables[i].constName)).isEmpty())
+        if (!(c = FirstNonCp932Character(project.settings.variables[i].constName)).isEmpty())
             return refuse(QStringLiteral("変数%1の名前").arg(i), c);
     for (int i = 1; i <= kScriptTimers; ++i)
-        if (!(c = FirstNonCp932Character(project.timers[i].name)).isEmpty())
+        if (!(c = FirstNonCp932Character(project.settings.timers[i].name)).isEmpty())
             return refuse(QStringLiteral("タイマー%1の名前").arg(i), c);
     for (int slot = 0; slot < 2; ++slot)
-        if (!(c = FirstNonCp932Character(project.startupRules[slot].text)).isEmpty())
+        if (!(c = FirstNonCp932Character(project.settings.startupRules[slot].text)).isEmpty())
             return refuse(QStringLiteral("初期化設定"), c);
     return CheckSettingsControls(project);
 }
@@ -145,8 +145,8 @@ namespace {
 void AppendOpening(const Project& project, const EnvironmentSettings& settings, QByteArray& bytes) {
     QString opening =
         (settings.projectHeader ? ScriptHeader(project) : QString()) + ScriptConstants(project);
-    AppendCrLfLines(opening, project.startupRules[0].text);
-    AppendCrLfLines(opening, project.startupRules[1].text);
+    AppendCrLfLines(opening, project.settings.startupRules[0].text);
+    AppendCrLfLines(opening, project.settings.startupRules[1].text);
     AppendCp932(opening, bytes);
 }
 

@@ -22,8 +22,6 @@ QStringList Numbers(int from, int to) {
 
 const QStringList kOperators = {">=", "<=", ">", "<", "==", "!="};
 
-const QStringList& kPlayerWords = PlayerWords();
-
 constexpr int kVariableCount = 40;
 constexpr int kTimerCount = 10;
 
@@ -142,10 +140,6 @@ QString Operator(int position) {
     return kOperators.value(position);
 }
 
-QString PlayerWord(int position) {
-    return kPlayerWords.value(position);
-}
-
 QStringList ComparisonRows(ComparisonWords list) {
     switch (list) {
     case ComparisonWords::A:
@@ -256,14 +250,14 @@ QStringList MinuteRows() {
 QStringList TimerRows(const Project& project) {
     QStringList rows;
     for (int t = 1; t <= kTimerCount; ++t)
-        rows << QString::number(t) + ": " + project.timers[t].help;
+        rows << QString::number(t) + ": " + project.settings.timers[t].help;
     return rows;
 }
 
 QStringList VariableRows(const Project& project) {
     QStringList rows{"*乱数用変数"};
     for (int v = 1; v <= kVariableCount; ++v)
-        rows << QString::number(v) + ": " + project.variables[v].description;
+        rows << QString::number(v) + ": " + project.settings.variables[v].description;
     return rows;
 }
 

@@ -50,8 +50,6 @@ bool CanChange(const ConditionEntry& entry);
 
 // ">=" ... "!=" for comparison positions 0 to 5; empty text otherwise.
 QString Operator(int position);
-// The fact word of player position 0 to 24; empty text otherwise.
-QString PlayerWord(int position);
 
 // --- picker rows -------------------------------------------------------------
 

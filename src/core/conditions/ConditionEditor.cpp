@@ -183,9 +183,9 @@ void ConditionEditor::ReloadNames(const Project& project) {
     names_ = ProjectNameRows::Of(project);
     timerHelp_.clear();
     for (int t = 1; t < kTimerSlots; ++t)
-        timerHelp_ << project.timers[t].help;
+        timerHelp_ << project.settings.timers[t].help;
     variableDescriptions_.clear();
-    for (const VariableSlot& slot : project.variables)
+    for (const VariableSlot& slot : project.settings.variables)
         variableDescriptions_ << slot.description;
 }
 
@@ -297,10 +297,8 @@ void ConditionEditor::Cancel(ConditionList& list) {
     if (!shown_)
         return;
     shown_ = false;
-    if (opening_ == Opening::Change) {
-        list.StoreConditions();
+    if (opening_ == Opening::Change)
         list.Select(target_);
-    }
     opening_ = Opening::None;
 }
 

@@ -42,11 +42,6 @@ QString ConditionList::ConditionsField() const {
     return text;
 }
 
-void ConditionList::StoreConditions() const {
-    if (store_)
-        store_(ConditionsField());
-}
-
 bool ConditionList::IsLonePlaceholder() const {
     return entries_.size() == 1 && entries_.first().IsPlaceholder();
 }
@@ -65,7 +60,6 @@ void ConditionList::SetEntry(int position, const ConditionEntry& entry) {
     const int pw = target.pw;
     target = entry;
     target.pw = pw;
-    StoreConditions();
 }
 
 void ConditionList::Append(const ConditionEntry& entry) {
@@ -73,14 +67,12 @@ void ConditionList::Append(const ConditionEntry& entry) {
     SanitiseParents(entries_);
     if (selected_ == 0)
         selected_ = 1;
-    StoreConditions();
 }
 
 void ConditionList::SetEntries(const ConditionEntries& entries) {
     entries_ = entries;
     SanitiseParents(entries_);
     Select(selected_);
-    StoreConditions();
 }
 
 void ConditionList::Select(int position) {
@@ -193,7 +185,6 @@ void ConditionList::InsertOperator(int kind, bool selectedIsOperator) {
     }
     for (int i = 0; i < op->children; ++i)
         entries_ << PlaceholderEntry(position);
-    StoreConditions();
     selected_ = position;
     if (!appendNew)
         TvUpdate();
@@ -218,7 +209,6 @@ void ConditionList::TvUpdate() {
     }
     const int selected = IsValidPosition(selected_) ? newPosition[selected_] : 1;
     entries_ = reordered;
-    StoreConditions();
     Select(selected);
 }
 
@@ -231,7 +221,6 @@ void ConditionList::DeleteItem(int position) {
         // as a free slot.
         RemovePositions(subtree.mid(1));
         MakePlaceholder(entries_[0]);
-        StoreConditions();
         Select(1);
         return;
     }
@@ -260,7 +249,6 @@ void ConditionList::RewriteOperator(int kind) {
     target.cap = op->cap;
     target.editdat = op->editdat;
     target.script = op->script;
-    StoreConditions();
 }
 
 void ConditionList::TakeUndoSnapshot() {
@@ -273,7 +261,6 @@ Notice ConditionList::UndoConditions() {
         notice.text = QStringLiteral("アンドゥはできません");
     else
         std::swap(entries_, snapshot_);
-    StoreConditions();
     Select(1);
     return notice;
 }
@@ -328,7 +315,6 @@ void ConditionList::Del() {
             RemovePositions(SubtreeOf(s).mid(1));
         MakePlaceholder(entries_[s - 1]);
     }
-    StoreConditions();
     Select(s);
 }
 
@@ -336,7 +322,6 @@ void ConditionList::ReplaceByClipboard(const ConditionClipboard& clipboard) {
     // A lone placeholder gives way to the whole pasted subtree.
     entries_ = clipboard.Entries();
     SanitiseParents(entries_);
-    StoreConditions();
     Select(Size());
 }
 
@@ -347,7 +332,6 @@ void ConditionList::AppendClipboard(const ConditionClipboard& clipboard) {
         e.pw = source.pw == 0 ? 0 : base + source.pw - 1;
         entries_ << e;
     }
-    StoreConditions();
     Select(Size());
 }
 

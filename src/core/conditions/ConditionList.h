@@ -7,8 +7,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 namespace rw {
 
 struct RuleEntry;
@@ -26,12 +24,10 @@ struct ConditionNode {
 };
 
 // The conditions of the selected rule, its selected entry and its one-step
-// undo snapshot. Every command that changes the list writes it back through
-// the store target at once, so the rule always holds its current conditions.
+// undo snapshot. The list does not write the rule: the Workspace stores
+// ConditionsField() into it after every command that changed the list.
 class ConditionList {
 public:
-    using StoreTarget = std::function<void(const QString& conditionsField)>;
-
     // --- reading and writing the rule's condition field ---------------------
 
     // Reads field 4 and selects entry 1. The undo snapshot is kept: it is
@@ -41,9 +37,6 @@ public:
     void LoadConditions(const RuleEntry& rule);
     // The stored form of the list.
     QString ConditionsField() const;
-    // Where StoreConditions writes; nothing is written while it is unset.
-    void SetStoreTarget(StoreTarget target) { store_ = std::move(target); }
-    void StoreConditions() const;
 
     // --- contents -------------------------------------------------------------
 
@@ -58,7 +51,7 @@ public:
     // The first locked entry (the rule's implied condition), 0 when none.
     int ImpliedConditionPosition() const;
 
-    // Low-level edits for the event generator and the editor; each stores.
+    // Low-level edits for the event generator and the editor.
     // SetEntry keeps the Pw of the entry it replaces.
     void SetEntry(int position, const ConditionEntry& entry);
     void Append(const ConditionEntry& entry);
@@ -151,7 +144,6 @@ private:
     ConditionEntries entries_;
     ConditionEntries snapshot_;
     int selected_ = 0;
-    StoreTarget store_;
 };
 
 } // namespace rw

@@ -1,6 +1,7 @@
 #include "events/CommandGenerator.h"
 
 #include "conditions/ConditionList.h"
+#include "events/PanelBinding.h"
 #include "events/PanelPickers.h"
 #include "events/RangeKinds.h"
 #include "vocabulary/Vocabulary.h"
@@ -81,8 +82,6 @@ CategoryEvents Building(const BuildingPanel& panel) {
                    QStringLiteral("します");
     chat.replace(QLatin1Char('('), QChar(0xFF08)).replace(QLatin1Char(')'), QChar(0xFF09));
     events.chatMessage = chat;
-    events.panels = {Num(panel.building), Num(panel.kind), Num(panel.forward ? 1 : 0), QString(),
-                     QString()};
     return events;
 }
 
@@ -96,7 +95,6 @@ CategoryEvents Research(const ResearchPanel& panel) {
     events.implied = ImpliedCondition{t + x + QStringLiteral("できるとき"),
                                       QStringLiteral("can-research-with-escrow ") + s};
     events.chatMessage = t + x + QStringLiteral("します");
-    events.panels = {Num(panel.category), Num(panel.technology), QString(), QString(), QString()};
     return events;
 }
 
@@ -118,7 +116,6 @@ CategoryEvents Unit(const UnitPanel& panel) {
                                           QStringLiteral("can-train ") + s};
     }
     events.chatMessage = comment;
-    events.panels = {Num(panel.category), Num(panel.unit), Num(panel.kind), QString(), QString()};
     return events;
 }
 
@@ -139,8 +136,6 @@ CategoryEvents Resource(const ResourcePanel& panel) {
         events.implied =
             ImpliedCondition{QStringLiteral("市場があり資源があるとき"),
                              QStringLiteral("can-") + v + QStringLiteral("-commodity ") + symbol};
-        events.panels = {QStringLiteral("1"), Num(panel.resource), Num(panel.action), QString(),
-                         QString()};
         return events;
     }
     const auto& [w, f, g, s] = panel.boxes;
@@ -155,7 +150,6 @@ CategoryEvents Resource(const ResourcePanel& panel) {
     events.chatMessage = QStringLiteral("資源配分をW:") + w + QStringLiteral(" F:") + f +
                          QStringLiteral(" G") + g + QStringLiteral(" S:") + s +
                          QStringLiteral(" に変更します");
-    events.panels = {QStringLiteral("0"), w, f, g, s};
     return events;
 }
 
@@ -173,7 +167,6 @@ CategoryEvents Attack(const AttackPanel& panel) {
         events.chatMessage =
             (kind == 0 ? QStringLiteral("陸の守備軍の") : QStringLiteral("海の守備軍の")) + p +
             QStringLiteral("％が攻撃軍になるように設定しました");
-        events.panels = {Num(panel.kind), p, QString(), QString(), QString()};
         return events;
     }
     const bool naval = kind == 3;
@@ -194,7 +187,6 @@ CategoryEvents Attack(const AttackPanel& panel) {
                                      QStringLiteral("になるように設定しました")
                                : QStringLiteral("攻撃に行く陸軍の最大グループ数を") + q +
                                      QStringLiteral("になるように設定しました");
-    events.panels = {Num(panel.kind), q, m, mx, QString()};
     return events;
 }
 
@@ -206,7 +198,6 @@ CategoryEvents Range(const RangePanel& panel) {
     events.lines << QStringLiteral("(set-strategic-number ") + kind.symbol + QLatin1Char(' ') + d +
                         kind.panelComment;
     events.chatMessage = kind.panelChat + d + QStringLiteral("に変更");
-    events.panels = {Num(panel.kind), d, QString(), QString(), QString()};
     return events;
 }
 
@@ -328,11 +319,7 @@ void GenerateEvents(int category, const PanelState& panels, const RuleOptions& o
             lines << line;
     rule.actions = lines.join(kCrLf);
 
-    rule.panel1 = events.panels[0];
-    rule.panel2 = events.panels[1];
-    rule.panel3 = events.panels[2];
-    rule.panel4 = events.panels[3];
-    rule.panel5 = events.panels[4];
+    WriteControlFields(category, panels, rule);
 
     UpdateImpliedCondition(category, panels, events, list);
     rule.conditions = list.ConditionsField();

@@ -18,12 +18,12 @@ struct ImpliedCondition {
     bool operator==(const ImpliedCondition&) const = default;
 };
 
-// What one category's panel turns into, before the rule options.
+// What one category's panel turns into, before the rule options. (The
+// controls' panel fields are written from the panel table.)
 struct CategoryEvents {
     QStringList lines;   // event lines, spaces exact
     QString chatMessage; // the test message for this event
     std::optional<ImpliedCondition> implied;
-    std::array<QString, 5> panels; // panel1 to panel5
 };
 
 // Categories 1 to 6 (category 7 takes its lines from the free-event list).

@@ -57,13 +57,6 @@ FreeEvent FreeEventEditor::MakeEvent() const {
     return event;
 }
 
-QStringList FreeEventEditor::KindCaptions() const {
-    QStringList captions;
-    for (const FreeEventKind* kind : All())
-        captions << kind->Caption();
-    return captions;
-}
-
 void FreeEventEditor::SelectKind(int kind) {
     if (kind >= 1 && kind <= kKindCount)
         kind_ = kind;

@@ -69,7 +69,6 @@ public:
     FreeEvent MakeEvent() const;
 
     // --- tabs ------------------------------------------------------------------
-    QStringList KindCaptions() const;
     int CurrentKind() const { return kind_; }
     void SelectKind(int kind);
 

@@ -41,7 +41,7 @@ void FreeEventTimer::Restore(const StoredFields& fields) {
 
 void FreeEventTimer::ReloadNames(const Project& project) {
     for (int k = 0; k < kTimerSlots; ++k)
-        names_[k] = project.timers[k].help;
+        names_[k] = project.settings.timers[k].help;
 }
 
 FreeEventPreview FreeEventTimer::Preview() const {

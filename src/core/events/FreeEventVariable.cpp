@@ -34,7 +34,7 @@ void FreeEventVariable::Restore(const StoredFields& fields) {
 
 void FreeEventVariable::ReloadNames(const Project& project) {
     for (int k = 0; k < kVariableSlots; ++k)
-        names_[k] = project.variables[k].description;
+        names_[k] = project.settings.variables[k].description;
 }
 
 FreeEventPreview FreeEventVariable::Preview() const {

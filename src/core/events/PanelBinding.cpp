@@ -1,23 +1,18 @@
 #include "events/PanelBinding.h"
 
-#include "events/PanelPickers.h"
 #include "events/PanelRules.h"
+#include "events/PanelTable.h"
 #include "model/Numeric.h"
 
 #include <algorithm>
+#include <array>
 
 namespace rw {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 int Floor(const QString& text, int fallback) {
     return FloorNumberOr(text, fallback);
-}
-
-int Position(const QString& value) {
-    return std::max(0, Floor(value, 0));
 }
 
 bool On(const QString& value) {
@@ -28,21 +23,6 @@ QString Flag(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-int AllocationIndex(PanelControl control) {
-    switch (control) {
-    case PanelControl::WoodBox:
-        return ResourcePanel::Wood;
-    case PanelControl::FoodBox:
-        return ResourcePanel::Food;
-    case PanelControl::GoldBox:
-        return ResourcePanel::Gold;
-    case PanelControl::StoneBox:
-        return ResourcePanel::Stone;
-    default:
-        return -1;
-    }
-}
-
 template <typename T> bool Assign(T& field, const T& value) {
     if (field == value)
         return false;
@@ -50,52 +30,118 @@ template <typename T> bool Assign(T& field, const T& value) {
     return true;
 }
 
+// The field behind a control, to be read only. The rows hand out pointers
+// for writing; reading through them changes nothing.
+ControlField Peek(const PanelControlRow& row, const PanelState& panels,
+                  const RuleOptions& options = {}) {
+    return row.field(const_cast<PanelState&>(panels), const_cast<RuleOptions&>(options));
+}
+
+bool InUse(const PanelControlRow& row, const PanelState& panels) {
+    return !row.inUse || row.inUse(panels);
+}
+
+// Whether the rule of the category keeps the control in a panel field now.
+bool Kept(const PanelControlRow& row, int category, const PanelState& panels) {
+    return row.category == category && row.field && row.panelField != 0 && InUse(row, panels);
+}
+
+// panel1 to panel5 of a rule.
+template <typename Rule> auto* PanelField(Rule& rule, int n) {
+    const std::array fields{&rule.panel1, &rule.panel2, &rule.panel3, &rule.panel4, &rule.panel5};
+    return fields[n - 1];
+}
+
+// --- a change of one control ----------------------------------------------------
+
+ControlChange Take(const PanelControlRow& row, const ControlField& field, const QString& value) {
+    ControlChange out;
+    switch (row.kind) {
+    case ControlKind::Picker:
+        out.changed = Assign(*field.number,
+                             int(row.first + std::clamp<long long>(Floor(value, 0), 0, row.high)));
+        break;
+    case ControlKind::Check:
+        out.changed = Assign(*field.flag, On(value));
+        break;
+    case ControlKind::Box:
+        out.changed = Assign(*field.text, SettleBox(row.control, value));
+        break;
+    case ControlKind::Spinner: {
+        const AllocationSettled settled = SettleAllocation(value);
+        out.changed = Assign(*field.text, settled.text);
+        out.changed |= Assign(*field.number, settled.spinner);
+        out.notice = settled.notice;
+        break;
+    }
+    }
+    return out;
+}
+
+// --- the view -------------------------------------------------------------------
+
+ControlState Show(const PanelControlRow& row, int category, const PanelState& panels,
+                  const RuleOptions& options) {
+    ControlState state;
+    if (!row.field) {
+        state.value = QString::fromLatin1(row.empty);
+    } else {
+        const ControlField field = Peek(row, panels, options);
+        switch (row.kind) {
+        case ControlKind::Picker:
+            state.value = QString::number(*field.number - row.first);
+            break;
+        case ControlKind::Check:
+            state.value = Flag(*field.flag);
+            break;
+        case ControlKind::Spinner:
+            state.spinner = *field.number;
+            [[fallthrough]];
+        case ControlKind::Box:
+            state.value = *field.text;
+            break;
+        }
+    }
+    if (row.refill)
+        state.items = row.refill(panels);
+    if (row.visible)
+        state.visible = row.visible(category, panels, options);
+    if (row.enabled)
+        state.enabled = row.enabled(panels);
+    return state;
+}
+
+// A place is shown while one of its controls is in use.
+bool PlaceShown(PanelPlace place, const PanelState& panels) {
+    for (const PanelControlRow& row : PanelControlRows())
+        if (row.place == place && InUse(row, panels))
+            return true;
+    return false;
+}
+
+void ShowPlaces(const PanelState& panels, PanelView& view) {
+    view.allocationShown = PlaceShown(PanelPlace::Allocation, panels);
+    view.marketShown = PlaceShown(PanelPlace::Market, panels);
+    view.percentFrameShown = PlaceShown(PanelPlace::PercentFrame, panels);
+    view.groupFrameShown = PlaceShown(PanelPlace::GroupFrame, panels);
+    view.totalLabel = AllocationTotalLabel(panels.resource.boxes);
+    view.rangeHeading = RangeHeading(panels.range.kind);
+    view.rangeHelp = RangeHelp(panels.range.kind);
+}
+
 } // namespace
 
 bool IsResourceControl(PanelControl control) {
-    switch (control) {
-    case PanelControl::ResourceKind:
-    case PanelControl::MarketAction:
-    case PanelControl::MarketResource:
-    case PanelControl::WoodBox:
-    case PanelControl::FoodBox:
-    case PanelControl::GoldBox:
-    case PanelControl::StoneBox:
-        return true;
-    default:
-        return false;
-    }
+    return ControlRow(control).category == kResourceCategory;
 }
 
 bool IsTypedControl(PanelControl control) {
-    switch (control) {
-    case PanelControl::VariableValue:
-    case PanelControl::WoodBox:
-    case PanelControl::FoodBox:
-    case PanelControl::GoldBox:
-    case PanelControl::StoneBox:
-    case PanelControl::MarketAmount:
-    case PanelControl::AttackPercent:
-    case PanelControl::GroupCount:
-    case PanelControl::GroupMin:
-    case PanelControl::GroupMax:
-    case PanelControl::Distance:
-        return true;
-    default:
-        return false;
-    }
+    const ControlKind kind = ControlRow(control).kind;
+    return kind == ControlKind::Box || kind == ControlKind::Spinner;
 }
 
 bool IsOptionControl(PanelControl control) {
-    switch (control) {
-    case PanelControl::VariablePicker:
-    case PanelControl::VariableValue:
-    case PanelControl::TestMessage:
-    case PanelControl::RunOnce:
-        return true;
-    default:
-        return false;
-    }
+    return ControlRow(control).category == kOptionsCategory;
 }
 
 void FillPanelsFromRule(int category, const RuleEntry& rule, PanelState& panels,
@@ -103,181 +149,68 @@ void FillPanelsFromRule(int category, const RuleEntry& rule, PanelState& panels,
     ReadPanelFields(category, rule, panels, options);
 }
 
+void WriteControlFields(int category, const PanelState& panels, RuleEntry& rule) {
+    for (int n = 1; n <= 5; ++n)
+        PanelField(rule, n)->clear();
+    for (const PanelControlRow& row : PanelControlRows()) {
+        if (!Kept(row, category, panels))
+            continue;
+        const ControlField field = Peek(row, panels);
+        QString& stored = *PanelField(rule, row.panelField);
+        if (field.text)
+            stored = *field.text;
+        else if (field.flag)
+            stored = Flag(*field.flag);
+        else
+            stored = QString::number(*field.number);
+    }
+}
+
+void ReadControlFields(int category, const RuleEntry& rule, PanelState& panels) {
+    RuleOptions unused;
+    // In the order of the rows: a kind is read before the controls it puts in use.
+    for (const PanelControlRow& row : PanelControlRows()) {
+        if (!Kept(row, category, panels))
+            continue;
+        const QString& stored = *PanelField(rule, row.panelField);
+        const ControlField field = row.field(panels, unused);
+        switch (row.kind) {
+        case ControlKind::Picker:
+            *field.number = std::max(row.first, Floor(stored, row.first));
+            break;
+        case ControlKind::Check:
+            *field.flag = On(stored);
+            break;
+        case ControlKind::Spinner:
+            *field.number = int(std::clamp<long long>(Floor(stored, 0), row.low, row.high));
+            [[fallthrough]];
+        case ControlKind::Box:
+            *field.text = row.readAsStored ? stored : QString::number(Floor(stored, 0));
+            break;
+        }
+    }
+}
+
 ControlChange ApplyControl(PanelState& panels, RuleOptions& options, PanelControl control,
                            const QString& value) {
-    using namespace PanelPickers;
-    ControlChange out;
-    switch (control) {
-    case PanelControl::VariablePicker:
-        out.changed = Assign(options.variable, std::clamp(Floor(value, 0), 0, kVariableSlots - 1));
-        break;
-    case PanelControl::VariableValue:
-        out.changed = Assign(options.variableValue, SettleBox(NumberBox::Variable, value));
-        break;
-    case PanelControl::TestMessage:
-        out.changed = Assign(options.chat, On(value));
-        break;
-    case PanelControl::RunOnce:
-        out.changed = Assign(options.runOnce, On(value));
-        break;
-    case PanelControl::BuildingPicker: {
-        BuildingPanel& b = panels.building;
-        out.changed = Assign(b.building, Position(value) + 1);
-        if (!HasFirstPicture(b.building))
-            out.changed |= Assign(b.forward, false);
-        out.renameTo = BuildingCaption(b.building);
-        break;
-    }
-    case PanelControl::BuildingAction:
-        out.changed = Assign(panels.building.kind, Position(value));
-        break;
-    case PanelControl::BuildForward:
-        out.changed = Assign(panels.building.forward, On(value));
-        break;
-    case PanelControl::ResearchCategory:
-        // A new category refills the technologies and picks the first one.
-        out.changed = Assign(panels.research.category, Position(value));
-        if (out.changed)
-            panels.research.technology = 0;
-        out.renameTo = TechnologyCaption(panels.research.category, panels.research.technology);
-        break;
-    case PanelControl::Technology:
-        out.changed = Assign(panels.research.technology, Position(value));
-        out.renameTo = TechnologyCaption(panels.research.category, panels.research.technology);
-        break;
-    case PanelControl::UnitCategory:
-        out.changed = Assign(panels.unit.category, Position(value));
-        if (out.changed)
-            panels.unit.unit = 0;
-        out.renameTo = UnitCaption(panels.unit.category, panels.unit.unit);
-        break;
-    case PanelControl::Unit:
-        out.changed = Assign(panels.unit.unit, Position(value));
-        out.renameTo = UnitCaption(panels.unit.category, panels.unit.unit);
-        break;
-    case PanelControl::UnitAction:
-        out.changed = Assign(panels.unit.kind, Position(value));
-        out.renameTo = UnitCaption(panels.unit.category, panels.unit.unit);
-        break;
-    case PanelControl::ResourceKind:
-        out.changed = Assign(panels.resource.kind, Position(value));
-        break;
-    case PanelControl::MarketAction:
-        out.changed = Assign(panels.resource.action, Position(value));
-        break;
-    case PanelControl::MarketResource:
-        out.changed = Assign(panels.resource.resource, Position(value));
-        break;
-    case PanelControl::WoodBox:
-    case PanelControl::FoodBox:
-    case PanelControl::GoldBox:
-    case PanelControl::StoneBox: {
-        ResourcePanel& r = panels.resource;
-        const int i = AllocationIndex(control);
-        const AllocationSettled settled = SettleAllocation(value);
-        out.changed = Assign(r.boxes[i], settled.text);
-        out.changed |= Assign(r.spinners[i], settled.spinner);
-        out.notice = settled.notice;
-        break;
-    }
-    case PanelControl::MarketAmount:
+    const PanelControlRow& row = ControlRow(control);
+    if (!row.field)
         return {};
-    case PanelControl::AttackKind:
-        out.changed = Assign(panels.attack.kind, Position(value));
-        break;
-    case PanelControl::AttackPercent:
-        out.changed = Assign(panels.attack.percent, SettleBox(NumberBox::AttackPercent, value));
-        break;
-    case PanelControl::GroupCount:
-        out.changed = Assign(panels.attack.groups, SettleBox(NumberBox::GroupCount, value));
-        break;
-    case PanelControl::GroupMin:
-        out.changed = Assign(panels.attack.minimum, SettleBox(NumberBox::GroupMinimum, value));
-        break;
-    case PanelControl::GroupMax:
-        out.changed = Assign(panels.attack.maximum, SettleBox(NumberBox::GroupMaximum, value));
-        break;
-    case PanelControl::RangeKind:
-        out.changed = Assign(panels.range.kind, Position(value));
-        break;
-    case PanelControl::Distance:
-        out.changed = Assign(panels.range.distance, SettleBox(NumberBox::Distance, value));
-        break;
-    }
-    if (IsResourceControl(control))
-        out.renameTo = ItemAt(ResourceKinds(), panels.resource.kind);
-    else if (control >= PanelControl::AttackKind && control <= PanelControl::GroupMax)
-        out.renameTo = ItemAt(AttackKinds(), panels.attack.kind);
-    else if (control == PanelControl::RangeKind || control == PanelControl::Distance)
-        out.renameTo = ItemAt(RangeKinds(), panels.range.kind);
+    ControlChange out = Take(row, row.field(panels, options), value);
+    if (row.follow)
+        out.changed |= row.follow(panels, out.changed);
     out.regenerate = out.changed;
-    if (!out.changed)
-        out.renameTo.clear();
+    if (out.changed && row.renames)
+        out.renameTo = AutoRenameTitle(row.category, panels);
     return out;
 }
 
 PanelView MakePanelView(int category, const PanelState& panels, const RuleOptions& options,
                         const RuleEntry* rule) {
-    using namespace PanelPickers;
     PanelView view;
-    auto set = [&view](PanelControl control, const QString& value) {
-        view.At(control).value = value;
-    };
-    auto number = [](int n) { return QString::number(n); };
-
-    const bool free = category == kFreeCategory;
-    set(PanelControl::VariablePicker, number(options.variable));
-    set(PanelControl::VariableValue, options.variableValue);
-    set(PanelControl::TestMessage, Flag(options.chat));
-    set(PanelControl::RunOnce, Flag(options.runOnce));
-    view.At(PanelControl::VariablePicker).visible = !free;
-    view.At(PanelControl::TestMessage).visible = !free;
-    view.At(PanelControl::VariableValue).visible = !free && options.variable != 0;
-
-    const BuildingPanel& b = panels.building;
-    set(PanelControl::BuildingPicker, number(b.building - 1));
-    set(PanelControl::BuildingAction, number(b.kind));
-    set(PanelControl::BuildForward, Flag(b.forward));
-    view.At(PanelControl::BuildForward).enabled = ForwardEnabled(b);
-    view.At(PanelControl::BuildForward).visible = ForwardVisible(b);
-
-    set(PanelControl::ResearchCategory, number(panels.research.category));
-    set(PanelControl::Technology, number(panels.research.technology));
-    view.technologyItems = Technologies(panels.research.category);
-
-    set(PanelControl::UnitCategory, number(panels.unit.category));
-    set(PanelControl::Unit, number(panels.unit.unit));
-    set(PanelControl::UnitAction, number(panels.unit.kind));
-    view.unitItems = Units(panels.unit.category);
-
-    const ResourcePanel& r = panels.resource;
-    set(PanelControl::ResourceKind, number(r.kind));
-    set(PanelControl::WoodBox, r.boxes[ResourcePanel::Wood]);
-    set(PanelControl::FoodBox, r.boxes[ResourcePanel::Food]);
-    set(PanelControl::GoldBox, r.boxes[ResourcePanel::Gold]);
-    set(PanelControl::StoneBox, r.boxes[ResourcePanel::Stone]);
-    set(PanelControl::MarketAction, number(r.action));
-    set(PanelControl::MarketResource, number(r.resource));
-    set(PanelControl::MarketAmount, QStringLiteral("100"));
-    view.allocationShown = r.kind != 1;
-    view.marketShown = r.kind == 1;
-    view.totalLabel = AllocationTotalLabel(r.boxes);
-    view.spinners = r.spinners;
-
-    const AttackPanel& a = panels.attack;
-    set(PanelControl::AttackKind, number(a.kind));
-    set(PanelControl::AttackPercent, a.percent);
-    set(PanelControl::GroupCount, a.groups);
-    set(PanelControl::GroupMin, a.minimum);
-    set(PanelControl::GroupMax, a.maximum);
-    view.groupFrameShown = a.kind == 2 || a.kind == 3;
-    view.percentFrameShown = !view.groupFrameShown;
-
-    set(PanelControl::RangeKind, number(panels.range.kind));
-    set(PanelControl::Distance, panels.range.distance);
-    view.rangeHeading = RangeHeading(panels.range.kind);
-    view.rangeHelp = RangeHelp(panels.range.kind);
-
+    for (const PanelControlRow& row : PanelControlRows())
+        view.At(row.control) = Show(row, category, panels, options);
+    ShowPlaces(panels, view);
     if (rule)
         view.eventRows = EventListRows(rule->actions);
     return view;

@@ -36,6 +36,12 @@ bool IsOptionControl(PanelControl control);
 // left (an allocation spinner sends to its box).
 bool IsTypedControl(PanelControl control);
 
+// The category's panel fields (panel1 to panel5) from the controls in use,
+// and back: pickers keep their number, check boxes "0"/"1", boxes their text.
+// Read back, numbers are rounded down; fields nothing uses are left empty.
+void WriteControlFields(int category, const PanelState& panels, RuleEntry& rule);
+void ReadControlFields(int category, const RuleEntry& rule, PanelState& panels);
+
 // The view of the category's panel and the rule options.
 PanelView MakePanelView(int category, const PanelState& panels, const RuleOptions& options,
                         const RuleEntry* rule);

@@ -64,6 +64,16 @@ const QList<BuildingPickerItem>& Buildings() {
     return BuildingPickerItems();
 }
 
+const QStringList& BuildingNames() {
+    static const QStringList names = [] {
+        QStringList texts;
+        for (const BuildingPickerItem& item : Buildings())
+            texts << item.text;
+        return texts;
+    }();
+    return names;
+}
+
 QString BuildingCaption(int position) {
     const auto& items = Buildings();
     return position >= 1 && position <= items.size() ? items.at(position - 1).text : QString();

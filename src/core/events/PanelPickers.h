@@ -14,6 +14,7 @@ namespace PanelPickers {
 
 // Building picker (1-based positions, pictures from the vocabulary).
 const QList<BuildingPickerItem>& Buildings();
+const QStringList& BuildingNames(); // their texts
 QString BuildingCaption(int position);
 // Whether the building at the 1-based position has the first picture, the one
 // that allows building near the enemy.

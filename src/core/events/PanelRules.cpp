@@ -1,6 +1,8 @@
 #include "events/PanelRules.h"
 
+#include "events/PanelBinding.h"
 #include "events/PanelPickers.h"
+#include "events/PanelTable.h"
 #include "model/ConditionLine.h"
 #include "model/Numeric.h"
 #include "model/ScriptLines.h"
@@ -13,14 +15,8 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-int Position(const QString& field) {
-    return std::max(0, FloorNumberOr(field, 0));
-}
 bool Flag(const QString& field) {
     return FloorNumberOr(field, 0) != 0;
-}
-QString Floored(const QString& field) {
-    return QString::number(FloorNumberOr(field, 0));
 }
 
 } // namespace
@@ -34,83 +30,29 @@ void ReadPanelFields(int category, const RuleEntry& rule, PanelState& panels,
     if (options.variable != 0)
         options.variableValue = rule.variableValue;
 
-    switch (category) {
-    case kBuildingCategory:
-        panels.building.building = std::max(1, FloorNumberOr(rule.panel1, 1));
-        panels.building.kind = Position(rule.panel2);
-        panels.building.forward = Flag(rule.panel3);
-        break;
-    case kResearchCategory:
-        panels.research = {Position(rule.panel1), Position(rule.panel2)};
-        break;
-    case kUnitCategory:
-        panels.unit = {Position(rule.panel1), Position(rule.panel2), Position(rule.panel3)};
-        break;
-    case kResourceCategory: {
-        ResourcePanel& r = panels.resource;
-        r.kind = Position(rule.panel1);
-        if (r.kind == 1) {
-            r.resource = Position(rule.panel2);
-            r.action = Position(rule.panel3);
-        } else {
-            const QString* fields[4] = {&rule.panel2, &rule.panel3, &rule.panel4, &rule.panel5};
-            for (int i = 0; i < 4; ++i) {
-                r.boxes[i] = Floored(*fields[i]);
-                r.spinners[i] = std::clamp(FloorNumberOr(*fields[i], 0), 0, 100);
-            }
-        }
-        break;
-    }
-    case kAttackCategory: {
-        AttackPanel& a = panels.attack;
-        a.kind = Position(rule.panel1);
-        if (a.kind == 2 || a.kind == 3) {
-            a.groups = Floored(rule.panel2);
-            a.minimum = Floored(rule.panel3);
-            a.maximum = Floored(rule.panel4);
-        } else {
-            a.percent = Floored(rule.panel2);
-        }
-        break;
-    }
-    case kRangeCategory:
-        panels.range = {Position(rule.panel1), rule.panel2};
-        break;
-    case kFreeCategory:
+    if (category == kFreeCategory)
         panels.freeEvents = FreeEventList::FromRule(rule);
-        break;
-    default:
-        break;
-    }
+    else
+        ReadControlFields(category, rule, panels);
 }
 
-QString SettleBox(NumberBox box, const QString& text) {
-    struct Rule {
-        const char* empty; // the box's default
-        const char* other; // what any other text that is no number falls back to
-        long long low = kScriptNumberMin;
-        long long high = kScriptNumberMax;
-    };
-    static const Rule kRules[] = {
-        {"100", "0", 0, 100}, // attack percentage
-        {"3", "3", 0},        // groups
-        {"5", "5", 0},        // minimum per group
-        {"10", "10", 0},      // maximum per group
-        {"15", "0"},          // distance: any number, -1 is "no limit"
-        {"10", "10"},         // variable value
-    };
-    const Rule& rule = kRules[int(box)];
+QString SettleBox(PanelControl box, const QString& text) {
+    const PanelControlRow& row = ControlRow(box);
     if (text.trimmed().isEmpty())
-        return QString::fromLatin1(rule.empty);
-    return ScriptNumber(text, rule.low, rule.high).value_or(QString::fromLatin1(rule.other));
+        return QString::fromLatin1(row.empty);
+    return ScriptNumber(text, row.low, row.high).value_or(QString::fromLatin1(row.fallback));
 }
 
 AllocationSettled SettleAllocation(const QString& text) {
-    if (text.trimmed().isEmpty())
-        return {QStringLiteral("25"), 25, {}, false};
-    if (const std::optional<QString> number = ScriptNumber(text, 0, 100))
+    const PanelControlRow& row = ControlRow(PanelControl::WoodBox);
+    if (text.trimmed().isEmpty()) {
+        const QString empty = QString::fromLatin1(row.empty);
+        return {empty, empty.toInt(), {}, false};
+    }
+    if (const std::optional<QString> number = ScriptNumber(text, row.low, row.high))
         return {*number, number->toInt(), {}, false};
-    return {QStringLiteral("0"), 0,
+    const QString refused = QString::fromLatin1(row.fallback);
+    return {refused, refused.toInt(),
             Notice{QStringLiteral("0～100を入力してください"), QStringLiteral("エラー"),
                    Notice::Icon::Critical},
             true};
@@ -154,7 +96,7 @@ QString AutoRenameTitle(int category, const PanelState& panels) {
 QString VariablePickerText(const Project& project, int k) {
     if (k < 1 || k >= kVariableSlots)
         return kNoVariableText;
-    return QString::number(k) + QStringLiteral(": ") + project.variables[k].description;
+    return QString::number(k) + QStringLiteral(": ") + project.settings.variables[k].description;
 }
 
 QList<EventListRow> EventListRows(const QString& actions) {

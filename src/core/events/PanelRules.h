@@ -27,8 +27,6 @@ void ReadPanelFields(int category, const RuleEntry& rule, PanelState& panels, Ru
 
 // --- number boxes ---------------------------------------------------------------
 
-enum class NumberBox { AttackPercent, GroupCount, GroupMinimum, GroupMaximum, Distance, Variable };
-
 // Every box's text goes into the script, so "a number" here is one the
 // script can hold (ScriptNumber): whole, 32 bits, kept without its blanks.
 //
@@ -36,12 +34,10 @@ enum class NumberBox { AttackPercent, GroupCount, GroupMinimum, GroupMaximum, Di
 // of it reaches the rule. The box is settled when it is left (the focus moves
 // on, or Enter): these give the text it then holds and the rule stores.
 
-// An empty box takes its default ("100", "3", "5", "10", "15", "10"). Any
-// other text that is not a number takes the box's fallback: the attack
-// percentage "0", a group box its default, the distance "0", the variable
-// value "10". The attack percentage lies between 0 and 100 and the group
-// boxes cannot be negative; outside that they fall back the same way.
-QString SettleBox(NumberBox box, const QString& text);
+// An empty box takes its default; any other text that is not a number in the
+// box's range takes its fallback. Defaults, fallbacks and ranges are the
+// boxes' rows in the panel table.
+QString SettleBox(PanelControl box, const QString& text);
 
 struct AllocationSettled {
     QString text; // what the box holds afterwards

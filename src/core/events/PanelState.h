@@ -17,6 +17,47 @@ inline constexpr int kAttackCategory = 5;
 inline constexpr int kRangeCategory = 6;
 inline constexpr int kFreeCategory = 7;
 
+// Every control of the rule options and the six event panels that the
+// window turns into a Workspace call, in the order of their rows in the
+// panel table (PanelTable.cpp), which says what each one is and does.
+enum class PanelControl {
+    // rule options (all categories; category 7 shows only RunOnce)
+    VariablePicker, // value: 0 to 40
+    VariableValue,  // the value box text
+    TestMessage,    // "0" / "1"
+    RunOnce,        // "0" / "1"
+    // 1 building
+    BuildingPicker, // 0-based picker position
+    BuildingAction, // 0 build, 1 destroy
+    BuildForward,   // "0" / "1"
+    // 2 research
+    ResearchCategory,
+    Technology,
+    // 3 unit
+    UnitCategory,
+    Unit,
+    UnitAction,
+    // 4 resource
+    ResourceKind, // 0 allocation, 1 market
+    WoodBox,      // allocation boxes: the text; a spinner move sends its number
+    FoodBox,
+    GoldBox,
+    StoneBox,
+    MarketAction,   // 0 buy, 1 sell
+    MarketResource, // 0 wood, 1 food, 2 stone
+    MarketAmount,   // shown, used by nothing
+    // 5 attack
+    AttackKind,
+    AttackPercent,
+    GroupCount,
+    GroupMin,
+    GroupMax,
+    // 6 range
+    RangeKind,
+    Distance,
+};
+inline constexpr int kPanelControlCount = int(PanelControl::Distance) + 1;
+
 // What the controls of each event panel hold. Pickers are positions, boxes
 // keep their exact text: the script gets the text as typed.
 struct BuildingPanel {

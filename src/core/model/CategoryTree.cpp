@@ -2,18 +2,10 @@
 
 namespace rw {
 
-QList<int> CategoryTree::TopLevel() const {
-    QList<int> result;
-    for (const TreeNode& node : nodes)
-        if (node.parent == 0)
-            result << node.position;
-    return result;
-}
-
-CategoryTree BuildCategoryTree(const Category& category) {
+CategoryTree BuildCategoryTree(const Category& category, const QString& rootCaption) {
     CategoryTree tree;
     tree.nodes.reserve(category.entries.size() + 1);
-    tree.nodes.append(TreeNode{NodeKind::Root, category.rootCaption, 1, 0, {}});
+    tree.nodes.append(TreeNode{NodeKind::Root, rootCaption, 1, 0, {}});
     int currentGroup = 1;
     for (int i = 0; i < category.entries.size(); ++i) {
         const RuleEntry& entry = category.entries[i];
@@ -37,7 +29,11 @@ RuleEntry* EntryAt(Category& category, int treePosition) {
 }
 
 const RuleEntry* EntryAt(const Category& category, int treePosition) {
-    return EntryAt(const_cast<Category&>(category), treePosition);
+    // Read through the const list: the other overload would detach it from
+    // every copy that shares it (the undo history's among them).
+    if (treePosition < 2 || treePosition - 1 > category.entries.size())
+        return nullptr;
+    return &category.entries[treePosition - 2];
 }
 
 int GroupEndPosition(const Category& category, int s) {

@@ -20,11 +20,10 @@ struct CategoryTree {
 
     const TreeNode& At(int position) const { return nodes[position - 1]; }
     int Size() const { return int(nodes.size()); }
-    // Top-level nodes in order: the root group, then each user group.
-    QList<int> TopLevel() const;
 };
 
-CategoryTree BuildCategoryTree(const Category& category);
+// The root node shows `rootCaption`.
+CategoryTree BuildCategoryTree(const Category& category, const QString& rootCaption);
 
 // The entry shown at a tree position: position p >= 2 shows entry p - 1.
 // nullptr for the root group and for positions past the list.

@@ -31,10 +31,6 @@ std::optional<QString> ScriptNumber(QStringView text, long long low = kScriptNum
 // Its value, without making the text.
 std::optional<long long> ScriptNumberValue(QStringView text, long long low = kScriptNumberMin,
                                            long long high = kScriptNumberMax);
-inline bool IsScriptNumber(QStringView text, long long low = kScriptNumberMin,
-                           long long high = kScriptNumberMax) {
-    return ScriptNumber(text, low, high).has_value();
-}
 
 // What a refusal tells the user about such a number: "0～100の整数を入力してください".
 QString ScriptNumberHint(long long low = kScriptNumberMin, long long high = kScriptNumberMax);

@@ -49,8 +49,9 @@ inline const QString kMarkerGroup = QStringLiteral("\\f");
 inline const QString kMarkerRoot = QStringLiteral("\\m");
 inline const QString kMarkerGroupRule = QStringLiteral("\\c");
 
+// The rules of one category. Its root group's caption is a setting of the
+// project (ProjectSettings::rootCaptions).
 struct Category {
-    QString rootCaption;
     QList<RuleEntry> entries; // list position p is entries[p - 1]
 
     bool operator==(const Category&) const = default;
@@ -89,21 +90,40 @@ inline constexpr int kVariableSlots = 41; // slot 0 unused
 inline constexpr int kMaxRules = 1000;
 inline constexpr int kMaxCommands = 16;
 
-struct Project {
-    std::array<Category, kCategoryCount> categories;
+// Everything of a project that is not a rule. Undo keeps this whole, so a
+// field added here is undone with the rest the day it is added.
+struct ProjectSettings {
     std::array<RootCondition, kRootConditionSlots> rootConditions;
     std::array<StartupRule, kStartupRuleSlots> startupRules;
+    std::array<QString, kCategoryCount> rootCaptions; // category 1 to 7 at 0 to 6
     std::array<TimerSlot, kTimerSlots> timers;
     std::array<VariableSlot, kVariableSlots> variables;
     QString title;
     QString author;
 
+    bool operator==(const ProjectSettings&) const = default;
+};
+
+struct Project {
+    std::array<Category, kCategoryCount> categories;
+    ProjectSettings settings;
+
     // Categories are numbered 1 to 7.
     Category& CategoryAt(int number) { return categories[number - 1]; }
     const Category& CategoryAt(int number) const { return categories[number - 1]; }
+    QString& RootCaption(int number) { return settings.rootCaptions[number - 1]; }
+    const QString& RootCaption(int number) const { return settings.rootCaptions[number - 1]; }
 
     bool operator==(const Project&) const = default;
 };
+
+// Undo knows a project as its categories' rules and its settings: anything
+// else would escape it. A new field belongs in ProjectSettings.
+static_assert(sizeof(Category) == sizeof(QList<RuleEntry>),
+              "a category holds its rules only; put new fields in ProjectSettings");
+static_assert(sizeof(Project) ==
+                  sizeof(std::array<Category, kCategoryCount>) + sizeof(ProjectSettings),
+              "a project is its categories and its settings; put new fields in ProjectSettings");
 
 // The caption of category 1 to 7 ("建物" …), as its tab and the messages
 // show it; empty for any other number.

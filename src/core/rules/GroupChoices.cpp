@@ -95,10 +95,6 @@ bool GroupChoices::IsTicked(GroupSection section, int index) const {
     return State(section, index) == 1;
 }
 
-bool GroupChoices::IsUnticked(GroupSection section, int index) const {
-    return State(section, index) == 0;
-}
-
 void GroupChoices::SetState(GroupSection section, int index, int state) {
     QList<int>& states = selection_.Section(section);
     if (index < 0 || index >= states.size())
@@ -150,7 +146,7 @@ bool StoreGroupChoices(const GroupChoices& choices, Project& project, int catego
     QString* storedData = nullptr;
     QString* storedScript = nullptr;
     if (selected == 1) {
-        RootCondition& root = project.rootConditions[category - 1];
+        RootCondition& root = project.settings.rootConditions[category - 1];
         storedData = &root.conditionData;
         storedScript = &root.conditionScript;
     } else {
@@ -170,7 +166,7 @@ QString StoredGroupData(const Project& project, int category, int selected) {
     if (category < 1 || category > kCategoryCount)
         return {};
     if (selected == 1)
-        return project.rootConditions[category - 1].conditionData;
+        return project.settings.rootConditions[category - 1].conditionData;
     const RuleEntry* entry = EntryAt(project.CategoryAt(category), selected);
     return entry && entry->IsGroupStart() ? entry->groupConditionData : QString();
 }

@@ -39,7 +39,6 @@ public:
     // Ticked for the look and the load conditions: a ticked row, a box in state 1.
     bool IsTicked(GroupSection section, int index) const;
     // Unticked for the load conditions: a clear row, a box in state 0.
-    bool IsUnticked(GroupSection section, int index) const;
     void SetState(GroupSection section, int index, int state);
 
     // The pop-up commands on one section.

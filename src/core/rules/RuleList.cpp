@@ -110,14 +110,15 @@ DeleteOutcome DeleteNode(Category& category, const CategoryTree& tree, int selec
     return out;
 }
 
-bool RenameNode(Category& category, int selected, const QString& text) {
+bool RenameNode(Project& project, int category, int selected, const QString& text) {
     if (selected == 1) {
-        if (category.rootCaption == text)
+        QString& caption = project.RootCaption(category);
+        if (caption == text)
             return false;
-        category.rootCaption = text;
+        caption = text;
         return true;
     }
-    RuleEntry* entry = EntryAt(category, selected);
+    RuleEntry* entry = EntryAt(project.CategoryAt(category), selected);
     if (!entry)
         return false;
     // A title is never empty, so the tree never shows a blank-less node.

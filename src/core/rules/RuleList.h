@@ -46,8 +46,9 @@ struct DeleteOutcome {
 // rule shown under it.
 DeleteOutcome DeleteNode(Category& category, const CategoryTree& tree, int selected);
 
-// The title box changed. Answers whether the category changed.
-bool RenameNode(Category& category, int selected, const QString& text);
+// The title box changed (at the root group: the category's root caption).
+// Answers whether the project changed.
+bool RenameNode(Project& project, int category, int selected, const QString& text);
 
 // Enabled states of the rule commands for a selected node.
 struct RuleCommandStates {

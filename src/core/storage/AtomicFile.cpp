@@ -1,5 +1,7 @@
 #include "storage/AtomicFile.h"
 
+#include "storage/SystemError.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,13 +18,14 @@ namespace rw {
 
 namespace {
 
-// The words of the system for errno, as Qt would give them.
+// The words of the system for an error number, as Qt would give them.
 QString ErrnoReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Qt's description of the device's last error. A failure Qt did not put in
-// words (it says "Unknown error" after a short write) falls back to errno.
+// words (it says "Unknown error" after a short write) falls back to the
+// system's error number.
 QString Reason(const QSaveFile& file, int savedErrno) {
     static const QString unknown = QFile().errorString();
     const QString qtReason = file.errorString();
@@ -55,18 +58,18 @@ AtomicFileWriter::AtomicFileWriter(const QString& path) : file_(path) {
     const QFileInfo old(path);
     const bool replacing = old.exists();
     const QFileDevice::Permissions mode = old.permissions();
-    errno = 0;
+    ClearSystemError();
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        Fail(Reason(file_, errno), errno);
+        FailWithSystemReason();
         return;
     }
     // The new file is to keep the old one's mode. QSaveFile sets it but does
     // not say when that failed, which would leave the file readable by its
     // owner alone.
     if (replacing && file_.permissions() != mode) {
-        errno = 0;
+        ClearSystemError();
         if (!file_.setPermissions(mode)) {
-            const int error = errno;
+            const int error = LastSystemError();
             Fail(QStringLiteral("元のファイルのアクセス権を引き継げませんでした（%1）")
                      .arg(Reason(file_, error)),
                  error);
@@ -82,15 +85,21 @@ bool AtomicFileWriter::Fail(const QString& reason, int error) {
     return false;
 }
 
+// The last call failed: says why, in the system's words where Qt has none.
+bool AtomicFileWriter::FailWithSystemReason() {
+    const int error = LastSystemError();
+    return Fail(Reason(file_, error), error);
+}
+
 bool AtomicFileWriter::Write(QByteArrayView bytes) {
     // A write that stops part-way sets no error; writing the rest again
     // either goes on or fails with the system's reason.
     qint64 written = 0;
     while (!failed_ && written < bytes.size()) {
-        errno = 0;
+        ClearSystemError();
         const qint64 n = file_.write(bytes.data() + written, bytes.size() - written);
         if (n <= 0)
-            return Fail(Reason(file_, errno), errno);
+            return FailWithSystemReason();
         written += n;
     }
     return !failed_;
@@ -99,9 +108,9 @@ bool AtomicFileWriter::Write(QByteArrayView bytes) {
 FileWriteResult AtomicFileWriter::Commit() {
     if (failed_)
         return failure_;
-    errno = 0;
+    ClearSystemError();
     if (!file_.flush()) {
-        Fail(Reason(file_, errno), errno);
+        FailWithSystemReason();
         return failure_;
     }
     int syncError = 0;
@@ -109,9 +118,11 @@ FileWriteResult AtomicFileWriter::Commit() {
         Fail(ErrnoReason(syncError), syncError);
         return failure_;
     }
-    errno = 0;
-    if (!file_.commit())
-        return FileWriteResult{false, Reason(file_, errno), errno};
+    ClearSystemError();
+    if (!file_.commit()) {
+        const int error = LastSystemError();
+        return FileWriteResult{false, Reason(file_, error), error};
+    }
     return FileWriteResult{true, QString()};
 }
 

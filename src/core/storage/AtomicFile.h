@@ -39,6 +39,7 @@ public:
 
 private:
     bool Fail(const QString& reason, int error);
+    bool FailWithSystemReason();
 
     QSaveFile file_;
     bool failed_ = false;

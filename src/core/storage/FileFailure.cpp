@@ -1,5 +1,7 @@
 #include "storage/FileFailure.h"
 
+#include "storage/SystemError.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -47,6 +49,8 @@ std::optional<FileProblem> FromErrno(int error, const QFileInfo& file, bool writ
     case EPERM:
         if (writing && file.exists() && !file.isWritable())
             return FileProblem::ReadOnly;
+        if (file.exists() && HeldOpenElsewhere(file.absoluteFilePath()))
+            return FileProblem::InUse;
         return FileProblem::AccessDenied;
     default:
         break;

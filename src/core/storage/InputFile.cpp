@@ -1,10 +1,11 @@
 #include "storage/InputFile.h"
 
+#include "storage/SystemError.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
 
 namespace rw {
 
@@ -30,9 +31,9 @@ InputRead ReadInputFile(const QString& path, qint64 limit) {
     if (info.size() > limit)
         return Refused(TooLarge(limit));
     QFile file(path);
-    errno = 0;
+    ClearSystemError();
     if (!file.open(QIODevice::ReadOnly))
-        return Refused(file.errorString(), errno);
+        return Refused(file.errorString(), LastSystemError());
     // The file may have grown since it was measured.
     return ReadInputStream(file, limit);
 }
@@ -44,6 +45,7 @@ InputRead ReadInputStream(QIODevice& device, qint64 limit) {
     InputRead read;
     if (!device.isSequential())
         read.bytes.reserve(std::min(device.size(), limit) + 1);
+    ClearSystemError();
     for (;;) {
         const qsizetype had = read.bytes.size();
         qint64 want = std::min(kPiece, limit + 1 - had);
@@ -59,7 +61,7 @@ InputRead ReadInputStream(QIODevice& device, qint64 limit) {
     }
     if (auto* file = qobject_cast<QFileDevice*>(&device);
         file && file->error() != QFileDevice::NoError)
-        return Refused(file->errorString(), errno);
+        return Refused(file->errorString(), LastSystemError());
     read.ok = true;
     return read;
 }

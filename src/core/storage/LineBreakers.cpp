@@ -103,14 +103,14 @@ QStringList FieldPlaces(const Project& project, const QSet<const QString*>& fiel
 namespace {
 
 void Walk(const Project& project, Finder& f) {
-    f.Check(project.title, QStringLiteral("title"), QStringLiteral("AIの名前"));
-    f.Check(project.author, QStringLiteral("author"), QStringLiteral("作者"));
+    f.Check(project.settings.title, QStringLiteral("title"), QStringLiteral("AIの名前"));
+    f.Check(project.settings.author, QStringLiteral("author"), QStringLiteral("作者"));
     for (int c = 1; c <= kCategoryCount; ++c) {
         const Category& category = project.CategoryAt(c);
         const QString categoryPlace = QStringLiteral("categories[%1]").arg(c - 1);
         const QString tab = CategoryCaption(c);
-        const QString root = OneLine(category.rootCaption);
-        f.Check(category.rootCaption, categoryPlace + QStringLiteral(".rootCaption"),
+        const QString root = OneLine(project.RootCaption(c));
+        f.Check(project.RootCaption(c), categoryPlace + QStringLiteral(".rootCaption"),
                 tab + QStringLiteral(": ルートグループ名"));
         QString group = root;
         for (int e = 0; e < category.entries.size(); ++e) {
@@ -132,29 +132,30 @@ void Walk(const Project& project, Finder& f) {
     }
     for (int i = 0; i < kRootConditionSlots; ++i) {
         const QString place = QStringLiteral("ルートグループの実行条件(%1番)").arg(i);
-        f.Check(project.rootConditions[i].conditionData, Slot("rootConditions", i, "conditionData"),
-                place);
-        f.Check(project.rootConditions[i].conditionScript, FieldKind::Lines,
+        f.Check(project.settings.rootConditions[i].conditionData,
+                Slot("rootConditions", i, "conditionData"), place);
+        f.Check(project.settings.rootConditions[i].conditionScript, FieldKind::Lines,
                 Slot("rootConditions", i, "conditionScript"), place);
     }
     for (int i = 0; i < kStartupRuleSlots; ++i) {
         const QString place = QStringLiteral("初期化設定(%1番)").arg(i);
-        f.Check(project.startupRules[i].options, Slot("startupRules", i, "options"), place);
-        f.Check(project.startupRules[i].text, FieldKind::Lines, Slot("startupRules", i, "text"),
+        f.Check(project.settings.startupRules[i].options, Slot("startupRules", i, "options"),
                 place);
+        f.Check(project.settings.startupRules[i].text, FieldKind::Lines,
+                Slot("startupRules", i, "text"), place);
     }
     for (int i = 0; i < kTimerSlots; ++i) {
         const QString place = QStringLiteral("タイマー%1").arg(i);
-        f.Check(project.timers[i].name, Slot("timers", i, "name"),
+        f.Check(project.settings.timers[i].name, Slot("timers", i, "name"),
                 place + QStringLiteral("の名前"));
-        f.Check(project.timers[i].help, Slot("timers", i, "help"),
+        f.Check(project.settings.timers[i].help, Slot("timers", i, "help"),
                 place + QStringLiteral("の説明"));
     }
     for (int i = 0; i < kVariableSlots; ++i) {
         const QString place = QStringLiteral("変数%1").arg(i);
-        f.Check(project.variables[i].constName, Slot("variables", i, "constName"),
+        f.Check(project.settings.variables[i].constName, Slot("variables", i, "constName"),
                 place + QStringLiteral("の名前"));
-        f.Check(project.variables[i].description, Slot("variables", i, "description"),
+        f.Check(project.settings.variables[i].description, Slot("variables", i, "description"),
                 place + QStringLiteral("の説明"));
     }
 }

@@ -50,26 +50,28 @@ StartupRule InitialStartupRule(int slot) {
 }
 
 void InitialiseProject(Project& project) {
-    for (RootCondition& slot : project.rootConditions) {
+    for (RootCondition& slot : project.settings.rootConditions) {
         slot.conditionData = DefaultGroupConditionData();
         slot.conditionScript.clear();
     }
-    project.title = QStringLiteral("新しいAI");
-    project.author.clear();
+    project.settings.title = QStringLiteral("新しいAI");
+    project.settings.author.clear();
     for (int c = 0; c < kCategoryCount; ++c) {
-        project.categories[c].rootCaption = QString::fromUtf8(kRootCaptions[c]);
+        project.settings.rootCaptions[c] = QString::fromUtf8(kRootCaptions[c]);
         project.categories[c].entries.clear();
     }
-    project.variables[0] = VariableSlot{};
+    project.settings.variables[0] = VariableSlot{};
     for (int n = 1; n < kVariableSlots; ++n)
-        project.variables[n] = VariableSlot{QStringLiteral("MEMORY_") + QString::number(n),
-                                            QString::number(n) + QStringLiteral("番の変数")};
-    project.timers[0] = TimerSlot{};
+        project.settings.variables[n] =
+            VariableSlot{QStringLiteral("MEMORY_") + QString::number(n),
+                         QString::number(n) + QStringLiteral("番の変数")};
+    project.settings.timers[0] = TimerSlot{};
     for (int n = 1; n < kTimerSlots; ++n)
-        project.timers[n] = TimerSlot{QStringLiteral("TIMER_") + QString::number(n),
-                                      QString::number(n) + QStringLiteral("番のタイマーです")};
+        project.settings.timers[n] =
+            TimerSlot{QStringLiteral("TIMER_") + QString::number(n),
+                      QString::number(n) + QStringLiteral("番のタイマーです")};
     for (int slot = 0; slot < kStartupRuleSlots; ++slot)
-        project.startupRules[slot] = InitialStartupRule(slot);
+        project.settings.startupRules[slot] = InitialStartupRule(slot);
 }
 
 Project InitialProject() {
@@ -90,7 +92,8 @@ QStringList VariablePickerEntries(const Project& project) {
     entries.reserve(kVariableSlots);
     entries << QStringLiteral("(変数の変更なし)");
     for (int n = 1; n < kVariableSlots; ++n)
-        entries << QString::number(n) + QStringLiteral(": ") + project.variables[n].description;
+        entries << QString::number(n) + QStringLiteral(": ") +
+                       project.settings.variables[n].description;
     return entries;
 }
 

@@ -148,25 +148,25 @@ bool ReadBody(Reader& in, Project& project) {
                     return false;
         }
     }
-    for (RootCondition& slot : project.rootConditions)
+    for (RootCondition& slot : project.settings.rootConditions)
         if (!in.Str(slot.conditionData) || !in.Str(slot.conditionScript))
             return false;
-    for (StartupRule& slot : project.startupRules) {
+    for (StartupRule& slot : project.settings.startupRules) {
         QString kind;
         if (!in.Str(slot.options) || !in.Str(slot.text) || !in.Str(kind))
             return false;
         slot.kind = FloorNumberOr(kind, 0);
     }
-    for (Category& category : project.categories)
-        if (!in.Str(category.rootCaption))
+    for (QString& caption : project.settings.rootCaptions)
+        if (!in.Str(caption))
             return false;
-    for (TimerSlot& slot : project.timers)
+    for (TimerSlot& slot : project.settings.timers)
         if (!in.Str(slot.name) || !in.Str(slot.help))
             return false;
-    for (VariableSlot& slot : project.variables)
+    for (VariableSlot& slot : project.settings.variables)
         if (!in.Str(slot.constName) || !in.Str(slot.description))
             return false;
-    if (!in.Str(project.title) || !in.Str(project.author))
+    if (!in.Str(project.settings.title) || !in.Str(project.settings.author))
         return false;
     // Nothing follows the author; anything that does means the file is not ours.
     return in.Left() == 0;
@@ -204,12 +204,12 @@ Notice FindUnsavableText(const Project& project) {
         return false;
     };
 
-    if (!fits(project.title, [] { return QStringLiteral("AIの名前"); }) ||
-        !fits(project.author, [] { return QStringLiteral("作者"); }))
+    if (!fits(project.settings.title, [] { return QStringLiteral("AIの名前"); }) ||
+        !fits(project.settings.author, [] { return QStringLiteral("作者"); }))
         return found;
     for (int c = 1; c <= kCategoryCount; ++c) {
         const Category& category = project.CategoryAt(c);
-        if (!fits(category.rootCaption,
+        if (!fits(project.RootCaption(c),
                   [c] { return CategoryPlace(c) + QStringLiteral("のルートグループ名"); }))
             return found;
         for (int e = 0; e < category.entries.size(); ++e) {
@@ -227,25 +227,25 @@ Notice FindUnsavableText(const Project& project) {
         }
     }
     for (int i = 0; i < kRootConditionSlots; ++i) {
-        const RootCondition& slot = project.rootConditions[i];
+        const RootCondition& slot = project.settings.rootConditions[i];
         auto place = [i] { return QStringLiteral("ルートグループの実行条件（%1番）").arg(i); };
         if (!fits(slot.conditionData, place) || !fits(slot.conditionScript, place))
             return found;
     }
     for (int i = 0; i < kStartupRuleSlots; ++i) {
-        const StartupRule& slot = project.startupRules[i];
+        const StartupRule& slot = project.settings.startupRules[i];
         auto place = [i] { return QStringLiteral("初期化設定（%1番）").arg(i); };
         if (!fits(slot.options, place) || !fits(slot.text, place))
             return found;
     }
     for (int i = 0; i < kTimerSlots; ++i) {
-        const TimerSlot& slot = project.timers[i];
+        const TimerSlot& slot = project.settings.timers[i];
         auto place = [i] { return QStringLiteral("タイマー%1").arg(i); };
         if (!fits(slot.name, place) || !fits(slot.help, place))
             return found;
     }
     for (int i = 0; i < kVariableSlots; ++i) {
-        const VariableSlot& slot = project.variables[i];
+        const VariableSlot& slot = project.settings.variables[i];
         auto place = [i] { return QStringLiteral("変数%1").arg(i); };
         if (!fits(slot.constName, place) || !fits(slot.description, place))
             return found;
@@ -276,27 +276,27 @@ QByteArray EncodeProject(const Project& project, bool asTemplate, uint8_t mode,
             for (int f = 0; f < RuleEntry::kFieldCount; ++f)
                 out.Str(entry.Field(f));
     }
-    for (const RootCondition& slot : project.rootConditions) {
+    for (const RootCondition& slot : project.settings.rootConditions) {
         out.Str(slot.conditionData);
         out.Str(slot.conditionScript);
     }
-    for (const StartupRule& slot : project.startupRules) {
+    for (const StartupRule& slot : project.settings.startupRules) {
         out.Str(slot.options);
         out.Str(slot.text);
         out.Str(QString::number(slot.kind));
     }
-    for (const Category& category : project.categories)
-        out.Str(category.rootCaption);
-    for (const TimerSlot& slot : project.timers) {
+    for (const QString& caption : project.settings.rootCaptions)
+        out.Str(caption);
+    for (const TimerSlot& slot : project.settings.timers) {
         out.Str(slot.name);
         out.Str(slot.help);
     }
-    for (const VariableSlot& slot : project.variables) {
+    for (const VariableSlot& slot : project.settings.variables) {
         out.Str(slot.constName);
         out.Str(slot.description);
     }
-    out.Str(project.title);
-    out.Str(project.author);
+    out.Str(project.settings.title);
+    out.Str(project.settings.author);
     return out.Take();
 }
 

@@ -348,14 +348,15 @@ QByteArray ProjectToJson(const Project& project, bool isTemplate) {
     JsonWriter w;
     w.Open('{');
     w.Field("magic", QLatin1String(isTemplate ? "TEMP" : "VURI"));
-    w.Field("title", project.title);
-    w.Field("author", project.author);
+    w.Field("title", project.settings.title);
+    w.Field("author", project.settings.author);
     w.Item("categories");
     w.Open('[');
-    for (const Category& category : project.categories) {
+    for (int c = 1; c <= kCategoryCount; ++c) {
+        const Category& category = project.CategoryAt(c);
         w.Item();
         w.Open('{');
-        w.Field("rootCaption", category.rootCaption);
+        w.Field("rootCaption", project.RootCaption(c));
         w.Item("entries");
         w.Open('[');
         for (const RuleEntry& entry : category.entries) {
@@ -371,7 +372,7 @@ QByteArray ProjectToJson(const Project& project, bool isTemplate) {
     w.Close(']');
     w.Item("rootConditions");
     w.Open('[');
-    for (const RootCondition& slot : project.rootConditions) {
+    for (const RootCondition& slot : project.settings.rootConditions) {
         w.Item();
         w.Open('{');
         w.Field("conditionData", slot.conditionData);
@@ -381,7 +382,7 @@ QByteArray ProjectToJson(const Project& project, bool isTemplate) {
     w.Close(']');
     w.Item("startupRules");
     w.Open('[');
-    for (const StartupRule& slot : project.startupRules) {
+    for (const StartupRule& slot : project.settings.startupRules) {
         w.Item();
         w.Open('{');
         w.Field("options", slot.options);
@@ -393,7 +394,7 @@ QByteArray ProjectToJson(const Project& project, bool isTemplate) {
     w.Close(']');
     w.Item("timers");
     w.Open('[');
-    for (const TimerSlot& slot : project.timers) {
+    for (const TimerSlot& slot : project.settings.timers) {
         w.Item();
         w.Open('{');
         w.Field("name", slot.name);
@@ -403,7 +404,7 @@ QByteArray ProjectToJson(const Project& project, bool isTemplate) {
     w.Close(']');
     w.Item("variables");
     w.Open('[');
-    for (const VariableSlot& slot : project.variables) {
+    for (const VariableSlot& slot : project.settings.variables) {
         w.Item();
         w.Open('{');
         w.Field("constName", slot.constName);
@@ -446,17 +447,19 @@ JsonReadResult ProjectFromJson(QByteArrayView json) {
     if (!in.Keys(top, QString(),
                  {"magic", "title", "author", "categories", "rootConditions", "startupRules",
                   "timers", "variables"}) ||
-        !in.String(top, QString(), "title", project.title) ||
-        !in.String(top, QString(), "author", project.author))
+        !in.String(top, QString(), "title", project.settings.title) ||
+        !in.String(top, QString(), "author", project.settings.author))
         return done(false);
 
     const bool ok =
         in.ReadObjects(
             top, "categories", project.categories,
-            [&in](const QJsonObject& object, const QString& place, Category& category) {
+            [&in, &project](const QJsonObject& object, const QString& place, Category& category) {
+                QString& caption =
+                    project.settings.rootCaptions[&category - project.categories.data()];
                 QJsonArray entries;
                 if (!in.Keys(object, place, {"rootCaption", "entries"}) ||
-                    !in.String(object, place, "rootCaption", category.rootCaption) ||
+                    !in.String(object, place, "rootCaption", caption) ||
                     !in.Array(object, place, "entries", -1, entries))
                     return false;
                 category.entries.reserve(entries.size());
@@ -480,26 +483,26 @@ JsonReadResult ProjectFromJson(QByteArrayView json) {
                 }
                 return true;
             }) &&
-        in.ReadObjects(top, "rootConditions", project.rootConditions,
+        in.ReadObjects(top, "rootConditions", project.settings.rootConditions,
                        [&in](const QJsonObject& object, const QString& place, RootCondition& slot) {
                            return in.Keys(object, place, {"conditionData", "conditionScript"}) &&
                                   in.String(object, place, "conditionData", slot.conditionData) &&
                                   in.String(object, place, "conditionScript", slot.conditionScript);
                        }) &&
-        in.ReadObjects(top, "startupRules", project.startupRules,
+        in.ReadObjects(top, "startupRules", project.settings.startupRules,
                        [&in](const QJsonObject& object, const QString& place, StartupRule& slot) {
                            return in.Keys(object, place, {"options", "text", "kind"}) &&
                                   in.String(object, place, "options", slot.options) &&
                                   in.String(object, place, "text", slot.text) &&
                                   in.Integer(object, place, "kind", slot.kind);
                        }) &&
-        in.ReadObjects(top, "timers", project.timers,
+        in.ReadObjects(top, "timers", project.settings.timers,
                        [&in](const QJsonObject& object, const QString& place, TimerSlot& slot) {
                            return in.Keys(object, place, {"name", "help"}) &&
                                   in.String(object, place, "name", slot.name) &&
                                   in.String(object, place, "help", slot.help);
                        }) &&
-        in.ReadObjects(top, "variables", project.variables,
+        in.ReadObjects(top, "variables", project.settings.variables,
                        [&in](const QJsonObject& object, const QString& place, VariableSlot& slot) {
                            return in.Keys(object, place, {"constName", "description"}) &&
                                   in.String(object, place, "constName", slot.constName) &&

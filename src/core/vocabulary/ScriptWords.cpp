@@ -76,8 +76,8 @@ const QSet<QString>& CommandWords() {
     return words;
 }
 
-// The symbol a table row gives the script, as the editors write it: wall and
-// gate rows lose their ":" or ":-", unit headings their "*".
+} // namespace
+
 QString TableSymbol(VocabTable table, const QString& row) {
     switch (table) {
     case VocabTable::StrategicNumber:
@@ -95,6 +95,8 @@ QString TableSymbol(VocabTable table, const QString& row) {
         return SplitSpaceRow(row).first;
     }
 }
+
+namespace {
 
 const QSet<QString>& ArgumentWords() {
     static const QSet<QString> words = [] {

@@ -34,4 +34,10 @@ bool IsGameSettingSymbol(const QString& word);
 // language itself ("defrule", "defconst" ...).
 bool IsGameWord(const QString& word);
 
+enum class VocabTable;
+// The symbol a row of one of the program's tables gives the script, as the
+// editors write it: wall and gate rows lose their ":" or ":-", unit
+// headings their "*"; empty for a heading row.
+QString TableSymbol(VocabTable table, const QString& row);
+
 } // namespace rw

@@ -6,26 +6,6 @@ namespace rw {
 
 namespace {
 
-ProjectDiff::Settings SettingsOf(const Project& project) {
-    ProjectDiff::Settings settings{project.rootConditions, project.startupRules, project.timers,
-                                   project.variables,      {},                   project.title,
-                                   project.author};
-    for (int c = 0; c < kCategoryCount; ++c)
-        settings.rootCaptions[c] = project.categories[c].rootCaption;
-    return settings;
-}
-
-void PutSettings(Project& project, const ProjectDiff::Settings& settings) {
-    project.rootConditions = settings.rootConditions;
-    project.startupRules = settings.startupRules;
-    project.timers = settings.timers;
-    project.variables = settings.variables;
-    for (int c = 0; c < kCategoryCount; ++c)
-        project.categories[c].rootCaption = settings.rootCaptions[c];
-    project.title = settings.title;
-    project.author = settings.author;
-}
-
 // Replaces the run of `from` at `at` by `to` in the entries of one category.
 // Entries of the run may have changed since in what the editor fills in by
 // itself (preview caches, a group's script shown for the first time); the
@@ -50,7 +30,7 @@ bool Apply(Project& project, const ProjectDiff& diff, bool forward) {
             return false;
     }
     if (diff.settingsBefore && diff.settingsAfter) {
-        PutSettings(changed, forward ? *diff.settingsAfter : *diff.settingsBefore);
+        changed.settings = forward ? *diff.settingsAfter : *diff.settingsBefore;
     }
     project = std::move(changed);
     return true;
@@ -77,11 +57,9 @@ ProjectDiff DiffProjects(const Project& before, const Project& after) {
         diff.splices << ProjectDiff::Splice{c + 1, int(head), a.mid(head, a.size() - head - tail),
                                             b.mid(head, b.size() - head - tail)};
     }
-    ProjectDiff::Settings settingsBefore = SettingsOf(before);
-    ProjectDiff::Settings settingsAfter = SettingsOf(after);
-    if (!(settingsBefore == settingsAfter)) {
-        diff.settingsBefore = std::move(settingsBefore);
-        diff.settingsAfter = std::move(settingsAfter);
+    if (!(before.settings == after.settings)) {
+        diff.settingsBefore = before.settings;
+        diff.settingsAfter = after.settings;
     }
     return diff;
 }
@@ -124,6 +102,21 @@ void ProjectHistory::Record(const QString& name, const Project& before, const Pr
     while (int(undo_.size()) > limit_)
         undo_.pop_front();
     mergeOpen_ = !mergeKey.isEmpty();
+}
+
+void ProjectHistory::Amend(const Project& before, const Project& after) {
+    if (!undo_.empty()) {
+        Project start = before;
+        if (!ApplyBackward(start, undo_.back().diff))
+            return Clear();
+        undo_.back().diff = DiffProjects(start, after);
+    }
+    if (!redo_.empty()) {
+        Project end = before;
+        if (!ApplyForward(end, redo_.back().diff))
+            return Clear();
+        redo_.back().diff = DiffProjects(after, end);
+    }
 }
 
 std::optional<ProjectHistory::Place> ProjectHistory::Undo(Project& project) {

@@ -21,20 +21,9 @@ struct ProjectDiff {
         QList<RuleEntry> before;
         QList<RuleEntry> after;
     };
-    struct Settings {
-        std::array<RootCondition, kRootConditionSlots> rootConditions;
-        std::array<StartupRule, kStartupRuleSlots> startupRules;
-        std::array<TimerSlot, kTimerSlots> timers;
-        std::array<VariableSlot, kVariableSlots> variables;
-        std::array<QString, kCategoryCount> rootCaptions;
-        QString title;
-        QString author;
-        bool operator==(const Settings&) const = default;
-    };
-
     QList<Splice> splices;
-    std::optional<Settings> settingsBefore; // both set, or neither
-    std::optional<Settings> settingsAfter;
+    std::optional<ProjectSettings> settingsBefore; // both set, or neither
+    std::optional<ProjectSettings> settingsAfter;
 
     bool IsEmpty() const { return splices.isEmpty() && !settingsBefore; }
 };
@@ -73,6 +62,11 @@ public:
                 const QString& mergeKey = QString());
     // Ends merging: the next change starts a step of its own.
     void CloseStep() { mergeOpen_ = false; }
+    // A change the editor made by itself, no command of the user's (a
+    // preview cache, a group's script filled in when it is shown): the step
+    // to undo ends, and the step to redo begins, at `after` instead of
+    // `before`, so that undo and redo still give back exactly the project.
+    void Amend(const Project& before, const Project& after);
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }

@@ -24,15 +24,6 @@ Project NewProject() {
 Workspace::Workspace() : Workspace(NewProject()) {}
 
 Workspace::Workspace(Project project) : project_(std::move(project)) {
-    conditions_.SetStoreTarget([this](const QString& field) {
-        if (loading_)
-            return;
-        RuleEntry* rule = SelectedEntryRef();
-        if (!rule || rule->IsGroupStart() || rule->conditions == field)
-            return;
-        rule->conditions = field;
-        MarkModified();
-    });
     SwitchCategory(1);
     MarkSaved();
 }
@@ -69,8 +60,9 @@ void Workspace::SetConstHelp(ConstKind kind, int slot, const QString& text) {
     if (!IsConstSlot(kind, slot))
         return;
     ChangeSettings([&](Project& project) {
-        (kind == ConstKind::Variable ? project.variables[slot].description
-                                     : project.timers[slot].help) = WithoutControlCharacters(text);
+        (kind == ConstKind::Variable ? project.settings.variables[slot].description
+                                     : project.settings.timers[slot].help) =
+            WithoutControlCharacters(text);
     });
 }
 
@@ -78,8 +70,8 @@ void Workspace::SetHeader(const QString& title, const QString& author) {
     // Both go into the script's header: a control character pasted into a
     // box is left out.
     ChangeSettings([&](Project& project) {
-        project.title = WithoutControlCharacters(title);
-        project.author = WithoutControlCharacters(author);
+        project.settings.title = WithoutControlCharacters(title);
+        project.settings.author = WithoutControlCharacters(author);
     });
 }
 
@@ -96,8 +88,8 @@ Notice Workspace::RenameConst(ConstKind kind, int slot, const QString& name) {
     const QString problem = CheckConstName(project_, kind, slot, name);
     if (!problem.isEmpty())
         return Notice{problem, QStringLiteral("プロジェクトの設定"), Notice::Icon::Warning};
-    QString& stored = kind == ConstKind::Variable ? project_.variables[slot].constName
-                                                  : project_.timers[slot].name;
+    QString& stored = kind == ConstKind::Variable ? project_.settings.variables[slot].constName
+                                                  : project_.settings.timers[slot].name;
     if (stored != name) {
         stored = name;
         MarkModified();
@@ -267,8 +259,7 @@ std::unique_ptr<BuildJob> Workspace::GenerateAi(const EnvironmentSettings& setti
 Workspace::Step::Step(Workspace& work, const QString& name, const QString& mergeKey) : work_(work) {
     if (work_.stepDepth_++ > 0)
         return;
-    // A copy shares the project's data until the command changes it.
-    work_.stepBefore_ = work_.project_;
+    work_.CatchUpHistory();
     work_.stepPlace_ = work_.CurrentPlace();
     work_.stepName_ = name;
     work_.stepMergeKey_ = mergeKey;
@@ -277,9 +268,19 @@ Workspace::Step::Step(Workspace& work, const QString& name, const QString& merge
 Workspace::Step::~Step() {
     if (--work_.stepDepth_ > 0)
         return;
-    work_.history_.Record(work_.stepName_, work_.stepBefore_, work_.project_, work_.stepPlace_,
+    work_.history_.Record(work_.stepName_, work_.recorded_, work_.project_, work_.stepPlace_,
                           work_.CurrentPlace(), work_.stepMergeKey_);
-    work_.stepBefore_ = Project{};
+    work_.recorded_ = work_.project_;
+}
+
+void Workspace::CatchUpHistory() {
+    // What changed since the history last saw the project, the editor
+    // changed by itself. A copy shares the project's data, so the comparison
+    // only looks into categories that changed.
+    if (project_ == recorded_)
+        return;
+    history_.Amend(recorded_, project_);
+    recorded_ = project_;
 }
 
 ProjectHistory::Place Workspace::CurrentPlace() const {
@@ -316,14 +317,20 @@ QString Workspace::RedoText() const {
 void Workspace::Undo() {
     if (stepDepth_ > 0)
         return;
-    if (const std::optional<ProjectHistory::Place> place = history_.Undo(project_))
+    CatchUpHistory();
+    const std::optional<ProjectHistory::Place> place = history_.Undo(project_);
+    recorded_ = project_;
+    if (place)
         ShowPlace(*place);
 }
 
 void Workspace::Redo() {
     if (stepDepth_ > 0)
         return;
-    if (const std::optional<ProjectHistory::Place> place = history_.Redo(project_))
+    CatchUpHistory();
+    const std::optional<ProjectHistory::Place> place = history_.Redo(project_);
+    recorded_ = project_;
+    if (place)
         ShowPlace(*place);
 }
 

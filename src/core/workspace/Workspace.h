@@ -318,6 +318,9 @@ private:
     // A change of the project's settings, with the views that show them
     // following; one history step with the dialog's other edits.
     void ChangeSettings(const std::function<void(Project&)>& change);
+    // Hands the history what changed outside any command since it last saw
+    // the project; runs before every step, undo and redo.
+    void CatchUpHistory();
     ProjectHistory::Place CurrentPlace() const;
     void ShowPlace(const ProjectHistory::Place& place);
     QString RenameKey() const;
@@ -355,7 +358,6 @@ private:
     CategoryTree tree_;
     int selected_ = 1;
     QString titleBox_;
-    bool loading_ = false;
     bool autoRename_ = true;
     bool colourPreview_ = true;
 
@@ -377,7 +379,8 @@ private:
     ProjectHistory history_;
     int savedVersion_ = 0;
     int stepDepth_ = 0;
-    Project stepBefore_;
+    // The project as the history last saw it (see CatchUpHistory).
+    Project recorded_;
     ProjectHistory::Place stepPlace_;
     QString stepName_;
     QString stepMergeKey_;

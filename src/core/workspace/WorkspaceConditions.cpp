@@ -18,7 +18,13 @@ ConditionCommandStates Workspace::ConditionCommands() const {
 }
 
 void Workspace::AfterConditionChange() {
-    // The list stores itself into the rule; only the panel's counts follow.
+    // The rule holds what the list now shows; the panel's counts follow.
+    const RuleEntry* rule = SelectedEntry();
+    const QString field = conditions_.ConditionsField();
+    if (rule && SelectedIsRule() && rule->conditions != field) {
+        SelectedEntryRef()->conditions = field;
+        MarkModified();
+    }
     RefreshPanel();
 }
 
@@ -123,6 +129,7 @@ Notice Workspace::ConfirmConditionEditor() {
 }
 
 void Workspace::CancelConditionEditor() {
+    const Step step(*this, QStringLiteral("条件の編集"));
     conditionEditor_.Cancel(conditions_);
     AfterConditionChange();
 }
@@ -132,7 +139,6 @@ void Workspace::ReplaceConditions(const QString& conditionsField) {
     if (SelectedKind() != NodeKind::Rule)
         return;
     conditions_.LoadConditions(conditionsField);
-    conditions_.StoreConditions();
     AfterConditionChange();
 }
 

@@ -16,8 +16,6 @@ void Workspace::RefreshPanel() {
 
 Notice Workspace::ChangePanel(PanelControl control, const QString& value) {
     const Step step(*this, QStringLiteral("イベントの変更"), PanelKey(control));
-    if (loading_)
-        return {};
     const ControlChange change = ApplyControl(panelState_, options_, control, value);
     if (!change.changed || !SelectedIsRule()) {
         RefreshPanel();

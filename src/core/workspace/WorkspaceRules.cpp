@@ -11,7 +11,7 @@ namespace rw {
 // --- the rule tree -------------------------------------------------------------
 
 void Workspace::RebuildTree() {
-    tree_ = BuildCategoryTree(CurrentCategoryRef());
+    tree_ = BuildCategoryTree(CurrentCategoryRef(), project_.RootCaption(category_));
 }
 
 RuleEntry* Workspace::SelectedEntryRef() {
@@ -54,19 +54,17 @@ void Workspace::Select(int position) {
 void Workspace::SelectNode(int position) {
     if (position < 1 || position > tree_.Size())
         position = 1;
-    loading_ = true;
     selected_ = position;
     remembered_[category_ - 1] = position;
     conditions_.ClearUndoSnapshot();
     LoadSelectionViews();
-    loading_ = false;
 }
 
 void Workspace::LoadSelectionViews() {
     const NodeKind kind = SelectedKind();
     if (kind != NodeKind::Rule) {
         titleBox_ =
-            kind == NodeKind::Root ? CurrentCategoryRef().rootCaption : SelectedEntryRef()->title;
+            kind == NodeKind::Root ? project_.RootCaption(category_) : SelectedEntry()->title;
         conditions_.LoadConditions(QString());
         freeCommands_.Clear();
         choices_.Load(StoredGroupData(project_, category_, selected_));
@@ -75,7 +73,7 @@ void Workspace::LoadSelectionViews() {
         RefreshPanel();
         return;
     }
-    const RuleEntry& rule = *SelectedEntryRef();
+    const RuleEntry& rule = *SelectedEntry();
     titleBox_ = rule.title;
     FillPanelsFromRule(category_, rule, panelState_, options_);
     if (category_ == kResourceCategory)
@@ -94,10 +92,8 @@ void Workspace::ReloadConditionsKeepingSelection() {
     if (!rule || !SelectedIsRule())
         return;
     const int selected = conditions_.Selected();
-    loading_ = true;
     conditions_.LoadConditions(*rule);
     conditions_.Select(std::max(selected, 1));
-    loading_ = false;
 }
 
 void Workspace::InsertRule() {
@@ -146,7 +142,7 @@ void Workspace::Rename(const QString& typed) {
     // pasted into the box is left out.
     const QString text = WithoutControlCharacters(typed);
     titleBox_ = text;
-    if (!RenameNode(CurrentCategoryRef(), selected_, text))
+    if (!RenameNode(project_, category_, selected_, text))
         return;
     MarkModified();
     const RuleEntry* entry = SelectedEntry();
@@ -204,8 +200,8 @@ PreviewText Workspace::Preview(const EnvironmentSettings& settings) {
 }
 
 QString Workspace::RuleCountText() const {
-    return QStringLiteral("ルール数: ") + QString::number(CountRules(project_)) +
-           QStringLiteral("/1000");
+    return QStringLiteral("ルール数: ") + QString::number(CountRules(project_)) + QLatin1Char('/') +
+           QString::number(kMaxRules);
 }
 
 int Workspace::CommandCount() const {

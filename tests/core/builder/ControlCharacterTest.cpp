@@ -37,11 +37,11 @@ QStringList ScriptLines(const QString& text) {
 // A project whose one-line texts hold line breaks and NULs of every kind.
 Project Damaged() {
     Project p = InitialProject();
-    p.title = QStringLiteral("AI\r\n(defrule");
-    p.author = QStringLiteral("me\nyou") + kNul;
-    p.variables[3].constName = QStringLiteral("GOLD\r");
-    p.startupRules[0].text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    p.rootConditions[0].conditionScript = QStringLiteral("#load-if-defined TINY-MAP\n");
+    p.settings.title = QStringLiteral("AI\r\n(defrule");
+    p.settings.author = QStringLiteral("me\nyou") + kNul;
+    p.settings.variables[3].constName = QStringLiteral("GOLD\r");
+    p.settings.startupRules[0].text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    p.settings.rootConditions[0].conditionScript = QStringLiteral("#load-if-defined TINY-MAP\n");
     p.CategoryAt(1).entries << Rule(QStringLiteral("家\r\n=>\r\n(attack-now)"),
                                     QStringLiteral("(build house) ;建設") + kNul,
                                     QStringLiteral("0;木が\n100;1,wood-amount") + kNul +
@@ -145,10 +145,10 @@ TEST(ControlCharacters, OtherThanLineBreaksStopTheBuildNamingThePlace) {
                       QStringLiteral("0;木") + sub + QStringLiteral(";k,true\r\n"), kMarkerRoot));
     Project author = WithRule(Rule(QStringLiteral("家"), QStringLiteral("(build house)"),
                                    QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
-    author.author = QStringLiteral("me") + QChar(0x07);
+    author.settings.author = QStringLiteral("me") + QChar(0x07);
     Project init = author;
-    init.author.clear();
-    init.startupRules[1].text += QStringLiteral("\x1b[0m");
+    init.settings.author.clear();
+    init.settings.startupRules[1].text += QStringLiteral("\x1b[0m");
     for (const Row& row :
          {Row{title, QStringLiteral("「建物」のルール「家 」に制御文字(DEL)があります")},
           Row{caption, QStringLiteral("「建物」のルール「家」に制御文字(SUB)があります")},
@@ -217,10 +217,9 @@ TEST(ControlCharacters, CheckReportsDelTheInitialisationTextAndDroppedText) {
                               QStringLiteral("(build house);家") + QChar(0x7F) +
                                   QStringLiteral("\r\n(build house) house ;家"),
                               QStringLiteral("0;a;k,true\r\n"), kMarkerRoot));
-    p.startupRules[0].text.insert(0, QStringLiteral(";\x1a\r\n"));
+    p.settings.startupRules[0].text.insert(0, QStringLiteral(";\x1a\r\n"));
     const QStringList lines = CheckLines(p);
-    const QString rule =
-        QStringLiteral("建物/") + p.CategoryAt(1).rootCaption + QStringLiteral("/家: ");
+    const QString rule = QStringLiteral("建物/") + p.RootCaption(1) + QStringLiteral("/家: ");
     EXPECT_TRUE(lines.contains(
         rule + QStringLiteral("イベントの行「(build house);家␡」に制御文字があります")))
         << lines.join('\n').toStdString();

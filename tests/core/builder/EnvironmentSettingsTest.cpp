@@ -34,7 +34,7 @@ EnvironmentSettings Settings(bool header, bool comments, bool chat) {
 QString RulesOf(const Project& p, const EnvironmentSettings& settings) {
     const ScriptBuild b = ZuzAdidodi(p, {}, settings);
     EXPECT_TRUE(b.Ok()) << b.notice.text.toStdString();
-    const QString init = p.startupRules[0].text + p.startupRules[1].text;
+    const QString init = p.settings.startupRules[0].text + p.settings.startupRules[1].text;
     const qsizetype at = b.Text().indexOf(init);
     return at < 0 ? QString() : b.Text().mid(at + init.size());
 }

@@ -13,15 +13,15 @@ TEST(InitSettings, ConfirmingFreshSettingsWritesBothRules) {
     EXPECT_FALSE(s.noReexplore);
     EXPECT_EQ(s.precision, "15");
     EXPECT_EQ(s.woodDistance, "-1"); // the starting text says 20 all the same
-    EXPECT_TRUE(p.startupRules[1].text.contains("wood-drop-distance 20)"));
+    EXPECT_TRUE(p.settings.startupRules[1].text.contains("wood-drop-distance 20)"));
 
     ApplyInitSettings(p, s);
-    EXPECT_EQ(p.startupRules[0].options, "1,-1,0,15");
-    EXPECT_EQ(p.startupRules[0].kind, 1);
-    EXPECT_EQ(p.startupRules[1].options, "0,0,0,-1,20,20,20");
-    EXPECT_EQ(p.startupRules[1].kind, 2);
+    EXPECT_EQ(p.settings.startupRules[0].options, "1,-1,0,15");
+    EXPECT_EQ(p.settings.startupRules[0].kind, 1);
+    EXPECT_EQ(p.settings.startupRules[1].options, "0,0,0,-1,20,20,20");
+    EXPECT_EQ(p.settings.startupRules[1].kind, 2);
     EXPECT_EQ(
-        p.startupRules[0].text,
+        p.settings.startupRules[0].text,
         "(defrule\r\n(true)\r\n=>\r\n"
         "(set-strategic-number sn-percent-civilian-explorers          0) ;索敵率\r\n"
         "(set-strategic-number sn-percent-civilian-builders          15) ;建物率\r\n"
@@ -39,7 +39,7 @@ TEST(InitSettings, ConfirmingFreshSettingsWritesBothRules) {
         "  (set-strategic-number sn-blot-size 15)             ;探索精度(0:探索一番細かい , "
         "32767:探索一番荒い)\r\n"
         "  (disable-self)\r\n)\r\n");
-    EXPECT_EQ(p.startupRules[1].text,
+    EXPECT_EQ(p.settings.startupRules[1].text,
               "(defrule\r\n  (true)\r\n=>\r\n"
               "  (set-strategic-number sn-task-ungrouped-soldiers 0)\r\n"
               "  (set-strategic-number sn-maximum-wood-drop-distance -1)\r\n"
@@ -64,15 +64,15 @@ TEST(InitSettings, WallsDispersalAndChoicesRoundTrip) {
     s.explorerCount = "3";
     s.deerDistance = "7";
     ApplyInitSettings(p, s);
-    const QString& text = p.startupRules[1].text;
+    const QString& text = p.settings.startupRules[1].text;
     EXPECT_TRUE(text.contains("=>\r\n  (enable-wall-placement 1)\r\n  (enable-wall-placement 2)\r\n"
                               "  (set-strategic-number sn-maximum-wood"));
     EXPECT_FALSE(text.contains("sn-task-ungrouped-soldiers"));
     EXPECT_TRUE(text.contains("hunt-drop-distance 7)"));
-    EXPECT_EQ(p.startupRules[1].options, "1,1,1,-1,7,20,20");
-    EXPECT_EQ(p.startupRules[0].options, "3,0,-1,15");
-    EXPECT_TRUE(p.startupRules[0].text.contains("sn-blot-exploration-map 0)"));
-    EXPECT_TRUE(p.startupRules[0].text.contains("sn-total-number-explorers 3)"));
+    EXPECT_EQ(p.settings.startupRules[1].options, "1,1,1,-1,7,20,20");
+    EXPECT_EQ(p.settings.startupRules[0].options, "3,0,-1,15");
+    EXPECT_TRUE(p.settings.startupRules[0].text.contains("sn-blot-exploration-map 0)"));
+    EXPECT_TRUE(p.settings.startupRules[0].text.contains("sn-total-number-explorers 3)"));
     EXPECT_EQ(LoadInitSettings(p), s);
 }
 
@@ -108,9 +108,9 @@ TEST(InitSettings, DistancesReachTheScriptWhole) {
     s.goldDistance = " 30 ";
     s.stoneDistance = "-1";
     ApplyInitSettings(p, s);
-    EXPECT_EQ(p.startupRules[1].options, "0,0,0,-1,20,30,-1");
-    EXPECT_TRUE(p.startupRules[1].text.contains("sn-maximum-hunt-drop-distance 20)"));
-    EXPECT_TRUE(p.startupRules[1].text.contains("sn-maximum-gold-drop-distance 30)"));
+    EXPECT_EQ(p.settings.startupRules[1].options, "0,0,0,-1,20,30,-1");
+    EXPECT_TRUE(p.settings.startupRules[1].text.contains("sn-maximum-hunt-drop-distance 20)"));
+    EXPECT_TRUE(p.settings.startupRules[1].text.contains("sn-maximum-gold-drop-distance 30)"));
 }
 
 TEST(InitSettings, ConfirmingAppliesTheFocusOutCorrections) {
@@ -119,6 +119,6 @@ TEST(InitSettings, ConfirmingAppliesTheFocusOutCorrections) {
     s.precision = "99999";
     s.explorerCount = "x";
     ApplyInitSettings(p, s);
-    EXPECT_EQ(p.startupRules[0].options, "1,-1,0,1");
-    EXPECT_TRUE(p.startupRules[0].text.contains("sn-blot-size 1)"));
+    EXPECT_EQ(p.settings.startupRules[0].options, "1,-1,0,1");
+    EXPECT_TRUE(p.settings.startupRules[0].text.contains("sn-blot-size 1)"));
 }

@@ -58,7 +58,7 @@ TEST(Preview, GroupRulesBackToBackWithOneEndIf) {
 TEST(Preview, RootWithoutRootRulesGivesOnlyItsConditions) {
     Project p = GroupProject();
     EXPECT_EQ(ScriptBuilder(PreviewScopeAt(p, 1, 1)), "");
-    p.rootConditions[0].conditionScript = "#load-if-defined A\r\n#load-if-defined B\r\n";
+    p.settings.rootConditions[0].conditionScript = "#load-if-defined A\r\n#load-if-defined B\r\n";
     EXPECT_EQ(ScriptBuilder(PreviewScopeAt(p, 1, 1)),
               "#load-if-defined A\r\n#load-if-defined B\r\n#end-if\r\n#end-if\r\n");
     EXPECT_TRUE(PreviewScopeAt(p, 1, 9).rules.isEmpty());

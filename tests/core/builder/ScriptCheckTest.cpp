@@ -47,9 +47,9 @@ TEST_P(RuleProblems, OneLineEach) {
     Project p = InitialProject();
     p.CategoryAt(1).entries << Rule("t", QString::fromUtf8(c.actions),
                                     QString::fromUtf8(c.conditions), kMarkerRoot);
-    const QStringList expected = *c.problem ? QStringList{"建物/" + p.CategoryAt(1).rootCaption +
-                                                          "/t: " + QString::fromUtf8(c.problem)}
-                                            : QStringList();
+    const QStringList expected =
+        *c.problem ? QStringList{"建物/" + p.RootCaption(1) + "/t: " + QString::fromUtf8(c.problem)}
+                   : QStringList();
     EXPECT_EQ(Lines(CheckScript(p)), Lines(expected));
 }
 
@@ -151,12 +151,12 @@ TEST(ScriptCheck, LoadConditionsOfGroupsWithRules) {
 
 TEST(ScriptCheck, SettingsAndInitialisationRules) {
     Project p = InitialProject();
-    p.title = "AI\nname";
-    p.author = QString::fromUtf8("作者\u00e9"); // code page 932 has no é
-    p.variables[3].constName = "my var";
-    p.timers[1].name = "MEMORY_1";
-    p.startupRules[1].text.replace("sn-maximum-wood-drop-distance 20",
-                                   "sn-maximum-wood-drop-distance 2.5");
+    p.settings.title = "AI\nname";
+    p.settings.author = QString::fromUtf8("作者\u00e9"); // code page 932 has no é
+    p.settings.variables[3].constName = "my var";
+    p.settings.timers[1].name = "MEMORY_1";
+    p.settings.startupRules[1].text.replace("sn-maximum-wood-drop-distance 20",
+                                            "sn-maximum-wood-drop-distance 2.5");
     EXPECT_EQ(Lines(CheckScript(p)),
               Lines(QStringList{
                   "プロジェクトの設定/ヘッダ: AIのタイトルの改行とNULは空白として書き出します",

@@ -31,7 +31,7 @@ QString Render(const RuleEntry& rule, int column = 80) {
 QString RulesOf(const Project& p) {
     const ScriptBuild b = ZuzAdidodi(p);
     EXPECT_TRUE(b.Ok()) << b.notice.text.toStdString();
-    const QString init = p.startupRules[0].text + p.startupRules[1].text;
+    const QString init = p.settings.startupRules[0].text + p.settings.startupRules[1].text;
     const qsizetype at = b.Text().indexOf(init);
     return at < 0 ? QString() : b.Text().mid(at + init.size());
 }
@@ -56,10 +56,10 @@ TEST(ZuzAdidodi, ExampleProjectMatchesGoldenFileByteForByte) {
 
 TEST(ZuzAdidodi, HeaderAndConstantsWrittenAsTheyStand) {
     Project p = ExampleProject();
-    p.author = "作者名";
-    p.variables[1].constName.clear();
-    p.variables[2].constName = "SAME";
-    p.variables[3].constName = "SAME";
+    p.settings.author = "作者名";
+    p.settings.variables[1].constName.clear();
+    p.settings.variables[2].constName = "SAME";
+    p.settings.variables[3].constName = "SAME";
     const QString text = ZuzAdidodi(p).Text();
     EXPECT_TRUE(text.contains(";著作権:作者名\r\n"));
     EXPECT_TRUE(text.contains("\r\n(defconst  1)\r\n"));
@@ -88,7 +88,7 @@ TEST(ZuzAdidodi, TextOutsideCodePage932IsRefusedNamingTheRule) {
     EXPECT_TRUE(b.bytes.isEmpty());
 
     p = ExampleProject();
-    p.timers[4].name = "T€"; // the euro sign is not in code page 932
+    p.settings.timers[4].name = "T€"; // the euro sign is not in code page 932
     b = ZuzAdidodi(p);
     EXPECT_FALSE(b.Ok());
     EXPECT_TRUE(b.notice.text.contains("タイマー4")) << b.notice.text.toStdString();
@@ -97,7 +97,7 @@ TEST(ZuzAdidodi, TextOutsideCodePage932IsRefusedNamingTheRule) {
 TEST(ZuzAdidodi, GroupScriptsWrapTheirRulesOnly) {
     Project p = InitialProject();
     Category& c = p.CategoryAt(3);
-    p.rootConditions[2].conditionScript = "#load-if-defined HUN-CIV\r\n";
+    p.settings.rootConditions[2].conditionScript = "#load-if-defined HUN-CIV\r\n";
     c.entries << Rule("r0", "(a)", "0;x;k,x\r\n", "")
               << Group("empty", "#load-if-defined GIANT-MAP\r\n") // no rules: nothing written
               << Group("two", "#load-if-defined TINY-MAP\r\n#load-if-defined DIFFICULTY-HARD\r\n")

@@ -396,8 +396,6 @@ TEST(Catalogue, OutOfRangePositionsYieldEmptyText) {
     EXPECT_EQ(Operator(5), "!=");
     EXPECT_EQ(Operator(6), "");
     EXPECT_EQ(Operator(-1), "");
-    EXPECT_EQ(PlayerWord(24), "8");
-    EXPECT_EQ(PlayerWord(25), "");
 }
 
 TEST(Catalogue, PickerRows) {
@@ -416,8 +414,8 @@ TEST(Catalogue, PickerRows) {
     EXPECT_EQ(StrategicNumberRows(3)[3], "索敵率");
 
     Project project;
-    project.timers[3].help = "攻撃開始";
-    project.variables[40].description = "兵数";
+    project.settings.timers[3].help = "攻撃開始";
+    project.settings.variables[40].description = "兵数";
     const QStringList timers = TimerRows(project);
     ASSERT_EQ(timers.size(), 10);
     EXPECT_EQ(timers[2], "3: 攻撃開始");

@@ -236,7 +236,9 @@ TEST(FreeEventEditor, KindsKeepTheirNumbersAndCaptions) {
     EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventVariable>(), 10);
     EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventDiplomacy>(), 11);
     EXPECT_EQ(FreeEventEditor::NumberOf<FreeEventTimer>(), 12);
-    EXPECT_EQ(FreeEventEditor().KindCaptions(),
+    QStringList captions;
+    FreeEventEditor().ForEachKind([&](const auto& kind) { captions << kind.Caption(); });
+    EXPECT_EQ(captions,
               (QStringList{"チャット", "建物", "研究", "ユニット", "資源", "攻撃", "範囲", "斥候",
                            "戦略数値", "変数/乱数", "外交", "タイマー"}));
 }
@@ -460,8 +462,8 @@ TEST(FreeEventEditor, CategoryChangeRefillsItsListWithTheFirstEntry) {
 
 TEST(FreeEventEditor, ResetRestoresTheDefaultsButKeepsNames) {
     Project project;
-    project.variables[1].description = "偵察済み";
-    project.timers[2].help = "攻撃待ち";
+    project.settings.variables[1].description = "偵察済み";
+    project.settings.timers[2].help = "攻撃待ち";
     FreeEventEditor editor;
     editor.ReloadNames(project);
     FreeEventVariable& variable = editor.Get<FreeEventVariable>();

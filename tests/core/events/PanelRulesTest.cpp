@@ -18,7 +18,7 @@ QString Facts(int n) {
 
 struct BoxCase {
     const char* name;
-    NumberBox box;
+    PanelControl box;
     const char* typed;
     const char* settled;
 };
@@ -32,39 +32,39 @@ TEST_P(NumberBoxes, SettleWhenLeft) {
 
 INSTANTIATE_TEST_SUITE_P(
     Panels, NumberBoxes,
-    ::testing::Values(BoxCase{"percent_text", NumberBox::AttackPercent, "abc", "0"},
-                      BoxCase{"percent_above", NumberBox::AttackPercent, "120", "0"},
-                      BoxCase{"percent_below", NumberBox::AttackPercent, "-1", "0"},
-                      BoxCase{"percent_edge", NumberBox::AttackPercent, "100", "100"},
-                      BoxCase{"groups_text", NumberBox::GroupCount, "abc", "3"},
-                      BoxCase{"maximum_text", NumberBox::GroupMaximum, "1,0", "10"},
-                      BoxCase{"distance_text", NumberBox::Distance, "abc", "0"},
-                      BoxCase{"distance_unlimited", NumberBox::Distance, "-1", "-1"},
-                      BoxCase{"variable_text", NumberBox::Variable, "ten", "10"},
+    ::testing::Values(BoxCase{"percent_text", PanelControl::AttackPercent, "abc", "0"},
+                      BoxCase{"percent_above", PanelControl::AttackPercent, "120", "0"},
+                      BoxCase{"percent_below", PanelControl::AttackPercent, "-1", "0"},
+                      BoxCase{"percent_edge", PanelControl::AttackPercent, "100", "100"},
+                      BoxCase{"groups_text", PanelControl::GroupCount, "abc", "3"},
+                      BoxCase{"maximum_text", PanelControl::GroupMax, "1,0", "10"},
+                      BoxCase{"distance_text", PanelControl::Distance, "abc", "0"},
+                      BoxCase{"distance_unlimited", PanelControl::Distance, "-1", "-1"},
+                      BoxCase{"variable_text", PanelControl::VariableValue, "ten", "10"},
                       // A box left empty takes its default.
-                      BoxCase{"percent_empty", NumberBox::AttackPercent, "", "100"},
-                      BoxCase{"groups_empty", NumberBox::GroupCount, " ", "3"},
-                      BoxCase{"minimum_empty", NumberBox::GroupMinimum, "", "5"},
-                      BoxCase{"maximum_empty", NumberBox::GroupMaximum, "", "10"},
-                      BoxCase{"distance_empty", NumberBox::Distance, "", "15"},
-                      BoxCase{"variable_empty", NumberBox::Variable, "", "10"},
+                      BoxCase{"percent_empty", PanelControl::AttackPercent, "", "100"},
+                      BoxCase{"groups_empty", PanelControl::GroupCount, " ", "3"},
+                      BoxCase{"minimum_empty", PanelControl::GroupMin, "", "5"},
+                      BoxCase{"maximum_empty", PanelControl::GroupMax, "", "10"},
+                      BoxCase{"distance_empty", PanelControl::Distance, "", "15"},
+                      BoxCase{"variable_empty", PanelControl::VariableValue, "", "10"},
                       // Counts and sizes of groups cannot be negative.
-                      BoxCase{"groups_negative", NumberBox::GroupCount, "-2", "3"},
-                      BoxCase{"minimum_negative", NumberBox::GroupMinimum, "-1", "5"},
-                      BoxCase{"maximum_negative", NumberBox::GroupMaximum, "-10", "10"},
-                      BoxCase{"groups_none", NumberBox::GroupCount, "0", "0"},
+                      BoxCase{"groups_negative", PanelControl::GroupCount, "-2", "3"},
+                      BoxCase{"minimum_negative", PanelControl::GroupMin, "-1", "5"},
+                      BoxCase{"maximum_negative", PanelControl::GroupMax, "-10", "10"},
+                      BoxCase{"groups_none", PanelControl::GroupCount, "0", "0"},
                       // Only numbers the script can hold stay, without blanks.
-                      BoxCase{"percent_fraction", NumberBox::AttackPercent, "50.5", "0"},
-                      BoxCase{"percent_blanks", NumberBox::AttackPercent, " 50 ", "50"},
-                      BoxCase{"groups_plus", NumberBox::GroupCount, "+4", "3"},
-                      BoxCase{"minimum_fraction", NumberBox::GroupMinimum, "1.5", "5"},
-                      BoxCase{"maximum_beyond", NumberBox::GroupMaximum, "2147483648", "10"},
-                      BoxCase{"maximum_largest", NumberBox::GroupMaximum, "2147483647",
+                      BoxCase{"percent_fraction", PanelControl::AttackPercent, "50.5", "0"},
+                      BoxCase{"percent_blanks", PanelControl::AttackPercent, " 50 ", "50"},
+                      BoxCase{"groups_plus", PanelControl::GroupCount, "+4", "3"},
+                      BoxCase{"minimum_fraction", PanelControl::GroupMin, "1.5", "5"},
+                      BoxCase{"maximum_beyond", PanelControl::GroupMax, "2147483648", "10"},
+                      BoxCase{"maximum_largest", PanelControl::GroupMax, "2147483647",
                               "2147483647"},
-                      BoxCase{"distance_fraction", NumberBox::Distance, "15.5", "0"},
-                      BoxCase{"distance_blanks", NumberBox::Distance, "15 ", "15"},
-                      BoxCase{"variable_exponent", NumberBox::Variable, "1e3", "10"},
-                      BoxCase{"variable_negative", NumberBox::Variable, "-7", "-7"}),
+                      BoxCase{"distance_fraction", PanelControl::Distance, "15.5", "0"},
+                      BoxCase{"distance_blanks", PanelControl::Distance, "15 ", "15"},
+                      BoxCase{"variable_exponent", PanelControl::VariableValue, "1e3", "10"},
+                      BoxCase{"variable_negative", PanelControl::VariableValue, "-7", "-7"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AllocationBoxes, ValuesOutside0To100AreRefused) {

@@ -54,9 +54,10 @@ TEST(GroupChoices, StoreIntoRootOrGroup) {
     GroupChoices choices;
     choices.SetState(GroupSection::Victory, 0, 1);
     EXPECT_TRUE(StoreGroupChoices(choices, project, 1, 1));
-    EXPECT_EQ(project.rootConditions[0].conditionData.section('\\', 5), "1,0,0,0,0");
-    EXPECT_EQ(project.rootConditions[0].conditionScript, "#load-if-defined DEATH-MATCH\r\n");
-    EXPECT_EQ(project.rootConditions[1].conditionData, "");
+    EXPECT_EQ(project.settings.rootConditions[0].conditionData.section('\\', 5), "1,0,0,0,0");
+    EXPECT_EQ(project.settings.rootConditions[0].conditionScript,
+              "#load-if-defined DEATH-MATCH\r\n");
+    EXPECT_EQ(project.settings.rootConditions[1].conditionData, "");
     EXPECT_FALSE(StoreGroupChoices(choices, project, 1, 1));
     EXPECT_TRUE(StoreGroupChoices(GroupChoices(), project, 2, 2));
     EXPECT_EQ(project.CategoryAt(2).entries[0].groupConditionScript, "");

@@ -20,7 +20,6 @@ RuleEntry Entry(const QString& title, const QString& marker) {
 // positions 1 root, 2 r1, 3 r2, 4 g1, 5 a, 6 b, 7 g2.
 Category Sample() {
     Category c;
-    c.rootCaption = "root";
     c.entries = {Entry("r1", kMarkerRoot),     Entry("r2", kMarkerRoot),
                  Entry("g1", kMarkerGroup),    Entry("a", kMarkerGroupRule),
                  Entry("b", kMarkerGroupRule), Entry("g2", kMarkerGroup)};
@@ -47,11 +46,11 @@ class InsertTest : public testing::TestWithParam<InsertCase> {};
 TEST_P(InsertTest, PlacesNewRule) {
     const InsertCase& row = GetParam();
     Category c = Sample();
-    const int position = InsertEntry(c, BuildCategoryTree(c), row.selected, Entry("new", "x"));
+    const int position = InsertEntry(c, BuildCategoryTree(c, {}), row.selected, Entry("new", "x"));
     EXPECT_EQ(position, row.expectedPosition);
     EXPECT_EQ(c.entries[position - 2].title, "new");
     EXPECT_EQ(c.entries[position - 2].marker, QString::fromUtf8(row.expectedMarker));
-    EXPECT_EQ(BuildCategoryTree(c).At(position).parent, row.expectedParent);
+    EXPECT_EQ(BuildCategoryTree(c, {}).At(position).parent, row.expectedParent);
 }
 
 INSTANTIATE_TEST_SUITE_P(Placement, InsertTest,
@@ -64,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Placement, InsertTest,
 
 TEST(RuleList, AddingFollowsTheHoldingGroup) {
     Category c = Sample();
-    const CategoryTree tree = BuildCategoryTree(c);
+    const CategoryTree tree = BuildCategoryTree(c, {});
     EXPECT_EQ(HoldingGroup(tree, 5), 4);
     EXPECT_EQ(HoldingGroup(tree, 3), 1);
     EXPECT_EQ(HoldingGroup(tree, 7), 7);
@@ -79,13 +78,13 @@ TEST(RuleList, RootRuleAmongGroupRulesKeepsInsertedRuleInTheRoot) {
     Category c;
     c.entries = {Entry("g", kMarkerGroup), Entry("a", kMarkerGroupRule),
                  Entry("late", kMarkerRoot)};
-    const int position = InsertEntry(c, BuildCategoryTree(c), 4, Entry("new", ""));
-    EXPECT_EQ(BuildCategoryTree(c).At(position).parent, 1);
+    const int position = InsertEntry(c, BuildCategoryTree(c, {}), 4, Entry("new", ""));
+    EXPECT_EQ(BuildCategoryTree(c, {}).At(position).parent, 1);
 }
 
 TEST(RuleList, DeleteGroupTakesItsRulesAndSelectsTheNodeAbove) {
     Category c = Sample();
-    const DeleteOutcome out = DeleteNode(c, BuildCategoryTree(c), 4);
+    const DeleteOutcome out = DeleteNode(c, BuildCategoryTree(c, {}), 4);
     EXPECT_TRUE(out.groupRemoved);
     EXPECT_EQ(out.select, 3);
     EXPECT_EQ(Titles(c), (QStringList{"r1|\\m", "r2|\\m", "g2|\\f"}));
@@ -95,13 +94,13 @@ TEST(RuleList, DeleteGroupLeavesRootRuleStandingAmongItsRules) {
     Category c;
     c.entries = {Entry("g", kMarkerGroup), Entry("late", kMarkerRoot), Entry("a", kMarkerGroupRule),
                  Entry("h", kMarkerGroup), Entry("z", kMarkerGroupRule)};
-    DeleteNode(c, BuildCategoryTree(c), 2);
+    DeleteNode(c, BuildCategoryTree(c, {}), 2);
     EXPECT_EQ(Titles(c), (QStringList{"late|\\m", "h|\\f", "z|\\c"}));
 }
 
 TEST(RuleList, CommandStatesFollowTheNode) {
     const Category c = Sample();
-    const CategoryTree tree = BuildCategoryTree(c);
+    const CategoryTree tree = BuildCategoryTree(c, {});
     const RuleCommandStates root = CommandStatesAt(tree, 1, true);
     EXPECT_FALSE(root.deleteEnabled);
     EXPECT_FALSE(root.copyCutEnabled);
@@ -123,7 +122,7 @@ TEST(RuleList, MovingSwapsContentsAndKeepsMarkers) {
     Category c;
     c.entries = {Entry("r1", kMarkerRoot), Entry("u", ""), Entry("g", kMarkerGroup),
                  Entry("a", kMarkerGroupRule)};
-    const CategoryTree tree = BuildCategoryTree(c);
+    const CategoryTree tree = BuildCategoryTree(c, {});
     EXPECT_EQ(MoveRuleDown(c, tree, 2), 3);
     EXPECT_EQ(Titles(c), (QStringList{"u|\\m", "r1|", "g|\\f", "a|\\c"}));
     EXPECT_EQ(c.entries[1].actions, "r1-actions");
@@ -139,7 +138,7 @@ TEST(RuleList, MovingNeverCarriesARuleIntoAnotherGroup) {
     Category c;
     c.entries = {Entry("r1", kMarkerRoot), Entry("g", kMarkerGroup), Entry("a", kMarkerGroupRule),
                  Entry("late", kMarkerRoot)};
-    const CategoryTree tree = BuildCategoryTree(c);
+    const CategoryTree tree = BuildCategoryTree(c, {});
     EXPECT_EQ(MoveRuleUp(c, tree, 5), 2);
     EXPECT_EQ(c.entries[0].title, "late");
     EXPECT_EQ(c.entries[2].title, "a");

@@ -1,4 +1,6 @@
 #include "storage/AtomicFile.h"
+#include "storage/FileFailure.h"
+#include "storage/InputFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +52,7 @@ TEST_F(WindowsTarget, AReadOnlyTargetIsRefusedAndKept) {
     const FileWriteResult result = WriteFileAtomically(path_, "new");
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(DiagnoseFileProblem(path_, result.error, true), FileProblem::ReadOnly);
     SetFileAttributesW(Native(path_).c_str(), FILE_ATTRIBUTE_NORMAL);
     ExpectOnlyTheOldFile();
 }
@@ -60,10 +63,24 @@ TEST_F(WindowsTarget, AFileHeldOpenByAnotherProgramIsRefusedAndKept) {
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     const FileWriteResult result = WriteFileAtomically(path_, "new");
+    // The user is told the file is in use, not only the system's words.
+    const FileProblem problem = DiagnoseFileProblem(path_, result.error, true);
     CloseHandle(held);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.reason.isEmpty());
+    EXPECT_EQ(problem, FileProblem::InUse) << result.error << " " << result.reason.toStdString();
     ExpectOnlyTheOldFile();
+}
+
+TEST_F(WindowsTarget, AFileLockedByAnotherProgramIsReportedInUseWhenOpened) {
+    HANDLE held = CreateFileW(Native(path_).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const InputRead read = ReadInputFile(path_, 1024);
+    const FileProblem problem = DiagnoseFileProblem(path_, read.error, false);
+    CloseHandle(held);
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(problem, FileProblem::InUse) << read.error << " " << read.reason.toStdString();
 }
 
 } // namespace

@@ -29,7 +29,7 @@ Project LargeProject(const QString& mark) {
         rule.title = mark + QString::number(i);
         p.CategoryAt(1 + i % kCategoryCount).entries << rule;
     }
-    p.author = mark;
+    p.settings.author = mark;
     return p;
 }
 

@@ -63,16 +63,16 @@ INSTANTIATE_TEST_SUITE_P(
                    [](Project& p) { p.CategoryAt(5).entries[0].actions += QChar(0); },
                    "categories[4].entries[0].actions",
                    "攻撃/攻撃グループ/陸軍％攻撃: イベントに制御文字(NUL)があります"},
-        BreakerRow{"RootCaption",
-                   [](Project& p) { p.CategoryAt(7).rootCaption = QStringLiteral("x\r"); },
+        BreakerRow{"RootCaption", [](Project& p) { p.RootCaption(7) = QStringLiteral("x\r"); },
                    "categories[6].rootCaption", "フリー: ルートグループ名に制御文字(CR)があります"},
-        BreakerRow{"VariableName", [](Project& p) { p.variables[3].constName += u'\n'; },
+        BreakerRow{"VariableName", [](Project& p) { p.settings.variables[3].constName += u'\n'; },
                    "variables[3].constName", "変数3の名前に制御文字(LF)があります"},
-        BreakerRow{"TimerHelp", [](Project& p) { p.timers[10].help += u'\n'; }, "timers[10].help",
-                   "タイマー10の説明に制御文字(LF)があります"},
-        BreakerRow{"Author", [](Project& p) { p.author += u'\r'; }, "author",
+        BreakerRow{"TimerHelp", [](Project& p) { p.settings.timers[10].help += u'\n'; },
+                   "timers[10].help", "タイマー10の説明に制御文字(LF)があります"},
+        BreakerRow{"Author", [](Project& p) { p.settings.author += u'\r'; }, "author",
                    "作者に制御文字(CR)があります"},
-        BreakerRow{"StartupOptions", [](Project& p) { p.startupRules[0].options += u'\n'; },
+        BreakerRow{"StartupOptions",
+                   [](Project& p) { p.settings.startupRules[0].options += u'\n'; },
                    "startupRules[0].options", "初期化設定(0番)に制御文字(LF)があります"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -83,8 +83,8 @@ TEST(LineBreakers, MultiLineFieldsMayHoldAnyLineBreak) {
     rule.actions.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     rule.scriptText = QStringLiteral("a\rb\nc");
     p.CategoryAt(1).entries[1].groupConditionScript = QStringLiteral("#load-if-defined X\n");
-    p.startupRules[0].text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
-    p.rootConditions[2].conditionScript = QStringLiteral("\n\n");
+    p.settings.startupRules[0].text.replace(QStringLiteral("\r\n"), QStringLiteral("\r"));
+    p.settings.rootConditions[2].conditionScript = QStringLiteral("\n\n");
     EXPECT_TRUE(FindLineBreakers(p).isEmpty());
     rule.conditions += QStringLiteral("0;a;b,c\n");
     EXPECT_EQ(FindLineBreakers(p).size(), 1);

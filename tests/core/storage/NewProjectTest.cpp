@@ -9,26 +9,27 @@ namespace {
 TEST(NewProject, StartsWithTheDefaults) {
     const Project p = InitialProject();
     EXPECT_EQ(CountRules(p), 0);
-    EXPECT_EQ(p.CategoryAt(7).rootCaption, QStringLiteral("フリーイベントグループ"));
-    EXPECT_EQ(p.rootConditions[10].conditionData, DefaultGroupConditionData());
-    EXPECT_EQ(p.title, QStringLiteral("新しいAI"));
-    EXPECT_EQ(p.variables[0], VariableSlot{});
-    EXPECT_EQ(p.variables[40], (VariableSlot{"MEMORY_40", QStringLiteral("40番の変数")}));
-    EXPECT_EQ(p.timers[0], TimerSlot{});
-    EXPECT_EQ(p.timers[10], (TimerSlot{"TIMER_10", QStringLiteral("10番のタイマーです")}));
+    EXPECT_EQ(p.RootCaption(7), QStringLiteral("フリーイベントグループ"));
+    EXPECT_EQ(p.settings.rootConditions[10].conditionData, DefaultGroupConditionData());
+    EXPECT_EQ(p.settings.title, QStringLiteral("新しいAI"));
+    EXPECT_EQ(p.settings.variables[0], VariableSlot{});
+    EXPECT_EQ(p.settings.variables[40], (VariableSlot{"MEMORY_40", QStringLiteral("40番の変数")}));
+    EXPECT_EQ(p.settings.timers[0], TimerSlot{});
+    EXPECT_EQ(p.settings.timers[10], (TimerSlot{"TIMER_10", QStringLiteral("10番のタイマーです")}));
     // The starting texts are fixed, not made from the options: wood reads 20, not -1.
-    EXPECT_EQ(p.startupRules[1].options, QStringLiteral("0,0,0,-1,20,20,20"));
-    EXPECT_TRUE(p.startupRules[1].text.contains(
+    EXPECT_EQ(p.settings.startupRules[1].options, QStringLiteral("0,0,0,-1,20,20,20"));
+    EXPECT_TRUE(p.settings.startupRules[1].text.contains(
         QStringLiteral("  (set-strategic-number sn-maximum-wood-drop-distance 20)\r\n")));
-    EXPECT_TRUE(p.startupRules[0].text.endsWith(QStringLiteral("  (disable-self)\r\n)\r\n")));
-    EXPECT_EQ(p.startupRules[0].kind, 1);
-    EXPECT_EQ(p.startupRules[1].kind, 2);
-    EXPECT_EQ(p.startupRules[2], StartupRule{});
+    EXPECT_TRUE(
+        p.settings.startupRules[0].text.endsWith(QStringLiteral("  (disable-self)\r\n)\r\n")));
+    EXPECT_EQ(p.settings.startupRules[0].kind, 1);
+    EXPECT_EQ(p.settings.startupRules[1].kind, 2);
+    EXPECT_EQ(p.settings.startupRules[2], StartupRule{});
 }
 
 TEST(NewProject, ClearingTheCategoriesKeepsEverythingElse) {
     Project p = InitialProject();
-    p.title = QStringLiteral("残る");
+    p.settings.title = QStringLiteral("残る");
     p.CategoryAt(3).entries << NewRuleEntry(3, QStringLiteral("100"), kMarkerRoot);
     p.CategoryAt(7).entries << NewGroupEntry();
     Project expected = p;
@@ -47,7 +48,7 @@ TEST(NewProject, CaptionAndVariablePicker) {
     ASSERT_EQ(entries.size(), 41);
     EXPECT_EQ(entries[0], QStringLiteral("(変数の変更なし)"));
     EXPECT_EQ(entries[1], QStringLiteral("1: 1番の変数"));
-    p.variables[40].description = QStringLiteral("兵の数");
+    p.settings.variables[40].description = QStringLiteral("兵の数");
     EXPECT_EQ(VariablePickerEntries(p)[40], QStringLiteral("40: 兵の数"));
 }
 

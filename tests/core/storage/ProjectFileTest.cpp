@@ -134,9 +134,9 @@ TEST_F(ProjectFileOnDisk, SavesAndLoadsEveryField) {
     EXPECT_EQ(*loaded.project, sample);
     // Spot checks that equality covers what matters.
     EXPECT_EQ(loaded.project->CategoryAt(1).entries[4].marker, QString());
-    EXPECT_EQ(loaded.project->rootConditions[10].conditionScript,
+    EXPECT_EQ(loaded.project->settings.rootConditions[10].conditionScript,
               QStringLiteral("#load-if-defined SLOT-10\r\n"));
-    EXPECT_EQ(loaded.project->startupRules[5].kind, -3);
+    EXPECT_EQ(loaded.project->settings.startupRules[5].kind, -3);
 }
 
 TEST_F(ProjectFileOnDisk, RepeatedSavesPickModesAtRandomAndLoadAlike) {
@@ -256,7 +256,7 @@ TEST_F(ProjectFileOnDisk, TextCp932CannotHoldIsRefusedAndNothingIsWritten) {
     EXPECT_EQ(Read(path), before);
 
     Project q = test::SampleProject();
-    q.variables[3].description = QStringLiteral("\u20A9"); // won sign: not in CP932
+    q.settings.variables[3].description = QStringLiteral("\u20A9"); // won sign: not in CP932
     const SaveResult fresh = SaveProjectFile(q, Path(QStringLiteral("new.rwp")), false);
     EXPECT_FALSE(fresh.ok);
     EXPECT_TRUE(fresh.notice.text.contains(QStringLiteral("変数3")));
@@ -314,8 +314,8 @@ TEST(ProjectFile, StringEndingInALeadByteDoesNotSpillIntoTheNext) {
     bytes.replace(bytes.size() - 4, 4, Bytes({1, 0, 0, 0}) + QByteArray("Z"));
     const LoadResult loaded = DecodeProject(bytes, false);
     ASSERT_TRUE(loaded.project);
-    EXPECT_TRUE(loaded.project->title.startsWith(QStringLiteral("abcdef")));
-    EXPECT_EQ(loaded.project->author, QStringLiteral("Z"));
+    EXPECT_TRUE(loaded.project->settings.title.startsWith(QStringLiteral("abcdef")));
+    EXPECT_EQ(loaded.project->settings.author, QStringLiteral("Z"));
 }
 
 } // namespace
@@ -337,10 +337,10 @@ void Patch(QByteArray& bytes, const QByteArray& from, const QByteArray& to) {
 // built from it unmended.
 TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
     Project p = InitialProject();
-    p.author = QStringLiteral("全角");
+    p.settings.author = QStringLiteral("全角");
     p.CategoryAt(2).entries << NewRuleEntry(2, QStringLiteral("100"));
     p.CategoryAt(2).entries[0].title = QStringLiteral("研究する");
-    p.variables[3].description = QStringLiteral("変数三");
+    p.settings.variables[3].description = QStringLiteral("変数三");
     QByteArray bytes = EncodeProject(p, false, 0, 0);
     Patch(bytes, ToCp932(u"全角"), QByteArray("\x91\x7f\x8a\x70", 4)); // no trail byte 0x7F
     Patch(bytes, ToCp932(u"変数三"), QByteArray("\x95\xcf\x90\x94\x85\x40", 6)); // an empty row
@@ -350,12 +350,12 @@ TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
     const LoadResult loaded = DecodeProject(bytes, false);
     ASSERT_TRUE(loaded.project) << loaded.notice.text.toStdString();
     EXPECT_TRUE(loaded.notice.IsEmpty());
-    const QString rule = QStringLiteral("研究/") + p.CategoryAt(2).rootCaption +
-                         QStringLiteral("/a研究す : タイトル");
+    const QString rule =
+        QStringLiteral("研究/") + p.RootCaption(2) + QStringLiteral("/a研究す : タイトル");
     EXPECT_EQ(loaded.undecodable,
               (QStringList{QStringLiteral("作者"), rule, QStringLiteral("変数3の説明")}));
-    EXPECT_TRUE(loaded.project->author.contains(QChar(0x1A)));
-    EXPECT_TRUE(loaded.project->variables[3].description.contains(QChar(0x1A)));
+    EXPECT_TRUE(loaded.project->settings.author.contains(QChar(0x1A)));
+    EXPECT_TRUE(loaded.project->settings.variables[3].description.contains(QChar(0x1A)));
     EXPECT_EQ(loaded.project->CategoryAt(2).entries[0].title, QStringLiteral("a研究す\x1a"));
     const Notice notice = UndecodableNotice(loaded.undecodable);
     EXPECT_TRUE(

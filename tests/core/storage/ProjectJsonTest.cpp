@@ -55,13 +55,13 @@ TEST(ProjectJson, WritesKeysInFileOrderWithTwoSpaceIndentation) {
 
 TEST(ProjectJson, EscapesWhatJsonRequires) {
     Project p = InitialProject();
-    p.title = QStringLiteral("a\"b\\c\r\nd\te\x01"
-                             "f/");
+    p.settings.title = QStringLiteral("a\"b\\c\r\nd\te\x01"
+                                      "f/");
     const QByteArray json = ProjectToJson(p, false);
     EXPECT_TRUE(json.contains("\"title\": \"a\\\"b\\\\c\\r\\nd\\te\\u0001f/\""));
     const JsonReadResult read = ProjectFromJson(json);
     ASSERT_TRUE(read.project);
-    EXPECT_EQ(read.project->title, p.title);
+    EXPECT_EQ(read.project->settings.title, p.settings.title);
 }
 
 TEST(ProjectJson, LeftOutKeysAreEmptyAndMagicIsIgnored) {
@@ -80,7 +80,7 @@ TEST(ProjectJson, LeftOutKeysAreEmptyAndMagicIsIgnored) {
     RuleEntry expected;
     expected.title = QStringLiteral("only a title");
     EXPECT_EQ(read.project->CategoryAt(4).entries[0], expected);
-    EXPECT_TRUE(read.project->author.isEmpty());
+    EXPECT_TRUE(read.project->settings.author.isEmpty());
 }
 
 // Each row damages a valid document and names the error it must give.

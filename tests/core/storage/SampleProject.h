@@ -9,8 +9,8 @@ namespace rw::test {
 // unmarked rules, empty and multi-line fields, Japanese text and every slot.
 inline Project SampleProject() {
     Project p = InitialProject();
-    p.title = QStringLiteral("テストAI \"引用\" \\ ~ 終わり");
-    p.author = QStringLiteral("作者\t名前");
+    p.settings.title = QStringLiteral("テストAI \"引用\" \\ ~ 終わり");
+    p.settings.author = QStringLiteral("作者\t名前");
     Category& building = p.CategoryAt(1);
     building.entries << NewRuleEntry(1, QStringLiteral("100"), kMarkerRoot);
     RuleEntry group = NewGroupEntry();
@@ -28,15 +28,16 @@ inline Project SampleProject() {
     for (int c = 2; c <= kCategoryCount; ++c)
         p.CategoryAt(c).entries << NewRuleEntry(c, QStringLiteral("55"), kMarkerRoot);
     p.CategoryAt(7).entries[0].scriptText = QStringLiteral("(defrule\r\n  (true)\r\n=>\r\n)\r\n");
-    p.CategoryAt(6).rootCaption.clear();
+    p.RootCaption(6).clear();
     for (int i = 0; i < kRootConditionSlots; ++i) {
-        p.rootConditions[i].conditionData = DefaultGroupConditionData();
-        p.rootConditions[i].conditionData[2 * i] = QLatin1Char('1');
-        p.rootConditions[i].conditionScript = QStringLiteral("#load-if-defined SLOT-%1\r\n").arg(i);
+        p.settings.rootConditions[i].conditionData = DefaultGroupConditionData();
+        p.settings.rootConditions[i].conditionData[2 * i] = QLatin1Char('1');
+        p.settings.rootConditions[i].conditionScript =
+            QStringLiteral("#load-if-defined SLOT-%1\r\n").arg(i);
     }
-    p.startupRules[5] = StartupRule{QStringLiteral("a,b"), QStringLiteral("文\r\n"), -3};
-    p.timers[0].name = QStringLiteral("ZERO");
-    p.variables[40].description = QStringLiteral("最後の変数");
+    p.settings.startupRules[5] = StartupRule{QStringLiteral("a,b"), QStringLiteral("文\r\n"), -3};
+    p.settings.timers[0].name = QStringLiteral("ZERO");
+    p.settings.variables[40].description = QStringLiteral("最後の変数");
     return p;
 }
 

@@ -63,7 +63,7 @@ TEST_F(TemplatesOnDisk, SavingReplacesATemplateOfTheSameName) {
     Project first = test::SampleProject();
     ASSERT_TRUE(SaveTemplate(first, folder_, name).ok);
     Project second = InitialProject();
-    second.title = QStringLiteral("二番目");
+    second.settings.title = QStringLiteral("二番目");
     const SaveResult saved = SaveTemplate(second, folder_, name);
     ASSERT_TRUE(saved.ok) << saved.notice.text.toStdString();
     EXPECT_EQ(ListTemplates(folder_), QStringList{name});
@@ -162,7 +162,7 @@ protected:
     }
     Project Titled(const char* title) {
         Project project = InitialProject();
-        project.title = QString::fromUtf8(title);
+        project.settings.title = QString::fromUtf8(title);
         return project;
     }
     QTemporaryDir dir_;
@@ -185,10 +185,10 @@ TEST_F(InstalledTemplates, UsersTemplatesStandBesideTheShippedOnesAndWinOnTheirN
 
     const LoadResult common = LoadTemplate(folders_, QStringLiteral("共通"));
     ASSERT_TRUE(common.project);
-    EXPECT_EQ(common.project->title, QStringLiteral("mine"));
+    EXPECT_EQ(common.project->settings.title, QStringLiteral("mine"));
     const LoadResult b = LoadTemplate(folders_, QStringLiteral("B"));
     ASSERT_TRUE(b.project);
-    EXPECT_EQ(b.project->title, QStringLiteral("shipped B"));
+    EXPECT_EQ(b.project->settings.title, QStringLiteral("shipped B"));
     EXPECT_FALSE(LoadTemplate(folders_, QStringLiteral("none")).project);
 }
 

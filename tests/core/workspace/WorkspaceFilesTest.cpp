@@ -152,13 +152,13 @@ TEST_F(WorkspaceFiles, AGivenTemplateStartsANewProjectAndAGivenProjectOpens) {
 
 TEST_F(WorkspaceFiles, EmptyProjectKeepsEverythingButTheRules) {
     ASSERT_TRUE(ws.SaveAs(PathOf("a.rwp"), false).ok);
-    ws.SetHeader("mine", ws.CurrentProject().author);
+    ws.SetHeader("mine", ws.CurrentProject().settings.author);
     ws.SetConstHelp(ConstKind::Variable, 1, "家の数");
     EXPECT_TRUE(ws.IsModified());
     EXPECT_EQ(ws.VariablePickerTexts().value(1), "1: 家の数");
     ws.NewEmptyProject();
     EXPECT_EQ(CountRules(ws.CurrentProject()), 0);
-    EXPECT_EQ(ws.CurrentProject().title, "mine");
+    EXPECT_EQ(ws.CurrentProject().settings.title, "mine");
     EXPECT_EQ(ws.Caption(), "Rulewright[*]");
     EXPECT_EQ(ws.CurrentCategory(), 1);
     EXPECT_EQ(ws.RememberedSelection(3), 1);
@@ -271,16 +271,16 @@ TEST_F(WorkspaceFiles, TypedTextLeavesControlCharactersOut) {
     ws.Rename(QStringLiteral("家\x7f\x1b\t1"));
     EXPECT_EQ(ws.SelectedEntry()->title, QStringLiteral("家\t1"));
     ws.SetHeader(QStringLiteral("AI\x01"), QStringLiteral("\x85me"));
-    EXPECT_EQ(ws.CurrentProject().title, QStringLiteral("AI"));
-    EXPECT_EQ(ws.CurrentProject().author, QStringLiteral("me"));
+    EXPECT_EQ(ws.CurrentProject().settings.title, QStringLiteral("AI"));
+    EXPECT_EQ(ws.CurrentProject().settings.author, QStringLiteral("me"));
     ws.SetConstHelp(ConstKind::Variable, 3, QStringLiteral("help\x7f"));
-    EXPECT_EQ(ws.CurrentProject().variables[3].description, QStringLiteral("help"));
+    EXPECT_EQ(ws.CurrentProject().settings.variables[3].description, QStringLiteral("help"));
 }
 
 // A file with undecodable bytes opens and says where they were.
 TEST_F(WorkspaceFiles, OpeningUndecodableBytesNamesThemAndOpens) {
     Project p = InitialProject();
-    p.author = QStringLiteral("全角");
+    p.settings.author = QStringLiteral("全角");
     p.CategoryAt(1).entries << NewRuleEntry(1, QStringLiteral("100"));
     QByteArray bytes = EncodeProject(p, false, 0, 0);
     bytes.replace(bytes.indexOf(QByteArray("\x91\x53", 2)), 2, QByteArray("\x91\x7f", 2));

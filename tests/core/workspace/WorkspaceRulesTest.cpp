@@ -171,7 +171,7 @@ TEST_F(WorkspaceRules, ClearingTheTitleBox) {
     EXPECT_EQ(ws.TitleBoxText(), "");
     ws.Select(1);
     ws.Rename("");
-    EXPECT_EQ(ws.CurrentProject().CategoryAt(1).rootCaption, "");
+    EXPECT_EQ(ws.CurrentProject().RootCaption(1), "");
     EXPECT_EQ(ws.Tree().At(1).caption, "");
 }
 
@@ -190,9 +190,11 @@ TEST_F(WorkspaceRules, GroupChoicesAreStoredPerGroup) {
 
     ws.Select(1);
     ws.SetChoice(GroupSection::Victory, 0, 1);
-    EXPECT_EQ(ws.CurrentProject().rootConditions[0].conditionData.section('\\', 5), "1,0,0,0,0");
-    EXPECT_EQ(ws.CurrentProject().rootConditions[1].conditionData, DefaultGroupConditionData());
-    EXPECT_EQ(ws.CurrentProject().rootConditions[1].conditionScript, "");
+    EXPECT_EQ(ws.CurrentProject().settings.rootConditions[0].conditionData.section('\\', 5),
+              "1,0,0,0,0");
+    EXPECT_EQ(ws.CurrentProject().settings.rootConditions[1].conditionData,
+              DefaultGroupConditionData());
+    EXPECT_EQ(ws.CurrentProject().settings.rootConditions[1].conditionScript, "");
 }
 
 TEST_F(WorkspaceRules, InvertOnTheMapList) {
@@ -201,12 +203,13 @@ TEST_F(WorkspaceRules, InvertOnTheMapList) {
     ws.RememberPopupSection("Idmap");
     ws.RunGroupPopup(GroupPopupCommand::Invert);
     const QStringList values =
-        ws.CurrentProject().rootConditions[0].conditionData.section('\\', 1, 1).split(',');
+        ws.CurrentProject().settings.rootConditions[0].conditionData.section('\\', 1, 1).split(',');
     EXPECT_EQ(values.count("1"), 22);
     EXPECT_EQ(values[0], "0");
     EXPECT_EQ(values[5], "0");
     // 22 of 24 ticked: the two others are excluded
-    EXPECT_EQ(ws.CurrentProject().rootConditions[0].conditionScript.count("#load-if-not-defined"),
+    EXPECT_EQ(ws.CurrentProject().settings.rootConditions[0].conditionScript.count(
+                  "#load-if-not-defined"),
               2);
 }
 

@@ -174,10 +174,10 @@ TEST(WorkspaceSession, RenamingRefusesNamesTheScriptCannotCarry) {
     EXPECT_EQ(refused.text, "名前「TIMER_1」はタイマー1と同じです。変数とタイマーの名前は重ならない"
                             "ようにしてください");
     EXPECT_EQ(refused.icon, Notice::Icon::Warning);
-    EXPECT_EQ(ws.CurrentProject().timers[2].name, "TIMER_2");
+    EXPECT_EQ(ws.CurrentProject().settings.timers[2].name, "TIMER_2");
     EXPECT_FALSE(ws.IsModified());
     EXPECT_TRUE(ws.RenameConst(ConstKind::Variable, 40, "ENEMY-ARMY").IsEmpty());
-    EXPECT_EQ(ws.CurrentProject().variables[40].constName, "ENEMY-ARMY");
+    EXPECT_EQ(ws.CurrentProject().settings.variables[40].constName, "ENEMY-ARMY");
     EXPECT_TRUE(ws.IsModified());
 }
 
