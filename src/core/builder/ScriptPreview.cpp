@@ -121,13 +121,16 @@ QList<ColourRange> ColSet(const QString& text) {
     return ranges;
 }
 
-QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows) {
-    // One pass that gives every character the style ColSet's ranges leave
-    // on it. What keeps the steps' order: the brackets and "=>" (step 3)
-    // are never part of a keyword (step 2) or of an operator's letters
-    // (step 1), a keyword never contains the "(" an operator starts with,
-    // and a comment (step 4) ends every other match it starts inside.
-    enum : uint8_t { kPlain, kOperator, kKeyword, kBracket, kComment };
+namespace {
+
+enum Style : uint8_t { kPlain, kOperator, kKeyword, kBracket, kComment };
+
+// Every character's style as ColSet's ranges leave it, in one pass. What
+// keeps the steps' order: the brackets and "=>" (step 3) are never part of
+// a keyword (step 2) or of an operator's letters (step 1), a keyword never
+// contains the "(" an operator starts with, and a comment (step 4) ends
+// every other match it starts inside.
+std::vector<uint8_t> StylesOf(QStringView text, bool lineBreakFollows) {
     const QStringList& operators = LogicalOperatorWords();
     static const QLatin1String kKeywords[] = {QLatin1String("defrule"),
                                               QLatin1String("true"),
@@ -173,12 +176,17 @@ QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows) {
             if (rest.startsWith(keyword))
                 mark(i, keyword.size(), kKeyword);
     }
+    return style;
+}
 
+// The styled runs: neighbours of one style joined, plain ones left out.
+QList<ColourRange> RunsOf(const std::vector<uint8_t>& style) {
     static const ColourRange kStyles[] = {{0, 0, false, 0},
                                           {0, 0, true, 0x000080},
                                           {0, 0, true, 0x0000FF},
                                           {0, 0, true, 0x808080},
                                           {0, 0, false, 0x209D42}};
+    const qsizetype size = qsizetype(style.size());
     QList<ColourRange> runs;
     for (qsizetype i = 0; i < size;) {
         qsizetype j = i + 1;
@@ -193,6 +201,12 @@ QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows) {
         i = j;
     }
     return runs;
+}
+
+} // namespace
+
+QList<ColourRange> ColourRuns(QStringView text, bool lineBreakFollows) {
+    return RunsOf(StylesOf(text, lineBreakFollows));
 }
 
 QString ColouredText(const QString& text) {
