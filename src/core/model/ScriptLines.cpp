@@ -34,8 +34,12 @@ qsizetype FindChar(QStringView text, QChar c, qsizetype from) {
     return -1;
 }
 
-QList<QStringView> SplitLines(QStringView text) {
-    QList<QStringView> lines;
+namespace {
+
+// Calls `line(start, end)` for every line of the text, the last included; a
+// CR LF, a lone CR and a lone LF each end one.
+template <typename Line>
+void ForEachLine(QStringView text, Line line) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         i = SkipToLineEnds(text, i);
@@ -44,28 +48,27 @@ QList<QStringView> SplitLines(QStringView text) {
         const QChar c = text[i];
         if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
             continue;
-        lines.append(text.mid(start, i - start));
+        line(start, i);
         if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
             ++i;
         start = i + 1;
     }
-    lines.append(text.mid(start));
+    line(start, text.size());
+}
+
+} // namespace
+
+QList<QStringView> SplitLines(QStringView text) {
+    QList<QStringView> lines;
+    ForEachLine(text, [&](qsizetype start, qsizetype end) {
+        lines.append(text.mid(start, end - start));
+    });
     return lines;
 }
 
 qsizetype CountLines(QStringView text) {
-    qsizetype lines = 1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        i = SkipToLineEnds(text, i);
-        if (i == text.size())
-            break;
-        const QChar c = text[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        ++lines;
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-            ++i;
-    }
+    qsizetype lines = 0;
+    ForEachLine(text, [&](qsizetype, qsizetype) { ++lines; });
     return lines;
 }
 
