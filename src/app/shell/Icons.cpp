@@ -53,8 +53,7 @@ public:
     }
 
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        if (state != QIcon::Off ||
-            !(mode == QIcon::Normal || (mode == QIcon::Selected && selected_)))
+        if (state != QIcon::Off || !Drawn(mode))
             return {};
         return {QSize(16, 16), QSize(32, 32)};
     }
@@ -66,9 +65,8 @@ public:
         const quint64 key = quint64(actual.width()) << 32 | quint64(actual.height()) << 8 | mode;
         if (const auto found = made_.constFind(key); found != made_.cend())
             return *found;
-        const bool own = mode == QIcon::Normal || (mode == QIcon::Selected && selected_);
-        QPixmap pixmap =
-            Render(mode == QIcon::Selected && selected_ ? selected_ : normal_, Side(size));
+        const bool own = Drawn(mode);
+        QPixmap pixmap = Render(own && mode == QIcon::Selected ? selected_ : normal_, Side(size));
         if (pixmap.size() != actual)
             pixmap = pixmap.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         if (!own) {
@@ -95,6 +93,10 @@ public:
     }
 
 private:
+    // Whether the picture has a drawing of its own for the look.
+    bool Drawn(QIcon::Mode mode) const {
+        return mode == QIcon::Normal || (mode == QIcon::Selected && selected_);
+    }
     static int Side(const QSize& size) { return size.width() * size.height() <= 16 * 16 ? 16 : 32; }
 
     Draw normal_;

@@ -23,13 +23,6 @@ QString Flag(bool on) {
     return on ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-template <typename T> bool Assign(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 // The field behind a control, to be read only. The rows hand out pointers
 // for writing; reading through them changes nothing.
 ControlField Peek(const PanelControlRow& row, const PanelState& panels,
@@ -142,11 +135,6 @@ bool IsTypedControl(PanelControl control) {
 
 bool IsOptionControl(PanelControl control) {
     return ControlRow(control).category == kOptionsCategory;
-}
-
-void FillPanelsFromRule(int category, const RuleEntry& rule, PanelState& panels,
-                        RuleOptions& options) {
-    ReadPanelFields(category, rule, panels, options);
 }
 
 void WriteControlFields(int category, const PanelState& panels, RuleEntry& rule) {

@@ -7,14 +7,9 @@
 
 namespace rw {
 
-// Between the window's controls and the generator's panel state: filling
-// the state from a rule, turning one control change into a state change, and
-// the view the window draws.
-
-// Sets the panel of the rule's category and the rule options from the
-// stored fields (numbers rounded down). Other categories' panels keep theirs.
-void FillPanelsFromRule(int category, const RuleEntry& rule, PanelState& panels,
-                        RuleOptions& options);
+// Between the window's controls and the generator's panel state: turning
+// one control change into a state change, and the view the window draws.
+// (The state is filled from a rule by ReadPanelFields.)
 
 // What a change of one control asks for.
 struct ControlChange {

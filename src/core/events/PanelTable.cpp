@@ -33,13 +33,6 @@ template <int Box> ControlField Allocation(PanelState& panels, RuleOptions&) {
     return {.number = &panels.resource.spinners[Box], .text = &panels.resource.boxes[Box]};
 }
 
-template <typename T> bool Assign(T& field, const T& value) {
-    if (field == value)
-        return false;
-    field = value;
-    return true;
-}
-
 bool NotFree(int category, const PanelState&, const RuleOptions&) {
     return category != kFreeCategory;
 }

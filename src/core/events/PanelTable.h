@@ -31,6 +31,14 @@ enum class PanelPlace {
     GroupFrame,   // the attack groups' frame
 };
 
+// Sets a state field; answers whether that changed it.
+template <typename T> bool Assign(T& field, const T& value) {
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 // The state behind a control: a picker's number, a check box's flag, a box's
 // text; a spinner's box has its text and the spinner's number.
 struct ControlField {

@@ -125,21 +125,17 @@ void Workspace::NewEmptyProject() {
 }
 
 Notice Workspace::Open(const QString& path, bool* opened) {
-    if (opened)
-        *opened = false;
-    LoadResult result = LoadProjectFile(path, false);
-    if (!result.project)
-        return result.notice;
-    if (opened)
-        *opened = true;
-    Opened(std::move(*result.project), path);
-    return result.undecodable.isEmpty() ? Notice() : UndecodableNotice(result.undecodable);
+    return OpenFile(path, false, opened);
 }
 
 Notice Workspace::OpenGiven(const QString& path, bool* opened) {
+    return OpenFile(path, true, opened);
+}
+
+Notice Workspace::OpenFile(const QString& path, bool templatesAccepted, bool* opened) {
     if (opened)
         *opened = false;
-    LoadResult result = LoadProjectFile(path, true);
+    LoadResult result = LoadProjectFile(path, templatesAccepted);
     if (!result.project)
         return result.notice;
     if (opened)

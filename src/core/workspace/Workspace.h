@@ -326,6 +326,9 @@ private:
     QString RenameKey() const;
     QString PanelKey(PanelControl control) const;
     void MarkSaved();
+    // A template is refused unless `templatesAccepted`; one accepted starts
+    // a new project.
+    Notice OpenFile(const QString& path, bool templatesAccepted, bool* opened);
     void Opened(Project project, const QString& path);
     void StartFromTemplate(Project project);
 

@@ -4,6 +4,7 @@
 
 #include "events/CommandGenerator.h"
 #include "events/PanelBinding.h"
+#include "events/PanelRules.h"
 
 namespace rw {
 
@@ -80,7 +81,7 @@ void Workspace::RegenerateEvents() {
     if (!(before == *rule))
         MarkModified();
     // The panels show what the rule now holds.
-    FillPanelsFromRule(category_, *rule, panelState_, options_);
+    ReadPanelFields(category_, *rule, panelState_, options_);
     if (category_ == kFreeCategory)
         freeCommands_.LoadFromRule(*rule);
     ReloadConditionsKeepingSelection();

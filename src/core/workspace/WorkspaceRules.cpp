@@ -3,6 +3,7 @@
 #include "workspace/Workspace.h"
 
 #include "events/PanelBinding.h"
+#include "events/PanelRules.h"
 #include "model/ScriptLines.h"
 #include "storage/NewProject.h"
 
@@ -75,7 +76,7 @@ void Workspace::LoadSelectionViews() {
     }
     const RuleEntry& rule = *SelectedEntry();
     titleBox_ = rule.title;
-    FillPanelsFromRule(category_, rule, panelState_, options_);
+    ReadPanelFields(category_, rule, panelState_, options_);
     if (category_ == kResourceCategory)
         resourceGuard_.Accept(panelState_.resource.kind);
     if (category_ == kFreeCategory)
