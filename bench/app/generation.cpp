@@ -20,7 +20,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -120,7 +119,7 @@ void BM_ColouredPreview(benchmark::State& state) {
         auto window = std::make_unique<ScriptPreviewWindow>(text);
         window->show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window->TextArea()->document());
+        benchmark::DoNotOptimize(window->TextArea());
         // Closing the window is not part of opening it.
         state.PauseTiming();
         window.reset();
@@ -214,7 +213,7 @@ void BM_DeepRulePreview(benchmark::State& state) {
         auto window = std::make_unique<ScriptPreviewWindow>(text);
         window->show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window->TextArea()->document());
+        benchmark::DoNotOptimize(window->TextArea());
         state.PauseTiming();
         window.reset();
         state.ResumeTiming();

@@ -10,17 +10,16 @@
 #include "storage/ProjectFile.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QTreeWidget>
 
 namespace rw {
@@ -226,7 +225,6 @@ TEST_F(BuilderWindowsTest, PreviewShowsTheSelectedRule) {
         if (!preview)
             return int(QDialog::Rejected);
         EXPECT_EQ(preview->windowTitle(), QStringLiteral("Preview by ZuzAdidodi"));
-        EXPECT_EQ(preview->TextArea()->lineWrapMode(), QPlainTextEdit::NoWrap);
         shown = preview->TextArea()->toPlainText();
         // Busy until the window is there to read.
         EXPECT_NE(QApplication::overrideCursor(), nullptr);
@@ -243,69 +241,93 @@ TEST_F(BuilderWindowsTest, PreviewShowsTheSelectedRule) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// The colour and weight the preview gives the character at `position`.
-std::pair<QColor, bool> StyleAt(const QTextDocument& document, int position) {
-    const QTextBlock block = document.findBlock(position);
-    const int at = position - block.position();
-    std::pair<QColor, bool> style{QColor(Qt::black), false};
-    for (const QTextLayout::FormatRange& range : block.layout()->formats())
-        if (at >= range.start && at < range.start + range.length)
-            style = {range.format.foreground().color(), range.format.fontWeight() == QFont::Bold};
-    return style;
-}
+using Style = ScriptView::CharStyle;
 
 TEST(ScriptPreviewWindow, ColoursCommentsLastAndBracketsOverOperators) {
     const QString text = QStringLiteral("(defrule  ;■true or (and\r\n    (and\r\n        (true)"
-                                        "  ;(true)\r\n    )\r\n=>\r\n");
+                                        "  ;(true)\r\n    )\r\n=>\r\n;");
     ScriptPreviewWindow window(PreviewText{text, true});
-    // Lines are coloured as they come into view.
     window.show();
     QApplication::processEvents();
-    const QTextDocument& document = *window.TextArea()->document();
-    const QString shown = document.toPlainText();
-    const std::pair<QColor, bool> navy{QColor(0, 0, 128), true}, blue{QColor(0, 0, 255), true},
+    const ScriptView& view = *window.TextArea();
+    const QString shown = view.toPlainText();
+    const Style navy{QColor(0, 0, 128), true}, blue{QColor(0, 0, 255), true},
         grey{QColor(128, 128, 128), true}, green{QColor(32, 157, 66), false},
         plain{QColor(Qt::black), false};
     auto at = [&](const QString& piece, int from = 0) { return int(shown.indexOf(piece, from)); };
-    EXPECT_EQ(StyleAt(document, at("defrule")), blue);
+    EXPECT_EQ(view.StyleAt(at("defrule")), blue);
     // a comment holding keywords stays green throughout
     for (int i = at(";■true"); i < at("\n"); ++i)
-        EXPECT_EQ(StyleAt(document, i), green) << i;
+        EXPECT_EQ(view.StyleAt(i), green) << i;
     // "(and": the bracket grey, the operator navy
     const int and_ = at("    (and") + 4;
-    EXPECT_EQ(StyleAt(document, and_), grey);
-    EXPECT_EQ(StyleAt(document, and_ + 1), navy);
-    EXPECT_EQ(StyleAt(document, and_ + 3), navy);
-    EXPECT_EQ(StyleAt(document, and_ - 1), plain);
+    EXPECT_EQ(view.StyleAt(and_), grey);
+    EXPECT_EQ(view.StyleAt(and_ + 1), navy);
+    EXPECT_EQ(view.StyleAt(and_ + 3), navy);
+    EXPECT_EQ(view.StyleAt(and_ - 1), plain);
     const int fact = at("(true)", and_);
-    EXPECT_EQ(StyleAt(document, fact), grey);
-    EXPECT_EQ(StyleAt(document, fact + 1), blue);
-    EXPECT_EQ(StyleAt(document, fact + 5), grey);
-    EXPECT_EQ(StyleAt(document, at(";(true)")), green);
-    EXPECT_EQ(StyleAt(document, at("=>")), grey);
+    EXPECT_EQ(view.StyleAt(fact), grey);
+    EXPECT_EQ(view.StyleAt(fact + 1), blue);
+    EXPECT_EQ(view.StyleAt(fact + 5), grey);
+    EXPECT_EQ(view.StyleAt(at(";(true)")), green);
+    EXPECT_EQ(view.StyleAt(at("=>")), grey);
+    // a ";" that ends the text starts no comment
+    EXPECT_EQ(view.StyleAt(shown.size() - 1), plain);
 
     ScriptPreviewWindow uncoloured(PreviewText{text, false});
     uncoloured.show();
     QApplication::processEvents();
-    EXPECT_EQ(StyleAt(*uncoloured.TextArea()->document(), and_ + 1), plain);
+    EXPECT_EQ(uncoloured.TextArea()->StyleAt(and_ + 1), plain);
     EXPECT_EQ(uncoloured.TextArea()->toPlainText(), shown);
 }
 
-TEST(ScriptPreviewWindow, LinesScrolledIntoViewAreColoured) {
+// The view lays out only what is on the screen, yet it scrolls over the
+// whole text and selects and copies what the mouse marks.
+TEST(ScriptPreviewWindow, ScrollsSelectsAndCopiesTheWholeText) {
     QString text;
     for (int i = 0; i < 3000; ++i)
         text += QStringLiteral("(defrule  ;%1\r\n").arg(i);
+    const QString wide = QStringLiteral("あ").repeated(200);
+    text += QStringLiteral("x").repeated(300) + QStringLiteral("\r") + wide;
     ScriptPreviewWindow window(PreviewText{text, true});
     window.show();
     QApplication::processEvents();
-    QPlainTextEdit& area = *window.TextArea();
-    area.moveCursor(QTextCursor::End);
-    QApplication::processEvents();
-    const QTextDocument& document = *area.document();
-    const int last = int(document.toPlainText().lastIndexOf(QLatin1String("(defrule")));
-    EXPECT_EQ(StyleAt(document, last), (std::pair<QColor, bool>{QColor(128, 128, 128), true}));
-    EXPECT_EQ(StyleAt(document, last + 1), (std::pair<QColor, bool>{QColor(0, 0, 255), true}));
-    EXPECT_EQ(StyleAt(document, last + 10).first, QColor(32, 157, 66));
+    ScriptView& view = *window.TextArea();
+    ASSERT_EQ(view.LineCount(), 3002);
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+    EXPECT_GT(view.verticalScrollBar()->maximum(), 2900);
+    // Scrolled to the right end, the widest line ends on the screen: its
+    // Japanese characters take two cells each.
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+    const QRect last = view.CharacterRect(view.toPlainText().size() - 1);
+    EXPECT_TRUE(view.viewport()->rect().contains(last)) << last.x();
+
+    // A drag from one line into the next, then Ctrl+C: LF between lines.
+    QTest::keyClick(&view, Qt::Key_Home);
+    view.horizontalScrollBar()->setValue(0);
+    QWidget* area = view.viewport();
+    // Just right of where a character starts: the place before it.
+    const auto before = [&](int offset) {
+        return view.CharacterRect(offset).topLeft() + QPoint(1, 4);
+    };
+    const QPoint from = before(1), to = before(17);
+    QTest::mousePress(area, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, to, area->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(area, &move);
+    QTest::mouseRelease(area, Qt::LeftButton, {}, to);
+    EXPECT_EQ(view.SelectedText(), QStringLiteral("defrule  ;0\n(def"));
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("defrule  ;0\n(def"));
+    // Shift-click moves the end and keeps the start.
+    QTest::mouseClick(area, Qt::LeftButton, Qt::ShiftModifier, before(3));
+    EXPECT_EQ(view.SelectedText(), QStringLiteral("de"));
+    QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), view.toPlainText());
+    EXPECT_FALSE(view.toPlainText().contains(QLatin1Char('\r')));
 }
 
 TEST(ScriptPreviewWindow, JapaneseTakesTwoLatinCells) {

@@ -1,22 +1,21 @@
 #pragma once
 
 #include "builder/ScriptPreview.h"
+#include "builder/ScriptView.h"
 
 #include <QDialog>
-
-class QPlainTextEdit;
 
 namespace rw {
 
 // "Preview by ZuzAdidodi": the script of the selected tree node, plain or
-// coloured, in a text area that does not wrap.
+// coloured, in a read-only view that does not wrap.
 class ScriptPreviewWindow : public QDialog {
     Q_OBJECT
 public:
     explicit ScriptPreviewWindow(const PreviewText& text, QWidget* parent = nullptr);
     ~ScriptPreviewWindow() override;
 
-    QPlainTextEdit* TextArea() const { return text_; }
+    ScriptView* TextArea() const { return text_; }
 
     // The application's busy cursor, set by the caller, ends once the
     // window is on the screen (or when it goes, if it never showed).
@@ -35,7 +34,7 @@ protected:
 private:
     void EndBusyCursor();
 
-    QPlainTextEdit* text_;
+    ScriptView* text_;
     bool busyCursor_ = false;
 };
 
