@@ -183,18 +183,23 @@ qsizetype ScriptView::LineStart(int line) const {
 int ScriptView::VisibleLines() const {
     if (lineHeight_ <= 0)
         return 1;
-    return std::max(1, int((viewport()->height() - 2 * kMargin) / lineHeight_));
+    return std::max(1, int((viewport()->height() - kMargin) / lineHeight_));
 }
 
 QPointF ScriptView::LineOrigin(int line) const {
     return {kMargin - horizontalScrollBar()->value(),
-            kMargin + (line - verticalScrollBar()->value()) * lineHeight_};
+            TopMargin() + (line - verticalScrollBar()->value()) * lineHeight_};
+}
+
+// The margin above the text; once scrolled, the top line starts at the top.
+qreal ScriptView::TopMargin() const {
+    return verticalScrollBar()->value() == 0 ? kMargin : 0;
 }
 
 qsizetype ScriptView::OffsetAt(QPoint point) const {
     if (widest_ < 0)
         const_cast<ScriptView*>(this)->Remeasure();
-    const int row = int(std::floor((point.y() - kMargin) / lineHeight_));
+    const int row = int(std::floor((point.y() - TopMargin()) / lineHeight_));
     const int line = std::clamp(verticalScrollBar()->value() + row, 0, int(lines_.size()) - 1);
     const int column = Layout(line).lineAt(0).xToCursor(point.x() - LineOrigin(line).x());
     return LineStart(line) + column;
@@ -276,8 +281,7 @@ void ScriptView::UpdateScrollBars() {
     lines->setRange(0, std::max(0, int(lines_.size()) - visible));
     lines->setPageStep(visible);
     lines->setSingleStep(1);
-    // Room for the margins and for a selected line end after the widest line.
-    const int width = int(std::ceil(widest_ + 2 * kMargin + lineHeight_ / 2));
+    const int width = int(widest_ + 2 * kMargin);
     QScrollBar* columns = horizontalScrollBar();
     columns->setRange(0, std::max(0, width - viewport()->width()));
     columns->setPageStep(viewport()->width());
@@ -327,10 +331,12 @@ QTextCharFormat ScriptView::FormatOf(const ColourRange& run) const {
     return format;
 }
 
+// A selected line break is one character past the line's text; the layout
+// draws it as a short blank.
 QList<QTextLayout::FormatRange> ScriptView::SelectionOn(int line) const {
     const auto [from, to] = Selection();
     const qsizetype start = LineStart(line);
-    const qsizetype end = start + lines_[line].size();
+    const qsizetype end = start + lines_[line].size() + (line + 1 < lines_.size() ? 1 : 0);
     if (from >= to || to <= start || from >= end)
         return {};
     QTextCharFormat format;
@@ -345,8 +351,6 @@ void ScriptView::paintEvent(QPaintEvent*) {
         UpdateScrollBars();
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text));
-    const auto [from, to] = Selection();
-    const qreal lineEndWidth = lineHeight_ / 2;
     qreal widest = widest_;
     decltype(layouts_) shown;
     for (int line = verticalScrollBar()->value(); line < lines_.size(); ++line) {
@@ -355,13 +359,7 @@ void ScriptView::paintEvent(QPaintEvent*) {
             break;
         QTextLayout& layout = Layout(line);
         layout.draw(&painter, origin, SelectionOn(line));
-        const qreal width = layout.lineAt(0).naturalTextWidth();
-        widest = std::max(widest, width);
-        // A selected line break shows as a selected blank after the line.
-        const qsizetype end = LineStart(line) + lines_[line].size();
-        if (from <= end && to > end)
-            painter.fillRect(QRectF(origin.x() + width, origin.y(), lineEndWidth, lineHeight_),
-                             palette().brush(QPalette::Highlight));
+        widest = std::max(widest, layout.lineAt(0).naturalTextWidth());
         shown[line] = std::move(layouts_[line]);
     }
     layouts_.swap(shown);

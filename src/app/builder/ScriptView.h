@@ -79,6 +79,7 @@ private:
     int LineOf(qsizetype offset) const;
     qsizetype LineStart(int line) const;
     int VisibleLines() const;
+    qreal TopMargin() const;
     QPointF LineOrigin(int line) const;
     QTextLayout& Layout(int line) const;
     QTextCharFormat FormatOf(const ColourRange& run) const;
