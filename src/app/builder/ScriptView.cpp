@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -16,8 +15,8 @@
 #include <QTextOption>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <vector>
 
 namespace rw {
 
@@ -105,12 +104,24 @@ QAccessibleInterface* AccessibleFor(const QString& className, QObject* object) {
 } // namespace
 
 ScriptView::ScriptView(const PreviewText& text, QWidget* parent)
-    : QAbstractScrollArea(parent), text_(text.content), coloured_(text.coloured) {
+    : QAbstractScrollArea(parent), coloured_(text.coloured) {
     static const bool accessible = (QAccessible::installFactory(&AccessibleFor), true);
     Q_UNUSED(accessible);
-    text_.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text_.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    lines_ = SplitLines(text_);
+    // The lines joined by LF, however they were ended.
+    lines_ = SplitLines(text.content);
+    qsizetype size = lines_.size() - 1;
+    for (const QStringView line : std::as_const(lines_))
+        size += line.size();
+    text_.resize(size);
+    QChar* out = text_.data();
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const QStringView line = lines_[i];
+        std::copy(line.begin(), line.end(), out);
+        lines_[i] = QStringView(out, line.size());
+        out += line.size();
+        if (i + 1 < lines_.size())
+            *out++ = QLatin1Char('\n');
+    }
     viewport()->setCursor(Qt::IBeamCursor);
     setAccessibleName(QStringLiteral("スクリプト"));
 }
@@ -245,32 +256,32 @@ void ScriptView::Remeasure() {
     ascent_ = std::max(row.ascent(), metrics.ascent());
     lineHeight_ = std::ceil(ascent_ + std::max(row.descent(), metrics.descent()));
 
-    std::array<qreal, 128> ascii{};
-    for (char16_t c = 0; c < ascii.size(); ++c)
-        ascii[c] = metrics.horizontalAdvance(QChar(c));
-    QHash<char16_t, qreal> others;
-    const qreal tab = QTextOption().tabStopDistance();
-    widest_ = 0;
-    for (const QStringView line : lines_) {
-        qreal x = 0;
+    // In 64ths of a pixel, the unit of the font's advances, so the sums are
+    // exact and cheap.
+    const auto advance = [&metrics](QStringView text) {
+        return qint64(std::lround(metrics.horizontalAdvance(text.toString()) * 64));
+    };
+    std::vector<qint64> advances(0x10000, -1);
+    const qint64 tab = std::lround(QTextOption().tabStopDistance() * 64);
+    qint64 widest = 0;
+    for (const QStringView line : std::as_const(lines_)) {
+        qint64 x = 0;
         for (qsizetype i = 0; i < line.size(); ++i) {
             const char16_t c = line[i].unicode();
             if (c == u'\t') {
-                x = (std::floor(x / tab) + 1) * tab;
-            } else if (c < ascii.size()) {
-                x += ascii[c];
+                x = (x / tab + 1) * tab;
             } else if (QChar::isHighSurrogate(c) && i + 1 < line.size()) {
-                x += metrics.horizontalAdvance(line.mid(i, 2).toString());
+                x += advance(line.mid(i, 2));
                 ++i;
             } else {
-                auto known = others.constFind(c);
-                if (known == others.cend())
-                    known = others.insert(c, metrics.horizontalAdvance(QChar(c)));
-                x += *known;
+                if (advances[c] < 0)
+                    advances[c] = advance(line.mid(i, 1));
+                x += advances[c];
             }
         }
-        widest_ = std::max(widest_, x);
+        widest = std::max(widest, x);
     }
+    widest_ = widest / 64.0;
 }
 
 void ScriptView::UpdateScrollBars() {
