@@ -279,6 +279,14 @@ TEST(ScriptPreviewWindow, ColoursCommentsLastAndBracketsOverOperators) {
     QApplication::processEvents();
     EXPECT_EQ(uncoloured.TextArea()->StyleAt(and_ + 1), plain);
     EXPECT_EQ(uncoloured.TextArea()->toPlainText(), shown);
+
+    // A root without rules previews as an empty text.
+    ScriptPreviewWindow empty(PreviewText{QString(), true});
+    empty.show();
+    QApplication::processEvents();
+    QTest::keyClick(empty.TextArea(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(empty.TextArea()->SelectedText(), QString());
+    EXPECT_EQ(empty.TextArea()->LineCount(), 1);
 }
 
 // The view lays out only what is on the screen, yet it scrolls over the

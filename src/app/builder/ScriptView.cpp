@@ -261,7 +261,7 @@ void ScriptView::Remeasure() {
     const auto advance = [&metrics](QStringView text) {
         return qint64(std::lround(metrics.horizontalAdvance(text.toString()) * 64));
     };
-    std::vector<qint64> advances(0x10000, -1);
+    std::vector<qint32> advances(0x10000, -1);
     const qint64 tab = std::lround(QTextOption().tabStopDistance() * 64);
     qint64 widest = 0;
     for (const QStringView line : std::as_const(lines_)) {
@@ -275,7 +275,7 @@ void ScriptView::Remeasure() {
                 ++i;
             } else {
                 if (advances[c] < 0)
-                    advances[c] = advance(line.mid(i, 1));
+                    advances[c] = qint32(advance(line.mid(i, 1)));
                 x += advances[c];
             }
         }
