@@ -332,6 +332,8 @@ TEST(ScriptPreviewWindow, ScrollsSelectsAndCopiesTheWholeText) {
     // Shift-click moves the end and keeps the start.
     QTest::mouseClick(area, Qt::LeftButton, Qt::ShiftModifier, before(3));
     EXPECT_EQ(view.SelectedText(), QStringLiteral("de"));
+    QTest::keyClick(&view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(view.SelectedText(), QStringLiteral("defrule  ;0\n(de"));
     QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), view.toPlainText());

@@ -395,19 +395,72 @@ void ScriptView::changeEvent(QEvent* event) {
 }
 
 void ScriptView::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (event->matches(QKeySequence::SelectAll)) {
         SelectAll();
     } else if (event->matches(QKeySequence::Copy)) {
         Copy();
-    } else if (event->key() == Qt::Key_Home) {
+    } else if (shift && ExtendSelection(event->key(), event->modifiers() & Qt::ControlModifier)) {
+        // the end of the selection moved
+    } else if (!shift && event->key() == Qt::Key_Home) {
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
-    } else if (event->key() == Qt::Key_End) {
+    } else if (!shift && event->key() == Qt::Key_End) {
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
     } else {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
     event->accept();
+}
+
+// Shift with an arrow, Page Up/Down, Home or End moves the end of the
+// selection; up and down keep to the same place across the screen.
+bool ScriptView::ExtendSelection(int key, bool wholeText) {
+    const int line = LineOf(position_);
+    const qsizetype start = LineStart(line);
+    const qsizetype column = position_ - start;
+    const auto onLine = [&](int target) {
+        target = std::clamp(target, 0, int(lines_.size()) - 1);
+        const qreal x = Layout(line).lineAt(0).cursorToX(int(column));
+        return LineStart(target) + Layout(target).lineAt(0).xToCursor(x);
+    };
+    qsizetype to = position_;
+    switch (key) {
+    case Qt::Key_Left:
+        to = std::max<qsizetype>(0, to - 1);
+        if (to > 0 && text_.at(to).isLowSurrogate())
+            --to;
+        break;
+    case Qt::Key_Right:
+        to = std::min(text_.size(), to + 1);
+        if (to < text_.size() && text_.at(to).isLowSurrogate())
+            ++to;
+        break;
+    case Qt::Key_Up:
+        to = onLine(line - 1);
+        break;
+    case Qt::Key_Down:
+        to = onLine(line + 1);
+        break;
+    case Qt::Key_PageUp:
+        to = onLine(line - VisibleLines());
+        break;
+    case Qt::Key_PageDown:
+        to = onLine(line + VisibleLines());
+        break;
+    case Qt::Key_Home:
+        to = wholeText ? 0 : start;
+        break;
+    case Qt::Key_End:
+        to = wholeText ? text_.size() : start + lines_[line].size();
+        break;
+    default:
+        return false;
+    }
+    Select(anchor_, to);
+    ScrollTo(to);
+    OfferSelection();
+    return true;
 }
 
 void ScriptView::mousePressEvent(QMouseEvent* event) {

@@ -84,6 +84,7 @@ private:
     QTextLayout& Layout(int line) const;
     QTextCharFormat FormatOf(const ColourRange& run) const;
     QList<QTextLayout::FormatRange> SelectionOn(int line) const;
+    bool ExtendSelection(int key, bool wholeText);
     void DragTo(QPoint point);
     void OfferSelection() const;
 
