@@ -375,8 +375,9 @@ void ScriptView::paintEvent(QPaintEvent*) {
     }
     layouts_.swap(shown);
     if (widest > widest_) {
+        // Not while painting: the scroll bar may come or go.
         widest_ = widest;
-        UpdateScrollBars();
+        QMetaObject::invokeMethod(this, &ScriptView::UpdateScrollBars, Qt::QueuedConnection);
     }
 }
 
