@@ -317,6 +317,10 @@ TEST_F(MainWindowTest, GroupChoicesAreStoredAsTheyAreTicked) {
     Window().Action(QStringLiteral("choices.invert"))->trigger();
     EXPECT_EQ(maps->item(0)->checkState(), Qt::Checked);
     EXPECT_TRUE(maps->item(23)->font().bold());
+    // Cleared again, a row loses the look of a ticked one.
+    Window().Action(QStringLiteral("choices.invert"))->trigger();
+    EXPECT_FALSE(maps->item(23)->font().bold());
+    EXPECT_NE(maps->item(23)->foreground().color(), maps->palette().color(QPalette::Highlight));
 }
 
 // A screen reader ticks through the accessibility actions, which send no

@@ -138,16 +138,20 @@ void GroupChoicesView::Show(const GroupChoices& choices) {
             Emphasise(box, choices.IsTicked(section, i));
         }
         if (QListWidget* list = lists_[s]) {
-            const QColor highlight = palette().color(QPalette::Highlight);
-            const QColor text = palette().color(QPalette::Text);
+            // A ticked row stands out, bold and in the highlight colour; the
+            // others keep the list's own font and colour and carry none of
+            // their own, so that they are drawn and measured as plainly as
+            // the list can.
+            QFont bold;
+            bold.setBold(true);
+            const QVariant tickedFont = bold;
+            const QVariant tickedColour = QBrush(palette().color(QPalette::Highlight));
             for (int i = 0; i < list->count(); ++i) {
                 QListWidgetItem* item = list->item(i);
                 const bool ticked = choices.IsTicked(section, i);
                 item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
-                QFont font = item->font();
-                font.setBold(ticked);
-                item->setFont(font);
-                item->setForeground(ticked ? highlight : text);
+                item->setData(Qt::FontRole, ticked ? tickedFont : QVariant());
+                item->setData(Qt::ForegroundRole, ticked ? tickedColour : QVariant());
             }
         }
     }

@@ -94,8 +94,6 @@ MainWindow::~MainWindow() {
     // still there; nothing they report then reaches it.
     refreshing_ = true;
     delete takeCentralWidget();
-    if (!rulePage_)
-        delete conditionFrame_;
     if (dialogs_.Parent() == this)
         dialogs_.SetParent(nullptr);
 }
@@ -135,9 +133,7 @@ void MainWindow::BuildCentre() {
                 choicesPopup_->popup(at);
             });
     groupPage_ = Scrolled(groupView_);
-    // The condition menu is on the menu bar from the start; the rest of the
-    // rule page waits until a rule is first shown.
-    conditionFrame_ = new ConditionFrame(*this, *commands_);
+    // The rule page waits until a rule is first shown.
     detail_ = new QStackedWidget;
     detail_->addWidget(groupPage_);
 
@@ -166,6 +162,7 @@ void MainWindow::BuildCentre() {
 QScrollArea* MainWindow::BuildRulePage() {
     if (rulePage_)
         return rulePage_;
+    conditionFrame_ = new ConditionFrame(*this, *commands_);
     eventPanels_ = new EventPanels(*this, *commands_);
     options_ = new RuleOptionsBar(*this);
 
@@ -234,6 +231,7 @@ QLineEdit* MainWindow::TitleBox() const {
 }
 
 ConditionTree* MainWindow::Conditions() const {
+    const_cast<MainWindow*>(this)->BuildRulePage();
     return conditionFrame_->Tree();
 }
 

@@ -70,9 +70,9 @@ public:
     RuleTree* Rules() const;
     QLineEdit* TitleBox() const;
     RuleColumn* RuleArea() const { return ruleColumn_; }
-    ConditionTree* Conditions() const;
     GroupChoicesView* GroupView() const { return groupView_; }
     // The rule page's regions, built if no rule has been shown yet.
+    ConditionTree* Conditions() const;
     EventPanels* Panels();
     RuleOptionsBar* Options();
     QLabel* StatusPanel(int number) const { return status_[number - 1]; }
