@@ -125,9 +125,10 @@ TEST_F(FrmFreeTest, EveryInputOfEveryPageHasAName) {
             QWidget* page = dialog.Tabs()->widget(tab);
             for (QWidget* input : page->findChildren<QWidget*>())
                 if ((qobject_cast<QComboBox*>(input) || qobject_cast<QLineEdit*>(input)) &&
-                    input->isVisibleTo(page))
+                    input->isVisibleTo(page)) {
                     EXPECT_TRUE(named(input)) << dialog.Tabs()->tabText(tab).toStdString() << " "
                                               << input->objectName().toStdString();
+                }
         }
         dialog.CancelButton()->click();
     });

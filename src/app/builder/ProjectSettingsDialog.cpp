@@ -1,6 +1,7 @@
 #include "builder/ProjectSettingsDialog.h"
 
 #include "shell/Dialogs.h"
+#include "shell/SelectionFollows.h"
 #include "workspace/Workspace.h"
 
 #include <QDialogButtonBox>
@@ -61,6 +62,7 @@ QWidget* ProjectSettingsDialog::BuildPage(int index, ConstKind kind) {
         {QStringLiteral("番号"), QStringLiteral("Name"), QStringLiteral("ヘルプ")});
     page.list->setRootIsDecorated(false);
     page.list->setAllColumnsShowFocus(true);
+    KeepCurrentWithSelection(page.list);
     page.list->header()->resizeSection(0, 50);
     page.list->header()->resizeSection(1, 160);
     page.label = new QLabel(QStringLiteral("編集"));

@@ -1,6 +1,7 @@
 #include "conditions/ConditionTree.h"
 
 #include "shell/Icons.h"
+#include "shell/SelectionFollows.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@ ConditionTree::ConditionTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    KeepCurrentWithSelection(this);
     // The tree is always shown whole: nothing can be folded away.
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);

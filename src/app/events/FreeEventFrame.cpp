@@ -4,6 +4,7 @@
 #include "shell/EditorHost.h"
 #include "shell/Icons.h"
 #include "shell/PopupKeys.h"
+#include "shell/SelectionFollows.h"
 #include "workspace/Workspace.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@ FreeEventFrame::FreeEventFrame(EditorHost& host, CommandMap& commands, QWidget* 
     tree_ = new QTreeWidget;
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(false);
+    KeepCurrentWithSelection(tree_);
     tree_->setObjectName(QStringLiteral("freeEvents"));
     tree_->setAccessibleName(QStringLiteral("フリーイベント"));
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] {

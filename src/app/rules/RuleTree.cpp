@@ -1,6 +1,7 @@
 #include "rules/RuleTree.h"
 
 #include "shell/Icons.h"
+#include "shell/SelectionFollows.h"
 
 #include <QDragMoveEvent>
 #include <QHeaderView>
@@ -32,6 +33,7 @@ RuleTree::RuleTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    KeepCurrentWithSelection(this);
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(false);
     setItemsExpandable(false);
