@@ -150,36 +150,32 @@ void AppendOpening(const Project& project, const EnvironmentSettings& settings, 
     AppendCp932(opening, bytes);
 }
 
-// Writes the rules one at a time: each is rendered into one reused buffer
-// and encoded from there, so the text of the whole script is never held.
+// Writes the rules one at a time, each straight into the script's bytes:
+// the text of the whole script is never held.
 class RuleWriter {
 public:
     RuleWriter(const EnvironmentSettings& settings, const RowProgress& progress)
-        : renderer_(kScriptCommentColumn, settings), progress_(progress) {
-        text_.reserve(4096);
-    }
+        : renderer_(kScriptCommentColumn, settings), progress_(progress) {}
 
     // The rule inside its group's load conditions, or why it cannot be
     // written in code page 932.
     Notice Append(const BuildEntry& entry, QByteArray& bytes) {
-        text_.resize(0);
-        text_ += QLatin1String("\r\n");
-        AppendCrLfLines(text_, *entry.script);
-        renderer_.Render(*entry.rule, text_, progress_, entry.category);
-        AppendEndIfs(*entry.script, text_);
-        const qsizetype bad = AppendCp932(text_, bytes);
-        if (bad < 0)
+        Cp932Writer out(bytes);
+        out.AppendAscii(QLatin1StringView("\r\n"));
+        out.AppendCrLfLines(*entry.script);
+        renderer_.Render(*entry.rule, out, progress_, entry.category);
+        AppendEndIfs(*entry.script, out);
+        out.Finish();
+        if (!out.Failed())
             return {};
         return Refusal(
             QStringLiteral("「%1」のルール「%2」にShift_JISで書けない文字「%3」があります")
-                .arg(CategoryCaption(entry.category), entry.rule->title,
-                     FirstNonCp932Character(QStringView(text_).mid(bad))));
+                .arg(CategoryCaption(entry.category), entry.rule->title, out.Unwritable()));
     }
 
 private:
     RuleRenderer renderer_;
     const RowProgress& progress_;
-    QString text_;
 };
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "model/Cp932.h"
 
 #include "model/Cp932System.h"
+#include "model/ScriptLines.h"
 #include "model/TextScan.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 
 namespace rw {
 
@@ -219,6 +222,105 @@ qsizetype FirstNonCp932(QStringView text) {
             return i;
     }
     return -1;
+}
+
+Cp932Writer::Cp932Writer(QByteArray& out) : out_(out) {
+    const qsizetype size = out_.size();
+    // The array's spare capacity is taken as it is: its size is set to the
+    // whole of it while writing.
+    out_.resize(std::max(size, out_.capacity()));
+    p_ = out_.data() + size;
+    end_ = out_.data() + out_.size();
+}
+
+void Cp932Writer::Finish() {
+    out_.resize(p_ - out_.data());
+    p_ = end_ = out_.data() + out_.size();
+}
+
+void Cp932Writer::Grow(qsizetype bytes) {
+    const qsizetype size = p_ - out_.data();
+    out_.resize(size + std::max(bytes, out_.size()));
+    out_.resize(out_.capacity());
+    p_ = out_.data() + size;
+    end_ = out_.data() + out_.size();
+}
+
+void Cp932Writer::AppendAscii(QLatin1StringView text) {
+    if (Failed())
+        return;
+    Reserve(text.size());
+    std::memcpy(p_, text.data(), size_t(text.size()));
+    p_ += text.size();
+}
+
+void Cp932Writer::AppendSpaces(int count) {
+    if (Failed() || count <= 0)
+        return;
+    Reserve(count);
+    std::memset(p_, ' ', size_t(count));
+    p_ += count;
+}
+
+void Cp932Writer::AppendCrLfLines(QStringView text) {
+    if (FirstControlCharacter(text) < 0) {
+        Append(text);
+        return;
+    }
+    const QList<QStringView> lines = SplitLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        AppendOneLine(lines[i]);
+        if (i + 1 < lines.size())
+            AppendAscii(QLatin1StringView("\r\n"));
+    }
+}
+
+void Cp932Writer::Write(QStringView text, bool oneLine) {
+    if (Failed())
+        return;
+    const qsizetype n = text.size();
+    Reserve(2 * n); // at most two bytes a unit
+    char* p = p_;
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+    for (qsizetype i = 0; i < n; ++i) {
+        // Plain ASCII goes across a block at a time; on one line only
+        // what needs no blank in its place.
+        if (oneLine) {
+            for (; i + textscan::kBlock <= n && textscan::AllPrintableAscii(s + i);
+                 i += textscan::kBlock) {
+                textscan::NarrowAscii(s + i, p);
+                p += textscan::kBlock;
+            }
+        } else {
+            for (; i + textscan::kBlock <= n && textscan::AllAscii(s + i); i += textscan::kBlock) {
+                textscan::NarrowAscii(s + i, p);
+                p += textscan::kBlock;
+            }
+        }
+        if (i == n)
+            break;
+        const char16_t unit = s[i];
+        if (oneLine && IsControlCharacter(QChar(unit))) {
+            *p++ = ' ';
+            if (unit == u'\r' && i + 1 < n && s[i + 1] == u'\n')
+                ++i;
+            continue;
+        }
+        if (unit < 0x80) {
+            *p++ = char(unit);
+            continue;
+        }
+        const uint16_t code = CodeOf(unit);
+        if (code == kNone) {
+            p_ = p;
+            unwritable_ = text.mid(i, CharacterLength(text, i)).toString();
+            return;
+        }
+        if (code >= 0x100)
+            *p++ = char(code >> 8);
+        *p++ = char(code & 0xFF);
+    }
+    p_ = p;
 }
 
 QString FirstNonCp932Character(QStringView text) {

@@ -41,6 +41,14 @@ inline bool AllAscii(const char* p) {
     return (word & 0x8080808080808080ull) == 0;
 }
 
+// Whether all eight units are ASCII that is no control character: from
+// the blank to "~".
+inline bool AllPrintableAscii(const char16_t* p) {
+    const __m128i v = Load(p);
+    return AllZero(_mm_or_si128(_mm_subs_epu16(v, _mm_set1_epi16(0x7E)),
+                                _mm_subs_epu16(_mm_set1_epi16(0x20), v)));
+}
+
 // Whether any of the eight units is at most `limit`.
 inline bool AnyAtMost(const char16_t* p, char16_t limit) {
     return !AllZero(_mm_cmpeq_epi16(_mm_subs_epu16(Load(p), _mm_set1_epi16(short(limit))),
@@ -88,6 +96,13 @@ inline bool AllAscii(const char* p) {
     for (int k = 0; k < kBlock; ++k)
         bits |= static_cast<unsigned char>(p[k]);
     return bits < 0x80;
+}
+
+inline bool AllPrintableAscii(const char16_t* p) {
+    for (int k = 0; k < kBlock; ++k)
+        if (p[k] < 0x20 || p[k] > 0x7E)
+            return false;
+    return true;
 }
 
 inline bool AnyAtMost(const char16_t* p, char16_t limit) {
