@@ -3,6 +3,7 @@
 #include "builder/ConstNames.h"
 #include "builder/ExpressionCheck.h"
 #include "builder/ScriptHeader.h"
+#include "builder/WordMap.h"
 #include "builder/ZuzAdidodi.h"
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
@@ -27,6 +28,29 @@ Controls ControlsIn(QStringView text) {
         return Controls::None;
     return FirstLineBreaker(text) >= 0 ? Controls::LineBreakers : Controls::Other;
 }
+
+// Texts found clean once, so that a text met again is not looked at again:
+// a large project repeats the same captions, facts and event lines
+// thousands of times. Whether such a text is clean depends on it alone (the
+// constants stay as they are for the whole check), so a text met again has
+// nothing to tell either. Bounded, so that a project whose texts all differ
+// costs little memory.
+class CleanTexts {
+public:
+    bool Contains(QStringView text) const { return texts_.find(text) != texts_.end(); }
+    void Add(QStringView text) {
+        if (text.size() > kLongest || units_ + text.size() > kMostUnits)
+            return;
+        units_ += text.size();
+        texts_.emplace(text.toString());
+    }
+
+private:
+    static constexpr qsizetype kLongest = 400;
+    static constexpr qsizetype kMostUnits = qsizetype(1) << 20;
+    WordSet texts_;
+    qsizetype units_ = 0;
+};
 
 class Checker {
 public:
@@ -209,14 +233,31 @@ private:
             Event(line);
     }
 
+    // Runs `check` unless `text` was found clean before; remembers it when
+    // the check finds nothing.
+    template <typename Check> void Once(CleanTexts& clean, QStringView text, Check check) {
+        if (clean.Contains(text))
+            return;
+        const qsizetype before = problems_.size();
+        check();
+        if (problems_.size() == before)
+            clean.Add(text);
+    }
+
     void Condition(const ConditionLineViews& entries, qsizetype i) {
         const ConditionLineView& entry = entries[i];
-        OneLineText(QStringLiteral("条件「%1」の説明"), entry.cap, entry.cap);
-        OneLineText(QStringLiteral("条件「%1」の式"), entry.cap, entry.script);
+        Once(cleanCaptions_, entry.cap,
+             [&] { OneLineText(QStringLiteral("条件「%1」の説明"), entry.cap, entry.cap); });
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
+            OneLineText(QStringLiteral("条件「%1」の式"), entry.cap, entry.script);
             Operator(entries, i);
             return;
         }
+        Once(cleanFacts_, entry.script, [&] { Fact(entries, entry); });
+    }
+
+    void Fact(const ConditionLineViews& entries, const ConditionLineView& entry) {
+        OneLineText(QStringLiteral("条件「%1」の式"), entry.cap, entry.script);
         if (entry.script.trimmed().isEmpty()) {
             Report(entries.size() == 1 && entry.cap.isEmpty() && entry.editdat.isEmpty()
                        ? QStringLiteral("条件がありません（(true)として書き出します）")
@@ -249,6 +290,10 @@ private:
     }
 
     void Event(QStringView line) {
+        Once(cleanEvents_, line, [&] { CheckEvent(line); });
+    }
+
+    void CheckEvent(QStringView line) {
         // What the builder keeps of the line: the command up to its first ")".
         const QStringView command = ReadEventLine(line).command;
         OneLineText(QStringLiteral("イベントの行「%1」"), line, line);
@@ -330,6 +375,7 @@ private:
     // Kept from one expression to the next, with the room they have.
     QString fact_;
     ScriptNode first_, next_;
+    CleanTexts cleanCaptions_, cleanFacts_, cleanEvents_;
 };
 
 } // namespace

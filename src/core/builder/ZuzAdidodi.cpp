@@ -42,10 +42,8 @@ Notice Refusal(const QString& text) {
 // The first control character the builder cannot mend: line breaks and
 // NUL become line ends or blanks, anything else is refused.
 std::optional<QChar> RefusedControl(QStringView text) {
-    for (qsizetype i = FirstControlCharacter(text); i >= 0 && i < text.size(); ++i)
-        if (IsControlCharacter(text[i]) && !BreaksLine(text[i]))
-            return text[i];
-    return std::nullopt;
+    const qsizetype i = FirstControlBesidesLineBreakers(text);
+    return i < 0 ? std::nullopt : std::optional<QChar>(text[i]);
 }
 
 Notice ControlRefusal(const QString& where, QChar c) {

@@ -86,7 +86,8 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
         for (int i = 0; i < size; ++i)
             text += QChar(random.bounded(4) == 0 ? units[random.bounded(int(std::size(units)))]
                                                  : char16_t(u'a' + random.bounded(26)));
-        qsizetype control = -1, breaker = -1, semicolon = -1, nonCp932 = -1, lines = 1;
+        qsizetype control = -1, unmended = -1, breaker = -1, semicolon = -1, nonCp932 = -1,
+                  lines = 1;
         int width = 0;
         bool surrogates = false;
         for (qsizetype i = text.size() - 1; i >= 0; --i) {
@@ -95,6 +96,8 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
                 control = i;
             if (u == 0 || u == 0x0A || u == 0x0D)
                 breaker = i;
+            else if (control == i)
+                unmended = i;
             if (u == u';')
                 semicolon = i;
             // CR LF is one line end, a lone CR or LF another.
@@ -109,6 +112,7 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
         const std::string shown = text.toUtf8().toHex().toStdString();
         EXPECT_EQ(FirstControlCharacter(text), control) << shown;
         EXPECT_EQ(FirstLineBreaker(text), breaker) << shown;
+        EXPECT_EQ(FirstControlBesidesLineBreakers(text), unmended) << shown;
         EXPECT_EQ(FindChar(text, QLatin1Char(';')), semicolon) << shown;
         EXPECT_EQ(CountLines(text), lines) << shown;
         EXPECT_EQ(SplitLines(text).size(), lines) << shown;
@@ -122,6 +126,20 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
         EXPECT_EQ(bad, FirstNonCp932(text)) << shown;
         if (bad < 0) {
             EXPECT_EQ(FromCp932(bytes), text) << shown;
+        }
+        // Writing straight into bytes gives what converting the text gives.
+        QString expected = OneLine(text) + QLatin1Char('|');
+        AppendCrLfLines(expected, text);
+        QByteArray written("head");
+        {
+            Cp932Writer writer(written);
+            writer.AppendOneLine(text);
+            writer.AppendAscii(QLatin1StringView("|"));
+            writer.AppendCrLfLines(text);
+            EXPECT_EQ(writer.Unwritable(), FirstNonCp932Character(expected)) << shown;
+        }
+        if (IsCp932(expected)) {
+            EXPECT_EQ(written, "head" + ToCp932(expected)) << shown;
         }
     }
 }
