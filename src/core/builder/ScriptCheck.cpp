@@ -11,6 +11,8 @@
 #include "vocabulary/ScriptWords.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace rw {
 
@@ -37,18 +39,63 @@ Controls ControlsIn(QStringView text) {
 // costs little memory.
 class CleanTexts {
 public:
-    bool Contains(QStringView text) const { return texts_.find(text) != texts_.end(); }
+    bool Contains(QStringView text) const { return Find(text, WordHash()(text)).used; }
+
     void Add(QStringView text) {
         if (text.size() > kLongest || units_ + text.size() > kMostUnits)
             return;
+        // Open addressing, at most half full.
+        if (2 * (count_ + 1) > slots_.size())
+            Rehash(std::max<std::size_t>(64, 2 * slots_.size()));
+        const std::size_t hash = WordHash()(text);
+        Slot& slot = Find(text, hash);
+        if (slot.used)
+            return;
+        slot = Slot{true, hash, text.toString()};
         units_ += text.size();
-        texts_.emplace(text.toString());
+        ++count_;
     }
 
 private:
+    struct Slot {
+        bool used = false;
+        std::size_t hash = 0;
+        QString text;
+    };
+
+    // The slot holding the text, or the empty one where it would go.
+    const Slot& Find(QStringView text, std::size_t hash) const {
+        static const Slot kNone;
+        if (slots_.empty())
+            return kNone;
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot& slot = slots_[i];
+            if (!slot.used || (slot.hash == hash && slot.text == text))
+                return slot;
+        }
+    }
+    Slot& Find(QStringView text, std::size_t hash) {
+        return const_cast<Slot&>(std::as_const(*this).Find(text, hash));
+    }
+
+    void Rehash(std::size_t size) {
+        std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
+        const std::size_t mask = size - 1;
+        for (Slot& slot : old) {
+            if (!slot.used)
+                continue;
+            std::size_t i = slot.hash & mask;
+            while (slots_[i].used)
+                i = (i + 1) & mask;
+            slots_[i] = std::move(slot);
+        }
+    }
+
     static constexpr qsizetype kLongest = 400;
     static constexpr qsizetype kMostUnits = qsizetype(1) << 20;
-    WordSet texts_;
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
     qsizetype units_ = 0;
 };
 
