@@ -5,6 +5,7 @@
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/ScriptLines.h"
+#include "model/TextScan.h"
 
 namespace rw {
 
@@ -69,15 +70,40 @@ Notice CheckSettingsControls(const Project& project) {
     return {};
 }
 
-// The number of lines SplitConditionLines finds, without making them.
-int LineCount(QStringView conditions) {
-    if (conditions.isEmpty())
-        return 1;
-    qsizetype ends = 0;
-    for (qsizetype i = FindChar(conditions, QLatin1Char('\n'), 1); i >= 0;
-         i = FindChar(conditions, QLatin1Char('\n'), i + 1))
-        ends += conditions[i - 1] == QLatin1Char('\r') ? 1 : 0;
-    return int(ends + (conditions.endsWith(QLatin1String("\r\n")) ? 0 : 1));
+// What the check of a rule needs of a multi-line field, from one pass over
+// it: how many CR LF it holds, how many line ends of any kind (CR LF, a
+// lone CR, a lone LF), and whether it holds a control character the
+// builder cannot mend. Line ends are control characters too, so a block
+// without any control character holds none of these.
+struct FieldScan {
+    qsizetype crLfs = 0;
+    qsizetype lineEnds = 0;
+    bool refused = false;
+};
+
+FieldScan ScanField(QStringView text) {
+    FieldScan scan;
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    auto at = [&](qsizetype i) {
+        const char16_t u = s[i];
+        if (u == u'\r') {
+            ++scan.lineEnds;
+            scan.crLfs += i + 1 < n && s[i + 1] == u'\n' ? 1 : 0;
+        } else if (u == u'\n') {
+            scan.lineEnds += i == 0 || s[i - 1] != u'\r' ? 1 : 0;
+        } else if (u != 0 && IsControlCharacter(QChar(u))) {
+            scan.refused = true;
+        }
+    };
+    qsizetype i = 0;
+    for (; i + textscan::kBlock <= n; i += textscan::kBlock)
+        if (textscan::AnyControl(s + i))
+            for (qsizetype k = i; k < i + textscan::kBlock; ++k)
+                at(k);
+    for (; i < n; ++i)
+        at(i);
+    return scan;
 }
 
 // What of a rule the builder will not write: more commands than a rule may
@@ -89,14 +115,21 @@ Notice CheckRule(const BuildEntry& entry) {
         return QStringLiteral("「%1」のルール「%2」")
             .arg(CategoryCaption(entry.category), OneLine(rule.title));
     };
-    const int commands = LineCount(rule.conditions) + int(CountLines(rule.actions));
+    // The lines SplitConditionLines and SplitLines find, without making them.
+    const FieldScan conditions = ScanField(rule.conditions);
+    const FieldScan actions = ScanField(rule.actions);
+    const qsizetype conditionLines =
+        rule.conditions.isEmpty()
+            ? 1
+            : conditions.crLfs + (rule.conditions.endsWith(QLatin1String("\r\n")) ? 0 : 1);
+    const int commands = int(conditionLines + actions.lineEnds + 1);
     if (commands > kMaxCommands)
         return Refusal(where() + QStringLiteral(": ") + CommandLimitProblem(commands));
     std::optional<QChar> c;
-    if ((c = RefusedControl(rule.title)) || (c = RefusedControl(rule.actions)) ||
+    if ((c = RefusedControl(rule.title)) || (actions.refused && (c = RefusedControl(rule.actions))) ||
         (c = RefusedControl(*entry.script)))
         return ControlRefusal(where(), *c);
-    if (RefusedControl(rule.conditions)) {
+    if (conditions.refused) {
         for (const ConditionLineView& read : ConditionLineViews(rule.conditions))
             if ((c = RefusedControl(read.cap)) || (c = RefusedControl(read.script)))
                 return ControlRefusal(where(), *c);

@@ -246,22 +246,6 @@ void Cp932Writer::Grow(qsizetype bytes) {
     end_ = out_.data() + out_.size();
 }
 
-void Cp932Writer::AppendAscii(QLatin1StringView text) {
-    if (Failed())
-        return;
-    Reserve(text.size());
-    std::memcpy(p_, text.data(), size_t(text.size()));
-    p_ += text.size();
-}
-
-void Cp932Writer::AppendSpaces(int count) {
-    if (Failed() || count <= 0)
-        return;
-    Reserve(count);
-    std::memset(p_, ' ', size_t(count));
-    p_ += count;
-}
-
 void Cp932Writer::AppendCrLfLines(QStringView text) {
     if (FirstControlCharacter(text) < 0) {
         Append(text);
@@ -276,15 +260,16 @@ void Cp932Writer::AppendCrLfLines(QStringView text) {
 }
 
 void Cp932Writer::Write(QStringView text, bool oneLine) {
-    if (Failed())
+    if (failed_)
         return;
     const qsizetype n = text.size();
     Reserve(2 * n); // at most two bytes a unit
     char* p = p_;
     const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
-    for (qsizetype i = 0; i < n; ++i) {
-        // Plain ASCII goes across a block at a time; on one line only
-        // what needs no blank in its place.
+    qsizetype i = 0;
+    while (i < n) {
+        // Plain ASCII goes across a block at a time; on one line only what
+        // needs no blank in its place.
         if (oneLine) {
             for (; i + textscan::kBlock <= n && textscan::AllPrintableAscii(s + i);
                  i += textscan::kBlock) {
@@ -297,28 +282,34 @@ void Cp932Writer::Write(QStringView text, bool oneLine) {
                 p += textscan::kBlock;
             }
         }
-        if (i == n)
-            break;
-        const char16_t unit = s[i];
-        if (oneLine && IsControlCharacter(QChar(unit))) {
-            *p++ = ' ';
-            if (unit == u'\r' && i + 1 < n && s[i + 1] == u'\n')
-                ++i;
-            continue;
+        // Then one unit at a time, at least one, up to where a block of
+        // ASCII may begin again: a run of Japanese is not tested a block at a
+        // time in vain.
+        for (bool first = true; i < n; ++i, first = false) {
+            const char16_t unit = s[i];
+            if (!first && unit >= 0x20 && unit < 0x7F && i + textscan::kBlock <= n)
+                break;
+            if (oneLine && IsControlCharacter(QChar(unit))) {
+                *p++ = ' ';
+                if (unit == u'\r' && i + 1 < n && s[i + 1] == u'\n')
+                    ++i;
+                continue;
+            }
+            if (unit < 0x80) {
+                *p++ = char(unit);
+                continue;
+            }
+            const uint16_t code = CodeOf(unit);
+            if (code == kNone) {
+                p_ = p;
+                failed_ = true;
+                unwritable_ = text.mid(i, CharacterLength(text, i)).toString();
+                return;
+            }
+            if (code >= 0x100)
+                *p++ = char(code >> 8);
+            *p++ = char(code & 0xFF);
         }
-        if (unit < 0x80) {
-            *p++ = char(unit);
-            continue;
-        }
-        const uint16_t code = CodeOf(unit);
-        if (code == kNone) {
-            p_ = p;
-            unwritable_ = text.mid(i, CharacterLength(text, i)).toString();
-            return;
-        }
-        if (code >= 0x100)
-            *p++ = char(code >> 8);
-        *p++ = char(code & 0xFF);
     }
     p_ = p;
 }

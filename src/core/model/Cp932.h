@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstring>
+
 namespace rw {
 
 // Code page 932 (Shift_JIS as Windows writes it) at the file boundary.
@@ -63,10 +65,22 @@ public:
     // As AppendCrLfLines writes it: every line ended by CR LF, a last line
     // without an ending keeping none, other control characters as blanks.
     void AppendCrLfLines(QStringView text);
-    void AppendAscii(QLatin1StringView text);
-    void AppendSpaces(int count);
+    void AppendAscii(QLatin1StringView text) {
+        if (failed_)
+            return;
+        Reserve(text.size());
+        std::memcpy(p_, text.data(), size_t(text.size()));
+        p_ += text.size();
+    }
+    void AppendSpaces(int count) {
+        if (failed_ || count <= 0)
+            return;
+        Reserve(count);
+        std::memset(p_, ' ', size_t(count));
+        p_ += count;
+    }
 
-    bool Failed() const { return !unwritable_.isEmpty(); }
+    bool Failed() const { return failed_; }
     // The character that stopped the writing (both halves of a pair).
     const QString& Unwritable() const { return unwritable_; }
 
@@ -84,6 +98,7 @@ private:
     QByteArray& out_;
     char* p_ = nullptr;
     char* end_ = nullptr;
+    bool failed_ = false;
     QString unwritable_;
 };
 

@@ -71,6 +71,17 @@ inline bool AnyEqual(const char16_t* p, char16_t c) {
     return _mm_movemask_epi8(_mm_cmpeq_epi16(Load(p), _mm_set1_epi16(short(c)))) != 0;
 }
 
+// A bit for each of the eight units that is one of the four given, the
+// first unit in the lowest bit.
+inline unsigned MatchAny4(const char16_t* p, char16_t a, char16_t b, char16_t c, char16_t d) {
+    const __m128i v = Load(p);
+    const __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(short(a))),
+                                                _mm_cmpeq_epi16(v, _mm_set1_epi16(short(b)))),
+                                   _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(short(c))),
+                                                _mm_cmpeq_epi16(v, _mm_set1_epi16(short(d)))));
+    return unsigned(_mm_movemask_epi8(_mm_packs_epi16(m, _mm_setzero_si128())));
+}
+
 // Eight ASCII units as eight bytes, and back.
 inline void NarrowAscii(const char16_t* from, char* to) {
     const __m128i v = Load(from);
@@ -124,6 +135,14 @@ inline bool AnyEqual(const char16_t* p, char16_t c) {
         if (p[k] == c)
             return true;
     return false;
+}
+
+inline unsigned MatchAny4(const char16_t* p, char16_t a, char16_t b, char16_t c, char16_t d) {
+    unsigned bits = 0;
+    for (int k = 0; k < kBlock; ++k)
+        if (p[k] == a || p[k] == b || p[k] == c || p[k] == d)
+            bits |= 1u << k;
+    return bits;
 }
 
 inline void NarrowAscii(const char16_t* from, char* to) {

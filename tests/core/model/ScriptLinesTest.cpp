@@ -77,7 +77,7 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
     const char16_t units[] = {0x00,   0x09,   0x0A,   0x0C,   0x0D,   0x0E,   0x1F,
                               0x20,   0x22,   0x29,   0x2A,   0x3B,   0x7E,   0x7F,
                               0x80,   0x9F,   0xA0,   0x3042, 0x7FFF, 0x8000, 0xD83D,
-                              0xDE00, 0xFF61, 0xFFFF, u'a',   u'a',   u'a',   u'a'};
+                              0xDE00, 0xFF61, 0xFFFF, u',',   u'a',   u'a',   u'a'};
     QRandomGenerator random(26);
     for (int round = 0; round < 2000; ++round) {
         QString text;
@@ -140,6 +140,17 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
         }
         if (IsCp932(expected)) {
             EXPECT_EQ(written, "head" + ToCp932(expected)) << shown;
+        }
+        // Conditions read in place, as read line by line into copies.
+        const QStringList conditions = SplitConditionLines(text);
+        const ConditionLineViews views(text);
+        ASSERT_EQ(views.size(), conditions.size()) << shown;
+        for (qsizetype i = 0; i < conditions.size(); ++i) {
+            const ConditionLine copy = ReadConditionLine(conditions[i]);
+            EXPECT_EQ(views[i].pw, copy.pw) << shown;
+            EXPECT_EQ(views[i].cap, copy.cap) << shown;
+            EXPECT_EQ(views[i].editdat, copy.editdat) << shown;
+            EXPECT_EQ(views[i].script, copy.script) << shown;
         }
     }
 }
