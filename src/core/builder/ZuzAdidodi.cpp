@@ -7,6 +7,8 @@
 #include "model/ScriptLines.h"
 #include "model/TextScan.h"
 
+#include <bit>
+
 namespace rw {
 
 namespace {
@@ -98,9 +100,8 @@ FieldScan ScanField(QStringView text) {
     };
     qsizetype i = 0;
     for (; i + textscan::kBlock <= n; i += textscan::kBlock)
-        if (textscan::AnyControl(s + i))
-            for (qsizetype k = i; k < i + textscan::kBlock; ++k)
-                at(k);
+        for (unsigned bits = textscan::ControlMask(s + i); bits != 0; bits &= bits - 1)
+            at(i + std::countr_zero(bits));
     for (; i < n; ++i)
         at(i);
     return scan;

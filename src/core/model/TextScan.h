@@ -55,15 +55,20 @@ inline bool AnyAtMost(const char16_t* p, char16_t limit) {
                                     _mm_setzero_si128()));
 }
 
-// Whether any of the eight units is a C0 control (TAB included), DEL or a
-// C1 control.
-inline bool AnyControl(const char16_t* p) {
+// A bit for each of the eight units that is a C0 control (TAB included),
+// DEL or a C1 control, the first unit in the lowest bit.
+inline unsigned ControlMask(const char16_t* p) {
     const __m128i v = Load(p);
     const __m128i zero = _mm_setzero_si128();
     const __m128i c0 = _mm_cmpeq_epi16(_mm_subs_epu16(v, _mm_set1_epi16(0x1F)), zero);
     const __m128i del = _mm_cmpeq_epi16(
         _mm_subs_epu16(_mm_sub_epi16(v, _mm_set1_epi16(0x7F)), _mm_set1_epi16(0x20)), zero);
-    return _mm_movemask_epi8(_mm_or_si128(c0, del)) != 0;
+    return unsigned(_mm_movemask_epi8(_mm_packs_epi16(_mm_or_si128(c0, del), zero)));
+}
+
+// Whether any of the eight units is such a control.
+inline bool AnyControl(const char16_t* p) {
+    return ControlMask(p) != 0;
 }
 
 // Whether any of the eight units is `c`.
@@ -123,11 +128,16 @@ inline bool AnyAtMost(const char16_t* p, char16_t limit) {
     return false;
 }
 
-inline bool AnyControl(const char16_t* p) {
+inline unsigned ControlMask(const char16_t* p) {
+    unsigned bits = 0;
     for (int k = 0; k < kBlock; ++k)
         if (p[k] < 0x20 || (p[k] >= 0x7F && p[k] <= 0x9F))
-            return true;
-    return false;
+            bits |= 1u << k;
+    return bits;
+}
+
+inline bool AnyControl(const char16_t* p) {
+    return ControlMask(p) != 0;
 }
 
 inline bool AnyEqual(const char16_t* p, char16_t c) {
