@@ -35,8 +35,22 @@ bool IsTrail(uint8_t b) {
 }
 
 // The character a single kana byte or a lead/trail pair (code = lead << 8 |
-// trail) stands for; read inline like the codes below.
-std::array<std::atomic<uint16_t>, 65536> characters{};
+// trail) stands for; read inline like the codes below. Only the codes that
+// can start a character have a slot, so that the table of a script's
+// characters stays in the nearest cache.
+constexpr int kKanaCount = 0xDF - 0xA1 + 1;
+constexpr int kLeadCount = (0x9F - 0x81 + 1) + (0xFC - 0xE0 + 1);
+constexpr int kTrailCount = 0xFC - 0x40 + 1;
+std::array<std::atomic<uint16_t>, kKanaCount + kLeadCount * kTrailCount> characters{};
+
+// The slot of a kana byte or of a lead byte with its trail byte.
+inline int SlotOf(uint16_t code) {
+    if (code < 0x100)
+        return code - 0xA1;
+    const int lead = code >> 8;
+    const int leadIndex = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
+    return kKanaCount + leadIndex * kTrailCount + ((code & 0xFF) - 0x40);
+}
 
 uint16_t LearnCharacter(uint16_t code) {
     char bytes[2] = {char(code >> 8), char(code & 0xFF)};
@@ -47,12 +61,12 @@ uint16_t LearnCharacter(uint16_t code) {
         text.size() == 1 && !IsSurrogate(text[0].unicode()) && text[0].unicode() >= 0x80
             ? text[0].unicode()
             : kNone;
-    characters[code].store(value, std::memory_order_relaxed);
+    characters[SlotOf(code)].store(value, std::memory_order_relaxed);
     return value;
 }
 
 inline uint16_t CharacterOf(uint16_t code) {
-    const uint16_t value = characters[code].load(std::memory_order_relaxed);
+    const uint16_t value = characters[SlotOf(code)].load(std::memory_order_relaxed);
     return value != 0 ? value : LearnCharacter(code);
 }
 
