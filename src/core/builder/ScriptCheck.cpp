@@ -32,26 +32,32 @@ Controls ControlsIn(QStringView text) {
 }
 
 // Texts found clean once, so that a text met again is not looked at again:
-// a large project repeats the same captions, facts and event lines
-// thousands of times. Whether such a text is clean depends on it alone (the
-// constants stay as they are for the whole check), so a text met again has
-// nothing to tell either. Bounded, so that a project whose texts all differ
-// costs little memory.
+// a large project repeats the same captions, facts, event lines and whole
+// fields thousands of times. Whether such a text is clean depends on it
+// alone (the constants stay as they are for the whole check), so a text met
+// again has nothing to tell either. Each keeps a number (the lines of a
+// field). Bounded, so that a project whose texts all differ costs little
+// memory.
 class CleanTexts {
 public:
-    bool Contains(QStringView text) const { return Find(text, WordHash()(text)).used; }
+    // The number kept with the text, or null when it was not found clean.
+    const qsizetype* Find(QStringView text) const {
+        const Slot& slot = SlotFor(text, WordHash()(text));
+        return slot.used ? &slot.value : nullptr;
+    }
+    bool Contains(QStringView text) const { return Find(text) != nullptr; }
 
-    void Add(QStringView text) {
+    void Add(QStringView text, qsizetype value = 0) {
         if (text.size() > kLongest || units_ + text.size() > kMostUnits)
             return;
         // Open addressing, at most half full.
         if (2 * (count_ + 1) > slots_.size())
             Rehash(std::max<std::size_t>(64, 2 * slots_.size()));
         const std::size_t hash = WordHash()(text);
-        Slot& slot = Find(text, hash);
+        Slot& slot = SlotFor(text, hash);
         if (slot.used)
             return;
-        slot = Slot{true, hash, text.toString()};
+        slot = Slot{true, hash, text.toString(), value};
         units_ += text.size();
         ++count_;
     }
@@ -61,10 +67,11 @@ private:
         bool used = false;
         std::size_t hash = 0;
         QString text;
+        qsizetype value = 0;
     };
 
     // The slot holding the text, or the empty one where it would go.
-    const Slot& Find(QStringView text, std::size_t hash) const {
+    const Slot& SlotFor(QStringView text, std::size_t hash) const {
         static const Slot kNone;
         if (slots_.empty())
             return kNone;
@@ -75,8 +82,8 @@ private:
                 return slot;
         }
     }
-    Slot& Find(QStringView text, std::size_t hash) {
-        return const_cast<Slot&>(std::as_const(*this).Find(text, hash));
+    Slot& SlotFor(QStringView text, std::size_t hash) {
+        return const_cast<Slot&>(std::as_const(*this).SlotFor(text, hash));
     }
 
     void Rehash(std::size_t size) {
@@ -92,7 +99,7 @@ private:
         }
     }
 
-    static constexpr qsizetype kLongest = 400;
+    static constexpr qsizetype kLongest = 4000;
     static constexpr qsizetype kMostUnits = qsizetype(1) << 20;
     std::vector<Slot> slots_;
     std::size_t count_ = 0;
@@ -267,17 +274,40 @@ private:
         SetRuleWhere(group, rule.title);
         OneLineText(QStringLiteral("ルール名"), std::nullopt, rule.title);
 
-        // Lines as the builder and the event list cut them.
-        const ConditionLineViews entries(rule.conditions);
-        const QList<QStringView> events = SplitLines(rule.actions);
-        const int commands = int(entries.size() + events.size());
+        // Lines as the builder and the event list cut them; a field found
+        // clean before is known by its number of lines alone.
+        const std::optional<qsizetype> conditionCount = Known(cleanConditions_, rule.conditions);
+        const std::optional<qsizetype> eventCount = Known(cleanActions_, rule.actions);
+        std::optional<ConditionLineViews> entries;
+        QList<QStringView> events;
+        if (!conditionCount)
+            entries.emplace(rule.conditions);
+        if (!eventCount)
+            events = SplitLines(rule.actions);
+        const qsizetype commands = (conditionCount ? *conditionCount : entries->size()) +
+                                   (eventCount ? *eventCount : events.size());
         if (commands > kMaxCommands)
-            Report(CommandLimitProblem(commands));
+            Report(CommandLimitProblem(int(commands)));
 
-        for (qsizetype i = 0; i < entries.size(); ++i)
-            Condition(entries, i);
-        for (const QStringView line : events)
-            Event(line);
+        if (entries) {
+            const qsizetype before = problems_.size();
+            for (qsizetype i = 0; i < entries->size(); ++i)
+                Condition(*entries, i);
+            if (problems_.size() == before)
+                cleanConditions_.Add(rule.conditions, entries->size());
+        }
+        if (!eventCount) {
+            const qsizetype before = problems_.size();
+            for (const QStringView line : events)
+                Event(line);
+            if (problems_.size() == before)
+                cleanActions_.Add(rule.actions, events.size());
+        }
+    }
+
+    static std::optional<qsizetype> Known(const CleanTexts& clean, QStringView text) {
+        const qsizetype* value = clean.Find(text);
+        return value ? std::optional<qsizetype>(*value) : std::nullopt;
     }
 
     // Runs `check` unless `text` was found clean before; remembers it when
@@ -422,7 +452,7 @@ private:
     // Kept from one expression to the next, with the room they have.
     QString fact_;
     ScriptNode first_, next_;
-    CleanTexts cleanCaptions_, cleanFacts_, cleanEvents_;
+    CleanTexts cleanCaptions_, cleanFacts_, cleanEvents_, cleanConditions_, cleanActions_;
 };
 
 } // namespace
