@@ -8,6 +8,7 @@
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/ScriptLines.h"
+#include "model/TextScan.h"
 #include "vocabulary/ScriptWords.h"
 
 #include <optional>
@@ -162,7 +163,15 @@ public:
             bool rootChecked = false;
             bool inGroup = false;
             bool groupChecked = false;
-            for (const RuleEntry& entry : category.entries) {
+            for (qsizetype e = 0; e < category.entries.size(); ++e) {
+                const RuleEntry& entry = category.entries[e];
+                // The next entry's texts are fetched while this one is read.
+                if (e + 1 < category.entries.size()) {
+                    const RuleEntry& next = category.entries[e + 1];
+                    for (const QString* text : {&next.title, &next.conditions, &next.actions})
+                        textscan::Prefetch(reinterpret_cast<const char16_t*>(text->utf16()),
+                                           text->size());
+                }
                 if (entry.IsGroupStart()) {
                     inGroup = true;
                     groupChecked = false;

@@ -167,6 +167,19 @@ inline void WidenAscii(const char* from, char16_t* to) {
 
 #endif
 
+// Asks the memory for the units of a text about to be read, a cache line
+// at a time, without waiting for them.
+inline void Prefetch(const char16_t* p, long long size) {
+#ifdef RW_TEXT_SCAN_SSE2
+    const char* bytes = reinterpret_cast<const char*>(p);
+    for (long long at = 0; at < 2 * size; at += 64)
+        _mm_prefetch(bytes + at, _MM_HINT_T0);
+#else
+    (void)p;
+    (void)size;
+#endif
+}
+
 // The length, in whole blocks, of the ASCII run that starts at `from`.
 template <typename Unit> long long AsciiRun(const Unit* p, long long from, long long size) {
     long long i = from;
