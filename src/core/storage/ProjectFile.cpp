@@ -13,10 +13,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <algorithm>
 #include <cerrno>
-#include <thread>
-#include <vector>
 
 namespace rw {
 
@@ -119,18 +116,7 @@ public:
         return true;
     }
 
-    // Passes over a field, checked as Str checks it, without decoding it.
-    bool Skip() {
-        qint32 length = 0;
-        if (!Int(length) || length < 0 || length > Left())
-            return false;
-        pos_ += length;
-        return true;
-    }
-
     qsizetype Left() const { return bytes_.size() - pos_; }
-    qsizetype Pos() const { return pos_; }
-    void Seek(qsizetype pos) { pos_ = pos; }
 
     // The fields that held bytes code page 932 lacks (each read as SUB).
     QSet<const QString*> undecodable;
@@ -142,49 +128,10 @@ private:
     QByteArray buffer_;
 };
 
-// An entry and where its fields begin in the file.
-struct EntryAt {
-    RuleEntry* entry;
-    qsizetype at;
-};
-
-// Decodes entries whose fields were found sound. A large project is
-// decoded on two threads at once, each from where its half begins.
-void DecodeEntries(QByteArrayView bytes, uint8_t mode, const std::vector<EntryAt>& entries,
-                   QSet<const QString*>& undecodable) {
-    auto decode = [&](std::size_t from, std::size_t to, QSet<const QString*>& fields) {
-        Reader in(bytes, mode);
-        for (std::size_t i = from; i < to; ++i) {
-            in.Seek(entries[i].at);
-            for (int f = 0; f < RuleEntry::kFieldCount; ++f)
-                in.Str(entries[i].entry->Field(f));
-        }
-        fields.unite(in.undecodable);
-    };
-    constexpr std::size_t kWorthASecondThread = 2000;
-    if (entries.size() < kWorthASecondThread) {
-        decode(0, entries.size(), undecodable);
-        return;
-    }
-    // Halves of about as many bytes.
-    const qsizetype middle = (entries.front().at + entries.back().at) / 2;
-    const std::size_t half = std::size_t(
-        std::lower_bound(entries.begin(), entries.end(), middle,
-                         [](const EntryAt& e, qsizetype at) { return e.at < at; }) -
-        entries.begin());
-    QSet<const QString*> secondFields;
-    std::thread second([&] { decode(half, entries.size(), secondFields); });
-    decode(0, half, undecodable);
-    second.join();
-    undecodable.unite(secondFields);
-}
-
-bool ReadBody(Reader& in, Project& project, QByteArrayView bytes, uint8_t mode) {
+bool ReadBody(Reader& in, Project& project) {
     qint32 categoryCount = 0;
     if (!in.Int(categoryCount) || categoryCount != kCategoryCount)
         return false;
-    // Where every entry begins, each field's length checked on the way.
-    std::vector<EntryAt> entries;
     for (Category& category : project.categories) {
         qint32 entryCount = 0;
         if (!in.Int(entryCount) || entryCount < 0)
@@ -193,17 +140,14 @@ bool ReadBody(Reader& in, Project& project, QByteArrayView bytes, uint8_t mode) 
         if (entryCount > in.Left() / (RuleEntry::kFieldCount * kIntSize))
             return false;
         category.entries.clear();
-        category.entries.resize(entryCount);
-        RuleEntry* entry = category.entries.data();
+        category.entries.reserve(entryCount);
         for (qint32 e = 0; e < entryCount; ++e) {
-            entries.push_back(EntryAt{entry + e, in.Pos()});
+            RuleEntry& entry = category.entries.emplace_back();
             for (int f = 0; f < RuleEntry::kFieldCount; ++f)
-                if (!in.Skip())
+                if (!in.Str(entry.Field(f)))
                     return false;
         }
     }
-    if (!entries.empty())
-        DecodeEntries(bytes, mode, entries, in.undecodable);
     for (RootCondition& slot : project.settings.rootConditions)
         if (!in.Str(slot.conditionData) || !in.Str(slot.conditionScript))
             return false;
@@ -376,7 +320,7 @@ LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
     }
     Project project;
     Reader in(bytes, mode);
-    if (!ReadBody(in, project, bytes, mode)) {
+    if (!ReadBody(in, project)) {
         result.notice = CorruptFileNotice();
         return result;
     }

@@ -362,24 +362,6 @@ TEST(ProjectFile, UndecodableBytesAreNamedAndReadAsSub) {
         notice.text.endsWith(QStringLiteral("\n作者\n") + rule + QStringLiteral("\n変数3の説明")));
 
     EXPECT_TRUE(DecodeProject(EncodeProject(p, false, 1, 0), false).undecodable.isEmpty());
-
-    // A large project is decoded in halves at once: what either half holds
-    // is read and named all the same.
-    for (int i = 0; i < 3000; ++i)
-        p.CategoryAt(1).entries << NewRuleEntry(1, QString::number(i));
-    p.CategoryAt(1).entries[0].title = QStringLiteral("建設する");
-    bytes = EncodeProject(p, false, 0, 0);
-    Patch(bytes, ToCp932(u"全角"), QByteArray("\x91\x7f\x8a\x70", 4));
-    Patch(bytes, ToCp932(u"建設する"), "a" + ToCp932(u"建設す") + QByteArray("\x82", 1));
-    Patch(bytes, ToCp932(u"研究する"), "a" + ToCp932(u"研究す") + QByteArray("\x82", 1));
-    const LoadResult large = DecodeProject(bytes, false);
-    ASSERT_TRUE(large.project);
-    ASSERT_EQ(large.undecodable.size(), 3);
-    EXPECT_EQ(large.undecodable[0], QStringLiteral("作者"));
-    EXPECT_EQ(large.undecodable[2], rule);
-    EXPECT_EQ(large.project->CategoryAt(1).entries[0].title, QStringLiteral("a建設す\x1a"));
-    EXPECT_EQ(large.project->CategoryAt(1).entries.mid(1), p.CategoryAt(1).entries.mid(1));
-    EXPECT_EQ(large.project->CategoryAt(2).entries[0].title, QStringLiteral("a研究す\x1a"));
 }
 
 // A device, a pipe or a huge file was read whole (or forever) before
