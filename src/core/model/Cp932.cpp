@@ -169,9 +169,12 @@ QByteArray ToCp932(QStringView text) {
     return out;
 }
 
-QString FromCp932(QByteArrayView bytes, bool* invalid) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+namespace {
+
+// Decodes into `out`, which has room for a unit per byte; answers the
+// number of units written.
+qsizetype DecodeInto(QByteArrayView bytes, QChar* out, bool* invalid) {
+    QChar* const begin = out;
     bool bad = false;
     const qsizetype n = bytes.size();
     const char* data = bytes.data();
@@ -201,9 +204,26 @@ QString FromCp932(QByteArrayView bytes, bool* invalid) {
             *out++ = QChar(u'\x1A');
         }
     }
-    text.resize(out - text.data());
     if (invalid)
         *invalid = bad;
+    return out - begin;
+}
+
+} // namespace
+
+QString FromCp932(QByteArrayView bytes, bool* invalid) {
+    // A text of two-byte characters takes fewer units than bytes: decoded
+    // first into a buffer at hand, it is then held in just the room it
+    // needs. Large projects hold ten thousands of such texts, and new
+    // memory costs more than the copy.
+    constexpr qsizetype kAtHand = 4096;
+    if (bytes.size() <= kAtHand) {
+        char16_t units[kAtHand];
+        QChar* const at = reinterpret_cast<QChar*>(units);
+        return QString(at, DecodeInto(bytes, at, invalid));
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    text.resize(DecodeInto(bytes, text.data(), invalid));
     return text;
 }
 
