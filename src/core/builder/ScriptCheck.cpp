@@ -165,9 +165,10 @@ public:
             bool groupChecked = false;
             for (qsizetype e = 0; e < category.entries.size(); ++e) {
                 const RuleEntry& entry = category.entries[e];
-                // The next entry's texts are fetched while this one is read.
-                if (e + 1 < category.entries.size()) {
-                    const RuleEntry& next = category.entries[e + 1];
+                // The texts of the entry after next are fetched while this
+                // one is read.
+                if (e + 2 < category.entries.size()) {
+                    const RuleEntry& next = category.entries[e + 2];
                     for (const QString* text : {&next.title, &next.conditions, &next.actions})
                         textscan::Prefetch(reinterpret_cast<const char16_t*>(text->utf16()),
                                            text->size());

@@ -240,10 +240,10 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
             return build;
         }
         const BuildEntry& entry = entries[i];
-        // The next rule's texts were decoded long before and have left the
-        // cache: they are fetched while this rule is written.
-        if (i + 1 < count) {
-            const RuleEntry& next = *entries[i + 1].rule;
+        // The texts of the rule after next were decoded long before and
+        // have left the cache: they are fetched while this rule is written.
+        if (i + 2 < count) {
+            const RuleEntry& next = *entries[i + 2].rule;
             for (const QString* text : {&next.title, &next.conditions, &next.actions})
                 textscan::Prefetch(reinterpret_cast<const char16_t*>(text->utf16()),
                                    text->size());
