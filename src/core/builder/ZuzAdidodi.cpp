@@ -127,7 +127,8 @@ Notice CheckRule(const BuildEntry& entry) {
     if (commands > kMaxCommands)
         return Refusal(where() + QStringLiteral(": ") + CommandLimitProblem(commands));
     std::optional<QChar> c;
-    if ((c = RefusedControl(rule.title)) || (actions.refused && (c = RefusedControl(rule.actions))) ||
+    if ((c = RefusedControl(rule.title)) ||
+        (actions.refused && (c = RefusedControl(rule.actions))) ||
         (c = RefusedControl(*entry.script)))
         return ControlRefusal(where(), *c);
     if (conditions.refused) {
@@ -245,8 +246,7 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
         if (i + 2 < count) {
             const RuleEntry& next = *entries[i + 2].rule;
             for (const QString* text : {&next.title, &next.conditions, &next.actions})
-                textscan::Prefetch(reinterpret_cast<const char16_t*>(text->utf16()),
-                                   text->size());
+                textscan::Prefetch(reinterpret_cast<const char16_t*>(text->utf16()), text->size());
         }
         build.notice = CheckRule(entry);
         if (build.Ok()) {
