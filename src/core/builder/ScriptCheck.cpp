@@ -37,19 +37,29 @@ Controls ControlsIn(QStringView text) {
 // fields thousands of times. Whether such a text is clean depends on it
 // alone (the constants stay as they are for the whole check), so a text met
 // again has nothing to tell either. Each keeps a number (the lines of a
-// field). Bounded, so that a project whose texts all differ costs little
+// field). It pays only where texts repeat: a run of lookups that finds few
+// of them ends its use, so that a project whose texts all differ costs
+// little time, and it is bounded, so that such a project costs little
 // memory.
 class CleanTexts {
 public:
     // The number kept with the text, or null when it was not found clean.
-    const qsizetype* Find(QStringView text) const {
+    const qsizetype* Find(QStringView text) {
+        if (off_)
+            return nullptr;
         const Slot& slot = SlotFor(text, WordHash()(text));
+        hits_ += slot.used ? 1 : 0;
+        if (++lookups_ == kTrial) {
+            off_ = hits_ * 4 < lookups_;
+            lookups_ = hits_ = 0;
+        }
         return slot.used ? &slot.value : nullptr;
     }
-    bool Contains(QStringView text) const { return Find(text) != nullptr; }
+    bool Contains(QStringView text) { return Find(text) != nullptr; }
 
     void Add(QStringView text, qsizetype value = 0) {
-        if (text.size() > kLongest || units_ + text.size() > kMostUnits)
+        if (off_ || text.size() > kLongest || units_ + text.size() > kMostUnits ||
+            count_ == kMostTexts)
             return;
         // Open addressing, at most half full.
         if (2 * (count_ + 1) > slots_.size())
@@ -101,10 +111,15 @@ private:
     }
 
     static constexpr qsizetype kLongest = 4000;
-    static constexpr qsizetype kMostUnits = qsizetype(1) << 20;
+    // Few enough that the table stays in the nearer caches.
+    static constexpr std::size_t kMostTexts = 4096;
+    static constexpr qsizetype kMostUnits = qsizetype(1) << 18;
+    static constexpr int kTrial = 4096;
     std::vector<Slot> slots_;
     std::size_t count_ = 0;
     qsizetype units_ = 0;
+    int lookups_ = 0, hits_ = 0;
+    bool off_ = false;
 };
 
 class Checker {
@@ -315,7 +330,7 @@ private:
         }
     }
 
-    static std::optional<qsizetype> Known(const CleanTexts& clean, QStringView text) {
+    static std::optional<qsizetype> Known(CleanTexts& clean, QStringView text) {
         const qsizetype* value = clean.Find(text);
         return value ? std::optional<qsizetype>(*value) : std::nullopt;
     }
