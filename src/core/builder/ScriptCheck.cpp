@@ -11,6 +11,7 @@
 #include "model/TextScan.h"
 #include "vocabulary/ScriptWords.h"
 
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -45,15 +46,17 @@ class CleanTexts {
 public:
     // The number kept with the text, or null when it was not found clean.
     const qsizetype* Find(QStringView text) {
-        if (off_)
+        if (off_ || count_ == 0)
             return nullptr;
-        const Slot& slot = SlotFor(text, WordHash()(text));
-        hits_ += slot.used ? 1 : 0;
+        const std::size_t hash = WordHash()(text);
+        const std::size_t i = SlotFor(text, hash);
+        const bool found = tags_[i] != 0;
+        hits_ += found ? 1 : 0;
         if (++lookups_ == kTrial) {
             off_ = hits_ * 4 < lookups_;
             lookups_ = hits_ = 0;
         }
-        return slot.used ? &slot.value : nullptr;
+        return found ? &texts_[i].value : nullptr;
     }
     bool Contains(QStringView text) { return Find(text) != nullptr; }
 
@@ -62,60 +65,58 @@ public:
             count_ == kMostTexts)
             return;
         // Open addressing, at most half full.
-        if (2 * (count_ + 1) > slots_.size())
-            Rehash(std::max<std::size_t>(64, 2 * slots_.size()));
+        if (2 * (count_ + 1) > tags_.size())
+            Rehash(std::max<std::size_t>(64, 2 * tags_.size()));
         const std::size_t hash = WordHash()(text);
-        Slot& slot = SlotFor(text, hash);
-        if (slot.used)
+        const std::size_t i = SlotFor(text, hash);
+        if (tags_[i] != 0)
             return;
-        slot = Slot{true, hash, text.toString(), value};
+        tags_[i] = TagOf(hash);
+        texts_[i] = Text{text.toString(), value};
         units_ += text.size();
         ++count_;
     }
 
 private:
-    struct Slot {
-        bool used = false;
-        std::size_t hash = 0;
+    struct Text {
         QString text;
         qsizetype value = 0;
     };
 
+    // A slot's tag is part of its text's hash (never 0, which marks an empty
+    // slot): the tags alone are looked through, and they are few enough to
+    // stay in the nearest cache while the project's texts stream past.
+    static std::uint32_t TagOf(std::size_t hash) { return std::uint32_t(hash >> 32) | 1; }
+
     // The slot holding the text, or the empty one where it would go.
-    const Slot& SlotFor(QStringView text, std::size_t hash) const {
-        static const Slot kNone;
-        if (slots_.empty())
-            return kNone;
-        const std::size_t mask = slots_.size() - 1;
+    std::size_t SlotFor(QStringView text, std::size_t hash) const {
+        const std::size_t mask = tags_.size() - 1;
+        const std::uint32_t tag = TagOf(hash);
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const Slot& slot = slots_[i];
-            if (!slot.used || (slot.hash == hash && slot.text == text))
-                return slot;
+            if (tags_[i] == 0 || (tags_[i] == tag && texts_[i].text == text))
+                return i;
         }
-    }
-    Slot& SlotFor(QStringView text, std::size_t hash) {
-        return const_cast<Slot&>(std::as_const(*this).SlotFor(text, hash));
     }
 
     void Rehash(std::size_t size) {
-        std::vector<Slot> old = std::exchange(slots_, std::vector<Slot>(size));
-        const std::size_t mask = size - 1;
-        for (Slot& slot : old) {
-            if (!slot.used)
+        std::vector<std::uint32_t> oldTags = std::exchange(tags_, std::vector<std::uint32_t>(size));
+        std::vector<Text> oldTexts = std::exchange(texts_, std::vector<Text>(size));
+        for (std::size_t i = 0; i < oldTags.size(); ++i) {
+            if (oldTags[i] == 0)
                 continue;
-            std::size_t i = slot.hash & mask;
-            while (slots_[i].used)
-                i = (i + 1) & mask;
-            slots_[i] = std::move(slot);
+            const std::size_t i2 = SlotFor(oldTexts[i].text, WordHash()(oldTexts[i].text));
+            tags_[i2] = oldTags[i];
+            texts_[i2] = std::move(oldTexts[i]);
         }
     }
 
     static constexpr qsizetype kLongest = 4000;
-    // Few enough that the table stays in the nearer caches.
+    // Few enough that the tags stay in the nearer caches.
     static constexpr std::size_t kMostTexts = 4096;
     static constexpr qsizetype kMostUnits = qsizetype(1) << 18;
     static constexpr int kTrial = 4096;
-    std::vector<Slot> slots_;
+    std::vector<std::uint32_t> tags_;
+    std::vector<Text> texts_;
     std::size_t count_ = 0;
     qsizetype units_ = 0;
     int lookups_ = 0, hits_ = 0;
@@ -185,7 +186,7 @@ public:
                 if (e + 2 < category.entries.size()) {
                     const RuleEntry& next = category.entries[e + 2];
                     for (const QString* text : {&next.title, &next.conditions, &next.actions})
-                        textscan::Prefetch(reinterpret_cast<const char16_t*>(text->utf16()),
+                        textscan::Prefetch(reinterpret_cast<const char16_t*>(text->constData()),
                                            text->size());
                 }
                 if (entry.IsGroupStart()) {

@@ -246,7 +246,7 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
         if (i + 2 < count) {
             const RuleEntry& next = *entries[i + 2].rule;
             for (const QString* text : {&next.title, &next.conditions, &next.actions})
-                textscan::Prefetch(reinterpret_cast<const char16_t*>(text->utf16()), text->size());
+                textscan::Prefetch(reinterpret_cast<const char16_t*>(text->constData()), text->size());
         }
         build.notice = CheckRule(entry);
         if (build.Ok()) {
