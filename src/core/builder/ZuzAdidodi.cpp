@@ -261,6 +261,7 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
         if (sink && bytes.size() >= kPiece) {
             sink(bytes);
             bytes.resize(0);
+            bytes.reserve(kPiece + 65536);
         }
     }
     if (sink) {
