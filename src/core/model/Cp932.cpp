@@ -27,10 +27,10 @@ bool IsSurrogate(char16_t unit) {
 bool IsKana(uint8_t b) {
     return b >= 0xA1 && b <= 0xDF;
 }
-bool IsLead(uint8_t b) {
+constexpr bool IsLead(uint8_t b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
-bool IsTrail(uint8_t b) {
+constexpr bool IsTrail(uint8_t b) {
     return b >= 0x40 && b <= 0xFC && b != 0x7F;
 }
 
@@ -44,7 +44,7 @@ constexpr int kTrailCount = 0xFC - 0x40 + 1;
 std::array<std::atomic<uint16_t>, kKanaCount + kLeadCount * kTrailCount> characters{};
 
 // The slot of a kana byte or of a lead byte with its trail byte.
-inline int SlotOf(uint16_t code) {
+constexpr int SlotOf(uint16_t code) {
     if (code < 0x100)
         return code - 0xA1;
     const int lead = code >> 8;
@@ -68,6 +68,37 @@ uint16_t LearnCharacter(uint16_t code) {
 inline uint16_t CharacterOf(uint16_t code) {
     const uint16_t value = characters[SlotOf(code)].load(std::memory_order_relaxed);
     return value != 0 ? value : LearnCharacter(code);
+}
+
+// What the reader needs of each byte, looked up rather than compared: the
+// first slot of a lead byte's row (-1 for a byte that leads nothing), and a
+// trail byte's place in a row (-1 for a byte that trails nothing).
+struct ByteTables {
+    std::array<int16_t, 256> row{};
+    std::array<int16_t, 256> column{};
+};
+constexpr ByteTables kBytes = [] {
+    ByteTables t;
+    for (int b = 0; b < 256; ++b) {
+        t.row[b] = IsLead(uint8_t(b)) ? int16_t(SlotOf(uint16_t(b << 8 | 0x40))) : int16_t(-1);
+        t.column[b] = IsTrail(uint8_t(b)) ? int16_t(b - 0x40) : int16_t(-1);
+    }
+    return t;
+}();
+
+// The slot of a lead byte and the byte after it (null at the end), or -1
+// when they make no pair.
+inline int PairSlot(uint8_t lead, const char* next) {
+    if (!next)
+        return -1;
+    const int row = kBytes.row[lead], column = kBytes.column[uint8_t(*next)];
+    return row < 0 || column < 0 ? -1 : row + column;
+}
+
+// The character of a lead and trail byte, given their slot.
+inline uint16_t CharacterAt(int slot, uint8_t lead, uint8_t trail) {
+    const uint16_t value = characters[slot].load(std::memory_order_relaxed);
+    return value != 0 ? value : LearnCharacter(uint16_t(lead << 8 | trail));
 }
 
 // The code of a UTF-16 unit: a kana byte (below 0x100) or lead << 8 | trail.
@@ -192,8 +223,8 @@ qsizetype DecodeInto(QByteArrayView bytes, QChar* out, bool* invalid) {
             const uint16_t c = CharacterOf(b);
             bad |= c == kNone;
             *out++ = QChar(c == kNone ? u'\x1A' : c);
-        } else if (IsLead(b) && i + 1 < n && IsTrail(uint8_t(bytes[i + 1]))) {
-            const uint16_t c = CharacterOf(uint16_t(b << 8 | uint8_t(bytes[i + 1])));
+        } else if (const int slot = PairSlot(b, i + 1 < n ? data + i + 1 : nullptr); slot >= 0) {
+            const uint16_t c = CharacterAt(slot, b, uint8_t(data[i + 1]));
             bad |= c == kNone;
             *out++ = QChar(c == kNone ? u'\xFFFD' : c);
             ++i;
