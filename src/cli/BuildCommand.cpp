@@ -40,7 +40,13 @@ int RunBuild(const QStringList& args) {
         return line.UsageError(QStringLiteral("no output folder given (--out DIR)"));
     const QString name = line.Value(QStringLiteral("name"), QStringLiteral("mybot"));
 
-    const std::optional<Project> project = LoadForCommand(line.File());
+    // The project is kept to the end of the process: freeing a large one
+    // string by string costs more than writing out its script, and the
+    // system takes the memory back at once when the process ends.
+    static std::optional<Project>* kept = nullptr;
+    delete kept;
+    kept = new std::optional<Project>(LoadForCommand(line.File()));
+    const std::optional<Project>& project = *kept;
     if (!project)
         return 1;
     EnvironmentSettings settings;

@@ -11,7 +11,10 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace rw {
 
@@ -124,6 +127,62 @@ Notice CreateAiFile(const QString& path) {
     return {};
 }
 
+// Hands each piece of the script to the file on a thread of its own, so that
+// the next piece is built while the system takes this one (copying it and
+// starting it on its way to the disk costs about as much as building it).
+// The pieces' arrays go round between the two: none is copied.
+class BackgroundWriter {
+public:
+    explicit BackgroundWriter(AtomicFileWriter& file) : file_(file), thread_([this] { Run(); }) {}
+    BackgroundWriter(const BackgroundWriter&) = delete;
+    BackgroundWriter& operator=(const BackgroundWriter&) = delete;
+
+    // Waits until the file has taken everything.
+    ~BackgroundWriter() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+
+    // Takes the piece, leaving an empty array with room in its place.
+    void Write(QByteArray& piece) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return !waiting_; });
+        std::swap(piece, next_);
+        waiting_ = true;
+        lock.unlock();
+        changed_.notify_all();
+        piece.resize(0);
+    }
+
+private:
+    void Run() {
+        QByteArray writing;
+        for (;;) {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] { return waiting_ || done_; });
+            if (!waiting_)
+                return;
+            std::swap(writing, next_);
+            waiting_ = false;
+            lock.unlock();
+            changed_.notify_all();
+            file_.Write(writing);
+        }
+    }
+
+    AtomicFileWriter& file_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    QByteArray next_;      // handed over, not yet taken by the thread
+    bool waiting_ = false; // next_ holds a piece
+    bool done_ = false;
+    std::thread thread_; // last: it starts once the rest is made
+};
+
 } // namespace
 
 OutputResult WriteScript(const OutputResult& target, const ScriptBuild& build) {
@@ -161,8 +220,12 @@ OutputResult WriteAiFiles(const Project& project, const QString& folder, const Q
         per.emplace(result.perPath);
     if (!per || per->Failed())
         return WriteScript(result, ZuzAdidodi(project, progress, settings));
-    const ScriptBuild build = ZuzAdidodi(project, progress, settings,
-                                         [&per](QByteArrayView piece) { per->Write(piece); });
+    ScriptBuild build;
+    {
+        BackgroundWriter writer(*per);
+        build = ZuzAdidodi(project, progress, settings,
+                           [&writer](QByteArray& piece) { writer.Write(piece); });
+    }
     if (!build.Ok()) {
         result.notice = build.notice;
         result.cancelled = build.cancelled;

@@ -11,7 +11,7 @@ namespace rw {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+const QString kCommentMark = QStringLiteral(";■");
 const QString kPlaceholderCaption = QStringLiteral("(上書きしてください)");
 
 struct EventRow {
@@ -40,11 +40,6 @@ void AppendSpaces(QString& out, int count) {
     static const QString blanks(128, QLatin1Char(' '));
     for (; count > 0; count -= int(blanks.size()))
         out.append(QStringView(blanks).left(std::min<qsizetype>(count, blanks.size())));
-}
-
-void AppendIndent(QString& out, int level) {
-    if (level >= 0)
-        AppendSpaces(out, 4 * (level + 1));
 }
 
 // Makes text safe inside a chat command's quotes: the characters the chat
@@ -186,67 +181,92 @@ void Indent(ScriptRows& rows, int deepestIndent, const RowProgress& progress) {
     }
 }
 
-void AppendRow(QString& out, const ScriptRow& row) {
+// Where a rule is written: a text (the preview) or the script's bytes.
+// Both are given the same pieces in the same order.
+struct TextOut {
+    QString& text;
+    void Ascii(QLatin1StringView piece) { text.append(piece); }
+    void Text(QStringView piece) { text.append(piece); }
+    void OneLine(QStringView piece) { AppendOneLine(text, piece); }
+    void Spaces(int count) { AppendSpaces(text, count); }
+};
+
+struct BytesOut {
+    Cp932Writer& bytes;
+    void Ascii(QLatin1StringView piece) { bytes.AppendAscii(piece); }
+    void Text(QStringView piece) { bytes.Append(piece); }
+    void OneLine(QStringView piece) { bytes.AppendOneLine(piece); }
+    void Spaces(int count) { bytes.AppendSpaces(count); }
+};
+
+template <typename Out> void AppendIndent(Out& out, int level) {
+    if (level >= 0)
+        out.Spaces(4 * (level + 1));
+}
+
+template <typename Out> void AppendRow(Out& out, const ScriptRow& row) {
     AppendIndent(out, row.indent);
     switch (row.kind) {
     case ScriptRow::Kind::Fact:
-        out.append(QLatin1Char('('));
-        AppendOneLine(out, row.script);
-        out.append(QLatin1Char(')'));
+        out.Ascii(QLatin1StringView("("));
+        out.OneLine(row.script);
+        out.Ascii(QLatin1StringView(")"));
         return;
     case ScriptRow::Kind::EmptyFact:
-        out.append(QLatin1String("(true)"));
+        out.Ascii(QLatin1StringView("(true)"));
         return;
     case ScriptRow::Kind::Operator:
-        out.append(QLatin1Char('('));
-        AppendOneLine(out, row.script);
+        out.Ascii(QLatin1StringView("("));
+        out.OneLine(row.script);
         return;
     case ScriptRow::Kind::Close:
-        out.append(QLatin1Char(')'));
+        out.Ascii(QLatin1StringView(")"));
         return;
     }
 }
 
 // The whole "(defrule" block, comments from `column` when `comments`.
-void WriteRule(QString& out, QStringView title, const ScriptRows& rows, const EventRows& events,
+template <typename Out>
+void WriteRule(Out& out, QStringView title, const ScriptRows& rows, const EventRows& events,
                int column, bool comments) {
-    const QLatin1String head("(defrule");
-    out.append(head);
+    const QLatin1StringView head("(defrule");
+    out.Ascii(head);
     if (comments) {
-        AppendSpaces(out, column - int(head.size()));
-        out.append(QStringLiteral(";■"));
-        AppendOneLine(out, title);
+        out.Spaces(column - int(head.size()));
+        out.Text(kCommentMark);
+        out.OneLine(title);
     }
-    out.append(kCrLf);
+    out.Ascii(QLatin1StringView("\r\n"));
     for (const ScriptRow& row : rows) {
         AppendRow(out, row);
         if (comments && !row.comment.isEmpty()) {
-            AppendSpaces(out, column - row.width);
-            out.append(QLatin1Char(';'));
-            AppendOneLine(out, row.comment);
+            out.Spaces(column - row.width);
+            out.Ascii(QLatin1StringView(";"));
+            out.OneLine(row.comment);
         }
-        out.append(kCrLf);
+        out.Ascii(QLatin1StringView("\r\n"));
     }
-    out.append(QLatin1String("=>\r\n"));
+    out.Ascii(QLatin1StringView("=>\r\n"));
     for (const EventRow& row : events) {
         // Without comments an empty event row stays empty rather than
         // leaving four blanks.
         if (comments || !row.command.isEmpty())
-            out.append(QLatin1String("    "));
-        AppendOneLine(out, row.command);
+            out.Ascii(QLatin1StringView("    "));
+        out.OneLine(row.command);
         if (comments) {
-            AppendSpaces(out, column - row.width - 4);
-            AppendOneLine(out, row.comment);
+            out.Spaces(column - row.width - 4);
+            out.OneLine(row.comment);
         }
-        out.append(kCrLf);
+        out.Ascii(QLatin1StringView("\r\n"));
     }
-    out.append(QLatin1String(")\r\n"));
+    out.Ascii(QLatin1StringView(")\r\n"));
 }
 
 } // namespace
 
-void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress,
-                          int category) {
+template <typename Out>
+void RuleRenderer::RenderTo(const RuleEntry& rule, Out& out, const RowProgress& progress,
+                            int category) {
     const ConditionLineViews entries(rule.conditions);
     EventRows events = ReadEvents(rule.actions);
     // The chat is one more command; a rule that already holds as many as a
@@ -268,6 +288,18 @@ void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress
     WriteRule(out, rule.title, rows, events, column_, settings_.comments);
 }
 
+void RuleRenderer::Render(const RuleEntry& rule, QString& out, const RowProgress& progress,
+                          int category) {
+    TextOut text{out};
+    RenderTo(rule, text, progress, category);
+}
+
+void RuleRenderer::Render(const RuleEntry& rule, Cp932Writer& out, const RowProgress& progress,
+                          int category) {
+    BytesOut bytes{out};
+    RenderTo(rule, bytes, progress, category);
+}
+
 int CountOpenedBlocks(QStringView script) {
     return int(script.count(QLatin1Char('#')));
 }
@@ -275,6 +307,11 @@ int CountOpenedBlocks(QStringView script) {
 void AppendEndIfs(QStringView script, QString& out) {
     for (int i = CountOpenedBlocks(script); i > 0; --i)
         out.append(QLatin1String("#end-if\r\n"));
+}
+
+void AppendEndIfs(QStringView script, Cp932Writer& out) {
+    for (int i = CountOpenedBlocks(script); i > 0; --i)
+        out.AppendAscii(QLatin1StringView("#end-if\r\n"));
 }
 
 } // namespace rw

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/EnvironmentSettings.h"
+#include "model/Cp932.h"
 #include "model/Project.h"
 
 #include <QString>
@@ -43,8 +44,14 @@ public:
     // `category` (1 to 7) is named by the debug chat; 0 names none.
     void Render(const RuleEntry& rule, QString& out, const RowProgress& progress = {},
                 int category = 0);
+    // The same, straight into the script's bytes.
+    void Render(const RuleEntry& rule, Cp932Writer& out, const RowProgress& progress = {},
+                int category = 0);
 
 private:
+    template <typename Out>
+    void RenderTo(const RuleEntry& rule, Out& out, const RowProgress& progress, int category);
+
     int column_;
     int deepestIndent_ = std::numeric_limits<int>::max();
     int widestColumn_ = std::numeric_limits<int>::max();
@@ -61,5 +68,6 @@ inline const QString kDebugChatComment = QStringLiteral(";デバッグ用チャ�
 // (each of its lines holds exactly one "#").
 int CountOpenedBlocks(QStringView script);
 void AppendEndIfs(QStringView script, QString& out);
+void AppendEndIfs(QStringView script, Cp932Writer& out);
 
 } // namespace rw

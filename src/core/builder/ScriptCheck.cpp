@@ -3,13 +3,18 @@
 #include "builder/ConstNames.h"
 #include "builder/ExpressionCheck.h"
 #include "builder/ScriptHeader.h"
+#include "builder/WordMap.h"
 #include "builder/ZuzAdidodi.h"
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/ScriptLines.h"
+#include "model/TextScan.h"
 #include "vocabulary/ScriptWords.h"
 
+#include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace rw {
 
@@ -27,6 +32,96 @@ Controls ControlsIn(QStringView text) {
         return Controls::None;
     return FirstLineBreaker(text) >= 0 ? Controls::LineBreakers : Controls::Other;
 }
+
+// Texts found clean once, so that a text met again is not looked at again:
+// a large project repeats the same captions, facts, event lines and whole
+// fields thousands of times. Whether such a text is clean depends on it
+// alone (the constants stay as they are for the whole check), so a text met
+// again has nothing to tell either. Each keeps a number (the lines of a
+// field). It pays only where texts repeat: a run of lookups that finds few
+// of them ends its use, so that a project whose texts all differ costs
+// little time, and it is bounded, so that such a project costs little
+// memory.
+class CleanTexts {
+public:
+    // The number kept with the text, or null when it was not found clean.
+    const qsizetype* Find(QStringView text) {
+        if (off_ || count_ == 0)
+            return nullptr;
+        const std::size_t hash = WordHash()(text);
+        const std::size_t i = SlotFor(text, hash);
+        const bool found = tags_[i] != 0;
+        hits_ += found ? 1 : 0;
+        if (++lookups_ == kTrial) {
+            off_ = hits_ * 4 < lookups_;
+            lookups_ = hits_ = 0;
+        }
+        return found ? &texts_[i].value : nullptr;
+    }
+    bool Contains(QStringView text) { return Find(text) != nullptr; }
+
+    void Add(QStringView text, qsizetype value = 0) {
+        if (off_ || text.size() > kLongest || units_ + text.size() > kMostUnits ||
+            count_ == kMostTexts)
+            return;
+        // Open addressing, at most half full.
+        if (2 * (count_ + 1) > tags_.size())
+            Rehash(std::max<std::size_t>(64, 2 * tags_.size()));
+        const std::size_t hash = WordHash()(text);
+        const std::size_t i = SlotFor(text, hash);
+        if (tags_[i] != 0)
+            return;
+        tags_[i] = TagOf(hash);
+        texts_[i] = Text{text.toString(), value};
+        units_ += text.size();
+        ++count_;
+    }
+
+private:
+    struct Text {
+        QString text;
+        qsizetype value = 0;
+    };
+
+    // A slot's tag is part of its text's hash (never 0, which marks an empty
+    // slot): the tags alone are looked through, and they are few enough to
+    // stay in the nearest cache while the project's texts stream past.
+    static std::uint32_t TagOf(std::size_t hash) { return std::uint32_t(hash >> 32) | 1; }
+
+    // The slot holding the text, or the empty one where it would go.
+    std::size_t SlotFor(QStringView text, std::size_t hash) const {
+        const std::size_t mask = tags_.size() - 1;
+        const std::uint32_t tag = TagOf(hash);
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            if (tags_[i] == 0 || (tags_[i] == tag && texts_[i].text == text))
+                return i;
+        }
+    }
+
+    void Rehash(std::size_t size) {
+        std::vector<std::uint32_t> oldTags = std::exchange(tags_, std::vector<std::uint32_t>(size));
+        std::vector<Text> oldTexts = std::exchange(texts_, std::vector<Text>(size));
+        for (std::size_t i = 0; i < oldTags.size(); ++i) {
+            if (oldTags[i] == 0)
+                continue;
+            const std::size_t i2 = SlotFor(oldTexts[i].text, WordHash()(oldTexts[i].text));
+            tags_[i2] = oldTags[i];
+            texts_[i2] = std::move(oldTexts[i]);
+        }
+    }
+
+    static constexpr qsizetype kLongest = 4000;
+    // Few enough that the tags stay in the nearer caches.
+    static constexpr std::size_t kMostTexts = 4096;
+    static constexpr qsizetype kMostUnits = qsizetype(1) << 18;
+    static constexpr int kTrial = 4096;
+    std::vector<std::uint32_t> tags_;
+    std::vector<Text> texts_;
+    std::size_t count_ = 0;
+    qsizetype units_ = 0;
+    int lookups_ = 0, hits_ = 0;
+    bool off_ = false;
+};
 
 class Checker {
 public:
@@ -84,7 +179,16 @@ public:
             bool rootChecked = false;
             bool inGroup = false;
             bool groupChecked = false;
-            for (const RuleEntry& entry : category.entries) {
+            for (qsizetype e = 0; e < category.entries.size(); ++e) {
+                const RuleEntry& entry = category.entries[e];
+                // The texts of the entry after next are fetched while this
+                // one is read.
+                if (e + 2 < category.entries.size()) {
+                    const RuleEntry& next = category.entries[e + 2];
+                    for (const QString* text : {&next.title, &next.conditions, &next.actions})
+                        textscan::Prefetch(reinterpret_cast<const char16_t*>(text->constData()),
+                                           text->size());
+                }
                 if (entry.IsGroupStart()) {
                     inGroup = true;
                     groupChecked = false;
@@ -196,27 +300,67 @@ private:
         SetRuleWhere(group, rule.title);
         OneLineText(QStringLiteral("ルール名"), std::nullopt, rule.title);
 
-        // Lines as the builder and the event list cut them.
-        const ConditionLineViews entries(rule.conditions);
-        const QList<QStringView> events = SplitLines(rule.actions);
-        const int commands = int(entries.size() + events.size());
+        // Lines as the builder and the event list cut them; a field found
+        // clean before is known by its number of lines alone.
+        const std::optional<qsizetype> conditionCount = Known(cleanConditions_, rule.conditions);
+        const std::optional<qsizetype> eventCount = Known(cleanActions_, rule.actions);
+        std::optional<ConditionLineViews> entries;
+        QList<QStringView> events;
+        if (!conditionCount)
+            entries.emplace(rule.conditions);
+        if (!eventCount)
+            events = SplitLines(rule.actions);
+        const qsizetype commands = (conditionCount ? *conditionCount : entries->size()) +
+                                   (eventCount ? *eventCount : events.size());
         if (commands > kMaxCommands)
-            Report(CommandLimitProblem(commands));
+            Report(CommandLimitProblem(int(commands)));
 
-        for (qsizetype i = 0; i < entries.size(); ++i)
-            Condition(entries, i);
-        for (const QStringView line : events)
-            Event(line);
+        if (entries) {
+            const qsizetype before = problems_.size();
+            for (qsizetype i = 0; i < entries->size(); ++i)
+                Condition(*entries, i);
+            if (problems_.size() == before)
+                cleanConditions_.Add(rule.conditions, entries->size());
+        }
+        if (!eventCount) {
+            const qsizetype before = problems_.size();
+            for (const QStringView line : events)
+                Event(line);
+            if (problems_.size() == before)
+                cleanActions_.Add(rule.actions, events.size());
+        }
+    }
+
+    static std::optional<qsizetype> Known(CleanTexts& clean, QStringView text) {
+        const qsizetype* value = clean.Find(text);
+        return value ? std::optional<qsizetype>(*value) : std::nullopt;
+    }
+
+    // Runs `check` unless `text` was found clean before; remembers it when
+    // the check finds nothing.
+    template <typename Check> void Once(CleanTexts& clean, QStringView text, Check check) {
+        if (clean.Contains(text))
+            return;
+        const qsizetype before = problems_.size();
+        check();
+        if (problems_.size() == before)
+            clean.Add(text);
     }
 
     void Condition(const ConditionLineViews& entries, qsizetype i) {
         const ConditionLineView& entry = entries[i];
-        OneLineText(QStringLiteral("条件「%1」の説明"), entry.cap, entry.cap);
-        OneLineText(QStringLiteral("条件「%1」の式"), entry.cap, entry.script);
+        Once(cleanCaptions_, entry.cap,
+             [&] { OneLineText(QStringLiteral("条件「%1」の説明"), entry.cap, entry.cap); });
         if (entry.editdat.startsWith(QLatin1String("Sys"))) {
+            OneLineText(QStringLiteral("条件「%1」の式"), entry.cap, entry.script);
             Operator(entries, i);
             return;
         }
+        Once(cleanFacts_, entry.script, [&] { Fact(entries, entry); });
+    }
+
+    void Fact(const ConditionLineViews& entries, const ConditionLineView& entry) {
+        OneLineText(QStringLiteral("条件「%1」の式"), entry.cap, entry.script);
         if (entry.script.trimmed().isEmpty()) {
             Report(entries.size() == 1 && entry.cap.isEmpty() && entry.editdat.isEmpty()
                        ? QStringLiteral("条件がありません（(true)として書き出します）")
@@ -249,6 +393,10 @@ private:
     }
 
     void Event(QStringView line) {
+        Once(cleanEvents_, line, [&] { CheckEvent(line); });
+    }
+
+    void CheckEvent(QStringView line) {
         // What the builder keeps of the line: the command up to its first ")".
         const QStringView command = ReadEventLine(line).command;
         OneLineText(QStringLiteral("イベントの行「%1」"), line, line);
@@ -330,6 +478,7 @@ private:
     // Kept from one expression to the next, with the room they have.
     QString fact_;
     ScriptNode first_, next_;
+    CleanTexts cleanCaptions_, cleanFacts_, cleanEvents_, cleanConditions_, cleanActions_;
 };
 
 } // namespace

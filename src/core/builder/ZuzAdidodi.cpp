@@ -5,6 +5,9 @@
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/ScriptLines.h"
+#include "model/TextScan.h"
+
+#include <bit>
 
 namespace rw {
 
@@ -42,10 +45,8 @@ Notice Refusal(const QString& text) {
 // The first control character the builder cannot mend: line breaks and
 // NUL become line ends or blanks, anything else is refused.
 std::optional<QChar> RefusedControl(QStringView text) {
-    for (qsizetype i = FirstControlCharacter(text); i >= 0 && i < text.size(); ++i)
-        if (IsControlCharacter(text[i]) && !BreaksLine(text[i]))
-            return text[i];
-    return std::nullopt;
+    const qsizetype i = FirstControlBesidesLineBreakers(text);
+    return i < 0 ? std::nullopt : std::optional<QChar>(text[i]);
 }
 
 Notice ControlRefusal(const QString& where, QChar c) {
@@ -71,15 +72,39 @@ Notice CheckSettingsControls(const Project& project) {
     return {};
 }
 
-// The number of lines SplitConditionLines finds, without making them.
-int LineCount(QStringView conditions) {
-    if (conditions.isEmpty())
-        return 1;
-    qsizetype ends = 0;
-    for (qsizetype i = FindChar(conditions, QLatin1Char('\n'), 1); i >= 0;
-         i = FindChar(conditions, QLatin1Char('\n'), i + 1))
-        ends += conditions[i - 1] == QLatin1Char('\r') ? 1 : 0;
-    return int(ends + (conditions.endsWith(QLatin1String("\r\n")) ? 0 : 1));
+// What the check of a rule needs of a multi-line field, from one pass over
+// it: how many CR LF it holds, how many line ends of any kind (CR LF, a
+// lone CR, a lone LF), and whether it holds a control character the
+// builder cannot mend. Line ends are control characters too, so a block
+// without any control character holds none of these.
+struct FieldScan {
+    qsizetype crLfs = 0;
+    qsizetype lineEnds = 0;
+    bool refused = false;
+};
+
+FieldScan ScanField(QStringView text) {
+    FieldScan scan;
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+    const qsizetype n = text.size();
+    auto at = [&](qsizetype i) {
+        const char16_t u = s[i];
+        if (u == u'\r') {
+            ++scan.lineEnds;
+            scan.crLfs += i + 1 < n && s[i + 1] == u'\n' ? 1 : 0;
+        } else if (u == u'\n') {
+            scan.lineEnds += i == 0 || s[i - 1] != u'\r' ? 1 : 0;
+        } else if (u != 0 && IsControlCharacter(QChar(u))) {
+            scan.refused = true;
+        }
+    };
+    qsizetype i = 0;
+    for (; i + textscan::kBlock <= n; i += textscan::kBlock)
+        for (unsigned bits = textscan::ControlMask(s + i); bits != 0; bits &= bits - 1)
+            at(i + std::countr_zero(bits));
+    for (; i < n; ++i)
+        at(i);
+    return scan;
 }
 
 // What of a rule the builder will not write: more commands than a rule may
@@ -91,14 +116,22 @@ Notice CheckRule(const BuildEntry& entry) {
         return QStringLiteral("「%1」のルール「%2」")
             .arg(CategoryCaption(entry.category), OneLine(rule.title));
     };
-    const int commands = LineCount(rule.conditions) + int(CountLines(rule.actions));
+    // The lines SplitConditionLines and SplitLines find, without making them.
+    const FieldScan conditions = ScanField(rule.conditions);
+    const FieldScan actions = ScanField(rule.actions);
+    const qsizetype conditionLines =
+        rule.conditions.isEmpty()
+            ? 1
+            : conditions.crLfs + (rule.conditions.endsWith(QLatin1String("\r\n")) ? 0 : 1);
+    const int commands = int(conditionLines + actions.lineEnds + 1);
     if (commands > kMaxCommands)
         return Refusal(where() + QStringLiteral(": ") + CommandLimitProblem(commands));
     std::optional<QChar> c;
-    if ((c = RefusedControl(rule.title)) || (c = RefusedControl(rule.actions)) ||
+    if ((c = RefusedControl(rule.title)) ||
+        (actions.refused && (c = RefusedControl(rule.actions))) ||
         (c = RefusedControl(*entry.script)))
         return ControlRefusal(where(), *c);
-    if (RefusedControl(rule.conditions)) {
+    if (conditions.refused) {
         for (const ConditionLineView& read : ConditionLineViews(rule.conditions))
             if ((c = RefusedControl(read.cap)) || (c = RefusedControl(read.script)))
                 return ControlRefusal(where(), *c);
@@ -150,36 +183,32 @@ void AppendOpening(const Project& project, const EnvironmentSettings& settings, 
     AppendCp932(opening, bytes);
 }
 
-// Writes the rules one at a time: each is rendered into one reused buffer
-// and encoded from there, so the text of the whole script is never held.
+// Writes the rules one at a time, each straight into the script's bytes:
+// the text of the whole script is never held.
 class RuleWriter {
 public:
     RuleWriter(const EnvironmentSettings& settings, const RowProgress& progress)
-        : renderer_(kScriptCommentColumn, settings), progress_(progress) {
-        text_.reserve(4096);
-    }
+        : renderer_(kScriptCommentColumn, settings), progress_(progress) {}
 
     // The rule inside its group's load conditions, or why it cannot be
     // written in code page 932.
     Notice Append(const BuildEntry& entry, QByteArray& bytes) {
-        text_.resize(0);
-        text_ += QLatin1String("\r\n");
-        AppendCrLfLines(text_, *entry.script);
-        renderer_.Render(*entry.rule, text_, progress_, entry.category);
-        AppendEndIfs(*entry.script, text_);
-        const qsizetype bad = AppendCp932(text_, bytes);
-        if (bad < 0)
+        Cp932Writer out(bytes);
+        out.AppendAscii(QLatin1StringView("\r\n"));
+        out.AppendCrLfLines(*entry.script);
+        renderer_.Render(*entry.rule, out, progress_, entry.category);
+        AppendEndIfs(*entry.script, out);
+        out.Finish();
+        if (!out.Failed())
             return {};
         return Refusal(
             QStringLiteral("「%1」のルール「%2」にShift_JISで書けない文字「%3」があります")
-                .arg(CategoryCaption(entry.category), entry.rule->title,
-                     FirstNonCp932Character(QStringView(text_).mid(bad))));
+                .arg(CategoryCaption(entry.category), entry.rule->title, out.Unwritable()));
     }
 
 private:
     RuleRenderer renderer_;
     const RowProgress& progress_;
-    QString text_;
 };
 
 } // namespace
@@ -212,6 +241,13 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
             return build;
         }
         const BuildEntry& entry = entries[i];
+        // The texts of the rule after next were decoded long before and
+        // have left the cache: they are fetched while this rule is written.
+        if (i + 2 < count) {
+            const RuleEntry& next = *entries[i + 2].rule;
+            for (const QString* text : {&next.title, &next.conditions, &next.actions})
+                textscan::Prefetch(reinterpret_cast<const char16_t*>(text->constData()), text->size());
+        }
         build.notice = CheckRule(entry);
         if (build.Ok()) {
             if (progress.rule)
@@ -225,6 +261,7 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
         if (sink && bytes.size() >= kPiece) {
             sink(bytes);
             bytes.resize(0);
+            bytes.reserve(kPiece + 65536);
         }
     }
     if (sink) {

@@ -56,9 +56,11 @@ struct ScriptBuild {
 QString CommandLimitProblem(int commands);
 
 // Takes the script piece by piece as it is built, in order, so that a large
-// script need not be held whole. A build that ends refused or cancelled has
-// handed over part of its script, which the taker must then drop.
-using ScriptSink = std::function<void(QByteArrayView piece)>;
+// script need not be held whole. The taker may keep the piece's array and
+// leave another in its place; the build empties whatever it is left. A build
+// that ends refused or cancelled has handed over part of its script, which
+// the taker must then drop.
+using ScriptSink = std::function<void(QByteArray& piece)>;
 
 // With a `sink` the script goes there and the build's bytes stay empty.
 ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress = {},

@@ -1,8 +1,10 @@
 #include "model/ConditionLine.h"
 
 #include "model/ScriptLines.h"
+#include "model/TextScan.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace rw {
 
@@ -169,16 +171,13 @@ ConditionLineViews::ConditionLineViews(QStringView field) {
         semicolonCount = commaCount = 0;
         star = false;
     };
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t unit = text[i];
-        if (unit > u';')
-            continue; // letters, brackets, Japanese: nearly every unit
-        switch (unit) {
+    // Only the units that cut a line are looked at, found a block at a time.
+    auto at = [&](qsizetype i) {
+        switch (text[i]) {
         case u'\r':
             if (i + 1 < size && text[i + 1] == u'\n') {
                 finish(i);
                 start = i + 2;
-                ++i;
             }
             break;
         case u';':
@@ -189,13 +188,19 @@ ConditionLineViews::ConditionLineViews(QStringView field) {
             if (semicolonCount == 2 && commaCount < 2)
                 commas[commaCount++] = i;
             break;
-        case u'*':
+        default: // "*"
             star = true;
             break;
-        default:
-            break;
         }
-    }
+    };
+    qsizetype i = 0;
+    for (; i + textscan::kBlock <= size; i += textscan::kBlock)
+        for (unsigned bits = textscan::MatchAny4(text + i, u'\r', u';', u',', u'*'); bits != 0;
+             bits &= bits - 1)
+            at(i + std::countr_zero(bits));
+    for (; i < size; ++i)
+        if (text[i] == u'\r' || text[i] == u';' || text[i] == u',' || text[i] == u'*')
+            at(i);
     if (start < size || size == 0)
         finish(size);
 }

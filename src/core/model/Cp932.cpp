@@ -1,11 +1,14 @@
 #include "model/Cp932.h"
 
 #include "model/Cp932System.h"
+#include "model/ScriptLines.h"
 #include "model/TextScan.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <cstring>
 
 namespace rw {
 
@@ -24,16 +27,30 @@ bool IsSurrogate(char16_t unit) {
 bool IsKana(uint8_t b) {
     return b >= 0xA1 && b <= 0xDF;
 }
-bool IsLead(uint8_t b) {
+constexpr bool IsLead(uint8_t b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
-bool IsTrail(uint8_t b) {
+constexpr bool IsTrail(uint8_t b) {
     return b >= 0x40 && b <= 0xFC && b != 0x7F;
 }
 
 // The character a single kana byte or a lead/trail pair (code = lead << 8 |
-// trail) stands for; read inline like the codes below.
-std::array<std::atomic<uint16_t>, 65536> characters{};
+// trail) stands for; read inline like the codes below. Only the codes that
+// can start a character have a slot, so that the table of a script's
+// characters stays in the nearest cache.
+constexpr int kKanaCount = 0xDF - 0xA1 + 1;
+constexpr int kLeadCount = (0x9F - 0x81 + 1) + (0xFC - 0xE0 + 1);
+constexpr int kTrailCount = 0xFC - 0x40 + 1;
+std::array<std::atomic<uint16_t>, kKanaCount + kLeadCount * kTrailCount> characters{};
+
+// The slot of a kana byte or of a lead byte with its trail byte.
+constexpr int SlotOf(uint16_t code) {
+    if (code < 0x100)
+        return code - 0xA1;
+    const int lead = code >> 8;
+    const int leadIndex = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
+    return kKanaCount + leadIndex * kTrailCount + ((code & 0xFF) - 0x40);
+}
 
 uint16_t LearnCharacter(uint16_t code) {
     char bytes[2] = {char(code >> 8), char(code & 0xFF)};
@@ -44,13 +61,44 @@ uint16_t LearnCharacter(uint16_t code) {
         text.size() == 1 && !IsSurrogate(text[0].unicode()) && text[0].unicode() >= 0x80
             ? text[0].unicode()
             : kNone;
-    characters[code].store(value, std::memory_order_relaxed);
+    characters[SlotOf(code)].store(value, std::memory_order_relaxed);
     return value;
 }
 
 inline uint16_t CharacterOf(uint16_t code) {
-    const uint16_t value = characters[code].load(std::memory_order_relaxed);
+    const uint16_t value = characters[SlotOf(code)].load(std::memory_order_relaxed);
     return value != 0 ? value : LearnCharacter(code);
+}
+
+// What the reader needs of each byte, looked up rather than compared: the
+// first slot of a lead byte's row (-1 for a byte that leads nothing), and a
+// trail byte's place in a row (-1 for a byte that trails nothing).
+struct ByteTables {
+    std::array<int16_t, 256> row{};
+    std::array<int16_t, 256> column{};
+};
+constexpr ByteTables kBytes = [] {
+    ByteTables t;
+    for (int b = 0; b < 256; ++b) {
+        t.row[b] = IsLead(uint8_t(b)) ? int16_t(SlotOf(uint16_t(b << 8 | 0x40))) : int16_t(-1);
+        t.column[b] = IsTrail(uint8_t(b)) ? int16_t(b - 0x40) : int16_t(-1);
+    }
+    return t;
+}();
+
+// The slot of a lead byte and the byte after it (null at the end), or -1
+// when they make no pair.
+inline int PairSlot(uint8_t lead, const char* next) {
+    if (!next)
+        return -1;
+    const int row = kBytes.row[lead], column = kBytes.column[uint8_t(*next)];
+    return row < 0 || column < 0 ? -1 : row + column;
+}
+
+// The character of a lead and trail byte, given their slot.
+inline uint16_t CharacterAt(int slot, uint8_t lead, uint8_t trail) {
+    const uint16_t value = characters[slot].load(std::memory_order_relaxed);
+    return value != 0 ? value : LearnCharacter(uint16_t(lead << 8 | trail));
 }
 
 // The code of a UTF-16 unit: a kana byte (below 0x100) or lead << 8 | trail.
@@ -152,9 +200,12 @@ QByteArray ToCp932(QStringView text) {
     return out;
 }
 
-QString FromCp932(QByteArrayView bytes, bool* invalid) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+namespace {
+
+// Decodes into `out`, which has room for a unit per byte; answers the
+// number of units written.
+qsizetype DecodeInto(QByteArrayView bytes, QChar* out, bool* invalid) {
+    QChar* const begin = out;
     bool bad = false;
     const qsizetype n = bytes.size();
     const char* data = bytes.data();
@@ -172,8 +223,8 @@ QString FromCp932(QByteArrayView bytes, bool* invalid) {
             const uint16_t c = CharacterOf(b);
             bad |= c == kNone;
             *out++ = QChar(c == kNone ? u'\x1A' : c);
-        } else if (IsLead(b) && i + 1 < n && IsTrail(uint8_t(bytes[i + 1]))) {
-            const uint16_t c = CharacterOf(uint16_t(b << 8 | uint8_t(bytes[i + 1])));
+        } else if (const int slot = PairSlot(b, i + 1 < n ? data + i + 1 : nullptr); slot >= 0) {
+            const uint16_t c = CharacterAt(slot, b, uint8_t(data[i + 1]));
             bad |= c == kNone;
             *out++ = QChar(c == kNone ? u'\xFFFD' : c);
             ++i;
@@ -184,9 +235,26 @@ QString FromCp932(QByteArrayView bytes, bool* invalid) {
             *out++ = QChar(u'\x1A');
         }
     }
-    text.resize(out - text.data());
     if (invalid)
         *invalid = bad;
+    return out - begin;
+}
+
+} // namespace
+
+QString FromCp932(QByteArrayView bytes, bool* invalid) {
+    // A text of two-byte characters takes fewer units than bytes: decoded
+    // first into a buffer at hand, it is then held in just the room it
+    // needs. Large projects hold ten thousands of such texts, and new
+    // memory costs more than the copy.
+    constexpr qsizetype kAtHand = 4096;
+    if (bytes.size() <= kAtHand) {
+        char16_t units[kAtHand];
+        QChar* const at = reinterpret_cast<QChar*>(units);
+        return QString(at, DecodeInto(bytes, at, invalid));
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    text.resize(DecodeInto(bytes, text.data(), invalid));
     return text;
 }
 
@@ -219,6 +287,96 @@ qsizetype FirstNonCp932(QStringView text) {
             return i;
     }
     return -1;
+}
+
+Cp932Writer::Cp932Writer(QByteArray& out) : out_(out) {
+    const qsizetype size = out_.size();
+    // The array's spare capacity is taken as it is: its size is set to the
+    // whole of it while writing.
+    out_.resize(std::max(size, out_.capacity()));
+    p_ = out_.data() + size;
+    end_ = out_.data() + out_.size();
+}
+
+void Cp932Writer::Finish() {
+    out_.resize(p_ - out_.data());
+    p_ = end_ = out_.data() + out_.size();
+}
+
+void Cp932Writer::Grow(qsizetype bytes) {
+    const qsizetype size = p_ - out_.data();
+    out_.resize(size + std::max(bytes, out_.size()));
+    out_.resize(out_.capacity());
+    p_ = out_.data() + size;
+    end_ = out_.data() + out_.size();
+}
+
+void Cp932Writer::AppendCrLfLines(QStringView text) {
+    if (FirstControlCharacter(text) < 0) {
+        Append(text);
+        return;
+    }
+    const QList<QStringView> lines = SplitLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        AppendOneLine(lines[i]);
+        if (i + 1 < lines.size())
+            AppendAscii(QLatin1StringView("\r\n"));
+    }
+}
+
+void Cp932Writer::Write(QStringView text, bool oneLine) {
+    if (failed_)
+        return;
+    const qsizetype n = text.size();
+    Reserve(2 * n); // at most two bytes a unit
+    char* p = p_;
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.utf16());
+    qsizetype i = 0;
+    while (i < n) {
+        // Plain ASCII goes across a block at a time; on one line only what
+        // needs no blank in its place.
+        if (oneLine) {
+            for (; i + textscan::kBlock <= n && textscan::AllPrintableAscii(s + i);
+                 i += textscan::kBlock) {
+                textscan::NarrowAscii(s + i, p);
+                p += textscan::kBlock;
+            }
+        } else {
+            for (; i + textscan::kBlock <= n && textscan::AllAscii(s + i); i += textscan::kBlock) {
+                textscan::NarrowAscii(s + i, p);
+                p += textscan::kBlock;
+            }
+        }
+        // Then one unit at a time, at least one, up to where a block of
+        // ASCII may begin again: a run of Japanese is not tested a block at a
+        // time in vain.
+        for (bool first = true; i < n; ++i, first = false) {
+            const char16_t unit = s[i];
+            if (!first && unit >= 0x20 && unit < 0x7F && i + textscan::kBlock <= n)
+                break;
+            if (oneLine && IsControlCharacter(QChar(unit))) {
+                *p++ = ' ';
+                if (unit == u'\r' && i + 1 < n && s[i + 1] == u'\n')
+                    ++i;
+                continue;
+            }
+            if (unit < 0x80) {
+                *p++ = char(unit);
+                continue;
+            }
+            const uint16_t code = CodeOf(unit);
+            if (code == kNone) {
+                p_ = p;
+                failed_ = true;
+                unwritable_ = text.mid(i, CharacterLength(text, i)).toString();
+                return;
+            }
+            if (code >= 0x100)
+                *p++ = char(code >> 8);
+            *p++ = char(code & 0xFF);
+        }
+    }
+    p_ = p;
 }
 
 QString FirstNonCp932Character(QStringView text) {

@@ -39,10 +39,16 @@ struct RuleEntry {
     // How the editor calls field i, for messages that point the user at it.
     static QString FieldCaption(int i);
 
-    bool IsGroupStart() const { return marker == QLatin1String("\\f"); }
-    bool IsRootRule() const { return marker == QLatin1String("\\m"); }
+    // Asked of every entry, often many times over: compared in place.
+    bool IsGroupStart() const { return IsMarker(u'f'); }
+    bool IsRootRule() const { return IsMarker(u'm'); }
 
     bool operator==(const RuleEntry&) const = default;
+
+private:
+    bool IsMarker(char16_t letter) const {
+        return marker.size() == 2 && marker[0] == u'\\' && marker[1] == letter;
+    }
 };
 
 inline const QString kMarkerGroup = QStringLiteral("\\f");

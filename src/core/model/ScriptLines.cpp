@@ -79,18 +79,41 @@ qsizetype FirstLineBreaker(QStringView text) {
     return -1;
 }
 
-qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed) {
+namespace {
+
+// Index of the first control character `refused` names, or -1. Blocks
+// without any control character pass at once; a block with one is looked
+// at unit by unit, and the scan goes on after it.
+template <typename Refused> qsizetype FirstRefusedControl(QStringView text, Refused refused) {
     const char16_t* units = Units(text);
+    const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i + textscan::kBlock <= text.size() && !textscan::AnyControl(units + i))
-        i += textscan::kBlock;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (IsControlCharacter(c) &&
-            !(lineBreaksAllowed && (c == QLatin1Char('\r') || c == QLatin1Char('\n'))))
-            return i;
+    for (; i + textscan::kBlock <= n; i += textscan::kBlock) {
+        if (!textscan::AnyControl(units + i))
+            continue;
+        for (qsizetype k = i; k < i + textscan::kBlock; ++k)
+            if (refused(units[k]))
+                return k;
     }
+    for (; i < n; ++i)
+        if (refused(units[i]))
+            return i;
     return -1;
+}
+
+} // namespace
+
+qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed) {
+    if (lineBreaksAllowed)
+        return FirstRefusedControl(text, [](char16_t u) {
+            return IsControlCharacter(QChar(u)) && u != u'\r' && u != u'\n';
+        });
+    return FirstRefusedControl(text, [](char16_t u) { return IsControlCharacter(QChar(u)); });
+}
+
+qsizetype FirstControlBesidesLineBreakers(QStringView text) {
+    return FirstRefusedControl(
+        text, [](char16_t u) { return IsControlCharacter(QChar(u)) && !BreaksLine(QChar(u)); });
 }
 
 QString ControlCharacterName(QChar c) {

@@ -36,6 +36,8 @@ inline bool IsControlCharacter(QChar c) {
 // Index of the first control character that is not a line break when
 // `lineBreaksAllowed`, or -1.
 qsizetype FirstControlCharacter(QStringView text, bool lineBreaksAllowed = false);
+// Index of the first control character that BreaksLine does not name, or -1.
+qsizetype FirstControlBesidesLineBreakers(QStringView text);
 // Its short name for a message: "DEL", "SUB", "U+0085".
 QString ControlCharacterName(QChar c);
 // A text as typed into a box of one line, its control characters left out.

@@ -41,26 +41,50 @@ inline bool AllAscii(const char* p) {
     return (word & 0x8080808080808080ull) == 0;
 }
 
+// Whether all eight units are ASCII that is no control character: from
+// the blank to "~".
+inline bool AllPrintableAscii(const char16_t* p) {
+    const __m128i v = Load(p);
+    return AllZero(_mm_or_si128(_mm_subs_epu16(v, _mm_set1_epi16(0x7E)),
+                                _mm_subs_epu16(_mm_set1_epi16(0x20), v)));
+}
+
 // Whether any of the eight units is at most `limit`.
 inline bool AnyAtMost(const char16_t* p, char16_t limit) {
     return !AllZero(_mm_cmpeq_epi16(_mm_subs_epu16(Load(p), _mm_set1_epi16(short(limit))),
                                     _mm_setzero_si128()));
 }
 
-// Whether any of the eight units is a C0 control (TAB included), DEL or a
-// C1 control.
-inline bool AnyControl(const char16_t* p) {
+// A bit for each of the eight units that is a C0 control (TAB included),
+// DEL or a C1 control, the first unit in the lowest bit.
+inline unsigned ControlMask(const char16_t* p) {
     const __m128i v = Load(p);
     const __m128i zero = _mm_setzero_si128();
     const __m128i c0 = _mm_cmpeq_epi16(_mm_subs_epu16(v, _mm_set1_epi16(0x1F)), zero);
     const __m128i del = _mm_cmpeq_epi16(
         _mm_subs_epu16(_mm_sub_epi16(v, _mm_set1_epi16(0x7F)), _mm_set1_epi16(0x20)), zero);
-    return _mm_movemask_epi8(_mm_or_si128(c0, del)) != 0;
+    return unsigned(_mm_movemask_epi8(_mm_packs_epi16(_mm_or_si128(c0, del), zero)));
+}
+
+// Whether any of the eight units is such a control.
+inline bool AnyControl(const char16_t* p) {
+    return ControlMask(p) != 0;
 }
 
 // Whether any of the eight units is `c`.
 inline bool AnyEqual(const char16_t* p, char16_t c) {
     return _mm_movemask_epi8(_mm_cmpeq_epi16(Load(p), _mm_set1_epi16(short(c)))) != 0;
+}
+
+// A bit for each of the eight units that is one of the four given, the
+// first unit in the lowest bit.
+inline unsigned MatchAny4(const char16_t* p, char16_t a, char16_t b, char16_t c, char16_t d) {
+    const __m128i v = Load(p);
+    const __m128i m = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(short(a))),
+                                                _mm_cmpeq_epi16(v, _mm_set1_epi16(short(b)))),
+                                   _mm_or_si128(_mm_cmpeq_epi16(v, _mm_set1_epi16(short(c))),
+                                                _mm_cmpeq_epi16(v, _mm_set1_epi16(short(d)))));
+    return unsigned(_mm_movemask_epi8(_mm_packs_epi16(m, _mm_setzero_si128())));
 }
 
 // Eight ASCII units as eight bytes, and back.
@@ -90,6 +114,13 @@ inline bool AllAscii(const char* p) {
     return bits < 0x80;
 }
 
+inline bool AllPrintableAscii(const char16_t* p) {
+    for (int k = 0; k < kBlock; ++k)
+        if (p[k] < 0x20 || p[k] > 0x7E)
+            return false;
+    return true;
+}
+
 inline bool AnyAtMost(const char16_t* p, char16_t limit) {
     for (int k = 0; k < kBlock; ++k)
         if (p[k] <= limit)
@@ -97,11 +128,16 @@ inline bool AnyAtMost(const char16_t* p, char16_t limit) {
     return false;
 }
 
-inline bool AnyControl(const char16_t* p) {
+inline unsigned ControlMask(const char16_t* p) {
+    unsigned bits = 0;
     for (int k = 0; k < kBlock; ++k)
         if (p[k] < 0x20 || (p[k] >= 0x7F && p[k] <= 0x9F))
-            return true;
-    return false;
+            bits |= 1u << k;
+    return bits;
+}
+
+inline bool AnyControl(const char16_t* p) {
+    return ControlMask(p) != 0;
 }
 
 inline bool AnyEqual(const char16_t* p, char16_t c) {
@@ -109,6 +145,14 @@ inline bool AnyEqual(const char16_t* p, char16_t c) {
         if (p[k] == c)
             return true;
     return false;
+}
+
+inline unsigned MatchAny4(const char16_t* p, char16_t a, char16_t b, char16_t c, char16_t d) {
+    unsigned bits = 0;
+    for (int k = 0; k < kBlock; ++k)
+        if (p[k] == a || p[k] == b || p[k] == c || p[k] == d)
+            bits |= 1u << k;
+    return bits;
 }
 
 inline void NarrowAscii(const char16_t* from, char* to) {
@@ -122,6 +166,19 @@ inline void WidenAscii(const char* from, char16_t* to) {
 }
 
 #endif
+
+// Asks the memory for the units of a text about to be read, a cache line
+// at a time, without waiting for them.
+inline void Prefetch(const char16_t* p, long long size) {
+#ifdef RW_TEXT_SCAN_SSE2
+    const char* bytes = reinterpret_cast<const char*>(p);
+    for (long long at = 0; at < 2 * size; at += 64)
+        _mm_prefetch(bytes + at, _MM_HINT_T0);
+#else
+    (void)p;
+    (void)size;
+#endif
+}
 
 // The length, in whole blocks, of the ASCII run that starts at `from`.
 template <typename Unit> long long AsciiRun(const Unit* p, long long from, long long size) {

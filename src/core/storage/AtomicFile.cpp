@@ -1,5 +1,6 @@
 #include "storage/AtomicFile.h"
 
+#include "storage/FileSync.h"
 #include "storage/SystemError.h"
 
 #include <QFile>
@@ -7,12 +8,6 @@
 
 #include <cerrno>
 #include <cstring>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace rw {
 
@@ -32,18 +27,6 @@ QString Reason(const QSaveFile& file, int savedErrno) {
     if (savedErrno != 0 && (qtReason.isEmpty() || qtReason == unknown))
         return ErrnoReason(savedErrno);
     return qtReason;
-}
-
-bool SyncToDisk(int handle, int& error) {
-#ifdef Q_OS_WIN
-    if (_commit(handle) == 0)
-        return true;
-#else
-    if (::fsync(handle) == 0)
-        return true;
-#endif
-    error = errno;
-    return false;
 }
 
 } // namespace
@@ -102,7 +85,13 @@ bool AtomicFileWriter::Write(QByteArrayView bytes) {
             return FailWithSystemReason();
         written += n;
     }
-    return !failed_;
+    if (failed_)
+        return false;
+    // A large file goes to the disk while the rest of it is made.
+    if (written > 0)
+        StartWriteback(file_.handle(), size_, written);
+    size_ += written;
+    return true;
 }
 
 FileWriteResult AtomicFileWriter::Commit() {

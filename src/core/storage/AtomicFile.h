@@ -42,6 +42,7 @@ private:
     bool FailWithSystemReason();
 
     QSaveFile file_;
+    qint64 size_ = 0; // written so far
     bool failed_ = false;
     FileWriteResult failure_;
 };

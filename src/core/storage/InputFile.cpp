@@ -22,18 +22,24 @@ QString TooLarge(qint64 limit) {
 
 } // namespace
 
-InputRead ReadInputFile(const QString& path, qint64 limit) {
-    const QFileInfo info(path);
+InputRead OpenInputFile(QFile& file, qint64 limit) {
+    const QFileInfo info(file.fileName());
     if (!info.exists())
         return Refused(QStringLiteral("ファイルが見つかりません"));
     if (!info.isFile())
         return Refused(QStringLiteral("通常のファイルではありません"));
     if (info.size() > limit)
         return Refused(TooLarge(limit));
-    QFile file(path);
     ClearSystemError();
     if (!file.open(QIODevice::ReadOnly))
         return Refused(file.errorString(), LastSystemError());
+    return InputRead{true, {}, {}, 0};
+}
+
+InputRead ReadInputFile(const QString& path, qint64 limit) {
+    QFile file(path);
+    if (InputRead opened = OpenInputFile(file, limit); !opened.ok)
+        return opened;
     // The file may have grown since it was measured.
     return ReadInputStream(file, limit);
 }

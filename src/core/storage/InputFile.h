@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 
@@ -21,6 +22,10 @@ struct InputRead {
 // `limit` bytes is read: a device, a pipe or a larger file is refused before
 // a byte is read (they could block or fill the memory).
 InputRead ReadInputFile(const QString& path, qint64 limit = kMaxInputFileSize);
+
+// Opens the file for reading after the same checks, to be read in pieces;
+// no bytes are read.
+InputRead OpenInputFile(QFile& file, qint64 limit = kMaxInputFileSize);
 
 // Reads an open stream (standard input) to its end, refusing it once it
 // goes past `limit` bytes.

@@ -7,13 +7,16 @@
 #include "storage/InputFile.h"
 #include "storage/LineBreakers.h"
 #include "storage/Scramble.h"
+#include "storage/SystemError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace rw {
 
@@ -78,16 +81,31 @@ private:
     uint8_t mode_;
 };
 
-// Reads the body without ever trusting a count or length beyond what is
-// left of the file.
+// Reads the file without ever trusting a count or length beyond what is
+// left of it. The bytes are given whole, or read from the file a piece at a
+// time into one buffer: a large project's file is never held whole beside
+// the project made of it, which would cost as much new memory again.
 class Reader {
 public:
-    Reader(QByteArrayView bytes, uint8_t mode) : bytes_(bytes), mode_(mode) {}
+    explicit Reader(QByteArrayView bytes) : window_(bytes), size_(bytes.size()) {}
+    // `size` is the file's size as measured before.
+    Reader(QIODevice& device, qint64 size) : size_(size), device_(&device) {}
+
+    void SetMode(uint8_t mode) { mode_ = mode; }
+
+    // The next `count` bytes as they stand.
+    bool Raw(qsizetype count, QByteArrayView& bytes) {
+        if (Left() < count || !Have(count))
+            return false;
+        bytes = window_.sliced(pos_ - base_, count);
+        pos_ += count;
+        return true;
+    }
 
     bool Int(qint32& value) {
-        if (Left() < kIntSize)
+        if (Left() < kIntSize || !Have(kIntSize))
             return false;
-        const auto* p = reinterpret_cast<const uint8_t*>(bytes_.data() + pos_);
+        const auto* p = reinterpret_cast<const uint8_t*>(window_.data() + (pos_ - base_));
         value =
             qint32(quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
         pos_ += kIntSize;
@@ -102,8 +120,10 @@ public:
             text = QString();
             return true;
         }
+        if (!Have(length))
+            return false;
         buffer_.resize(length);
-        ScrambleInto(bytes_.data() + pos_, buffer_.data(), length, mode_);
+        ScrambleInto(window_.data() + (pos_ - base_), buffer_.data(), length, mode_);
         pos_ += length;
         bool invalid = false;
         text = FromCp932(buffer_, &invalid);
@@ -116,15 +136,72 @@ public:
         return true;
     }
 
-    qsizetype Left() const { return bytes_.size() - pos_; }
+    qsizetype Left() const { return size_ - pos_; }
+
+    // Whether the file ends where it was read to: one that grew since it
+    // was measured holds more than a project.
+    bool AtEnd() {
+        if (Left() != 0)
+            return false;
+        char extra;
+        if (!device_)
+            return true;
+        ClearSystemError();
+        const qint64 got = device_->read(&extra, 1);
+        if (got < 0)
+            error_ = LastSystemError();
+        return got == 0;
+    }
+
+    // Whether reading the file failed; the device says why, with the
+    // system's error number kept here.
+    bool Failed() const {
+        auto* file = qobject_cast<QFileDevice*>(device_);
+        return file && file->error() != QFileDevice::NoError;
+    }
+    int Error() const { return error_; }
 
     // The fields that held bytes code page 932 lacks (each read as SUB).
     QSet<const QString*> undecodable;
 
 private:
-    QByteArrayView bytes_;
-    qsizetype pos_ = kHeaderSize;
-    uint8_t mode_;
+    // Whether the next `count` bytes are at hand, reading on when not.
+    bool Have(qsizetype count) {
+        const qsizetype at = pos_ - base_;
+        if (at + count <= window_.size())
+            return true;
+        if (!device_)
+            return false;
+        // What is left of the piece moves to the front, then the file fills
+        // the rest.
+        constexpr qsizetype kPiece = qsizetype(1) << 20;
+        const qsizetype kept = window_.size() - at;
+        if (kept > 0)
+            std::memmove(piece_.data(), piece_.constData() + at, size_t(kept));
+        piece_.resize(std::max(kPiece, count));
+        qsizetype filled = kept;
+        while (filled < count) {
+            ClearSystemError();
+            const qint64 got = device_->read(piece_.data() + filled, piece_.size() - filled);
+            if (got < 0)
+                error_ = LastSystemError();
+            if (got <= 0)
+                break;
+            filled += got;
+        }
+        base_ = pos_;
+        window_ = QByteArrayView(piece_.constData(), filled);
+        return filled >= count;
+    }
+
+    QByteArrayView window_; // the bytes at hand, from base_ on
+    qsizetype base_ = 0;
+    qsizetype pos_ = 0;
+    qsizetype size_;
+    QIODevice* device_ = nullptr;
+    int error_ = 0;
+    QByteArray piece_;
+    uint8_t mode_ = 0;
     QByteArray buffer_;
 };
 
@@ -169,7 +246,7 @@ bool ReadBody(Reader& in, Project& project) {
     if (!in.Str(project.settings.title) || !in.Str(project.settings.author))
         return false;
     // Nothing follows the author; anything that does means the file is not ours.
-    return in.Left() == 0;
+    return in.AtEnd();
 }
 
 QString Quoted(const QString& text) {
@@ -300,14 +377,17 @@ QByteArray EncodeProject(const Project& project, bool asTemplate, uint8_t mode,
     return out.Take();
 }
 
-LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
+namespace {
+
+LoadResult Decode(Reader& in, bool templatesAccepted) {
     LoadResult result;
-    if (bytes.size() < kHeaderSize) {
+    QByteArrayView head;
+    if (!in.Raw(kHeaderSize, head)) {
         result.notice = CorruptFileNotice();
         return result;
     }
-    const uint8_t mode = uint8_t(bytes[4]);
-    const QByteArray magic = Scramble(bytes.first(4).toByteArray(), mode);
+    const uint8_t mode = uint8_t(head[4]);
+    const QByteArray magic = Scramble(head.first(4).toByteArray(), mode);
     const bool isProject = magic == kProjectMagic;
     const bool isTemplate = magic == kTemplateMagic;
     if (isTemplate && !templatesAccepted) {
@@ -319,7 +399,7 @@ LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
         return result;
     }
     Project project;
-    Reader in(bytes, mode);
+    in.SetMode(mode);
     if (!ReadBody(in, project)) {
         result.notice = CorruptFileNotice();
         return result;
@@ -330,6 +410,13 @@ LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
     result.project = std::move(project);
     result.isTemplate = isTemplate;
     return result;
+}
+
+} // namespace
+
+LoadResult DecodeProject(QByteArrayView bytes, bool templatesAccepted) {
+    Reader in(bytes);
+    return Decode(in, templatesAccepted);
 }
 
 SaveResult SaveProjectFile(const Project& project, const QString& path, bool asTemplate) {
@@ -366,17 +453,23 @@ LoadResult LoadProjectFile(const QString& path, bool templatesAccepted) {
         result.notice = FileNotFoundNotice();
         return result;
     }
-    const InputRead read = ReadInputFile(path);
-    if (!read.ok) {
-        const QString heading = QStringLiteral("ファイルを開けませんでした。");
-        // A refusal of our own (not a regular file, too large) says just that;
-        // the system's failures are put in the user's words.
-        result.notice = Warning(
-            read.error == 0 ? heading + u'\n' + QDir::toNativeSeparators(path) + u'\n' + read.reason
-                            : FileFailureMessage(heading, path, read.error, read.reason, false));
-        return result;
+    QFile file(path);
+    InputRead read = OpenInputFile(file);
+    if (read.ok) {
+        Reader in(file, file.size());
+        result = Decode(in, templatesAccepted);
+        if (!in.Failed())
+            return result;
+        read = InputRead{false, {}, file.errorString(), in.Error()};
     }
-    return DecodeProject(read.bytes, templatesAccepted);
+    const QString heading = QStringLiteral("ファイルを開けませんでした。");
+    // A refusal of our own (not a regular file, too large) says just that;
+    // the system's failures are put in the user's words.
+    LoadResult failed;
+    failed.notice = Warning(
+        read.error == 0 ? heading + u'\n' + QDir::toNativeSeparators(path) + u'\n' + read.reason
+                        : FileFailureMessage(heading, path, read.error, read.reason, false));
+    return failed;
 }
 
 Notice UndecodableNotice(const QStringList& places) {

@@ -77,7 +77,7 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
     const char16_t units[] = {0x00,   0x09,   0x0A,   0x0C,   0x0D,   0x0E,   0x1F,
                               0x20,   0x22,   0x29,   0x2A,   0x3B,   0x7E,   0x7F,
                               0x80,   0x9F,   0xA0,   0x3042, 0x7FFF, 0x8000, 0xD83D,
-                              0xDE00, 0xFF61, 0xFFFF, u'a',   u'a',   u'a',   u'a'};
+                              0xDE00, 0xFF61, 0xFFFF, u',',   u'a',   u'a',   u'a'};
     QRandomGenerator random(26);
     for (int round = 0; round < 2000; ++round) {
         QString text;
@@ -86,7 +86,8 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
         for (int i = 0; i < size; ++i)
             text += QChar(random.bounded(4) == 0 ? units[random.bounded(int(std::size(units)))]
                                                  : char16_t(u'a' + random.bounded(26)));
-        qsizetype control = -1, breaker = -1, semicolon = -1, nonCp932 = -1, lines = 1;
+        qsizetype control = -1, unmended = -1, breaker = -1, semicolon = -1, nonCp932 = -1,
+                  lines = 1;
         int width = 0;
         bool surrogates = false;
         for (qsizetype i = text.size() - 1; i >= 0; --i) {
@@ -95,6 +96,8 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
                 control = i;
             if (u == 0 || u == 0x0A || u == 0x0D)
                 breaker = i;
+            else if (control == i)
+                unmended = i;
             if (u == u';')
                 semicolon = i;
             // CR LF is one line end, a lone CR or LF another.
@@ -109,6 +112,7 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
         const std::string shown = text.toUtf8().toHex().toStdString();
         EXPECT_EQ(FirstControlCharacter(text), control) << shown;
         EXPECT_EQ(FirstLineBreaker(text), breaker) << shown;
+        EXPECT_EQ(FirstControlBesidesLineBreakers(text), unmended) << shown;
         EXPECT_EQ(FindChar(text, QLatin1Char(';')), semicolon) << shown;
         EXPECT_EQ(CountLines(text), lines) << shown;
         EXPECT_EQ(SplitLines(text).size(), lines) << shown;
@@ -122,6 +126,31 @@ TEST(BlockScans, FindWhatAPlainScanFinds) {
         EXPECT_EQ(bad, FirstNonCp932(text)) << shown;
         if (bad < 0) {
             EXPECT_EQ(FromCp932(bytes), text) << shown;
+        }
+        // Writing straight into bytes gives what converting the text gives.
+        QString expected = OneLine(text) + QLatin1Char('|');
+        AppendCrLfLines(expected, text);
+        QByteArray written("head");
+        {
+            Cp932Writer writer(written);
+            writer.AppendOneLine(text);
+            writer.AppendAscii(QLatin1StringView("|"));
+            writer.AppendCrLfLines(text);
+            EXPECT_EQ(writer.Unwritable(), FirstNonCp932Character(expected)) << shown;
+        }
+        if (IsCp932(expected)) {
+            EXPECT_EQ(written, "head" + ToCp932(expected)) << shown;
+        }
+        // Conditions read in place, as read line by line into copies.
+        const QStringList conditions = SplitConditionLines(text);
+        const ConditionLineViews views(text);
+        ASSERT_EQ(views.size(), conditions.size()) << shown;
+        for (qsizetype i = 0; i < conditions.size(); ++i) {
+            const ConditionLine copy = ReadConditionLine(conditions[i]);
+            EXPECT_EQ(views[i].pw, copy.pw) << shown;
+            EXPECT_EQ(views[i].cap, copy.cap) << shown;
+            EXPECT_EQ(views[i].editdat, copy.editdat) << shown;
+            EXPECT_EQ(views[i].script, copy.script) << shown;
         }
     }
 }

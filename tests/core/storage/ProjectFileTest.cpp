@@ -1,3 +1,4 @@
+#include "core/builder/BuilderTestUtil.h"
 #include "core/storage/FullDisk.h"
 #include "core/storage/SampleProject.h"
 
@@ -137,6 +138,27 @@ TEST_F(ProjectFileOnDisk, SavesAndLoadsEveryField) {
     EXPECT_EQ(loaded.project->settings.rootConditions[10].conditionScript,
               QStringLiteral("#load-if-defined SLOT-10\r\n"));
     EXPECT_EQ(loaded.project->settings.startupRules[5].kind, -3);
+}
+
+// A file is read a piece at a time: fields that cross from one piece to
+// the next, and one larger than a piece, load as they were saved; a file
+// cut short or with a byte more is corrupt as it is when read whole.
+TEST_F(ProjectFileOnDisk, LargeFilesLoadAcrossTheirPieces) {
+    Project large = test::SampleProject();
+    for (int i = 0; i < 4000; ++i)
+        large.CategoryAt(3).entries << test::BigRule(i, kMarkerGroupRule);
+    large.CategoryAt(3).entries[1234].actions = QString(1500000, QLatin1Char('x'));
+    const QString path = Path(QStringLiteral("large.rwp"));
+    ASSERT_TRUE(SaveProjectFile(large, path, false).ok);
+    const LoadResult loaded = LoadProjectFile(path, false);
+    ASSERT_TRUE(loaded.project) << loaded.notice.text.toStdString();
+    EXPECT_EQ(*loaded.project, large);
+
+    const QByteArray bytes = Read(path);
+    for (const QByteArray& changed : {bytes.first(bytes.size() - 1), bytes + QByteArray(1, 'x')}) {
+        Write(path, changed);
+        EXPECT_EQ(LoadProjectFile(path, false).notice, CorruptFileNotice());
+    }
 }
 
 TEST_F(ProjectFileOnDisk, RepeatedSavesPickModesAtRandomAndLoadAlike) {
