@@ -154,9 +154,10 @@ TEST(Preview, ColourRunsAgreeWithTheLayeredColouring) {
             text += QString::fromUtf8(pieces[pick(random)]);
         ASSERT_EQ(ColourRuns(text), LayeredRuns(text, text.size())) << text.toStdString();
         // one line of a longer text colours as it does inside that text
-        if (!text.contains('\r') && !text.contains('\n'))
+        if (!text.contains('\r') && !text.contains('\n')) {
             ASSERT_EQ(ColourRuns(text, true), LayeredRuns(text + "\r\n", text.size()))
                 << text.toStdString();
+        }
     }
 }
 

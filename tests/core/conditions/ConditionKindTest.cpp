@@ -76,8 +76,9 @@ TEST_P(ConditionKindTable, FieldsAreConsistent) {
         EXPECT_FALSE(kind.comparisonOnFirstRowOnly);
     }
     // The include box counts for the own player: the kind must have one.
-    if (!kind.include.isEmpty())
+    if (!kind.include.isEmpty()) {
         EXPECT_GE(kind.PlayerIndex(), 0);
+    }
 }
 
 TEST_P(ConditionKindTable, InitialValuesComposeAndSplitBack) {

@@ -86,9 +86,11 @@ TEST(NewProject, NewGroupIsAnEmptyGroupStart) {
     EXPECT_EQ(group.title, QStringLiteral("新しいグループ"));
     EXPECT_TRUE(group.IsGroupStart());
     EXPECT_EQ(group.groupConditionData, DefaultGroupConditionData());
-    for (int f = 1; f <= 17; ++f)
-        if (f != 13)
+    for (int f = 1; f <= 17; ++f) {
+        if (f != 13) {
             EXPECT_TRUE(group.Field(f).isEmpty()) << RuleEntry::FieldName(f);
+        }
+    }
 }
 
 } // namespace

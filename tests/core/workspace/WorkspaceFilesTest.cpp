@@ -23,7 +23,7 @@ QByteArray ReadFile(const QString& path) {
 class WorkspaceFiles : public testing::Test {
 protected:
     void SetUp() override {
-        ws.SetFolders(QString(), TemplateFolders{dir.path()}, dir.path());
+        ws.SetFolders(QString(), TemplateFolders{.user = dir.path()}, dir.path());
         ws.AddRule();
         ws.AddGroup();
         ws.AddRule();
@@ -199,8 +199,9 @@ TEST_P(TemplateFolderQuestion, AskedOnlyForAMissingFolderBesideTheProgram) {
     const FolderCase& c = GetParam();
     QTemporaryDir dir;
     QString user = dir.filePath("Template/");
-    if (c.folder == UserFolder::There)
+    if (c.folder == UserFolder::There) {
         ASSERT_TRUE(QDir().mkpath(user));
+    }
     if (c.folder == UserFolder::Unmakeable) {
         QFile blocker(dir.filePath("file"));
         ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -215,9 +216,10 @@ TEST_P(TemplateFolderQuestion, AskedOnlyForAMissingFolderBesideTheProgram) {
     if (c.asked) {
         const Notice notice = ws.AnswerTemplateFolderQuestion(c.create);
         EXPECT_EQ(!notice.IsEmpty(), c.refused);
-        if (c.refused)
+        if (c.refused) {
             EXPECT_EQ(notice.text,
                       QStringLiteral("テンプレートフォルダを作成できませんでした\n") + user);
+        }
     }
     EXPECT_EQ(ws.TemplatesEnabled(), c.templatesOn);
     EXPECT_EQ(QFileInfo(user).isDir(),
