@@ -23,7 +23,7 @@ QByteArray ReadFile(const QString& path) {
 class WorkspaceFiles : public testing::Test {
 protected:
     void SetUp() override {
-        ws.SetFolders(QString(), TemplateFolders{.user = dir.path()}, dir.path());
+        ws.SetFolders(QString(), TemplateFolders{.user = dir.path(), .shipped = {}}, dir.path());
         ws.AddRule();
         ws.AddGroup();
         ws.AddRule();
