@@ -131,20 +131,12 @@ void BM_ReadAndCopyFloor(benchmark::State& state) {
 
 // -10000: ten thousand rules whose texts all differ (before the larger
 // builds, whose peak memory would hide its own).
-BENCHMARK(BM_CliBuild)
-    ->Arg(1000)
-    ->Arg(-10000)
-    ->Arg(10000)
-    ->Arg(30000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(BM_ReadAndCopyFloor)
-    ->Arg(1000)
-    ->Arg(-10000)
-    ->Arg(10000)
-    ->Arg(30000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+void Projects(benchmark::internal::Benchmark* bench) {
+    bench->Arg(1000)->Arg(-10000)->Arg(10000)->Arg(30000);
+    bench->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+BENCHMARK(BM_CliBuild)->Apply(Projects);
+BENCHMARK(BM_ReadAndCopyFloor)->Apply(Projects);
 
 } // namespace
 

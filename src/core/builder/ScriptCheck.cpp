@@ -8,7 +8,6 @@
 #include "model/ConditionLine.h"
 #include "model/Cp932.h"
 #include "model/ScriptLines.h"
-#include "model/TextScan.h"
 #include "vocabulary/ScriptWords.h"
 
 #include <cstdint>
@@ -183,12 +182,8 @@ public:
                 const RuleEntry& entry = category.entries[e];
                 // The texts of the entry after next are fetched while this
                 // one is read.
-                if (e + 2 < category.entries.size()) {
-                    const RuleEntry& next = category.entries[e + 2];
-                    for (const QString* text : {&next.title, &next.conditions, &next.actions})
-                        textscan::Prefetch(reinterpret_cast<const char16_t*>(text->constData()),
-                                           text->size());
-                }
+                if (e + 2 < category.entries.size())
+                    PrefetchRuleTexts(category.entries[e + 2]);
                 if (entry.IsGroupStart()) {
                     inGroup = true;
                     groupChecked = false;

@@ -168,6 +168,11 @@ QString CommandLimitProblem(int commands) {
         .arg(kMaxCommands);
 }
 
+void PrefetchRuleTexts(const RuleEntry& rule) {
+    for (const QString* text : {&rule.title, &rule.conditions, &rule.actions})
+        textscan::Prefetch(reinterpret_cast<const char16_t*>(text->constData()), text->size());
+}
+
 QString ScriptBuild::Text() const {
     return FromCp932(bytes);
 }
@@ -241,13 +246,9 @@ ScriptBuild ZuzAdidodi(const Project& project, const BuildProgress& progress,
             return build;
         }
         const BuildEntry& entry = entries[i];
-        // The texts of the rule after next were decoded long before and
-        // have left the cache: they are fetched while this rule is written.
-        if (i + 2 < count) {
-            const RuleEntry& next = *entries[i + 2].rule;
-            for (const QString* text : {&next.title, &next.conditions, &next.actions})
-                textscan::Prefetch(reinterpret_cast<const char16_t*>(text->constData()), text->size());
-        }
+        // The rule after next is fetched while this one is written.
+        if (i + 2 < count)
+            PrefetchRuleTexts(*entries[i + 2].rule);
         build.notice = CheckRule(entry);
         if (build.Ok()) {
             if (progress.rule)

@@ -55,6 +55,10 @@ struct ScriptBuild {
 // the game reads: "命令が17個あります（1つのルールに16個まで）".
 QString CommandLimitProblem(int commands);
 
+// Starts fetching the texts the check and the builder read of a rule: in a
+// large project they were decoded long before and have left the cache.
+void PrefetchRuleTexts(const RuleEntry& rule);
+
 // Takes the script piece by piece as it is built, in order, so that a large
 // script need not be held whole. The taker may keep the piece's array and
 // leave another in its place; the build empties whatever it is left. A build

@@ -65,11 +65,6 @@ uint16_t LearnCharacter(uint16_t code) {
     return value;
 }
 
-inline uint16_t CharacterOf(uint16_t code) {
-    const uint16_t value = characters[SlotOf(code)].load(std::memory_order_relaxed);
-    return value != 0 ? value : LearnCharacter(code);
-}
-
 // What the reader needs of each byte, looked up rather than compared: the
 // first slot of a lead byte's row (-1 for a byte that leads nothing), and a
 // trail byte's place in a row (-1 for a byte that trails nothing).
@@ -95,10 +90,14 @@ inline int PairSlot(uint8_t lead, const char* next) {
     return row < 0 || column < 0 ? -1 : row + column;
 }
 
-// The character of a lead and trail byte, given their slot.
-inline uint16_t CharacterAt(int slot, uint8_t lead, uint8_t trail) {
+// The character of a kana byte or a lead/trail pair, given its slot.
+inline uint16_t CharacterAt(int slot, uint16_t code) {
     const uint16_t value = characters[slot].load(std::memory_order_relaxed);
-    return value != 0 ? value : LearnCharacter(uint16_t(lead << 8 | trail));
+    return value != 0 ? value : LearnCharacter(code);
+}
+
+inline uint16_t CharacterOf(uint16_t code) {
+    return CharacterAt(SlotOf(code), code);
 }
 
 // The code of a UTF-16 unit: a kana byte (below 0x100) or lead << 8 | trail.
@@ -224,7 +223,7 @@ qsizetype DecodeInto(QByteArrayView bytes, QChar* out, bool* invalid) {
             bad |= c == kNone;
             *out++ = QChar(c == kNone ? u'\x1A' : c);
         } else if (const int slot = PairSlot(b, i + 1 < n ? data + i + 1 : nullptr); slot >= 0) {
-            const uint16_t c = CharacterAt(slot, b, uint8_t(data[i + 1]));
+            const uint16_t c = CharacterAt(slot, uint16_t(b << 8 | uint8_t(data[i + 1])));
             bad |= c == kNone;
             *out++ = QChar(c == kNone ? u'\xFFFD' : c);
             ++i;
@@ -312,16 +311,9 @@ void Cp932Writer::Grow(qsizetype bytes) {
 }
 
 void Cp932Writer::AppendCrLfLines(QStringView text) {
-    if (FirstControlCharacter(text) < 0) {
-        Append(text);
-        return;
-    }
-    const QList<QStringView> lines = SplitLines(text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        AppendOneLine(lines[i]);
-        if (i + 1 < lines.size())
-            AppendAscii(QLatin1StringView("\r\n"));
-    }
+    ForEachCrLfLine(
+        text, [this](QStringView line) { AppendOneLine(line); },
+        [this] { AppendAscii(QLatin1StringView("\r\n")); });
 }
 
 void Cp932Writer::Write(QStringView text, bool oneLine) {

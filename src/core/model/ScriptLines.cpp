@@ -170,16 +170,9 @@ QString OneLine(const QString& text) {
 }
 
 void AppendCrLfLines(QString& out, QStringView text) {
-    if (FirstControlCharacter(text) < 0) {
-        out.append(text);
-        return;
-    }
-    const QList<QStringView> lines = SplitLines(text);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        AppendOneLine(out, lines[i]);
-        if (i + 1 < lines.size())
-            out.append(QLatin1String("\r\n"));
-    }
+    ForEachCrLfLine(
+        text, [&out](QStringView line) { AppendOneLine(out, line); },
+        [&out] { out.append(QLatin1String("\r\n")); });
 }
 
 EventLine ReadEventLine(QStringView line) {

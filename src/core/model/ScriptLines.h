@@ -54,6 +54,21 @@ QString OneLine(const QString& text); // shares the text when it is clean
 // lines were ended before, and other control characters written as spaces. A last line without
 // an ending keeps none.
 void AppendCrLfLines(QString& out, QStringView text);
+// The same for any writer: `line` writes a piece as one line, `lineEnd`
+// the CR LF between two.
+template <typename Line, typename LineEnd>
+void ForEachCrLfLine(QStringView text, Line line, LineEnd lineEnd) {
+    if (FirstControlCharacter(text) < 0) {
+        line(text);
+        return;
+    }
+    const QList<QStringView> lines = SplitLines(text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        line(lines[i]);
+        if (i + 1 < lines.size())
+            lineEnd();
+    }
+}
 
 // One line of a rule's event field: the command from the first non-blank
 // up to and including the first ")" (empty without one), and the comment
